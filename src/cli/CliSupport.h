@@ -1,0 +1,47 @@
+// Shared pieces of the command line: how a command reaches its project,
+// class and member, and how it reports a refusal.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "store/Member.h"
+
+namespace cli {
+
+// A command's outcome other than success: the message goes to stderr.
+struct TRefused : std::runtime_error {
+  explicit TRefused(const std::string& message, int code = 1)
+      : std::runtime_error(message), exitCode(code) {}
+  int exitCode;
+};
+
+// Filled by the parser; the chosen command sets `run`, which main calls
+// after the design database is open.
+struct TContext {
+  std::optional<std::string> dir;
+  std::function<int()> run;
+};
+
+// Selects a project by name; a name several projects share needs the id.
+struct TProjectRef {
+  std::string name;
+  std::optional<int> id;
+  void AddTo(CLI::App* command);
+  int Resolve() const;
+};
+
+// A class of a project by name, or "#N" for identifier N.
+int ResolveClass(int projectId, const std::string& ref);
+// A member of a class by name, or "#N" for identifier N.
+TMember ResolveMember(int classId, const std::string& ref);
+
+void RegisterDesignCommands(CLI::App& app, TContext& ctx);
+void RegisterScriptCommands(CLI::App& app, TContext& ctx);
+void RegisterGenerateCommands(CLI::App& app, TContext& ctx);
+
+}  // namespace cli

@@ -1,0 +1,40 @@
+// corvane-cli: edits a design and generates from it without any window.
+#include <iostream>
+
+#include "cli/CliSupport.h"
+#include "store/BaseDirectory.h"
+#include "store/DbHelper.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Corvane 代码生成器的命令行: 编辑设计、生成代码和建表脚本", "corvane-cli"};
+  app.require_subcommand(1);
+  cli::TContext ctx;
+  app.add_option("--dir", ctx.dir, "基础目录(设计数据库 projects.mdb 与 projects/ 输出所在)");
+  cli::RegisterDesignCommands(app, ctx);
+  cli::RegisterScriptCommands(app, ctx);
+  cli::RegisterGenerateCommands(app, ctx);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return 2;
+  }
+  if (!ctx.run) return 2;
+
+  try {
+    const auto baseDir = ResolveBaseDirectory(ctx.dir);
+    TDbHelper::SetDatabaseFile(DesignDatabasePath(baseDir).string());
+    return ctx.run();
+  } catch (const cli::TRefused& e) {
+    std::cerr << e.what() << '\n';
+    return e.exitCode;
+  } catch (const std::exception& e) {
+    std::cerr << "错误: " << e.what() << '\n';
+    return 1;
+  }
+}

@@ -1,0 +1,46 @@
+// One generation run: turns a project of the design store into the C#
+// solution under <base>/projects/<project name>/LoginFrame.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// What the run needs from whoever started it (the designer window or the
+// command line). Calls come from the run's thread, in order; the calls
+// that show something to the user return only when the user is done.
+class TGenerationHost {
+public:
+  virtual ~TGenerationHost() = default;
+  // One line for the progress log.
+  virtual void Progress(const std::string& line) = 0;
+  // A check before writing failed (message as shown to the user); the run
+  // then ends with nothing written.
+  virtual void PreCheckFailed(const std::string& message) = 0;
+  // Every file is written; projectDir is <base>/projects/<project name>.
+  virtual void Completed(const std::filesystem::path& projectDir) = 0;
+  // The run stopped at an error; files written before stay.
+  virtual void Failed(const std::string& error) = 0;
+};
+
+struct TGenerationRequest {
+  int projectId = 0;
+  std::string projectName;             // taken once, when the run starts
+  std::filesystem::path baseDir;       // where projects/ is written
+  std::filesystem::path resourceDir;   // holds template/ and bak/
+};
+
+class TAutoCode {
+public:
+  TAutoCode(TGenerationRequest request, TGenerationHost& host);
+  // The run's body: checks, generators, resource copy, completion. Reports
+  // every outcome to the host; never throws.
+  void Execute();
+
+private:
+  TGenerationRequest request_;
+  TGenerationHost& host_;
+};
+
+// The directory holding template/ and bak/: beside the program in a build
+// tree or portable copy, else the installed share directory.
+std::filesystem::path ResourceDirectory();

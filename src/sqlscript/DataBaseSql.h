@@ -1,0 +1,17 @@
+// The SQL Server table-creation script of a project.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct TTableScript {
+  // The whole script; every line ends with CR LF.
+  std::string text;
+  // What could not be rendered (a class without key, a reference to a
+  // missing class or key), one short explanation each, in script order.
+  std::vector<std::string> problems;
+};
+
+// Builds the script from the design store. Never fails on an incomplete
+// design; database errors propagate as TDbError.
+TTableScript BuildTableScript(int projectId);

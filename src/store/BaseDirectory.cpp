@@ -1,0 +1,37 @@
+#include "store/BaseDirectory.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+fs::path ProgramDirectory() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return fs::current_path();
+  return exe.parent_path();
+}
+
+fs::path ResolveBaseDirectory(const std::optional<std::string>& override) {
+  if (override) {
+    fs::path dir = fs::absolute(*override);
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (!fs::is_directory(dir))
+      throw std::runtime_error("无法使用目录 " + dir.string() + (ec ? ": " + ec.message() : ""));
+    return dir;
+  }
+  fs::path programDir = ProgramDirectory();
+  if (access(programDir.c_str(), W_OK) == 0) return programDir;
+  const char* data = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  fs::path dir = data && *data ? fs::path(data) / "corvane"
+                               : fs::path(home ? home : "/tmp") / ".local/share/corvane";
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (!fs::is_directory(dir))
+    throw std::runtime_error("无法创建目录 " + dir.string() + (ec ? ": " + ec.message() : ""));
+  return dir;
+}

@@ -1,0 +1,41 @@
+// Reads and writes t_class and keeps members consistent with their class:
+// deleting a class deletes its members, renaming it renames every
+// reference to it. Also holds the two checks a project must pass before
+// code is generated.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "store/NameList.h"
+
+class TClassDAO {
+public:
+  std::string GetClassName(int classId);  // "" when there is no such class
+  std::string GetFriendName(int classId);  // "" when there is none
+  int GetFrontShowFlag(int classId);       // -1 when there is no such class
+  // Exact name match; -1 when the project has no class of that name.
+  int GetClassId(int projectId, const std::string& className);
+  // Classes of the project with that name, ignoring ASCII letter case.
+  int GetClassCount(int projectId, const std::string& className);
+  // The same, not counting class exceptClassId (for a rename).
+  int GetClassCountExcept(int projectId, const std::string& className, int exceptClassId);
+  // Identifier of the new class.
+  int AddClass(int projectId, const std::string& className, const std::string& friendName,
+               int frontShowFlag);
+  // Deletes the class and its members in one transaction.
+  void DeleteClass(int classId);
+  // Updates the class and renames the member type of every member of the
+  // project that named the old class name, in one transaction.
+  void UpdateClass(int projectId, int classId, const std::string& className,
+                   const std::string& friendName, int frontShowFlag);
+  TNameList GetClassList(int projectId);
+  TNameList GetOtherClassList(int projectId, int classId);
+
+  // Called with the classId of the first class that fails a check.
+  using TFailureHandler = std::function<void(int classId)>;
+  // True when every class has exactly one key member.
+  bool CheckPrimaryKeys(const TNameList& classes, const TFailureHandler& onFailure);
+  // True when every class has exactly one display member.
+  bool CheckDisplayMembers(const TNameList& classes, const TFailureHandler& onFailure);
+};

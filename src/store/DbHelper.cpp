@@ -1,0 +1,355 @@
+#include "store/DbHelper.h"
+
+#include <sqlite3.h>
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace {
+
+struct SharedConnection {
+  std::string path = "projects.mdb";
+  sqlite3* db = nullptr;
+  int transactionDepth = 0;
+};
+
+SharedConnection& Shared() {
+  static SharedConnection shared;
+  return shared;
+}
+
+const char* const kSchema =
+    "create table t_project ("
+    " projectId integer primary key autoincrement,"
+    " projectName text not null default '');"
+    "create table t_class ("
+    " classId integer primary key autoincrement,"
+    " projectId integer not null default 0,"
+    " className text not null default '',"
+    " friendName text not null default '',"
+    " frontShowFlag integer not null default 1);"
+    "create table t_member ("
+    " memberId integer primary key autoincrement,"
+    " projectId integer not null default 0,"
+    " classId integer not null default 0,"
+    " memberName text not null default '',"
+    " memberType text not null default '',"
+    " memberLength integer not null default 0,"
+    " memberIsPri integer not null default 0,"
+    " memberComment text not null default '',"
+    " memberIsMust integer not null default 0,"
+    " memberIsInteger integer not null default 0,"
+    " memberIsFloat integer not null default 0,"
+    " queryFlag integer not null default 0,"
+    " memberIsDisplay integer not null default 0,"
+    " memberQueryDisplay integer not null default 1);";
+
+// Per-class queries look members up by classId and classes by project and
+// name; without these every lookup scans its table.
+const char* const kIndexes =
+    "create index if not exists ix_member_class on t_member(classId);"
+    "create index if not exists ix_class_project_name on t_class(projectId, className);";
+
+const std::map<std::string, std::vector<std::string>>& RequiredColumns() {
+  static const std::map<std::string, std::vector<std::string>> columns = {
+      {"t_project", {"projectId", "projectName"}},
+      {"t_class", {"classId", "projectId", "className", "friendName", "frontShowFlag"}},
+      {"t_member",
+       {"memberId", "projectId", "classId", "memberName", "memberType", "memberLength",
+        "memberIsPri", "memberComment", "memberIsMust", "memberIsInteger", "memberIsFloat",
+        "queryFlag", "memberIsDisplay", "memberQueryDisplay"}},
+  };
+  return columns;
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+[[noreturn]] void Fail(sqlite3* db, const std::string& what) {
+  throw TDbError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+}
+
+void Exec(sqlite3* db, const char* sql) {
+  char* err = nullptr;
+  if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+    std::string msg = err ? err : sqlite3_errmsg(db);
+    sqlite3_free(err);
+    throw TDbError(msg);
+  }
+}
+
+// Checks that an existing file holds the three tables with their columns.
+// Reads only; the caller closes the handle on failure.
+void CheckDesignFile(sqlite3* db, const std::string& path) {
+  std::set<std::string> present;
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db, "select name from sqlite_master where type='table'", -1, &stmt,
+                         nullptr) != SQLITE_OK) {
+    throw TDbError("设计数据库 " + path + " 无法读取(不是 SQLite 数据库?): " + sqlite3_errmsg(db));
+  }
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+    present.insert(Lower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))));
+  sqlite3_finalize(stmt);
+  if (rc != SQLITE_DONE)
+    throw TDbError("设计数据库 " + path + " 无法读取(不是 SQLite 数据库?): " + sqlite3_errmsg(db));
+
+  for (const auto& [table, columns] : RequiredColumns()) {
+    if (!present.count(table)) throw TDbError("设计数据库 " + path + " 缺少表 " + table);
+    std::set<std::string> have;
+    std::string pragma = "pragma table_info(" + table + ")";
+    if (sqlite3_prepare_v2(db, pragma.c_str(), -1, &stmt, nullptr) != SQLITE_OK) Fail(db, path);
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+      have.insert(Lower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
+    sqlite3_finalize(stmt);
+    for (const auto& column : columns)
+      if (!have.count(Lower(column)))
+        throw TDbError("设计数据库 " + path + " 的表 " + table + " 缺少列 " + column);
+  }
+}
+
+sqlite3* OpenDesignFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const bool exists = fs::exists(path, ec);
+  sqlite3* db = nullptr;
+  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
+  if (!exists) flags |= SQLITE_OPEN_CREATE;
+  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    std::string msg = "无法打开设计数据库 " + path + ": " + (db ? sqlite3_errmsg(db) : "");
+    sqlite3_close(db);
+    throw TDbError(msg);
+  }
+  sqlite3_busy_timeout(db, 5000);
+  sqlite3_extended_result_codes(db, 1);
+  try {
+    if (!exists) {
+      Exec(db, "begin");
+      Exec(db, kSchema);
+      Exec(db, kIndexes);
+      Exec(db, "commit");
+    } else {
+      CheckDesignFile(db, path);
+      // A file made by hand may lack the lookup indexes; adding them is the
+      // only change ever made to an existing file. A read-only file still
+      // works without them.
+      try {
+        Exec(db, kIndexes);
+      } catch (const TDbError&) {
+      }
+    }
+  } catch (...) {
+    sqlite3_close(db);
+    if (!exists) fs::remove(path, ec);
+    throw;
+  }
+  return db;
+}
+
+void Bind(sqlite3* db, sqlite3_stmt* stmt, const TDbParams& params) {
+  for (std::size_t i = 0; i < params.size(); ++i) {
+    const int index = static_cast<int>(i + 1);
+    int rc;
+    if (const auto* n = std::get_if<std::int64_t>(&params[i])) {
+      rc = sqlite3_bind_int64(stmt, index, *n);
+    } else {
+      const auto& s = std::get<std::string>(params[i]);
+      rc = sqlite3_bind_text(stmt, index, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+    }
+    if (rc != SQLITE_OK) Fail(db, "bind");
+  }
+}
+
+// A prepared statement that is finalised on every path.
+class Statement {
+public:
+  Statement(sqlite3* db, const std::string& sql, const TDbParams& params) : db_(db) {
+    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
+        SQLITE_OK)
+      Fail(db, sql);
+    Bind(db, stmt_, params);
+  }
+  ~Statement() { sqlite3_finalize(stmt_); }
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  bool Step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    Fail(db_, sqlite3_sql(stmt_));
+  }
+  sqlite3_stmt* get() const { return stmt_; }
+
+private:
+  sqlite3* db_;
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+TRowSet::TValue ReadCell(sqlite3_stmt* stmt, int column) {
+  switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+      return static_cast<std::int64_t>(sqlite3_column_int64(stmt, column));
+    case SQLITE_FLOAT:
+      return sqlite3_column_double(stmt, column);
+    case SQLITE_NULL:
+      return std::monostate{};
+    default: {
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+      return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+    }
+  }
+}
+
+std::int64_t TextToInteger(const std::string& s) {
+  std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return 0;
+  std::int64_t value = 0;
+  const char* first = s.data() + b;
+  if (*first == '+') ++first;
+  std::from_chars(first, s.data() + s.size(), value);
+  return value;
+}
+
+}  // namespace
+
+TRowSet::TRowSet(std::vector<std::string> columns, std::vector<std::vector<TValue>> rows)
+    : columns_(std::move(columns)), rows_(std::move(rows)) {}
+
+const TRowSet::TValue& TRowSet::Cell(const std::string& column) const {
+  if (Eof()) throw TDbError("no current row for column " + column);
+  for (std::size_t i = 0; i < columns_.size(); ++i)
+    if (Lower(columns_[i]) == Lower(column)) return rows_[pos_][i];
+  throw TDbError("no column named " + column);
+}
+
+std::string TRowSet::AsString(const std::string& column) const {
+  const TValue& v = Cell(column);
+  if (const auto* s = std::get_if<std::string>(&v)) return *s;
+  if (const auto* n = std::get_if<std::int64_t>(&v)) return std::to_string(*n);
+  if (const auto* d = std::get_if<double>(&v)) return std::to_string(*d);
+  return {};
+}
+
+int TRowSet::AsInteger(const std::string& column) const {
+  const TValue& v = Cell(column);
+  if (const auto* n = std::get_if<std::int64_t>(&v)) return static_cast<int>(*n);
+  if (const auto* d = std::get_if<double>(&v)) return static_cast<int>(*d);
+  if (const auto* s = std::get_if<std::string>(&v)) return static_cast<int>(TextToInteger(*s));
+  return 0;
+}
+
+std::recursive_mutex& TDbHelper::Lock() {
+  static std::recursive_mutex lock;
+  return lock;
+}
+
+void TDbHelper::SetDatabaseFile(const std::string& path) {
+  std::lock_guard guard(Lock());
+  Close();
+  Shared().path = path;
+}
+
+std::string TDbHelper::DatabaseFile() {
+  std::lock_guard guard(Lock());
+  return Shared().path;
+}
+
+void TDbHelper::Close() {
+  std::lock_guard guard(Lock());
+  if (Shared().db) {
+    sqlite3_close_v2(Shared().db);
+    Shared().db = nullptr;
+  }
+  Shared().transactionDepth = 0;
+}
+
+sqlite3* TDbHelper::GetConnection() {
+  std::lock_guard guard(Lock());
+  if (!Shared().db) Shared().db = OpenDesignFile(Shared().path);
+  return Shared().db;
+}
+
+TRowSet TDbHelper::ExecuteQuery(const std::string& sql, const TDbParams& params) {
+  std::lock_guard guard(Lock());
+  sqlite3* db = GetConnection();
+  Statement stmt(db, sql, params);
+  std::vector<std::string> columns;
+  const int n = sqlite3_column_count(stmt.get());
+  for (int i = 0; i < n; ++i) columns.emplace_back(sqlite3_column_name(stmt.get(), i));
+  std::vector<std::vector<TRowSet::TValue>> rows;
+  while (stmt.Step()) {
+    std::vector<TRowSet::TValue> row;
+    row.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) row.push_back(ReadCell(stmt.get(), i));
+    rows.push_back(std::move(row));
+  }
+  return TRowSet(std::move(columns), std::move(rows));
+}
+
+void TDbHelper::ExecuteSql(const std::string& sql, const TDbParams& params) {
+  std::lock_guard guard(Lock());
+  Statement stmt(GetConnection(), sql, params);
+  while (stmt.Step()) {
+  }
+}
+
+void TDbHelper::ExecuteSqlList(const std::vector<TDbStatement>& statements) {
+  Transaction([&] {
+    for (const auto& s : statements) ExecuteSql(s.sql, s.params);
+  });
+}
+
+int TDbHelper::GetIntValue(const std::string& sql, const TDbParams& params) {
+  std::lock_guard guard(Lock());
+  Statement stmt(GetConnection(), sql, params);
+  if (!stmt.Step()) return -1;
+  return sqlite3_column_int(stmt.get(), 0);
+}
+
+std::string TDbHelper::GetStringValue(const std::string& sql, const TDbParams& params) {
+  std::lock_guard guard(Lock());
+  Statement stmt(GetConnection(), sql, params);
+  if (!stmt.Step()) return {};
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0));
+  if (!text) return {};
+  return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt.get(), 0)));
+}
+
+void TDbHelper::Transaction(const std::function<void()>& body) {
+  std::lock_guard guard(Lock());
+  sqlite3* db = GetConnection();
+  SharedConnection& shared = Shared();
+  if (shared.transactionDepth > 0) {
+    ++shared.transactionDepth;
+    try {
+      body();
+    } catch (...) {
+      --shared.transactionDepth;
+      throw;
+    }
+    --shared.transactionDepth;
+    return;
+  }
+  Exec(db, "begin immediate");
+  shared.transactionDepth = 1;
+  try {
+    body();
+    Exec(db, "commit");
+    shared.transactionDepth = 0;
+  } catch (...) {
+    shared.transactionDepth = 0;
+    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+    throw;
+  }
+}
+
+std::int64_t TDbHelper::LastInsertId() {
+  std::lock_guard guard(Lock());
+  return sqlite3_last_insert_rowid(GetConnection());
+}

@@ -1,0 +1,99 @@
+// Access to the design database: one shared SQLite connection per process,
+// statements with bound parameters, fully read row sets and transactions.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+
+// An error of the design database; what() carries the engine's text.
+class TDbError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// A value bound to a '?' placeholder.
+using TDbParam = std::variant<std::int64_t, std::string>;
+using TDbParams = std::vector<TDbParam>;
+
+// One statement with its values, as given to ExecuteSqlList.
+struct TDbStatement {
+  std::string sql;
+  TDbParams params;
+};
+
+// The complete result of one select, read before it is handed out, so the
+// row count is known before the rows are walked. Columns are read by name.
+class TRowSet {
+public:
+  using TValue = std::variant<std::monostate, std::int64_t, double, std::string>;
+
+  TRowSet(std::vector<std::string> columns, std::vector<std::vector<TValue>> rows);
+
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+  bool Eof() const { return pos_ >= rows_.size(); }
+  void First() { pos_ = 0; }
+  void Next() { ++pos_; }
+
+  // Text of the named column of the current row; a null reads as "".
+  std::string AsString(const std::string& column) const;
+  // The named column as a 32-bit integer; a null reads as 0, text is
+  // converted like a number typed by hand (non-numeric text reads as 0).
+  int AsInteger(const std::string& column) const;
+
+private:
+  const TValue& Cell(const std::string& column) const;
+
+  std::vector<std::string> columns_;
+  std::vector<std::vector<TValue>> rows_;
+  std::size_t pos_ = 0;
+};
+
+// Statement operations over the shared connection. Objects are cheap; the
+// connection belongs to the process and outlives every TDbHelper. Every
+// statement holds a process-wide lock, so the window thread and a
+// generation thread may use the store at the same time.
+class TDbHelper {
+public:
+  // Chooses the design database file. Closes an open connection; the next
+  // statement opens the new file. A missing file is created with the three
+  // empty tables; an existing file is checked and never rewritten.
+  static void SetDatabaseFile(const std::string& path);
+  static std::string DatabaseFile();
+  // Closes the shared connection (the next statement opens it again).
+  static void Close();
+
+  // The shared connection, open. Throws TDbError when the file cannot be
+  // opened or is not a design database.
+  sqlite3* GetConnection();
+
+  TRowSet ExecuteQuery(const std::string& sql, const TDbParams& params = {});
+  void ExecuteSql(const std::string& sql, const TDbParams& params = {});
+  // Runs the statements in one transaction: all take effect or none.
+  // A failure is rolled back and raised to the caller.
+  void ExecuteSqlList(const std::vector<TDbStatement>& statements);
+  // First column of the first row; -1 when there is no row, 0 for a null.
+  int GetIntValue(const std::string& sql, const TDbParams& params = {});
+  // First column of the first row; "" when there is no row or a null.
+  std::string GetStringValue(const std::string& sql, const TDbParams& params = {});
+
+  // Runs body inside one transaction on the shared connection, holding the
+  // lock throughout. Any exception rolls back and is rethrown. Nested calls
+  // join the outer transaction.
+  void Transaction(const std::function<void()>& body);
+
+  // Identifier assigned by the last insert on the shared connection.
+  std::int64_t LastInsertId();
+
+private:
+  static std::recursive_mutex& Lock();
+};

@@ -1,0 +1,145 @@
+#include "store/MemberDAO.h"
+
+#include "store/ClassDAO.h"
+
+namespace {
+
+constexpr const char* kOrder = " order by memberId";
+
+TDbParams Id(int id) { return {std::int64_t{id}}; }
+
+}  // namespace
+
+TMember TMemberDAO::ReadMember(const TRowSet& rows) {
+  TMember m;
+  m.memberId = rows.AsInteger("memberId");
+  m.projectId = rows.AsInteger("projectId");
+  m.classId = rows.AsInteger("classId");
+  m.memberName = rows.AsString("memberName");
+  m.memberType = rows.AsString("memberType");
+  m.memberLength = rows.AsInteger("memberLength");
+  m.memberIsPri = rows.AsInteger("memberIsPri");
+  m.memberComment = rows.AsString("memberComment");
+  m.memberIsMust = rows.AsInteger("memberIsMust");
+  m.memberIsInteger = rows.AsInteger("memberIsInteger");
+  m.memberIsFloat = rows.AsInteger("memberIsFloat");
+  m.queryFlag = rows.AsInteger("queryFlag");
+  m.memberIsDisplay = rows.AsInteger("memberIsDisplay");
+  m.memberQueryDisplay = rows.AsInteger("memberQueryDisplay");
+  return m;
+}
+
+int TMemberDAO::AddMember(const TMember& m) {
+  int id = 0;
+  db_.Transaction([&] {
+    db_.ExecuteSql(
+        "insert into t_member(projectId,classId,memberName,memberType,memberLength,memberIsPri,"
+        "memberComment,memberIsMust,memberIsInteger,memberIsFloat,queryFlag,memberIsDisplay,"
+        "memberQueryDisplay) values (?,?,?,?,?,?,?,?,?,?,?,?,?)",
+        {std::int64_t{m.projectId}, std::int64_t{m.classId}, m.memberName, m.memberType,
+         std::int64_t{m.memberLength}, std::int64_t{m.memberIsPri}, m.memberComment,
+         std::int64_t{m.memberIsMust}, std::int64_t{m.memberIsInteger},
+         std::int64_t{m.memberIsFloat}, std::int64_t{m.queryFlag},
+         std::int64_t{m.memberIsDisplay}, std::int64_t{m.memberQueryDisplay}});
+    id = static_cast<int>(db_.LastInsertId());
+  });
+  return id;
+}
+
+void TMemberDAO::UpdateMember(const TMember& m) {
+  db_.ExecuteSql(
+      "update t_member set memberName=?,memberType=?,memberLength=?,memberIsPri=?,"
+      "memberComment=?,memberIsMust=?,memberIsInteger=?,memberIsFloat=?,queryFlag=?,"
+      "memberIsDisplay=?,memberQueryDisplay=? where memberId=?",
+      {m.memberName, m.memberType, std::int64_t{m.memberLength}, std::int64_t{m.memberIsPri},
+       m.memberComment, std::int64_t{m.memberIsMust}, std::int64_t{m.memberIsInteger},
+       std::int64_t{m.memberIsFloat}, std::int64_t{m.queryFlag}, std::int64_t{m.memberIsDisplay},
+       std::int64_t{m.memberQueryDisplay}, std::int64_t{m.memberId}});
+}
+
+void TMemberDAO::DeleteMember(int memberId) {
+  db_.ExecuteSql("delete from t_member where memberId=?", Id(memberId));
+}
+
+void TMemberDAO::ExchangeMembers(int first, int second) {
+  db_.Transaction([&] {
+    std::optional<TMember> a = GetMember(first);
+    std::optional<TMember> b = GetMember(second);
+    if (!a || !b) return;
+    a->memberId = second;
+    b->memberId = first;
+    UpdateMember(*a);
+    UpdateMember(*b);
+  });
+}
+
+std::optional<TMember> TMemberDAO::FirstMember(const std::string& sql, const TDbParams& params) {
+  TRowSet rows = db_.ExecuteQuery(sql, params);
+  if (rows.Eof()) return std::nullopt;
+  return ReadMember(rows);
+}
+
+std::optional<TMember> TMemberDAO::GetMember(int memberId) {
+  std::optional<TMember> m =
+      FirstMember("select * from t_member where memberId=?", Id(memberId));
+  if (m) m->memberId = memberId;
+  return m;
+}
+
+std::optional<TMember> TMemberDAO::GetKeyMember(int classId) {
+  return FirstMember(std::string("select * from t_member where memberIsPri=1 and classId=?") +
+                         kOrder,
+                     Id(classId));
+}
+
+std::optional<TMember> TMemberDAO::GetDisplayMemberByClassName(int projectId,
+                                                               const std::string& className) {
+  const int classId = TClassDAO().GetClassId(projectId, className);
+  return FirstMember(
+      std::string("select * from t_member where memberIsDisplay=1 and projectId=? and classId=?") +
+          kOrder,
+      {std::int64_t{projectId}, std::int64_t{classId}});
+}
+
+std::optional<TMember> TMemberDAO::GetKeyMemberByClassName(int projectId,
+                                                           const std::string& className) {
+  const int classId = TClassDAO().GetClassId(projectId, className);
+  return FirstMember(
+      std::string("select * from t_member where memberIsPri=1 and projectId=? and classId=?") +
+          kOrder,
+      {std::int64_t{projectId}, std::int64_t{classId}});
+}
+
+TRowSet TMemberDAO::QueryMembers(int classId) {
+  return db_.ExecuteQuery(std::string("select * from t_member where classId=?") + kOrder,
+                          Id(classId));
+}
+
+TRowSet TMemberDAO::QueryImageMembers(int classId) {
+  return db_.ExecuteQuery(
+      std::string("select * from t_member where memberType='图片型' and classId=?") + kOrder,
+      Id(classId));
+}
+
+TRowSet TMemberDAO::QueryReferenceMembers(int classId) {
+  return db_.ExecuteQuery(
+      std::string("select * from t_member where memberType<>'字符串' and memberType<>'整型'"
+                  " and memberType<>'浮点型' and memberType<>'日期型' and memberType<>'图片型'"
+                  " and classId=?") +
+          kOrder,
+      Id(classId));
+}
+
+TRowSet TMemberDAO::QueryShownMembers(int classId) {
+  return db_.ExecuteQuery(
+      std::string("select * from t_member where memberQueryDisplay = 1 and memberIsPri = 0"
+                  " and classId=?") +
+          kOrder,
+      Id(classId));
+}
+
+TRowSet TMemberDAO::QueryNonKeyMembers(int classId) {
+  return db_.ExecuteQuery(
+      std::string("select * from t_member where memberIsPri=0 and classId=?") + kOrder,
+      Id(classId));
+}

@@ -1,0 +1,41 @@
+// Reads and writes t_member. Every row set and every single-record read
+// follows member order: ascending memberId.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "store/DbHelper.h"
+#include "store/Member.h"
+
+class TMemberDAO {
+public:
+  // Inserts the record (its memberId is ignored); returns the new memberId.
+  int AddMember(const TMember& member);
+  // Rewrites the eleven editable columns of row member.memberId; projectId
+  // and classId of the row never change.
+  void UpdateMember(const TMember& member);
+  void DeleteMember(int memberId);
+  // Swaps the contents of two rows, which keep their identifiers, in one
+  // transaction. Nothing changes when either row does not exist.
+  void ExchangeMembers(int first, int second);
+
+  std::optional<TMember> GetMember(int memberId);
+  std::optional<TMember> GetKeyMember(int classId);
+  std::optional<TMember> GetDisplayMemberByClassName(int projectId, const std::string& className);
+  std::optional<TMember> GetKeyMemberByClassName(int projectId, const std::string& className);
+
+  TRowSet QueryMembers(int classId);
+  TRowSet QueryImageMembers(int classId);
+  TRowSet QueryReferenceMembers(int classId);
+  TRowSet QueryShownMembers(int classId);  // non-key members shown in the query grid
+  TRowSet QueryNonKeyMembers(int classId);
+
+  // The record at the current row of a member row set.
+  static TMember ReadMember(const TRowSet& rows);
+
+private:
+  std::optional<TMember> FirstMember(const std::string& sql, const TDbParams& params);
+
+  TDbHelper db_;
+};

@@ -1,0 +1,52 @@
+#include "store/ProjectDAO.h"
+
+#include "store/DbHelper.h"
+
+int TProjectDAO::GetProjectCount(const std::string& name) {
+  return TDbHelper().GetIntValue(
+      "select count(*) from t_project where projectName=? collate nocase", {name});
+}
+
+int TProjectDAO::GetProjectCountExcept(const std::string& name, int exceptProjectId) {
+  return TDbHelper().GetIntValue(
+      "select count(*) from t_project where projectName=? collate nocase and projectId<>?",
+      {name, std::int64_t{exceptProjectId}});
+}
+
+int TProjectDAO::AddProject(const std::string& name) {
+  TDbHelper db;
+  int id = 0;
+  db.Transaction([&] {
+    db.ExecuteSql("insert into t_project(projectName) values (?)", {name});
+    id = static_cast<int>(db.LastInsertId());
+  });
+  return id;
+}
+
+void TProjectDAO::UpdateProjectName(int projectId, const std::string& name) {
+  TDbHelper().ExecuteSql("update t_project set projectName=? where projectId=?",
+                         {name, std::int64_t{projectId}});
+}
+
+void TProjectDAO::DeleteProject(int projectId) {
+  const std::int64_t id = projectId;
+  TDbHelper().ExecuteSqlList({
+      {"delete from t_project where projectId=?", {id}},
+      {"delete from t_class where projectId=?", {id}},
+      {"delete from t_member where projectId=?", {id}},
+  });
+}
+
+TNameList TProjectDAO::GetAllProjects() {
+  TRowSet rows =
+      TDbHelper().ExecuteQuery("select projectId,projectName from t_project order by projectId");
+  TNameList list;
+  for (rows.First(); !rows.Eof(); rows.Next())
+    list.push_back({rows.AsString("projectName"), rows.AsInteger("projectId")});
+  return list;
+}
+
+std::string TProjectDAO::GetProjectName(int projectId) {
+  return TDbHelper().GetStringValue("select projectName from t_project where projectId=?",
+                                    {std::int64_t{projectId}});
+}

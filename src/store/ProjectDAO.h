@@ -1,0 +1,22 @@
+// Reads and writes t_project.
+#pragma once
+
+#include <string>
+
+#include "store/NameList.h"
+
+class TProjectDAO {
+public:
+  // Projects whose name equals name, ignoring ASCII letter case.
+  int GetProjectCount(const std::string& name);
+  // The same, not counting project exceptProjectId (for a rename).
+  int GetProjectCountExcept(const std::string& name, int exceptProjectId);
+  // Identifier of the new project.
+  int AddProject(const std::string& name);
+  void UpdateProjectName(int projectId, const std::string& name);
+  // Deletes the project with its classes and their members, all or nothing.
+  void DeleteProject(int projectId);
+  TNameList GetAllProjects();
+  // Name of the project; empty when there is none.
+  std::string GetProjectName(int projectId);
+};
