@@ -1,0 +1,84 @@
+#include "generate/Encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// One converter per call: iconv descriptors are not safe to share between
+// the window thread and a generation thread.
+class Converter {
+public:
+  Converter() : cd_(iconv_open("GBK", "UTF-8")) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw TEncodingError("GBK 编码转换不可用");
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts; on failure returns the byte offset of the offending input.
+  bool Convert(const std::string& in, std::string& out, std::size_t& badOffset) {
+    out.assign(in.size() + 16, '\0');
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    char* dst = out.data();
+    std::size_t dstLeft = out.size();
+    while (srcLeft > 0) {
+      if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) != static_cast<std::size_t>(-1)) break;
+      if (errno == E2BIG) {
+        const std::size_t used = static_cast<std::size_t>(dst - out.data());
+        out.resize(out.size() * 2);
+        dst = out.data() + used;
+        dstLeft = out.size() - used;
+        continue;
+      }
+      badOffset = static_cast<std::size_t>(src - in.data());
+      return false;
+    }
+    out.resize(static_cast<std::size_t>(dst - out.data()));
+    return true;
+  }
+
+private:
+  iconv_t cd_;
+};
+
+std::string CharacterAt(const std::string& s, std::size_t offset) {
+  const unsigned char lead = static_cast<unsigned char>(s[offset]);
+  std::size_t len = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  std::string ch = s.substr(offset, len);
+  // Name the code point too: the character may not show in a console.
+  char32_t cp = 0;
+  if (len == 1) cp = lead;
+  else {
+    cp = lead & (0xFF >> (len + 1));
+    for (std::size_t i = 1; i < ch.size(); ++i)
+      cp = (cp << 6) | (static_cast<unsigned char>(ch[i]) & 0x3F);
+  }
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+  return "\"" + ch + "\" (" + code + ")";
+}
+
+}  // namespace
+
+std::string Utf8ToGbk(const std::string& utf8, const std::string& what) {
+  Converter converter;
+  std::string out;
+  std::size_t bad = 0;
+  if (converter.Convert(utf8, out, bad)) return out;
+  std::size_t line = 1;
+  for (std::size_t i = 0; i < bad; ++i)
+    if (utf8[i] == '\n') ++line;
+  throw TEncodingError(what + " 第 " + std::to_string(line) + " 行的字符 " +
+                       CharacterAt(utf8, bad) + " 无法用 GBK 编码保存");
+}
+
+bool FitsGbk(const std::string& utf8) {
+  Converter converter;
+  std::string out;
+  std::size_t bad = 0;
+  return converter.Convert(utf8, out, bad);
+}

@@ -1,0 +1,19 @@
+// Conversion of the program's UTF-8 text to the Chinese ANSI code page
+// (GBK, code page 936), used where a file must be written in it.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class TEncodingError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// Converts UTF-8 to GBK. A character GBK cannot hold, or invalid UTF-8, is
+// an error naming the character and its line; `what` names the text being
+// converted (a file path) in the message.
+std::string Utf8ToGbk(const std::string& utf8, const std::string& what);
+
+// True when every character of the UTF-8 text can be written in GBK.
+bool FitsGbk(const std::string& utf8);
