@@ -1,0 +1,3 @@
+#include "generate/BLLOperate.h"
+
+void TBLLOperate::Generate(TGeneratorContext&, const TNameList&) {}

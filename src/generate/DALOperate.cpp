@@ -1,0 +1,3 @@
+#include "generate/DALOperate.h"
+
+void TDALOperate::Generate(TGeneratorContext&, const TNameList&) {}

@@ -1,0 +1,3 @@
+#include "generate/EntityOperate.h"
+
+void TEntityOperate::Generate(TGeneratorContext&, const TNameList&) {}

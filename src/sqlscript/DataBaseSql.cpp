@@ -1,0 +1,3 @@
+#include "sqlscript/DataBaseSql.h"
+
+TTableScript BuildTableScript(int) { return {}; }
