@@ -58,7 +58,8 @@ int ResolveClass(int projectId, const std::string& ref) {
     if (c.name == ref) matches.push_back(c.id);
   if (matches.empty()) throw TRefused("类不存在: " + ref);
   if (matches.size() > 1)
-    throw TRefused("有多个类名为 \"" + ref + "\"(编号 " + IdList(matches) + ")，请用 #编号 指定其一");
+    throw TRefused("有多个类名为 \"" + ref + "\"(编号 " + IdList(matches) +
+                   ")，请用 #编号 指定其一");
   return matches.front();
 }
 

@@ -23,13 +23,17 @@ int Done(const char* message) {
   return 0;
 }
 
-const char* YesNo(int flag) { return flag == 1 ? "是" : "否"; }
+const char* YesNo(int flag) {
+  return flag == 1 ? "是" : "否";
+}
 
 // --NAME / --no-NAME pair setting an optional switch.
 void AddSwitch(CLI::App* cmd, const std::string& name, std::optional<bool>& value,
                const std::string& help) {
-  cmd->add_flag_callback("--" + name, [&value] { value = true; }, help);
-  cmd->add_flag_callback("--no-" + name, [&value] { value = false; }, "取消: " + help);
+  cmd->add_flag_callback(
+      "--" + name, [&value] { value = true; }, help);
+  cmd->add_flag_callback(
+      "--no-" + name, [&value] { value = false; }, "取消: " + help);
 }
 
 // Member fields a command may set; unset ones keep their current value.
@@ -39,7 +43,8 @@ struct TMemberOptions {
 
   void AddTo(CLI::App* cmd, bool withName) {
     if (withName) cmd->add_option("--name", name, "新的成员名称");
-    if (withName) cmd->add_option("--type", type, "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名");
+    if (withName)
+      cmd->add_option("--type", type, "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名");
     cmd->add_option("--length", length, "长度(仅字符串类型有效)");
     cmd->add_option("--comment", comment, "成员注释");
     AddSwitch(cmd, "key", key, "是否主键");
@@ -124,7 +129,8 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   cls->require_subcommand(1);
 
   auto listRef = std::make_shared<TProjectRef>();
-  CLI::App* list = cls->add_subcommand("list", "列出工程的类(编号<TAB>类名<TAB>友好名称<TAB>前台显示)");
+  CLI::App* list =
+      cls->add_subcommand("list", "列出工程的类(编号<TAB>类名<TAB>友好名称<TAB>前台显示)");
   listRef->AddTo(list);
   list->callback([&ctx, listRef] {
     ctx.run = [listRef] {
@@ -177,8 +183,8 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
       TClassDAO classes;
       const std::string name = upArgs->newName.value_or(classes.GetClassName(classId));
       const std::string friendName = upArgs->friendName.value_or(classes.GetFriendName(classId));
-      const int flag =
-          upArgs->frontShow ? (*upArgs->frontShow ? 1 : 0) : (classes.GetFrontShowFlag(classId) == 1);
+      const int flag = upArgs->frontShow ? (*upArgs->frontShow ? 1 : 0)
+                                         : (classes.GetFrontShowFlag(classId) == 1);
       Check(CheckUpdateClass(projectId, classId, name, friendName));
       classes.UpdateClass(projectId, classId, name, friendName, flag);
       return Done(msg::kClassUpdated);
@@ -230,10 +236,9 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
       for (rows.First(); !rows.Eof(); rows.Next()) {
         const TMember m = TMemberDAO::ReadMember(rows);
         std::cout << m.memberId << '\t' << m.memberName << '\t' << m.memberType << '\t'
-                  << m.memberLength << '\t' << YesNo(m.memberIsPri) << '\t'
-                  << YesNo(m.memberIsMust) << '\t' << YesNo(m.queryFlag) << '\t'
-                  << YesNo(m.memberIsDisplay) << '\t' << YesNo(m.memberQueryDisplay) << '\t'
-                  << m.memberComment << '\n';
+                  << m.memberLength << '\t' << YesNo(m.memberIsPri) << '\t' << YesNo(m.memberIsMust)
+                  << '\t' << YesNo(m.queryFlag) << '\t' << YesNo(m.memberIsDisplay) << '\t'
+                  << YesNo(m.memberQueryDisplay) << '\t' << m.memberComment << '\n';
       }
       return 0;
     };
@@ -247,7 +252,8 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   CLI::App* add = member->add_subcommand("add", "添加成员");
   addArgs->AddTo(add);
   add->add_option("name", addArgs->name, "成员名称")->required();
-  add->add_option("type", addArgs->type, "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名")
+  add->add_option("type", addArgs->type,
+                  "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名")
       ->required();
   addArgs->options.AddTo(add, false);
   add->callback([&ctx, addArgs] {
@@ -324,12 +330,10 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
     TMemberDAO().ExchangeMembers(m.memberId, ids[static_cast<std::size_t>(index + step)]);
     return 0;
   };
-  oneCommand("up", "成员上移", [move](OneArgs&, int classId, const TMember& m) {
-    return move(classId, m, -1);
-  });
-  oneCommand("down", "成员下移", [move](OneArgs&, int classId, const TMember& m) {
-    return move(classId, m, +1);
-  });
+  oneCommand("up", "成员上移",
+             [move](OneArgs&, int classId, const TMember& m) { return move(classId, m, -1); });
+  oneCommand("down", "成员下移",
+             [move](OneArgs&, int classId, const TMember& m) { return move(classId, m, +1); });
 
   struct ExchangeArgs : Target {
     std::string first, second;

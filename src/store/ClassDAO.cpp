@@ -52,16 +52,15 @@ int TClassDAO::GetClassCount(int projectId, const std::string& className) {
       {std::int64_t{projectId}, className});
 }
 
-int TClassDAO::GetClassCountExcept(int projectId, const std::string& className,
-                                   int exceptClassId) {
+int TClassDAO::GetClassCountExcept(int projectId, const std::string& className, int exceptClassId) {
   return TDbHelper().GetIntValue(
       "select count(*) from t_class where projectId=? and className=? collate nocase"
       " and classId<>?",
       {std::int64_t{projectId}, className, std::int64_t{exceptClassId}});
 }
 
-int TClassDAO::AddClass(int projectId, const std::string& className,
-                        const std::string& friendName, int frontShowFlag) {
+int TClassDAO::AddClass(int projectId, const std::string& className, const std::string& friendName,
+                        int frontShowFlag) {
   TDbHelper db;
   int id = 0;
   db.Transaction([&] {
@@ -85,9 +84,8 @@ void TClassDAO::UpdateClass(int projectId, int classId, const std::string& class
   TDbHelper db;
   db.Transaction([&] {
     const std::string oldName = GetClassName(classId);
-    db.ExecuteSql(
-        "update t_class set friendName=?,className=?,frontShowFlag=? where classId=?",
-        {friendName, className, std::int64_t{frontShowFlag}, std::int64_t{classId}});
+    db.ExecuteSql("update t_class set friendName=?,className=?,frontShowFlag=? where classId=?",
+                  {friendName, className, std::int64_t{frontShowFlag}, std::int64_t{classId}});
     db.ExecuteSql("update t_member set memberType=? where projectId=? and memberType=?",
                   {className, std::int64_t{projectId}, oldName});
   });
@@ -106,13 +104,11 @@ TNameList TClassDAO::GetOtherClassList(int projectId, int classId) {
 }
 
 bool TClassDAO::CheckPrimaryKeys(const TNameList& classes, const TFailureHandler& onFailure) {
-  return CheckEachHasOne(classes,
-                         "select count(*) from t_member where classId=? and memberIsPri=1",
+  return CheckEachHasOne(classes, "select count(*) from t_member where classId=? and memberIsPri=1",
                          onFailure);
 }
 
 bool TClassDAO::CheckDisplayMembers(const TNameList& classes, const TFailureHandler& onFailure) {
-  return CheckEachHasOne(classes,
-                         "select count(*) from t_member where classId=? and memberIsDisplay=1",
-                         onFailure);
+  return CheckEachHasOne(
+      classes, "select count(*) from t_member where classId=? and memberIsDisplay=1", onFailure);
 }

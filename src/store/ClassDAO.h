@@ -11,7 +11,7 @@
 
 class TClassDAO {
 public:
-  std::string GetClassName(int classId);  // "" when there is no such class
+  std::string GetClassName(int classId);   // "" when there is no such class
   std::string GetFriendName(int classId);  // "" when there is none
   int GetFrontShowFlag(int classId);       // -1 when there is no such class
   // Exact name match; -1 when the project has no class of that name.

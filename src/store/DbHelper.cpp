@@ -193,12 +193,9 @@ private:
 
 TRowSet::TValue ReadCell(sqlite3_stmt* stmt, int column) {
   switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-      return static_cast<std::int64_t>(sqlite3_column_int64(stmt, column));
-    case SQLITE_FLOAT:
-      return sqlite3_column_double(stmt, column);
-    case SQLITE_NULL:
-      return std::monostate{};
+    case SQLITE_INTEGER: return static_cast<std::int64_t>(sqlite3_column_int64(stmt, column));
+    case SQLITE_FLOAT: return sqlite3_column_double(stmt, column);
+    case SQLITE_NULL: return std::monostate{};
     default: {
       const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
       return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));

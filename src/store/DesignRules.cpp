@@ -28,8 +28,12 @@ TRuleResult CheckRenameProject(int projectId, const std::string& name) {
 
 namespace {
 
-bool StartsWithCapital(const std::string& s) { return !s.empty() && s[0] >= 'A' && s[0] <= 'Z'; }
-bool StartsWithLower(const std::string& s) { return !s.empty() && s[0] >= 'a' && s[0] <= 'z'; }
+bool StartsWithCapital(const std::string& s) {
+  return !s.empty() && s[0] >= 'A' && s[0] <= 'Z';
+}
+bool StartsWithLower(const std::string& s) {
+  return !s.empty() && s[0] >= 'a' && s[0] <= 'z';
+}
 
 TRuleResult CheckMemberEntry(const TMemberEntry& e) {
   if (e.memberName.empty()) return msg::kMemberNameEmpty;
@@ -68,13 +72,16 @@ TRuleResult CheckUpdateClass(int projectId, int classId, const std::string& clas
 
 std::vector<std::string> MemberTypeChoices(int projectId, int classId) {
   std::vector<std::string> choices(kBaseTypes.begin(), kBaseTypes.end());
-  for (const auto& c : TClassDAO().GetOtherClassList(projectId, classId))
-    choices.push_back(c.name);
+  for (const auto& c : TClassDAO().GetOtherClassList(projectId, classId)) choices.push_back(c.name);
   return choices;
 }
 
-TRuleResult CheckAddMember(const TMemberEntry& entry) { return CheckMemberEntry(entry); }
-TRuleResult CheckUpdateMember(const TMemberEntry& entry) { return CheckMemberEntry(entry); }
+TRuleResult CheckAddMember(const TMemberEntry& entry) {
+  return CheckMemberEntry(entry);
+}
+TRuleResult CheckUpdateMember(const TMemberEntry& entry) {
+  return CheckMemberEntry(entry);
+}
 
 TRuleResult BuildMember(const TMemberEntry& e, int projectId, int classId, TMember& out) {
   TMember m;

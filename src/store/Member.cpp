@@ -46,3 +46,16 @@ std::string_view SqlDbTypeName(TFieldKind kind) {
   }
   return "VarChar";
 }
+
+std::string ReaderConversion(TFieldKind kind, const std::string& item) {
+  switch (kind) {
+    case TFieldKind::String: return item + ".ToString()";
+    case TFieldKind::Integer: return "Convert.ToInt32(" + item + ")";
+    case TFieldKind::Float: return "float.Parse(" + item + ".ToString())";
+    case TFieldKind::Date: return "Convert.ToDateTime(" + item + ".ToString())";
+    case TFieldKind::Image: return "(byte[])" + item;
+    case TFieldKind::IntegerReference: return "Convert.ToInt32(" + item + ")";
+    case TFieldKind::StringReference: return item + ".ToString()";
+  }
+  return item + ".ToString()";
+}

@@ -37,8 +37,8 @@ inline constexpr std::string_view kTypeInteger = "整型";
 inline constexpr std::string_view kTypeFloat = "浮点型";
 inline constexpr std::string_view kTypeDate = "日期型";
 inline constexpr std::string_view kTypeImage = "图片型";
-inline constexpr std::array<std::string_view, 5> kBaseTypes = {kTypeString, kTypeInteger, kTypeFloat,
-                                                               kTypeDate, kTypeImage};
+inline constexpr std::array<std::string_view, 5> kBaseTypes = {kTypeString, kTypeInteger,
+                                                               kTypeFloat, kTypeDate, kTypeImage};
 
 // What a member type word means. Any text that is not a base type word
 // names another class of the project: a reference.
@@ -60,3 +60,7 @@ TFieldKind FieldKindOf(TMemberKind kind, bool referenceKeyIsInteger = true);
 std::string_view CSharpType(TFieldKind kind);
 // SqlDbType member name used for data-access parameters ("VarChar", ...).
 std::string_view SqlDbTypeName(TFieldKind kind);
+
+// C# expression converting the data-reader item `item` (as in
+// DataRead["title"]) to the member's C# type.
+std::string ReaderConversion(TFieldKind kind, const std::string& item);

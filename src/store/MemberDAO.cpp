@@ -6,7 +6,9 @@ namespace {
 
 constexpr const char* kOrder = " order by memberId";
 
-TDbParams Id(int id) { return {std::int64_t{id}}; }
+TDbParams Id(int id) {
+  return {std::int64_t{id}};
+}
 
 }  // namespace
 
@@ -39,8 +41,8 @@ int TMemberDAO::AddMember(const TMember& m) {
         {std::int64_t{m.projectId}, std::int64_t{m.classId}, m.memberName, m.memberType,
          std::int64_t{m.memberLength}, std::int64_t{m.memberIsPri}, m.memberComment,
          std::int64_t{m.memberIsMust}, std::int64_t{m.memberIsInteger},
-         std::int64_t{m.memberIsFloat}, std::int64_t{m.queryFlag},
-         std::int64_t{m.memberIsDisplay}, std::int64_t{m.memberQueryDisplay}});
+         std::int64_t{m.memberIsFloat}, std::int64_t{m.queryFlag}, std::int64_t{m.memberIsDisplay},
+         std::int64_t{m.memberQueryDisplay}});
     id = static_cast<int>(db_.LastInsertId());
   });
   return id;
@@ -80,16 +82,15 @@ std::optional<TMember> TMemberDAO::FirstMember(const std::string& sql, const TDb
 }
 
 std::optional<TMember> TMemberDAO::GetMember(int memberId) {
-  std::optional<TMember> m =
-      FirstMember("select * from t_member where memberId=?", Id(memberId));
+  std::optional<TMember> m = FirstMember("select * from t_member where memberId=?", Id(memberId));
   if (m) m->memberId = memberId;
   return m;
 }
 
 std::optional<TMember> TMemberDAO::GetKeyMember(int classId) {
-  return FirstMember(std::string("select * from t_member where memberIsPri=1 and classId=?") +
-                         kOrder,
-                     Id(classId));
+  return FirstMember(
+      std::string("select * from t_member where memberIsPri=1 and classId=?") + kOrder,
+      Id(classId));
 }
 
 std::optional<TMember> TMemberDAO::GetDisplayMemberByClassName(int projectId,

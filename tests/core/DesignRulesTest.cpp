@@ -10,7 +10,9 @@ namespace {
 
 using Rules = TempDesign;
 
-std::string Said(const TRuleResult& r) { return r.value_or("<accepted>"); }
+std::string Said(const TRuleResult& r) {
+  return r.value_or("<accepted>");
+}
 
 TEST_F(Rules, ProjectNames) {
   EXPECT_EQ(Said(CheckAddProject("")), "工程名称不能为空!");
@@ -38,7 +40,8 @@ TEST_F(Rules, AddClassChecksInOrder) {
   for (const char* bad : {"book", "1Book", " Book", "图书", "_Book"})
     EXPECT_EQ(Said(CheckAddClass(p, bad, "图书")), "类名首个字母必须大写") << bad;
   EXPECT_EQ(Said(CheckAddClass(p, "B", "图书")), "<accepted>");
-  EXPECT_EQ(Said(CheckAddClass(p, "Book 图书 2", "图书")), "<accepted>");  // only the first is tested
+  EXPECT_EQ(Said(CheckAddClass(p, "Book 图书 2", "图书")),
+            "<accepted>");  // only the first is tested
   TClassDAO().AddClass(p, "Book", "图书", 1);
   EXPECT_EQ(Said(CheckAddClass(p, "Book", "书")), "该类名称已经存在!");
   EXPECT_EQ(Said(CheckAddClass(p, "BOOK", "书")), "该类名称已经存在!");
@@ -136,9 +139,9 @@ TEST_F(Rules, TypeChoicesNeverOfferTheClassItself) {
             (std::vector<std::string>{"字符串", "整型", "浮点型", "日期型", "图片型"}));
   const int dept = TClassDAO().AddClass(p, "Dept", "部门", 1);
   TClassDAO().AddClass(p, "Area", "地区", 1);
-  EXPECT_EQ(MemberTypeChoices(p, dept), (std::vector<std::string>{"字符串", "整型", "浮点型",
-                                                                  "日期型", "图片型", "Book",
-                                                                  "Area"}));
+  EXPECT_EQ(
+      MemberTypeChoices(p, dept),
+      (std::vector<std::string>{"字符串", "整型", "浮点型", "日期型", "图片型", "Book", "Area"}));
 }
 
 TEST_F(Rules, MemberListOperations) {
