@@ -1,0 +1,126 @@
+#include "generate/FileOperate.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "generate/Encoding.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& what, const fs::path& path, int error) {
+  throw TFileError(what + " " + path.string() + ": " + std::strerror(error));
+}
+
+void CreateDirectory(const fs::path& dir) {
+  std::error_code ec;
+  // is_directory first: the common case, a directory made for an earlier
+  // file, costs one stat.
+  if (fs::is_directory(dir, ec)) return;
+  fs::create_directories(dir, ec);
+  if (ec || !fs::is_directory(dir))
+    throw TFileError("无法创建目录 " + dir.string() + ": " +
+                     (ec ? ec.message() : std::string("路径上有同名文件")));
+}
+
+void CreateParent(const fs::path& path) {
+  if (path.has_parent_path()) CreateDirectory(path.parent_path());
+}
+
+// Plain POSIX calls: the generated tree holds thousands of small files and
+// a stream per file would cost more than the write itself.
+void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize,
+                const std::string& body) {
+  CreateParent(path);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) Fail("无法创建文件", path, errno);
+  auto writeAll = [&](const char* data, std::size_t size) {
+    while (size > 0) {
+      const ssize_t n = ::write(fd, data, size);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        const int error = errno;
+        ::close(fd);
+        Fail("无法写入文件", path, error);
+      }
+      data += n;
+      size -= static_cast<std::size_t>(n);
+    }
+  };
+  writeAll(prefix, prefixSize);
+  writeAll(body.data(), body.size());
+  if (::close(fd) != 0) Fail("无法写入文件", path, errno);
+}
+
+}  // namespace
+
+std::string TFileOperate::ReadUtf8File(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) Fail("无法读取文件", path, errno);
+  std::string bytes;
+  char buffer[16384];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      ::close(fd);
+      Fail("无法读取文件", path, error);
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return bytes.size() <= 3 ? std::string() : bytes.substr(3);
+}
+
+void TFileOperate::WriteUtf8File(const fs::path& path, const std::string& text) {
+  static constexpr char kMark[] = {'\xEF', '\xBB', '\xBF'};
+  WriteBytes(path, kMark, sizeof kMark, text);
+}
+
+void TFileOperate::WriteAnsiFile(const fs::path& path, const std::string& text) {
+  const std::string gbk = Utf8ToGbk(text, path.string());
+  WriteBytes(path, nullptr, 0, gbk);
+}
+
+void TFileOperate::CopyFile(const fs::path& source, const fs::path& target) {
+  CreateParent(target);
+  std::error_code ec;
+  fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
+  if (ec) throw TFileError("无法复制文件 " + source.string() + " 到 " + target.string() + ": " +
+                           ec.message());
+}
+
+bool TFileOperate::CopyDirectory(const fs::path& source, const fs::path& destination,
+                                 bool failIfExists) {
+  std::error_code ec;
+  if (!fs::is_directory(source, ec)) throw TFileError("目录不存在: " + source.string());
+  fs::directory_iterator it(source, ec);
+  if (ec) throw TFileError("无法列出目录 " + source.string() + ": " + ec.message());
+  if (it == fs::directory_iterator()) return false;
+
+  CreateDirectory(destination);
+  std::error_code listError;
+  for (; it != fs::directory_iterator(); it.increment(listError)) {
+    const fs::path target = destination / it->path().filename();
+    std::error_code statError;
+    if (it->is_directory(statError)) {
+      // Only the top level keeps what is there: below it the resource tree
+      // always wins, even over a generated file of the same name.
+      CreateDirectory(target);
+      CopyDirectory(it->path(), target, false);
+      continue;
+    }
+    if (failIfExists && fs::exists(fs::symlink_status(target, statError))) continue;
+    CopyFile(it->path(), target);
+  }
+  if (listError)
+    throw TFileError("无法列出目录 " + source.string() + ": " + listError.message());
+  return true;
+}

@@ -1,0 +1,40 @@
+// The one place where generation touches the file system: reading
+// templates, writing generated files in their encodings, and copying the
+// resource tree over the output tree.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+// A file or directory could not be read, written or copied; what() names
+// the path and the reason.
+class TFileError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// All operations are stateless. Text in memory is UTF-8; the parent
+// directory of a written file is created with all missing parents; an
+// existing file is replaced, never appended to.
+class TFileOperate {
+public:
+  // The file's bytes after the first three (the templates begin with the
+  // UTF-8 byte-order mark, which is dropped whatever it holds).
+  static std::string ReadUtf8File(const std::filesystem::path& path);
+  // EF BB BF, then the text.
+  static void WriteUtf8File(const std::filesystem::path& path, const std::string& text);
+  // The text in GBK without byte-order mark. A character GBK cannot hold is
+  // a TEncodingError naming the file and the character, raised before the
+  // file is touched, so an earlier version of it stays intact.
+  static void WriteAnsiFile(const std::filesystem::path& path, const std::string& text);
+  // Copies one file, replacing the target.
+  static void CopyFile(const std::filesystem::path& source, const std::filesystem::path& target);
+  // Copies the tree below source into destination. With failIfExists, a
+  // file directly in source is skipped when destination already has it;
+  // deeper levels always replace what is there. A missing source is an
+  // error; an empty one copies nothing and answers false. A file that
+  // cannot be copied is an error too: a partial copy must not look whole.
+  static bool CopyDirectory(const std::filesystem::path& source,
+                            const std::filesystem::path& destination, bool failIfExists);
+};
