@@ -1,5 +1,56 @@
+// generate: runs the code generation for one project in the base directory,
+// printing progress as it happens.
+#include <iostream>
+#include <memory>
+#include <optional>
+
 #include "cli/CliSupport.h"
+#include "generate/AutoCode.h"
+#include "store/BaseDirectory.h"
+#include "store/ProjectDAO.h"
 
 namespace cli {
-void RegisterGenerateCommands(CLI::App&, TContext&) {}
+
+namespace {
+
+// Progress goes to stdout line by line; the outcome is kept for the exit
+// status.
+class TConsoleHost : public TGenerationHost {
+public:
+  void Progress(const std::string& line) override { std::cout << line << std::endl; }
+  void PreCheckFailed(const std::string& message) override { preCheck = message; }
+  void Completed(const std::filesystem::path& projectDir) override { completed = projectDir; }
+  void Failed(const std::string& error) override { failure = error; }
+
+  std::optional<std::string> preCheck;
+  std::optional<std::filesystem::path> completed;
+  std::optional<std::string> failure;
+};
+
+}  // namespace
+
+void RegisterGenerateCommands(CLI::App& app, TContext& ctx) {
+  auto project = std::make_shared<TProjectRef>();
+  CLI::App* generate = app.add_subcommand(
+      "generate", "为工程生成 C# 三层解决方案到 <基础目录>/projects/<工程名称>/LoginFrame");
+  project->AddTo(generate);
+  generate->callback([&ctx, project] {
+    ctx.run = [&ctx, project] {
+      TGenerationRequest request;
+      request.projectId = project->Resolve();
+      request.projectName = TProjectDAO().GetProjectName(request.projectId);
+      request.baseDir = ResolveBaseDirectory(ctx.dir);
+      request.resourceDir = ResourceDirectory();
+
+      TConsoleHost host;
+      TAutoCode(request, host).Execute();
+      if (host.preCheck) throw TRefused(*host.preCheck);
+      if (host.failure) throw TRefused("错误: " + *host.failure);
+      if (!host.completed) throw TRefused("错误: 生成没有完成");
+      std::cout << "所有代码生成完毕!" << '\n' << host.completed->string() << '\n';
+      return 0;
+    };
+  });
+}
+
 }  // namespace cli

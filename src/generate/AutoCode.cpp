@@ -1,8 +1,83 @@
 #include "generate/AutoCode.h"
 
+#include <exception>
+
+#include "generate/BLLOperate.h"
+#include "generate/DALOperate.h"
+#include "generate/DesignCheck.h"
+#include "generate/EntityOperate.h"
+#include "generate/FileContext.h"
+#include "generate/FileOperate.h"
+#include "store/BaseDirectory.h"
+#include "store/ClassDAO.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kKeyError = "表主键设置错误，每个类只能设置一个主键!";
+constexpr const char* kDisplayError = "表显示成员设置错误，每个类有且只能设置一个显示成员!";
+
+bool HoldsResources(const fs::path& dir) {
+  std::error_code ec;
+  return fs::is_directory(dir / "template", ec) && fs::is_directory(dir / "bak", ec);
+}
+
+}  // namespace
+
 TAutoCode::TAutoCode(TGenerationRequest request, TGenerationHost& host)
     : request_(std::move(request)), host_(host) {}
 
-void TAutoCode::Execute() { host_.Failed("not yet"); }
+fs::path TAutoCode::ProjectDirectory() const {
+  return request_.baseDir / "projects" / request_.projectName;
+}
 
-std::filesystem::path ResourceDirectory() { return {}; }
+void TAutoCode::Execute() {
+  try {
+    TClassDAO classStore;
+    const TNameList classes = classStore.GetClassList(request_.projectId);
+    if (!PreChecksPass(classStore, classes)) return;
+
+    TFileContext ctx(request_.projectId, request_.projectName, request_.baseDir,
+                     request_.resourceDir, [this](const std::string& line) { host_.Progress(line); });
+    TEntityOperate::Generate(ctx, classes);
+    TBLLOperate::Generate(ctx, classes);
+    TDALOperate().Generate(ctx, classes);
+    // The form generators of the LoginFrame project go here, after the DAL.
+    CopyResources();
+    host_.Completed(ProjectDirectory());
+  } catch (const std::exception& e) {
+    host_.Failed(e.what());
+  } catch (...) {
+    host_.Failed("未知错误");
+  }
+}
+
+bool TAutoCode::PreChecksPass(TClassDAO& classStore, const TNameList& classes) {
+  auto report = [&](const char* fault) {
+    return [&, fault](int classId) { host_.PreCheckFailed(classStore.GetClassName(classId) + fault); };
+  };
+  if (!classStore.CheckPrimaryKeys(classes, report(kKeyError))) return false;
+  if (!classStore.CheckDisplayMembers(classes, report(kDisplayError))) return false;
+  const std::vector<std::string> problems = CheckDesign(request_.projectName, classes);
+  if (!problems.empty()) {
+    host_.PreCheckFailed(DesignCheckMessage(problems));
+    return false;
+  }
+  return true;
+}
+
+void TAutoCode::CopyResources() {
+  host_.Progress("正在移动资源文件。。。");
+  // Top-level files the user may have adapted (the solution file) are kept;
+  // everything deeper is the skeleton's and replaced.
+  TFileOperate::CopyDirectory(request_.resourceDir / "bak" / "LoginFrame",
+                              ProjectDirectory() / "LoginFrame", true);
+  host_.Progress("移动资源文件完毕!");
+}
+
+fs::path ResourceDirectory() {
+  const fs::path programDir = ProgramDirectory();
+  if (HoldsResources(programDir)) return programDir;
+  return programDir.parent_path() / "share" / "corvane";
+}

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include "store/NameList.h"
+
+class TClassDAO;
+
 // What the run needs from whoever started it (the designer window or the
 // command line). Calls come from the run's thread, in order; the calls
 // that show something to the user return only when the user is done.
@@ -36,11 +40,21 @@ public:
   // every outcome to the host; never throws.
   void Execute();
 
+  // <base>/projects/<project name>, the directory shown at completion.
+  std::filesystem::path ProjectDirectory() const;
+
 private:
+  // The key and display-member checks, then the design check; reports the
+  // first failure to the host and answers false.
+  bool PreChecksPass(TClassDAO& classStore, const TNameList& classes);
+  // Copies bak/LoginFrame over the output tree, with its two progress lines.
+  void CopyResources();
+
   TGenerationRequest request_;
   TGenerationHost& host_;
 };
 
 // The directory holding template/ and bak/: beside the program in a build
-// tree or portable copy, else the installed share directory.
+// tree or portable copy, else the installed share directory
+// (<prefix>/share/corvane for a program in <prefix>/bin).
 std::filesystem::path ResourceDirectory();

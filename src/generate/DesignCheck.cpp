@@ -1,0 +1,133 @@
+#include "generate/DesignCheck.h"
+
+#include <cstdio>
+#include <set>
+
+#include "generate/Encoding.h"
+#include "generate/Naming.h"
+#include "store/ClassDAO.h"
+#include "store/DesignRules.h"
+#include "store/Member.h"
+#include "store/MemberDAO.h"
+
+namespace {
+
+std::size_t Utf8Length(unsigned char lead) {
+  return lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+// The first character GBK cannot hold, shown with its code point (it may
+// not show in a console); empty when the text fits.
+std::string FirstNonGbkCharacter(const std::string& text) {
+  if (FitsGbk(text)) return {};
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = Utf8Length(static_cast<unsigned char>(text[i]));
+    const std::string ch = text.substr(i, len);
+    if (!FitsGbk(ch)) {
+      char32_t cp = static_cast<unsigned char>(ch[0]);
+      if (ch.size() > 1) {
+        cp &= 0xFFu >> (ch.size() + 1);
+        for (std::size_t k = 1; k < ch.size(); ++k)
+          cp = (cp << 6) | (static_cast<unsigned char>(ch[k]) & 0x3Fu);
+      }
+      char code[16];
+      std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+      return "\"" + ch + "\" (" + code + ")";
+    }
+    i += len;
+  }
+  return "(无效的 UTF-8)";
+}
+
+// Texts that land inside /* */ and // comments and inside C# and SQL
+// string literals: a line break (C# also ends a line at U+0085, U+2028 and
+// U+2029) or another control character, "*/", '"' and '\' would end the
+// comment or literal early or change what it says.
+bool BreaksCommentOrLiteral(const std::string& text) {
+  if (text.find("*/") != std::string::npos) return true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 || c == 0x7F || c == '"' || c == '\\') return true;
+    if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x85)
+      return true;
+    if (c == 0xE2 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
+        (static_cast<unsigned char>(text[i + 2]) == 0xA8 ||
+         static_cast<unsigned char>(text[i + 2]) == 0xA9))
+      return true;
+  }
+  return false;
+}
+
+std::string AsciiLower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+constexpr const char* kBreaksText = "含有换行或控制字符、\"*/\"、双引号或反斜杠";
+
+// The problems of one name that becomes a C# identifier; subject is
+// "类名" or "成员名".
+void CheckIdentifier(const std::string& name, const std::string& subject, const std::string& where,
+                     std::vector<std::string>& problems) {
+  if (!IsCSharpIdentifier(name))
+    problems.push_back(where + subject + "不是合法的 C# 标识符");
+  else if (IsCSharpKeyword(name))
+    problems.push_back(where + subject + "是 C# 关键字");
+  if (const std::string bad = FirstNonGbkCharacter(name); !bad.empty())
+    problems.push_back(where + subject + "中的字符 " + bad + " 无法用 GBK 编码保存");
+}
+
+void CheckText(const std::string& text, const std::string& subject, const std::string& where,
+               std::vector<std::string>& problems) {
+  if (BreaksCommentOrLiteral(text)) problems.push_back(where + subject + kBreaksText);
+  if (const std::string bad = FirstNonGbkCharacter(text); !bad.empty())
+    problems.push_back(where + subject + "中的字符 " + bad + " 无法用 GBK 编码保存");
+}
+
+}  // namespace
+
+std::vector<std::string> CheckDesign(const std::string& projectName, const TNameList& classes) {
+  std::vector<std::string> problems;
+  if (projectName.empty() || !IsSafeProjectName(projectName))
+    problems.push_back("工程名称 \"" + projectName +
+                       "\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..");
+
+  std::set<std::string> classNames;
+  for (const auto& entry : classes) classNames.insert(entry.name);
+
+  TClassDAO classStore;
+  TMemberDAO memberStore;
+  for (const auto& entry : classes) {
+    const std::string where = "类 \"" + entry.name + "\": ";
+    CheckIdentifier(entry.name, "类名", where, problems);
+    CheckText(classStore.GetFriendName(entry.id), "友好名称", where, problems);
+
+    std::set<std::string> seen;
+    TRowSet rows = memberStore.QueryMembers(entry.id);
+    for (rows.First(); !rows.Eof(); rows.Next()) {
+      const TMember m = TMemberDAO::ReadMember(rows);
+      const std::string at = "类 \"" + entry.name + "\" 的成员 \"" + m.memberName + "\": ";
+      CheckIdentifier(m.memberName, "成员名", at, problems);
+      // C# refuses a member named like its class; SQL Server compares
+      // column names without case, so two names differing only in case
+      // collide in the table.
+      if (m.memberName == entry.name) problems.push_back(at + "成员名与类名相同");
+      if (!seen.insert(AsciiLower(m.memberName)).second)
+        problems.push_back(at + "成员名与本类的另一个成员重复(不区分大小写)");
+      const TMemberKind kind = ClassifyMemberType(m.memberType);
+      if (m.IsKey() && kind != TMemberKind::String && kind != TMemberKind::Integer)
+        problems.push_back(at + "主键的类型必须是字符串或整型，现为 \"" + m.memberType + "\"");
+      if (kind == TMemberKind::Reference && !classNames.contains(m.memberType))
+        problems.push_back(at + "成员类型 \"" + m.memberType + "\" 不是本工程的类");
+      CheckText(m.memberComment, "注释", at, problems);
+    }
+  }
+  return problems;
+}
+
+std::string DesignCheckMessage(const std::vector<std::string>& problems) {
+  std::string text = "设计检查未通过，未生成任何文件:";
+  for (const auto& p : problems) text += "\n" + p;
+  return text;
+}

@@ -1,0 +1,19 @@
+// The check a design must pass before any file is written, after the key
+// and display-member checks: everything else that would make the written
+// solution fail to build or the run fail half way (an unsafe project
+// directory name, a key type the generators cannot handle, names C# does
+// not accept, unknown referenced classes, texts GBK cannot hold, comments
+// that would break out of a comment or a string literal).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/NameList.h"
+
+// Every problem found, one message each, in project / class list / member
+// order; each names its class and member. Empty when the design passes.
+std::vector<std::string> CheckDesign(const std::string& projectName, const TNameList& classes);
+
+// The text shown for a failed check: a heading line, then one problem a line.
+std::string DesignCheckMessage(const std::vector<std::string>& problems);

@@ -1,0 +1,40 @@
+// The generator context that writes to disk: output paths are taken below
+// the base directory, template paths below the resource directory, and
+// every file goes through TFileOperate.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "generate/GeneratorContext.h"
+
+class TFileContext : public TGeneratorContext {
+public:
+  using TProgressSink = std::function<void(const std::string& line)>;
+
+  TFileContext(int projectId, std::string projectName, std::filesystem::path baseDir,
+               std::filesystem::path resourceDir, TProgressSink progress);
+
+  int ProjectId() const override { return projectId_; }
+  const std::string& ProjectName() const override { return projectName_; }
+  std::string ReadTemplate(const std::string& path) override;
+  void WriteAnsiFile(const std::string& path, const std::string& text) override;
+  void WriteUtf8File(const std::string& path, const std::string& text) override;
+  void CopyTemplateFile(const std::string& templatePath, const std::string& path) override;
+  void Progress(const std::string& line) override;
+
+  const std::filesystem::path& BaseDir() const { return baseDir_; }
+  const std::filesystem::path& ResourceDir() const { return resourceDir_; }
+
+private:
+  // Refuses absolute paths and ".." so that no design text can steer a
+  // write outside the directory it belongs to.
+  std::filesystem::path Below(const std::filesystem::path& root, const std::string& path) const;
+
+  int projectId_;
+  std::string projectName_;
+  std::filesystem::path baseDir_;
+  std::filesystem::path resourceDir_;
+  TProgressSink progress_;
+};
