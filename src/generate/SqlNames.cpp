@@ -1,0 +1,97 @@
+#include "generate/SqlNames.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+// The reserved keywords of Transact-SQL, upper case, sorted.
+constexpr std::array<std::string_view, 185> kReserved = {
+    "ADD", "ALL", "ALTER", "AND", "ANY", "AS", "ASC", "AUTHORIZATION", "BACKUP", "BEGIN",
+    "BETWEEN", "BREAK", "BROWSE", "BULK", "BY", "CASCADE", "CASE", "CHECK", "CHECKPOINT",
+    "CLOSE", "CLUSTERED", "COALESCE", "COLLATE", "COLUMN", "COMMIT", "COMPUTE", "CONSTRAINT",
+    "CONTAINS", "CONTAINSTABLE", "CONTINUE", "CONVERT", "CREATE", "CROSS", "CURRENT",
+    "CURRENT_DATE", "CURRENT_TIME", "CURRENT_TIMESTAMP", "CURRENT_USER", "CURSOR", "DATABASE",
+    "DBCC", "DEALLOCATE", "DECLARE", "DEFAULT", "DELETE", "DENY", "DESC", "DISK", "DISTINCT",
+    "DISTRIBUTED", "DOUBLE", "DROP", "DUMP", "ELSE", "END", "ERRLVL", "ESCAPE", "EXCEPT", "EXEC",
+    "EXECUTE", "EXISTS", "EXIT", "EXTERNAL", "FETCH", "FILE", "FILLFACTOR", "FOR", "FOREIGN",
+    "FREETEXT", "FREETEXTTABLE", "FROM", "FULL", "FUNCTION", "GOTO", "GRANT", "GROUP", "HAVING",
+    "HOLDLOCK", "IDENTITY", "IDENTITYCOL", "IDENTITY_INSERT", "IF", "IN", "INDEX", "INNER",
+    "INSERT", "INTERSECT", "INTO", "IS", "JOIN", "KEY", "KILL", "LEFT", "LIKE", "LINENO", "LOAD",
+    "MERGE", "NATIONAL", "NOCHECK", "NONCLUSTERED", "NOT", "NULL", "NULLIF", "OF", "OFF",
+    "OFFSETS", "ON", "OPEN", "OPENDATASOURCE", "OPENQUERY", "OPENROWSET", "OPENXML", "OPTION",
+    "OR", "ORDER", "OUTER", "OVER", "PERCENT", "PIVOT", "PLAN", "PRECISION", "PRIMARY", "PRINT",
+    "PROC", "PROCEDURE", "PUBLIC", "RAISERROR", "READ", "READTEXT", "RECONFIGURE", "REFERENCES",
+    "REPLICATION", "RESTORE", "RESTRICT", "RETURN", "REVERT", "REVOKE", "RIGHT", "ROLLBACK",
+    "ROWCOUNT", "ROWGUIDCOL", "RULE", "SAVE", "SCHEMA", "SECURITYAUDIT", "SELECT",
+    "SEMANTICKEYPHRASETABLE", "SEMANTICSIMILARITYDETAILSTABLE", "SEMANTICSIMILARITYTABLE",
+    "SESSION_USER", "SET", "SETUSER", "SHUTDOWN", "SOME", "STATISTICS", "SYSTEM_USER", "TABLE",
+    "TABLESAMPLE", "TEXTSIZE", "THEN", "TO", "TOP", "TRAN", "TRANSACTION", "TRIGGER", "TRUNCATE",
+    "TRY_CONVERT", "TSEQUAL", "UNION", "UNIQUE", "UNPIVOT", "UPDATE", "UPDATETEXT", "USE", "USER",
+    "VALUES", "VARYING", "VIEW", "WAITFOR", "WHEN", "WHERE", "WHILE", "WITH", "WITHIN",
+    "WRITETEXT"};
+
+bool IsAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Reads one UTF-8 character at text[i], advancing i; answers 0 for a
+// malformed sequence.
+char32_t NextChar(const std::string& text, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(text[i++]);
+  if (lead < 0x80) return lead;
+  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+  if (extra < 0) return 0;
+  char32_t c = lead & (0x3F >> extra);
+  for (; extra > 0; --extra) {
+    if (i >= text.size()) return 0;
+    const auto next = static_cast<unsigned char>(text[i++]);
+    if ((next & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (next & 0x3F);
+  }
+  return c;
+}
+
+bool IsChineseCharacter(char32_t c) {
+  return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
+         (c >= 0xF900 && c <= 0xFAFF);
+}
+
+bool IsPlainName(const std::string& text) {
+  if (text.empty() || IsSqlReservedWord(text)) return false;
+  bool first = true;
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextChar(text, i);
+    const bool letter = (c < 0x80 && (IsAsciiLetter(static_cast<unsigned char>(c)) || c == '_')) ||
+                        IsChineseCharacter(c);
+    const bool digit = c >= '0' && c <= '9';
+    if (!(letter || (digit && !first))) return false;
+    first = false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsSqlReservedWord(const std::string& name) {
+  std::string upper = name;
+  for (char& ch : upper)
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  return std::binary_search(kReserved.begin(), kReserved.end(), std::string_view(upper));
+}
+
+std::string SqlAlias(const std::string& text) {
+  if (IsPlainName(text)) return text;
+  std::string quoted = "[";
+  for (char ch : text) {
+    quoted += ch;
+    if (ch == ']') quoted += ']';
+  }
+  return quoted + "]";
+}
+
+std::string SqlNameKey(const std::string& name) {
+  std::string key = name;
+  for (char& ch : key)
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  return key;
+}
