@@ -186,4 +186,6 @@ void TTableScriptBuilder::Omit(std::string& note, const std::string& problem) {
 
 }  // namespace
 
-TTableScript BuildTableScript(int projectId) { return TTableScriptBuilder(projectId).Build(); }
+TTableScript BuildTableScript(int projectId) {
+  return TTableScriptBuilder(projectId).Build();
+}

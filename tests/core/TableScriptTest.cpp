@@ -31,9 +31,12 @@ std::string ReadGolden(const std::string& name) {
 std::string Visible(const std::string& line) {
   std::string out;
   for (char c : line) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\t') out += "\\t";
-    else out += c;
+    if (c == '\r')
+      out += "\\r";
+    else if (c == '\t')
+      out += "\\t";
+    else
+      out += c;
   }
   return out;
 }
@@ -49,8 +52,8 @@ std::string Visible(const std::string& line) {
     if (!eMore && !aMore) break;
     if (eMore != aMore || el != al)
       return ::testing::AssertionFailure()
-             << "first difference at line " << line << "\n  expected: "
-             << (eMore ? "\"" + Visible(el) + "\"" : "(end of text)")
+             << "first difference at line " << line
+             << "\n  expected: " << (eMore ? "\"" + Visible(el) + "\"" : "(end of text)")
              << "\n  actual:   " << (aMore ? "\"" + Visible(al) + "\"" : "(end of text)");
   }
   return ::testing::AssertionFailure() << "texts differ only in the final line break";
@@ -58,12 +61,13 @@ std::string Visible(const std::string& line) {
 
 // The first lines of a class's block, up to its key column.
 std::string TableHead(const std::string& name) {
-  return "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[" + name +
-         "]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)\r\n"
-         "drop table [dbo].[" + name + "]\r\n"
-         "GO\r\n"
-         "\r\n"
-         "CREATE TABLE [dbo].[" + name + "] (\r\n";
+  std::string head;
+  head += "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[" + name +
+          "]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)\r\n";
+  head += "drop table [dbo].[" + name + "]\r\n";
+  head += "GO\r\n\r\n";
+  head += "CREATE TABLE [dbo].[" + name + "] (\r\n";
+  return head;
 }
 
 const std::string kTableTail =
@@ -190,14 +194,14 @@ TEST_F(TableScriptTest, ReferenceToStringKeyIsVarcharOfTheKeyLengthWithOneForeig
   // The reference's own length and required flag play no part.
   TMember& ref = Add(staff, "dept", "Dept", 99);
   ref.memberIsMust = 0;
-  EXPECT_TRUE(SameText(login_ + TableHead("Dept") +
-                           "\t[deptNo] [varchar] (20) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY \r\n" +
-                           kTableTail + TableHead("Staff") +
-                           "\t[staffId] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n"
-                           "\t[dept] [varchar] (20) COLLATE Chinese_PRC_CI_AS NOT NULL \r\n" +
-                           kTableTail +
-                           "ALTER TABLE Staff ADD FOREIGN KEY (dept) REFERENCES Dept(deptNo)\r\n",
-                       Build().text));
+  EXPECT_TRUE(SameText(
+      login_ + TableHead("Dept") +
+          "\t[deptNo] [varchar] (20) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY \r\n" +
+          kTableTail + TableHead("Staff") +
+          "\t[staffId] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n"
+          "\t[dept] [varchar] (20) COLLATE Chinese_PRC_CI_AS NOT NULL \r\n" +
+          kTableTail + "ALTER TABLE Staff ADD FOREIGN KEY (dept) REFERENCES Dept(deptNo)\r\n",
+      Build().text));
 }
 
 TEST_F(TableScriptTest, ForeignKeysComeAfterAllTablesInClassAndMemberOrder) {
@@ -210,20 +214,21 @@ TEST_F(TableScriptTest, ForeignKeysComeAfterAllTablesInClassAndMemberOrder) {
   const int book = AddClass("Book");
   AddKey(book, "isbn", kTypeString, 13);
   Add(book, "firstReader", "Reader");
-  EXPECT_TRUE(SameText(login_ + TableHead("Loan") +
-                           "\t[loanId] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n"
-                           "\t[reader] int NOT NULL ,\r\n"
-                           "\t[book] [varchar] (13) COLLATE Chinese_PRC_CI_AS NOT NULL \r\n" +
-                           kTableTail + TableHead("Reader") +
-                           "\t[readerId] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY\r\n" +
-                           kTableTail + TableHead("Book") +
-                           "\t[isbn] [varchar] (13) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n"
-                           "\t[firstReader] int NOT NULL \r\n" +
-                           kTableTail +
-                           "ALTER TABLE Loan ADD FOREIGN KEY (reader) REFERENCES Reader(readerId)\r\n"
-                           "ALTER TABLE Loan ADD FOREIGN KEY (book) REFERENCES Book(isbn)\r\n"
-                           "ALTER TABLE Book ADD FOREIGN KEY (firstReader) REFERENCES Reader(readerId)\r\n",
-                       Build().text));
+  EXPECT_TRUE(
+      SameText(login_ + TableHead("Loan") +
+                   "\t[loanId] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n"
+                   "\t[reader] int NOT NULL ,\r\n"
+                   "\t[book] [varchar] (13) COLLATE Chinese_PRC_CI_AS NOT NULL \r\n" +
+                   kTableTail + TableHead("Reader") +
+                   "\t[readerId] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY\r\n" + kTableTail +
+                   TableHead("Book") +
+                   "\t[isbn] [varchar] (13) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n"
+                   "\t[firstReader] int NOT NULL \r\n" +
+                   kTableTail +
+                   "ALTER TABLE Loan ADD FOREIGN KEY (reader) REFERENCES Reader(readerId)\r\n"
+                   "ALTER TABLE Loan ADD FOREIGN KEY (book) REFERENCES Book(isbn)\r\n"
+                   "ALTER TABLE Book ADD FOREIGN KEY (firstReader) REFERENCES Reader(readerId)\r\n",
+               Build().text));
 }
 
 TEST_F(TableScriptTest, FirstOfTwoKeysIsTheKeyAndTheSecondIsLeftOut) {
@@ -232,11 +237,12 @@ TEST_F(TableScriptTest, FirstOfTwoKeysIsTheKeyAndTheSecondIsLeftOut) {
   AddKey(pair, "code", kTypeString, 8);
   AddKey(pair, "pairId", kTypeInteger);
   const TTableScript script = Build();
-  EXPECT_TRUE(SameText(login_ + TableHead("Pair") +
-                           "\t[code] [varchar] (8) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n"
-                           "\t[label] [varchar] (10) COLLATE Chinese_PRC_CI_AS NOT NULL \r\n" +
-                           kTableTail,
-                       script.text));
+  EXPECT_TRUE(
+      SameText(login_ + TableHead("Pair") +
+                   "\t[code] [varchar] (8) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n"
+                   "\t[label] [varchar] (10) COLLATE Chinese_PRC_CI_AS NOT NULL \r\n" +
+                   kTableTail,
+               script.text));
   EXPECT_TRUE(script.problems.empty());
 }
 
@@ -245,12 +251,13 @@ TEST_F(TableScriptTest, KeyThatIsNotAnIntegerKeyIsVarcharOfItsStoredLength) {
   AddKey(reading, "takenAt", kTypeFloat);
   const int probe = AddClass("Probe");
   AddKey(probe, "probeId", kTypeInteger).memberIsInteger = 0;
-  EXPECT_TRUE(SameText(login_ + TableHead("Reading") +
-                           "\t[takenAt] [varchar] (0) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY \r\n" +
-                           kTableTail + TableHead("Probe") +
-                           "\t[probeId] [varchar] (0) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY \r\n" +
-                           kTableTail,
-                       Build().text));
+  EXPECT_TRUE(
+      SameText(login_ + TableHead("Reading") +
+                   "\t[takenAt] [varchar] (0) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY \r\n" +
+                   kTableTail + TableHead("Probe") +
+                   "\t[probeId] [varchar] (0) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY \r\n" +
+                   kTableTail,
+               Build().text));
 }
 
 TEST_F(TableScriptTest, ClassWithoutKeyIsLeftOutWithACommentAndTheRestIsBuilt) {
