@@ -1,0 +1,247 @@
+// The generation run as its host sees it: the checks before writing with
+// their messages, the order of the generators and the resource copy, and
+// errors that stop the run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "TempDesign.h"
+#include "generate/AutoCode.h"
+#include "store/ClassDAO.h"
+#include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
+#include "store/SampleDesign.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Records every call, in order, as "kind: text".
+class RecordingHost : public TGenerationHost {
+public:
+  void Progress(const std::string& line) override { events.push_back("progress: " + line); }
+  void PreCheckFailed(const std::string& message) override { events.push_back("precheck: " + message); }
+  void Completed(const fs::path& projectDir) override {
+    events.push_back("completed: " + projectDir.string());
+  }
+  void Failed(const std::string& error) override { events.push_back("failed: " + error); }
+
+  std::vector<std::string> events;
+};
+
+class AutoCodeTest : public TempDesign {
+protected:
+  void SetUp() override {
+    TempDesign::SetUp();
+    const std::string project = "<Project>\r\n$CompileString</Project>\r\n";
+    Put(Res() / "template/LoginFrame/Model/Model.csproj", "\xEF\xBB\xBF" + project);
+    Put(Res() / "template/LoginFrame/DAL/DAL.csproj", "\xEF\xBB\xBF" + project);
+    Put(Res() / "template/LoginFrame/BLL/BLL.csproj", "\xEF\xBB\xBF" + project);
+    Put(Res() / "bak/LoginFrame/LoginFrame.sln", "skeleton solution");
+    Put(Res() / "bak/LoginFrame/DAL/DBHelp.cs", "skeleton helper");
+    projectId_ = TProjectDAO().AddProject("Shop");
+  }
+
+  fs::path Res() const { return Dir() / "res"; }
+  fs::path Out() const { return Dir() / "projects/Shop/LoginFrame"; }
+
+  static void Put(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  int AddClass(const std::string& name, const std::string& friendName = "友好名称") {
+    return TClassDAO().AddClass(projectId_, name, friendName, 1);
+  }
+  void AddMember(int classId, const std::string& name, const std::string& type, bool key = false,
+                 bool display = false, const std::string& comment = "注释") {
+    TMember m;
+    m.projectId = projectId_;
+    m.classId = classId;
+    m.memberName = name;
+    m.memberType = type;
+    m.memberLength = 20;
+    m.memberIsPri = key ? 1 : 0;
+    m.memberIsDisplay = display ? 1 : 0;
+    m.memberIsInteger = type == "整型" ? 1 : 0;
+    m.memberIsFloat = type == "浮点型" ? 1 : 0;
+    m.memberComment = comment;
+    TMemberDAO().AddMember(m);
+  }
+  // A class that passes every check: integer key, string display member.
+  int AddGoodClass(const std::string& name) {
+    const int c = AddClass(name);
+    AddMember(c, "id", "整型", true);
+    AddMember(c, "name", "字符串", false, true);
+    return c;
+  }
+
+  std::vector<std::string> Run(const std::string& projectName = "Shop") {
+    RecordingHost host;
+    TAutoCode(TGenerationRequest{projectId_, projectName, Dir(), Res()}, host).Execute();
+    return host.events;
+  }
+
+  int projectId_ = 0;
+};
+
+TEST_F(AutoCodeTest, FailedKeyCheckNamesTheFirstFailingClassAndWritesNothing) {
+  AddGoodClass("Good");
+  const int none = AddClass("NoKey");
+  AddMember(none, "name", "字符串", false, true);
+  const int two = AddClass("TwoKeys");
+  AddMember(two, "a", "整型", true);
+  AddMember(two, "b", "整型", true, true);
+
+  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: NoKey表主键设置错误，每个类只能设置一个主键!"});
+  EXPECT_FALSE(fs::exists(Dir() / "projects"));
+
+  TClassDAO().DeleteClass(none);
+  EXPECT_EQ(Run(),
+            std::vector<std::string>{"precheck: TwoKeys表主键设置错误，每个类只能设置一个主键!"});
+  EXPECT_FALSE(fs::exists(Dir() / "projects"));
+}
+
+TEST_F(AutoCodeTest, DisplayCheckComesOnlyAfterEveryClassPassedTheKeyCheck) {
+  const int noDisplay = AddClass("First");
+  AddMember(noDisplay, "id", "整型", true);
+  const int noKey = AddClass("Second");
+  AddMember(noKey, "name", "字符串", false, true);
+  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: Second表主键设置错误，每个类只能设置一个主键!"});
+
+  AddMember(noKey, "id", "整型", true);
+  EXPECT_EQ(Run(), std::vector<std::string>{
+                       "precheck: First表显示成员设置错误，每个类有且只能设置一个显示成员!"});
+  EXPECT_FALSE(fs::exists(Dir() / "projects"));
+}
+
+TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
+  const int book = AddClass("Book", "图书*/");
+  AddMember(book, "price", "浮点型", true, false, "价格");
+  AddMember(book, "title", "字符串", false, true, "书\"名");
+  AddMember(book, "Title", "字符串", false, false, "第二行\r\n");
+  AddMember(book, "2nd", "整型");
+  AddMember(book, "class", "字符串", false, false, "路径\\");
+  AddMember(book, "kind", "Missing", false, false, "笑脸\xF0\x9F\x98\x80");
+  AddMember(book, "Book", "整型");
+  const int keyword = AddClass("event");
+  AddMember(keyword, "id", "字符串", true);
+  AddMember(keyword, "name", "字符串", false, true);
+
+  const std::vector<std::string> events = Run("a/b");
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0],
+            "precheck: 设计检查未通过，未生成任何文件:\n"
+            "工程名称 \"a/b\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..\n"
+            "类 \"Book\": 友好名称含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+            "类 \"Book\" 的成员 \"price\": 主键的类型必须是字符串或整型，现为 \"浮点型\"\n"
+            "类 \"Book\" 的成员 \"title\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+            "类 \"Book\" 的成员 \"Title\": 成员名与本类的另一个成员重复(不区分大小写)\n"
+            "类 \"Book\" 的成员 \"Title\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+            "类 \"Book\" 的成员 \"2nd\": 成员名不是合法的 C# 标识符\n"
+            "类 \"Book\" 的成员 \"class\": 成员名是 C# 关键字\n"
+            "类 \"Book\" 的成员 \"class\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+            "类 \"Book\" 的成员 \"kind\": 成员类型 \"Missing\" 不是本工程的类\n"
+            "类 \"Book\" 的成员 \"kind\": 注释中的字符 \"\xF0\x9F\x98\x80\" (U+1F600) 无法用 GBK 编码保存\n"
+            "类 \"Book\" 的成员 \"Book\": 成员名与类名相同\n"
+            "类 \"event\": 类名是 C# 关键字");
+  EXPECT_FALSE(fs::exists(Dir() / "projects"));
+}
+
+TEST_F(AutoCodeTest, EmptyProjectNameIsRefusedBeforeWriting) {
+  AddGoodClass("Book");
+  const std::vector<std::string> events = Run("");
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].rfind("precheck: 设计检查未通过", 0), 0u) << events[0];
+  EXPECT_FALSE(fs::exists(Dir() / "projects"));
+}
+
+TEST_F(AutoCodeTest, GeneratorsRunEntityThenBllThenDalThenResourcesAreCopied) {
+  AddGoodClass("Book");
+  const std::vector<std::string> events = Run();
+  const std::vector<std::string> expected = {
+      "progress: projects/Shop/LoginFrame/Model/Model.csproj生成完成!",
+      "progress: projects/Shop/LoginFrame/Model/Book.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/BLL/BLL.csproj生成完成!",
+      "progress: projects/Shop/LoginFrame/BLL/bllBook.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/DAL/DAL.csproj生成完成!",
+      "progress: projects/Shop/LoginFrame/DAL/dalBook.cs生成完毕!",
+      "progress: 正在移动资源文件。。。",
+      "progress: 移动资源文件完毕!",
+      "completed: " + (Dir() / "projects" / "Shop").string()};
+  EXPECT_EQ(events, expected);
+  EXPECT_EQ(Bytes(Out() / "LoginFrame.sln"), "skeleton solution");
+  EXPECT_EQ(Bytes(Out() / "DAL/DBHelp.cs"), "skeleton helper");
+  EXPECT_EQ(Bytes(Out() / "Model/Model.csproj"),
+            "\xEF\xBB\xBF<Project>\r\n    <Compile Include=\"Book.cs\" />\r\n</Project>\r\n");
+}
+
+TEST_F(AutoCodeTest, SecondRunRewritesGeneratedFilesAndKeepsTopLevelResourceFiles) {
+  AddGoodClass("Book");
+  ASSERT_EQ(Run().back().rfind("completed: ", 0), 0u);
+  Put(Out() / "LoginFrame.sln", "adapted by the user");
+  Put(Out() / "DAL/DBHelp.cs", "changed");
+  Put(Out() / "Model/Book.cs", "changed");
+  ASSERT_EQ(Run().back().rfind("completed: ", 0), 0u);
+  EXPECT_EQ(Bytes(Out() / "LoginFrame.sln"), "adapted by the user");
+  EXPECT_EQ(Bytes(Out() / "DAL/DBHelp.cs"), "skeleton helper");
+  EXPECT_NE(Bytes(Out() / "Model/Book.cs"), "changed");
+}
+
+TEST_F(AutoCodeTest, ProjectWithoutClassesWritesEmptyProjectFilesAndCompletes) {
+  const std::vector<std::string> events = Run();
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back(), "completed: " + (Dir() / "projects" / "Shop").string());
+  EXPECT_EQ(Bytes(Out() / "BLL/BLL.csproj"), "\xEF\xBB\xBF<Project>\r\n</Project>\r\n");
+}
+
+TEST_F(AutoCodeTest, UnwritableOutputDirectoryEndsTheRunWithItsError) {
+  AddGoodClass("Book");
+  Put(Dir() / "projects/Shop", "a file where the project directory belongs");
+  const std::vector<std::string> events = Run();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].rfind("failed: ", 0), 0u) << events[0];
+  EXPECT_NE(events[0].find((Dir() / "projects/Shop").string()), std::string::npos) << events[0];
+}
+
+TEST_F(AutoCodeTest, MissingTemplateStopsTheRunAndEarlierFilesStay) {
+  AddGoodClass("Book");
+  fs::remove(Res() / "template/LoginFrame/DAL/DAL.csproj");
+  const std::vector<std::string> events = Run();
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back().rfind("failed: ", 0), 0u) << events.back();
+  EXPECT_NE(events.back().find("DAL.csproj"), std::string::npos) << events.back();
+  EXPECT_EQ(events[events.size() - 2], "progress: projects/Shop/LoginFrame/BLL/bllBook.cs生成完毕!");
+  EXPECT_TRUE(fs::exists(Out() / "Model/Book.cs"));
+  EXPECT_TRUE(fs::exists(Out() / "BLL/bllBook.cs"));
+  EXPECT_FALSE(fs::exists(Out() / "LoginFrame.sln"));
+}
+
+TEST_F(AutoCodeTest, MissingResourceTreeFailsAfterTheGeneratedFiles) {
+  AddGoodClass("Book");
+  fs::remove_all(Res() / "bak");
+  const std::vector<std::string> events = Run();
+  ASSERT_GE(events.size(), 2u);
+  EXPECT_EQ(events[events.size() - 2], "progress: 正在移动资源文件。。。");
+  EXPECT_EQ(events.back().rfind("failed: ", 0), 0u) << events.back();
+  EXPECT_TRUE(fs::exists(Out() / "DAL/dalBook.cs"));
+}
+
+TEST_F(AutoCodeTest, SampleDesignPassesEveryCheck) {
+  int sampleId = 0;
+  ASSERT_FALSE(CreateSampleDesign(sampleId).has_value());
+  RecordingHost host;
+  TAutoCode(TGenerationRequest{sampleId, "Demo", Dir(), Res()}, host).Execute();
+  ASSERT_FALSE(host.events.empty());
+  EXPECT_EQ(host.events.back(), "completed: " + (Dir() / "projects" / "Demo").string());
+}
+
+}  // namespace
