@@ -11,15 +11,15 @@ void TBLLOperate::Generate(TGeneratorContext& ctx, const TNameList& classes) {
   TDesignReader reader(ctx.ProjectId());
   for (const TNamedId& entry : classes) {
     const TClassInfo cls = reader.ReadClass(entry);
-    WriteClassFile(ctx, OutputPath(ctx, "BLL", "bll" + cls.className + ".cs"), BuildClass(cls));
+    WriteClassFile(ctx, OutputPath(ctx, "BLL", "bll" + cls.className + ".cs"), BuildClass(cls, reader.KeyMember(cls)));
   }
 }
 
-std::string TBLLOperate::BuildClass(const TClassInfo& cls) {
+std::string TBLLOperate::BuildClass(const TClassInfo& cls, const TMember& key) {
   const std::string& className = cls.className;
   const std::string& instance = cls.instanceName;
   const std::string& friendName = cls.friendName;
-  const std::string& key = cls.key.memberName;
+  const std::string& keyName = key.memberName;
   std::string s;
   s += "using System;\r\n";
   s += "using System.Collections.Generic;" "\r\n";
@@ -36,11 +36,11 @@ std::string TBLLOperate::BuildClass(const TClassInfo& cls) {
   s += "            return DAL.dal" + className + ".Add" + className + "(" + instance + ");" "\r\n";
   s += "        }" "\r\n\r\n";
 
-  s += "        /*根据" + key + "获取某条" + friendName + "记录*/" "\r\n";
+  s += "        /*根据" + keyName + "获取某条" + friendName + "记录*/" "\r\n";
   s += "        public static Model." + className + " getSome" + className +
-       (cls.key.memberIsInteger != 0 ? "(int " : "(string ") + key + ")" "\r\n";
+       (key.memberIsInteger != 0 ? "(int " : "(string ") + keyName + ")" "\r\n";
   s += "        {" "\r\n";
-  s += "            return DAL.dal" + className + ".getSome" + className + "(" + key + ");" "\r\n";
+  s += "            return DAL.dal" + className + ".getSome" + className + "(" + keyName + ");" "\r\n";
   s += "        }" "\r\n\r\n";
 
   s += "        /*更新" + friendName + "*/" "\r\n";

@@ -15,5 +15,5 @@ public:
   static void Generate(TGeneratorContext& ctx, const TNameList& classes);
 
 private:
-  static std::string BuildClass(const TClassInfo& cls);
+  static std::string BuildClass(const TClassInfo& cls, const TMember& key);
 };

@@ -20,10 +20,13 @@ TClassInfo TDesignReader::ReadClass(const TNamedId& entry) {
   info.className = entry.name;
   info.instanceName = InstanceName(entry.name);
   info.friendName = TClassDAO().GetFriendName(entry.id);
-  std::optional<TMember> key = members_.GetKeyMember(entry.id);
-  if (!key) throw TGenerationError("类 " + entry.name + " 没有主键成员!");
-  info.key = std::move(*key);
   return info;
+}
+
+TMember TDesignReader::KeyMember(const TClassInfo& cls) {
+  std::optional<TMember> key = members_.GetKeyMember(cls.classId);
+  if (!key) throw TGenerationError("类 " + cls.className + " 没有主键成员!");
+  return std::move(*key);
 }
 
 std::vector<TMember> TDesignReader::Members(int classId) {

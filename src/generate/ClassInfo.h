@@ -24,7 +24,6 @@ struct TClassInfo {
   std::string className;     // case kept: the entity, table and file name
   std::string instanceName;  // locals and fields of the entity type
   std::string friendName;
-  TMember key;               // the first key member in member order
 };
 
 // Reads the design store for one project. Member lists follow member order.
@@ -35,6 +34,9 @@ public:
   explicit TDesignReader(int projectId) : projectId_(projectId) {}
 
   TClassInfo ReadClass(const TNamedId& entry);
+  // The class's key member, the first in member order; a TGenerationError
+  // when it has none.
+  TMember KeyMember(const TClassInfo& cls);
 
   std::vector<TMember> Members(int classId);
   std::vector<TMember> NonKeyMembers(int classId);

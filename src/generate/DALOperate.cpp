@@ -40,6 +40,7 @@ void TDALOperate::Generate(TGeneratorContext& ctx, const TNameList& classes) {
   reader_ = TDesignReader(ctx.ProjectId());
   for (const TNamedId& entry : classes) {
     class_ = reader_.ReadClass(entry);
+    key_ = reader_.KeyMember(class_);
     WriteClassFile(ctx, OutputPath(ctx, "DAL", "dal" + class_.className + ".cs"), BuildClass());
   }
 }
@@ -75,7 +76,7 @@ std::string TDALOperate::BuildAdd() {
   const std::string& className = class_.className;
   const std::string& instance = class_.instanceName;
   // An integer key is filled by the database; a string key is inserted.
-  const std::vector<TMember> set = class_.key.IsInteger() ? reader_.NonKeyMembers(class_.classId)
+  const std::vector<TMember> set = key_.IsInteger() ? reader_.NonKeyMembers(class_.classId)
                                                           : reader_.Members(class_.classId);
   const std::size_t n = set.size();
   std::string s;
@@ -113,15 +114,15 @@ std::string TDALOperate::BuildAdd() {
 std::string TDALOperate::BuildGetSome() {
   const std::string& className = class_.className;
   const std::string& instance = class_.instanceName;
-  const std::string& key = class_.key.memberName;
-  const std::string keyType(CSharpType(KeyKind(class_.key)));
+  const std::string& key = key_.memberName;
+  const std::string keyType(CSharpType(KeyKind(key_)));
   std::string s;
   s += "        /*根据" + key + "获取某条" + class_.friendName + "记录*/" "\r\n";
   s += "        public static " + className + " getSome" + className + "(" + keyType + " " + key +
        ")" "\r\n";
   s += "        {" "\r\n";
   s += "            /*构建查询sql*/" "\r\n";
-  if (class_.key.IsInteger()) {
+  if (key_.IsInteger()) {
     s += "            string sql = \"select * from " + className + " where " + key + "=\" + " + key +
          ";" "\r\n";
   } else {
@@ -149,7 +150,7 @@ std::string TDALOperate::BuildGetSome() {
 std::string TDALOperate::BuildEdit() {
   const std::string& className = class_.className;
   const std::string& instance = class_.instanceName;
-  const std::string& key = class_.key.memberName;
+  const std::string& key = key_.memberName;
   const std::vector<TMember> set = reader_.NonKeyMembers(class_.classId);
   const std::size_t n = set.size();
   std::string s;
@@ -174,7 +175,7 @@ std::string TDALOperate::BuildEdit() {
     const std::string type(SqlDbTypeName(reader_.FieldKind(m)));
     s += "             new SqlParameter(\"@" + m.memberName + "\",SqlDbType." + type + ")," "\r\n";
   }
-  const std::string keyType(SqlDbTypeName(KeyKind(class_.key)));
+  const std::string keyType(SqlDbTypeName(KeyKind(key_)));
   s += "             new SqlParameter(\"@" + key + "\",SqlDbType." + keyType + ")" "\r\n";
   s += "            };" "\r\n";
   s += "            /*为参数赋值*/" "\r\n";
@@ -190,12 +191,12 @@ std::string TDALOperate::BuildEdit() {
 
 std::string TDALOperate::BuildDel() {
   const std::string& className = class_.className;
-  const std::string& key = class_.key.memberName;
+  const std::string& key = key_.memberName;
   std::string s;
   s += "        /*删除" + class_.friendName + "*/" "\r\n";
   s += "        public static bool Del" + className + "(string p)" "\r\n";
   s += "        {" "\r\n";
-  if (class_.key.IsInteger()) {
+  if (key_.IsInteger()) {
     s += "            string sql = \"delete from " + className + " where " + key +
          " in (\" + p + \") \";" "\r\n";
   } else {
@@ -219,7 +220,7 @@ std::string TDALOperate::BuildDel() {
 
 std::string TDALOperate::BuildGet() {
   const std::string& className = class_.className;
-  const std::string& key = class_.key.memberName;
+  const std::string& key = key_.memberName;
 
   // Each referenced class joins with its display column. The paging wraps
   // the select as a derived table, which needs distinct table names and
@@ -251,7 +252,7 @@ std::string TDALOperate::BuildGet() {
     joins += " and  " + className + "." + ref.memberName + "=" + table + "." + refKey;
   }
 
-  std::string show = key + " as " + Heading(class_.key);
+  std::string show = key + " as " + Heading(key_);
   for (const TMember& m : reader_.ShownMembers(class_.classId)) {
     show += ",";
     switch (ClassifyMemberType(m.memberType)) {
@@ -273,7 +274,7 @@ std::string TDALOperate::BuildGet() {
   s += "                string strSql = \" select " + className + ".*" + extraColumns + " from " +
        className + extraTables + " where 1=1" + joins + "\";" "\r\n";
   s += "                string strShow = \"" + show + "\";" "\r\n";
-  s += class_.key.IsInteger() ? "                return DAL.DBHelp.ExecutePager(PageIndex, PageSize, \""
+  s += key_.IsInteger() ? "                return DAL.DBHelp.ExecutePager(PageIndex, PageSize, \""
                               : "                return DAL.DBHelp.ExecutePagerWhenPrimaryIsString(PageIndex, PageSize, \"";
   s += key + "\", strShow, strSql, strWhere, \" " + key +
        " asc \", out PageCount, out RecordCount);" "\r\n";

@@ -28,4 +28,5 @@ private:
 
   TDesignReader reader_{0};
   TClassInfo class_;
+  TMember key_;
 };
