@@ -7,6 +7,7 @@
 namespace {
 
 // The reserved keywords of Transact-SQL, upper case, sorted.
+// clang-format off
 constexpr std::array<std::string_view, 185> kReserved = {
     "ADD", "ALL", "ALTER", "AND", "ANY", "AS", "ASC", "AUTHORIZATION", "BACKUP", "BEGIN",
     "BETWEEN", "BREAK", "BROWSE", "BULK", "BY", "CASCADE", "CASE", "CHECK", "CHECKPOINT",
@@ -31,8 +32,11 @@ constexpr std::array<std::string_view, 185> kReserved = {
     "TRY_CONVERT", "TSEQUAL", "UNION", "UNIQUE", "UNPIVOT", "UPDATE", "UPDATETEXT", "USE", "USER",
     "VALUES", "VARYING", "VIEW", "WAITFOR", "WHEN", "WHERE", "WHILE", "WITH", "WITHIN",
     "WRITETEXT"};
+// clang-format on
 
-bool IsAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsAsciiLetter(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // Reads one UTF-8 character at text[i], advancing i; answers 0 for a
 // malformed sequence.

@@ -188,7 +188,8 @@ TEST_F(GeneratorTest, ProjectWithoutClassesWritesProjectFilesOnly) {
   TBLLOperate::Generate(ctx, {});
   TDALOperate().Generate(ctx, {});
   EXPECT_TRUE(ctx.ansiFiles.empty());
-  EXPECT_EQ(ctx.utf8Files["projects/Empty/LoginFrame/Model/Model.csproj"], "no placeholder here\r\n");
+  EXPECT_EQ(ctx.utf8Files["projects/Empty/LoginFrame/Model/Model.csproj"],
+            "no placeholder here\r\n");
   EXPECT_EQ(ctx.utf8Files["projects/Empty/LoginFrame/DAL/DAL.csproj"], "<DAL>\r\n</DAL>");
   EXPECT_EQ(ctx.progress.size(), 3u);
 }
@@ -242,8 +243,10 @@ TEST_F(GeneratorTest, ReferenceToAMissingClassStopsWithAMessageNamingIt) {
   const TNameList classes = TClassDAO().GetClassList(p);
   for (int generator = 0; generator < 2; ++generator) {
     try {
-      if (generator == 0) TEntityOperate::Generate(ctx, classes);
-      else TDALOperate().Generate(ctx, classes);
+      if (generator == 0)
+        TEntityOperate::Generate(ctx, classes);
+      else
+        TDALOperate().Generate(ctx, classes);
       ADD_FAILURE() << "generator " << generator << " accepted a reference to a missing class";
     } catch (const TGenerationError& e) {
       EXPECT_EQ(std::string(e.what()), "类 Book 的成员 shelf 引用的类 Shelf 不存在或没有主键成员!");
