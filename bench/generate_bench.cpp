@@ -165,22 +165,23 @@ int main(int argc, char** argv) {
 
     TDbHelper::SetDatabaseFile((base / "projects.mdb").string());
     const int projectId = MakeDesign(opt);
-    TGenerationRequest request{projectId, "Bench", base, ResourceDirectory()};
-
+    // Every run writes into directories of its own and nothing is deleted
+    // until the end: file creation right after mass deletion is slower on
+    // some file systems and would blur the comparison.
     std::vector<double> generated, plain;
     std::size_t fileCount = 0, byteCount = 0;
     for (int run = 0; run < opt.runs; ++run) {
-      fs::remove_all(base / "projects");
-      fs::remove_all(base / "plain");
+      const fs::path runDir = base / ("run" + std::to_string(run));
+      TGenerationRequest request{projectId, "Bench", runDir / "generated", ResourceDirectory()};
       TBenchHost host;
       const auto t0 = TClock::now();
       TAutoCode(request, host).Execute();
       const auto t1 = TClock::now();
       if (!host.done) throw std::runtime_error("generation failed: " + host.error);
 
-      const std::vector<TFile> files = ReadTree(base / "projects");
+      const std::vector<TFile> files = ReadTree(runDir / "generated");
       const auto t2 = TClock::now();
-      PlainWrite(base / "plain", files);
+      PlainWrite(runDir / "plain", files);
       const auto t3 = TClock::now();
 
       generated.push_back(Seconds(t1 - t0));

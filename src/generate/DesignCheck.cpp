@@ -68,21 +68,32 @@ constexpr const char* kBreaksText = "含有换行或控制字符、\"*/\"、双�
 
 // The problems of one name that becomes a C# identifier; subject is
 // "类名" or "成员名".
+// Each text is asked about GBK only when the class's texts taken together
+// do not fit: one conversion per class instead of one per text.
+struct TGbkScope {
+  bool allFit = true;
+};
+
+void CheckGbk(const std::string& text, const std::string& subject, const std::string& where,
+              const TGbkScope& scope, std::vector<std::string>& problems) {
+  if (scope.allFit) return;
+  if (const std::string bad = FirstNonGbkCharacter(text); !bad.empty())
+    problems.push_back(where + subject + "中的字符 " + bad + " 无法用 GBK 编码保存");
+}
+
 void CheckIdentifier(const std::string& name, const std::string& subject, const std::string& where,
-                     std::vector<std::string>& problems) {
+                     const TGbkScope& scope, std::vector<std::string>& problems) {
   if (!IsCSharpIdentifier(name))
     problems.push_back(where + subject + "不是合法的 C# 标识符");
   else if (IsCSharpKeyword(name))
     problems.push_back(where + subject + "是 C# 关键字");
-  if (const std::string bad = FirstNonGbkCharacter(name); !bad.empty())
-    problems.push_back(where + subject + "中的字符 " + bad + " 无法用 GBK 编码保存");
+  CheckGbk(name, subject, where, scope, problems);
 }
 
 void CheckText(const std::string& text, const std::string& subject, const std::string& where,
-               std::vector<std::string>& problems) {
+               const TGbkScope& scope, std::vector<std::string>& problems) {
   if (BreaksCommentOrLiteral(text)) problems.push_back(where + subject + kBreaksText);
-  if (const std::string bad = FirstNonGbkCharacter(text); !bad.empty())
-    problems.push_back(where + subject + "中的字符 " + bad + " 无法用 GBK 编码保存");
+  CheckGbk(text, subject, where, scope, problems);
 }
 
 }  // namespace
@@ -99,16 +110,25 @@ std::vector<std::string> CheckDesign(const std::string& projectName, const TName
   TClassDAO classStore;
   TMemberDAO memberStore;
   for (const auto& entry : classes) {
+    const std::string friendName = classStore.GetFriendName(entry.id);
+    std::vector<TMember> members;
+    TRowSet rows = memberStore.QueryMembers(entry.id);
+    for (rows.First(); !rows.Eof(); rows.Next()) members.push_back(TMemberDAO::ReadMember(rows));
+
+    // Joined with an ASCII separator, so broken UTF-8 at the end of one text
+    // cannot pair with the start of the next.
+    std::string allTexts = entry.name + '\n' + friendName;
+    for (const auto& m : members) allTexts += '\n' + m.memberName + '\n' + m.memberComment;
+    const TGbkScope gbk{FitsGbk(allTexts)};
+
     const std::string where = "类 \"" + entry.name + "\": ";
-    CheckIdentifier(entry.name, "类名", where, problems);
-    CheckText(classStore.GetFriendName(entry.id), "友好名称", where, problems);
+    CheckIdentifier(entry.name, "类名", where, gbk, problems);
+    CheckText(friendName, "友好名称", where, gbk, problems);
 
     std::set<std::string> seen;
-    TRowSet rows = memberStore.QueryMembers(entry.id);
-    for (rows.First(); !rows.Eof(); rows.Next()) {
-      const TMember m = TMemberDAO::ReadMember(rows);
+    for (const auto& m : members) {
       const std::string at = "类 \"" + entry.name + "\" 的成员 \"" + m.memberName + "\": ";
-      CheckIdentifier(m.memberName, "成员名", at, problems);
+      CheckIdentifier(m.memberName, "成员名", at, gbk, problems);
       // C# refuses a member named like its class; SQL Server compares
       // column names without case, so two names differing only in case
       // collide in the table.
@@ -120,7 +140,7 @@ std::vector<std::string> CheckDesign(const std::string& projectName, const TName
         problems.push_back(at + "主键的类型必须是字符串或整型，现为 \"" + m.memberType + "\"");
       if (kind == TMemberKind::Reference && !classNames.contains(m.memberType))
         problems.push_back(at + "成员类型 \"" + m.memberType + "\" 不是本工程的类");
-      CheckText(m.memberComment, "注释", at, problems);
+      CheckText(m.memberComment, "注释", at, gbk, problems);
     }
   }
   return problems;
