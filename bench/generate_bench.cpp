@@ -50,7 +50,10 @@ public:
 
 std::string Numbered(const char* prefix, int n, int width) {
   std::string digits = std::to_string(n);
-  return prefix + std::string(static_cast<std::size_t>(std::max(0, width - static_cast<int>(digits.size()))), '0') + digits;
+  return prefix +
+         std::string(static_cast<std::size_t>(std::max(0, width - static_cast<int>(digits.size()))),
+                     '0') +
+         digits;
 }
 
 void AddMember(int projectId, int classId, const TMemberEntry& entry) {
@@ -111,8 +114,8 @@ std::vector<TFile> ReadTree(const fs::path& root) {
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (!entry.is_regular_file()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
-    files.push_back({fs::relative(entry.path(), root),
-                     std::string(std::istreambuf_iterator<char>(in), {})});
+    files.push_back(
+        {fs::relative(entry.path(), root), std::string(std::istreambuf_iterator<char>(in), {})});
   }
   return files;
 }
@@ -125,13 +128,16 @@ void PlainWrite(const fs::path& root, const std::vector<TFile>& files) {
     const fs::path target = root / f.relative;
     if (made.insert(target.parent_path()).second) fs::create_directories(target.parent_path());
     const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (fd < 0 || ::write(fd, f.bytes.data(), f.bytes.size()) != static_cast<ssize_t>(f.bytes.size()) ||
+    if (fd < 0 ||
+        ::write(fd, f.bytes.data(), f.bytes.size()) != static_cast<ssize_t>(f.bytes.size()) ||
         ::close(fd) != 0)
       throw std::runtime_error("plain write failed: " + target.string());
   }
 }
 
-double Seconds(TClock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(TClock::duration d) {
+  return std::chrono::duration<double>(d).count();
+}
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -143,11 +149,16 @@ TOptions ParseOptions(int argc, char** argv) {
   TOptions opt;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string name = argv[i];
-    if (name == "--classes") opt.classes = std::atoi(argv[i + 1]);
-    else if (name == "--members") opt.members = std::atoi(argv[i + 1]);
-    else if (name == "--runs") opt.runs = std::atoi(argv[i + 1]);
-    else if (name == "--dir") opt.dir = argv[i + 1];
-    else throw std::runtime_error("unknown option " + name);
+    if (name == "--classes")
+      opt.classes = std::atoi(argv[i + 1]);
+    else if (name == "--members")
+      opt.members = std::atoi(argv[i + 1]);
+    else if (name == "--runs")
+      opt.runs = std::atoi(argv[i + 1]);
+    else if (name == "--dir")
+      opt.dir = argv[i + 1];
+    else
+      throw std::runtime_error("unknown option " + name);
   }
   if (opt.classes < 1 || opt.members < 2 || opt.runs < 1) throw std::runtime_error("bad figures");
   return opt;

@@ -39,7 +39,8 @@ void TAutoCode::Execute() {
     if (!PreChecksPass(classStore, classes)) return;
 
     TFileContext ctx(request_.projectId, request_.projectName, request_.baseDir,
-                     request_.resourceDir, [this](const std::string& line) { host_.Progress(line); });
+                     request_.resourceDir,
+                     [this](const std::string& line) { host_.Progress(line); });
     TEntityOperate::Generate(ctx, classes);
     TBLLOperate::Generate(ctx, classes);
     TDALOperate().Generate(ctx, classes);
@@ -55,7 +56,8 @@ void TAutoCode::Execute() {
 
 bool TAutoCode::PreChecksPass(TClassDAO& classStore, const TNameList& classes) {
   auto report = [&](const char* fault) {
-    return [&, fault](int classId) { host_.PreCheckFailed(classStore.GetClassName(classId) + fault); };
+    return
+        [&, fault](int classId) { host_.PreCheckFailed(classStore.GetClassName(classId) + fault); };
   };
   if (!classStore.CheckPrimaryKeys(classes, report(kKeyError))) return false;
   if (!classStore.CheckDisplayMembers(classes, report(kDisplayError))) return false;

@@ -28,9 +28,9 @@ public:
 
 struct TGenerationRequest {
   int projectId = 0;
-  std::string projectName;             // taken once, when the run starts
-  std::filesystem::path baseDir;       // where projects/ is written
-  std::filesystem::path resourceDir;   // holds template/ and bak/
+  std::string projectName;            // taken once, when the run starts
+  std::filesystem::path baseDir;      // where projects/ is written
+  std::filesystem::path resourceDir;  // holds template/ and bak/
 };
 
 class TAutoCode {

@@ -101,8 +101,9 @@ void CheckText(const std::string& text, const std::string& subject, const std::s
 std::vector<std::string> CheckDesign(const std::string& projectName, const TNameList& classes) {
   std::vector<std::string> problems;
   if (projectName.empty() || !IsSafeProjectName(projectName))
-    problems.push_back("工程名称 \"" + projectName +
-                       "\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..");
+    problems.push_back(
+        "工程名称 \"" + projectName +
+        "\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..");
 
   std::set<std::string> classNames;
   for (const auto& entry : classes) classNames.insert(entry.name);

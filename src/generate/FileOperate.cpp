@@ -93,8 +93,9 @@ void TFileOperate::CopyFile(const fs::path& source, const fs::path& target) {
   CreateParent(target);
   std::error_code ec;
   fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
-  if (ec) throw TFileError("无法复制文件 " + source.string() + " 到 " + target.string() + ": " +
-                           ec.message());
+  if (ec)
+    throw TFileError("无法复制文件 " + source.string() + " 到 " + target.string() + ": " +
+                     ec.message());
 }
 
 bool TFileOperate::CopyDirectory(const fs::path& source, const fs::path& destination,
@@ -120,7 +121,6 @@ bool TFileOperate::CopyDirectory(const fs::path& source, const fs::path& destina
     if (failIfExists && fs::exists(fs::symlink_status(target, statError))) continue;
     CopyFile(it->path(), target);
   }
-  if (listError)
-    throw TFileError("无法列出目录 " + source.string() + ": " + listError.message());
+  if (listError) throw TFileError("无法列出目录 " + source.string() + ": " + listError.message());
   return true;
 }

@@ -24,7 +24,9 @@ namespace {
 class RecordingHost : public TGenerationHost {
 public:
   void Progress(const std::string& line) override { events.push_back("progress: " + line); }
-  void PreCheckFailed(const std::string& message) override { events.push_back("precheck: " + message); }
+  void PreCheckFailed(const std::string& message) override {
+    events.push_back("precheck: " + message);
+  }
   void Completed(const fs::path& projectDir) override {
     events.push_back("completed: " + projectDir.string());
   }
@@ -101,7 +103,8 @@ TEST_F(AutoCodeTest, FailedKeyCheckNamesTheFirstFailingClassAndWritesNothing) {
   AddMember(two, "a", "整型", true);
   AddMember(two, "b", "整型", true, true);
 
-  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: NoKey表主键设置错误，每个类只能设置一个主键!"});
+  EXPECT_EQ(Run(),
+            std::vector<std::string>{"precheck: NoKey表主键设置错误，每个类只能设置一个主键!"});
   EXPECT_FALSE(fs::exists(Dir() / "projects"));
 
   TClassDAO().DeleteClass(none);
@@ -115,7 +118,8 @@ TEST_F(AutoCodeTest, DisplayCheckComesOnlyAfterEveryClassPassedTheKeyCheck) {
   AddMember(noDisplay, "id", "整型", true);
   const int noKey = AddClass("Second");
   AddMember(noKey, "name", "字符串", false, true);
-  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: Second表主键设置错误，每个类只能设置一个主键!"});
+  EXPECT_EQ(Run(),
+            std::vector<std::string>{"precheck: Second表主键设置错误，每个类只能设置一个主键!"});
 
   AddMember(noKey, "id", "整型", true);
   EXPECT_EQ(Run(), std::vector<std::string>{
@@ -138,21 +142,23 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
 
   const std::vector<std::string> events = Run("a/b");
   ASSERT_EQ(events.size(), 1u);
-  EXPECT_EQ(events[0],
-            "precheck: 设计检查未通过，未生成任何文件:\n"
-            "工程名称 \"a/b\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..\n"
-            "类 \"Book\": 友好名称含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
-            "类 \"Book\" 的成员 \"price\": 主键的类型必须是字符串或整型，现为 \"浮点型\"\n"
-            "类 \"Book\" 的成员 \"title\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
-            "类 \"Book\" 的成员 \"Title\": 成员名与本类的另一个成员重复(不区分大小写)\n"
-            "类 \"Book\" 的成员 \"Title\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
-            "类 \"Book\" 的成员 \"2nd\": 成员名不是合法的 C# 标识符\n"
-            "类 \"Book\" 的成员 \"class\": 成员名是 C# 关键字\n"
-            "类 \"Book\" 的成员 \"class\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
-            "类 \"Book\" 的成员 \"kind\": 成员类型 \"Missing\" 不是本工程的类\n"
-            "类 \"Book\" 的成员 \"kind\": 注释中的字符 \"\xF0\x9F\x98\x80\" (U+1F600) 无法用 GBK 编码保存\n"
-            "类 \"Book\" 的成员 \"Book\": 成员名与类名相同\n"
-            "类 \"event\": 类名是 C# 关键字");
+  EXPECT_EQ(
+      events[0],
+      "precheck: 设计检查未通过，未生成任何文件:\n"
+      "工程名称 \"a/b\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..\n"
+      "类 \"Book\": 友好名称含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+      "类 \"Book\" 的成员 \"price\": 主键的类型必须是字符串或整型，现为 \"浮点型\"\n"
+      "类 \"Book\" 的成员 \"title\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+      "类 \"Book\" 的成员 \"Title\": 成员名与本类的另一个成员重复(不区分大小写)\n"
+      "类 \"Book\" 的成员 \"Title\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+      "类 \"Book\" 的成员 \"2nd\": 成员名不是合法的 C# 标识符\n"
+      "类 \"Book\" 的成员 \"class\": 成员名是 C# 关键字\n"
+      "类 \"Book\" 的成员 \"class\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
+      "类 \"Book\" 的成员 \"kind\": 成员类型 \"Missing\" 不是本工程的类\n"
+      "类 \"Book\" 的成员 \"kind\": 注释中的字符 \"\xF0\x9F\x98\x80\" (U+1F600) 无法用 GBK "
+      "编码保存\n"
+      "类 \"Book\" 的成员 \"Book\": 成员名与类名相同\n"
+      "类 \"event\": 类名是 C# 关键字");
   EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 
@@ -219,7 +225,8 @@ TEST_F(AutoCodeTest, MissingTemplateStopsTheRunAndEarlierFilesStay) {
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.back().rfind("failed: ", 0), 0u) << events.back();
   EXPECT_NE(events.back().find("DAL.csproj"), std::string::npos) << events.back();
-  EXPECT_EQ(events[events.size() - 2], "progress: projects/Shop/LoginFrame/BLL/bllBook.cs生成完毕!");
+  EXPECT_EQ(events[events.size() - 2],
+            "progress: projects/Shop/LoginFrame/BLL/bllBook.cs生成完毕!");
   EXPECT_TRUE(fs::exists(Out() / "Model/Book.cs"));
   EXPECT_TRUE(fs::exists(Out() / "BLL/bllBook.cs"));
   EXPECT_FALSE(fs::exists(Out() / "LoginFrame.sln"));

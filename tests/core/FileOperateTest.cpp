@@ -19,7 +19,8 @@ class FileOperateTest : public ::testing::Test {
 protected:
   void SetUp() override {
     std::random_device rd;
-    dir_ = fs::temp_directory_path() / ("corvane-files-" + std::to_string(rd()) + std::to_string(rd()));
+    dir_ = fs::temp_directory_path() /
+           ("corvane-files-" + std::to_string(rd()) + std::to_string(rd()));
     fs::create_directories(dir_);
   }
   void TearDown() override {
