@@ -1,0 +1,13 @@
+// The dialog that adds a class to the current project.
+#pragma once
+
+#include "ui/ClassFormBase.h"
+
+class TAddClassForm : public TClassFormBase {
+  Q_OBJECT
+public:
+  explicit TAddClassForm(TFormMain& owner);
+
+protected:
+  void Confirm() override;
+};

@@ -1,0 +1,563 @@
+#include "ui/MainForm.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "store/ClassDAO.h"
+#include "store/DesignRules.h"
+#include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
+#include "ui/Banner.h"
+#include "ui/DataBaseSqlForm.h"
+#include "ui/DesktopOpener.h"
+#include "ui/FormAddClass.h"
+#include "ui/FormAddMember.h"
+#include "ui/FormUpdateClass.h"
+#include "ui/FormUpdateMember.h"
+#include "ui/GenerationWorker.h"
+#include "ui/Prompter.h"
+#include "ui/UiCommand.h"
+
+namespace {
+
+constexpr int kIdRole = Qt::UserRole;
+
+QString Flag(int value) {
+  return value == 1 ? TFormMain::tr("是") : TFormMain::tr("否");
+}
+
+QString FromStd(const std::string& s) { return QString::fromStdString(s); }
+std::string ToStd(const QString& s) { return s.toStdString(); }
+
+}  // namespace
+
+TFormMain::TFormMain(TMainSettings settings, TPrompter& prompter, TDesktopOpener& opener,
+                     QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      settings_(std::move(settings)),
+      prompter_(prompter),
+      opener_(opener) {
+  setObjectName(QStringLiteral("FormMain"));
+  setWindowTitle(tr("CorvaneC#代码生成器2.0版"));
+  BuildControls();
+  BuildMenus();
+
+  worker_ = new TGenerationWorker(this);
+  connect(worker_, &TGenerationWorker::ProgressLine, log_, &QPlainTextEdit::appendPlainText);
+  connect(worker_, &TGenerationWorker::PreCheckFailed, this,
+          [this](const QString& message) { prompter_.Message(this, message); });
+  connect(worker_, &TGenerationWorker::Completed, this, [this](const QString& projectDir) {
+    prompter_.Information(this, tr("所有代码生成完毕!"), tr("任务提示"));
+    opener_.Open(QUrl::fromLocalFile(projectDir));
+  });
+  connect(worker_, &TGenerationWorker::Failed, this, [this](const QString& error) {
+    log_->appendPlainText(tr("代码生成出错: %1").arg(error));
+    prompter_.Error(this, error);
+  });
+  connect(worker_, &TGenerationWorker::Finished, this, &TFormMain::RunEnded);
+
+  helpTimer_ = new QTimer(this);
+  helpTimer_->setObjectName(QStringLiteral("Timer1"));
+  helpTimer_->setInterval(5000);
+  helpTimer_->setSingleShot(true);
+  connect(helpTimer_, &QTimer::timeout, this, &TFormMain::OpenHelpPage);
+  helpTimer_->start();
+
+  setFixedSize(sizeHint().expandedTo(minimumSizeHint()));
+  move(246, 125);
+  ProjectIndex = -1;
+  RunCommand(prompter_, this, [&] { LoadProjects(); });
+}
+
+void TFormMain::BuildControls() {
+  auto* central = new QWidget(this);
+  central->setMinimumSize(783, 547);
+  auto* rootLayout = new QVBoxLayout(central);
+  rootLayout->setContentsMargins(0, 0, 0, 0);
+  rootLayout->setSpacing(0);
+
+  banner_ = new TBanner(central);
+  connect(banner_, &TBanner::Clicked, this, &TFormMain::OpenHelpPage);
+  rootLayout->addWidget(banner_);
+
+  auto* group1 = new QGroupBox(tr("项目操作区"), central);
+  group1->setObjectName(QStringLiteral("GroupBox1"));
+  rootLayout->addWidget(group1, 1);
+  auto* groupLayout = new QVBoxLayout(group1);
+  groupLayout->setContentsMargins(6, 4, 6, 4);
+
+  auto* upper = new QHBoxLayout;
+  groupLayout->addLayout(upper, 1);
+
+  auto* left = new QVBoxLayout;
+  upper->addLayout(left);
+  auto* projectRow = new QHBoxLayout;
+  left->addLayout(projectRow);
+  auto* label1 = new QLabel(tr("项目:"), group1);
+  label1->setObjectName(QStringLiteral("Label1"));
+  projectRow->addWidget(label1);
+  project_ = new QComboBox(group1);
+  project_->setObjectName(QStringLiteral("CB_Project"));
+  project_->setEditable(false);
+  project_->setMinimumWidth(121);
+  project_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  projectRow->addWidget(project_, 1);
+  connect(project_, &QComboBox::currentIndexChanged, this, &TFormMain::ProjectChanged);
+
+  auto* label2 = new QLabel(tr("该项目所有类如下:"), group1);
+  label2->setObjectName(QStringLiteral("Label2"));
+  left->addWidget(label2);
+  classes_ = new QListWidget(group1);
+  classes_->setObjectName(QStringLiteral("LB_Object"));
+  classes_->setFixedWidth(std::max(153, label2->sizeHint().width()));
+  classes_->setMinimumHeight(200);
+  classes_->viewport()->installEventFilter(this);
+  connect(classes_, &QListWidget::itemSelectionChanged, this, &TFormMain::ClassChanged);
+  left->addWidget(classes_, 1);
+
+  members_ = new QTableWidget(0, 10, group1);
+  members_->setObjectName(QStringLiteral("LV_Member"));
+  const QStringList captions = {tr("编号"),  tr("成员名称"),   tr("成员类型"), tr("长度"),
+                                tr("主键"),  tr("必填"),       tr("查询"),     tr("下拉框显示"),
+                                tr("界面显示"), tr("注释")};
+  const int widths[] = {1, 90, 70, 50, 50, 50, 50, 75, 60, 110};
+  members_->setHorizontalHeaderLabels(captions);
+  members_->verticalHeader()->hide();
+  members_->setShowGrid(true);
+  members_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  members_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  members_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  members_->setWordWrap(false);
+  const QFontMetrics headerMetrics(members_->horizontalHeader()->font());
+  for (int c = 0; c < captions.size(); ++c)
+    members_->setColumnWidth(c, std::max(widths[c], headerMetrics.horizontalAdvance(captions[c]) + 16));
+  // The identifier column only carries each row's memberId for the commands.
+  members_->setColumnHidden(0, true);
+  members_->horizontalHeader()->setStretchLastSection(true);
+  members_->setMinimumWidth(617);
+  members_->setContextMenuPolicy(Qt::CustomContextMenu);
+  members_->viewport()->installEventFilter(this);
+  connect(members_, &QWidget::customContextMenuRequested, this, &TFormMain::ShowMemberPopup);
+  upper->addWidget(members_, 1);
+
+  auto* group2 = new QGroupBox(tr("生成进度"), group1);
+  group2->setObjectName(QStringLiteral("GroupBox2"));
+  group2->setFixedHeight(152);
+  groupLayout->addWidget(group2);
+  auto* logLayout = new QVBoxLayout(group2);
+  logLayout->setContentsMargins(4, 2, 4, 4);
+  log_ = new QPlainTextEdit(group2);
+  log_->setObjectName(QStringLiteral("Memo_State"));
+  log_->setReadOnly(true);
+  log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QPalette logPalette = log_->palette();
+  logPalette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+  log_->setPalette(logPalette);
+  logLayout->addWidget(log_);
+
+  setCentralWidget(central);
+}
+
+QAction* TFormMain::AddCommand(QMenu* menu, const char* name, const QString& caption,
+                               void (TFormMain::*command)()) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  connect(action, &QAction::triggered, this, command);
+  return action;
+}
+
+void TFormMain::BuildMenus() {
+  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* f1 = menuBar()->addMenu(tr("项目操作(&P)"));
+  f1->setObjectName(QStringLiteral("F1"));
+  AddCommand(f1, "F2", tr("新建项目(&F)"), &TFormMain::NewProject);
+  AddCommand(f1, "N1", tr("修改项目名称(&X)"), &TFormMain::RenameProject);
+  AddCommand(f1, "D1", tr("删除当前项目(&D)"), &TFormMain::DeleteProject);
+  AddCommand(f1, "A2", tr("添加类(&A)"), &TFormMain::AddClass);
+  AddCommand(f1, "N2", tr("修改类名(&B)"), &TFormMain::UpdateClass);
+  AddCommand(f1, "S1", tr("删除类(&S)"), &TFormMain::DeleteClass);
+  AddCommand(f1, "M1", tr("添加成员(&M)"), &TFormMain::AddMember);
+  AddCommand(f1, "N3", tr("修改成员属性(&E)"), &TFormMain::UpdateMember);
+  AddCommand(f1, "C1", tr("删除成员(&C)"), &TFormMain::DeleteMember);
+
+  QMenu* p1 = menuBar()->addMenu(tr("代码管理(&A)"));
+  p1->setObjectName(QStringLiteral("P1"));
+  AddCommand(p1, "sql1", tr("生成建表sql语句"), &TFormMain::ShowTableScript);
+  AddCommand(p1, "A1", tr("自动生成代码(&A)"), &TFormMain::Generate);
+
+  popup_ = new QMenu(this);
+  popup_->setObjectName(QStringLiteral("PopupMenu1"));
+  AddCommand(popup_, "D2", tr("删除成员(&D)"), &TFormMain::DeleteMember);
+  AddCommand(popup_, "E1", tr("成员交换(&E)"), &TFormMain::ExchangeMembers);
+  AddCommand(popup_, "N5", tr("成员上移(&U)"), &TFormMain::MoveMemberUp);
+  AddCommand(popup_, "L1", tr("成员下移(&L)"), &TFormMain::MoveMemberDown);
+}
+
+// ---- Lists ---------------------------------------------------------------
+
+// The three loads let a store error through to the command that asked.
+void TFormMain::LoadProjects() {
+  const TNameList projects = TProjectDAO().GetAllProjects();
+  {
+    const QSignalBlocker block(project_);
+    project_->clear();
+    for (const auto& p : projects) project_->addItem(FromStd(p.name), p.id);
+  }
+  {
+    const QSignalBlocker block(classes_);
+    classes_->clear();
+  }
+  if (project_->count() == 0) {
+    ClearMembers();
+    return;
+  }
+  {
+    const QSignalBlocker block(project_);
+    project_->setCurrentIndex(0);
+    if (ProjectIndex != -1 && ProjectIndex < project_->count())
+      project_->setCurrentIndex(ProjectIndex);
+  }
+  LoadClasses(CurrentProjectId());
+}
+
+void TFormMain::LoadClasses(int projectId) {
+  const TNameList list = TClassDAO().GetClassList(projectId);
+  {
+    const QSignalBlocker block(classes_);
+    classes_->clear();
+    for (const auto& c : list) {
+      auto* item = new QListWidgetItem(FromStd(c.name), classes_);
+      item->setData(kIdRole, c.id);
+    }
+    if (!list.empty()) classes_->setCurrentRow(0);
+  }
+  if (list.empty())
+    ClearMembers();
+  else
+    LoadMembers(list.front().id);
+}
+
+void TFormMain::LoadMembers(int classId) {
+  TRowSet rows = TMemberDAO().QueryMembers(classId);
+  ClearMembers();
+  members_->setRowCount(rows.RowCount());
+  int r = 0;
+  for (rows.First(); !rows.Eof(); rows.Next(), ++r) {
+    const TMember m = TMemberDAO::ReadMember(rows);
+    const QString cells[] = {QString::number(m.memberId), FromStd(m.memberName),
+                             FromStd(m.memberType),       QString::number(m.memberLength),
+                             Flag(m.memberIsPri),         Flag(m.memberIsMust),
+                             Flag(m.queryFlag),           Flag(m.memberIsDisplay),
+                             Flag(m.memberQueryDisplay),  FromStd(m.memberComment)};
+    for (int c = 0; c < 10; ++c) members_->setItem(r, c, new QTableWidgetItem(cells[c]));
+  }
+}
+
+void TFormMain::ClearMembers() {
+  members_->clearSelection();
+  members_->setRowCount(0);
+}
+
+void TFormMain::ReloadCurrentMembers() {
+  const int classId = CurrentClassId();
+  if (classId < 0)
+    ClearMembers();
+  else
+    LoadMembers(classId);
+}
+
+int TFormMain::CurrentProjectId() const {
+  return project_->currentIndex() < 0 ? -1 : project_->currentData().toInt();
+}
+
+int TFormMain::CurrentClassId() const {
+  const QListWidgetItem* item = classes_->currentItem();
+  return item && item->isSelected() ? item->data(kIdRole).toInt() : -1;
+}
+
+QString TFormMain::CurrentClassName() const {
+  const QListWidgetItem* item = classes_->currentItem();
+  return item && item->isSelected() ? item->text() : QString();
+}
+
+void TFormMain::RenameCurrentClass(const QString& name) {
+  if (QListWidgetItem* item = classes_->currentItem()) item->setText(name);
+}
+
+void TFormMain::ProjectChanged() {
+  ClearMembers();
+  RunCommand(prompter_, this, [&] {
+    if (CurrentProjectId() >= 0) LoadClasses(CurrentProjectId());
+  });
+}
+
+void TFormMain::ClassChanged() {
+  RunCommand(prompter_, this, [&] {
+    if (CurrentClassId() >= 0) LoadMembers(CurrentClassId());
+  });
+}
+
+int TFormMain::FirstSelectedRow() const {
+  const QList<int> rows = SelectedRows();
+  return rows.isEmpty() ? -1 : rows.front();
+}
+
+QList<int> TFormMain::SelectedRows() const {
+  QList<int> rows;
+  for (const QModelIndex& index : members_->selectionModel()->selectedRows()) rows.append(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+int TFormMain::MemberIdAt(int row) const { return members_->item(row, 0)->text().toInt(); }
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == classes_->viewport()) {
+      UpdateClass();
+      return true;
+    }
+    if (watched == members_->viewport()) {
+      MemberListDoubleClicked();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::MemberListDoubleClicked() {
+  if (CurrentClassId() >= 0 && FirstSelectedRow() < 0)
+    AddMember();
+  else
+    UpdateMember();
+}
+
+void TFormMain::ShowMemberPopup(const QPoint& pos) {
+  popup_->popup(members_->viewport()->mapToGlobal(pos));
+}
+
+void TFormMain::OpenHelpPage() {
+  if (!settings_.helpPage.isEmpty()) opener_.Open(settings_.helpPage);
+}
+
+// ---- Project commands ------------------------------------------------------
+
+void TFormMain::NewProject() {
+  const QString name = prompter_.AskText(this, tr("请输入工程名称"));
+  RunCommand(prompter_, this, [&] {
+    if (auto refused = CheckAddProject(ToStd(name))) {
+      prompter_.Message(this, RuleText(*refused));
+      return;
+    }
+    TProjectDAO().AddProject(ToStd(name));
+    LoadProjects();
+    prompter_.Message(this, RuleText(msg::kProjectAdded));
+  });
+}
+
+void TFormMain::RenameProject() {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectSelected));
+    return;
+  }
+  const QString name = prompter_.AskText(this, tr("请输入项目名称"));
+  RunCommand(prompter_, this, [&] {
+    if (auto refused = CheckRenameProject(CurrentProjectId(), ToStd(name))) {
+      prompter_.Message(this, RuleText(*refused));
+      return;
+    }
+    TProjectDAO().UpdateProjectName(CurrentProjectId(), ToStd(name));
+    ProjectIndex = project_->currentIndex();
+    prompter_.Message(this, RuleText(msg::kProjectRenamed));
+    LoadProjects();
+  });
+}
+
+void TFormMain::DeleteProject() {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectToDelete));
+    return;
+  }
+  if (!prompter_.Confirm(this, tr("确认删除当前项目吗?"), tr("删除提示"))) return;
+  RunCommand(prompter_, this, [&] {
+    TProjectDAO().DeleteProject(CurrentProjectId());
+    ProjectIndex = -1;
+    prompter_.Message(this, RuleText(msg::kProjectDeleted));
+    LoadProjects();
+  });
+}
+
+// ---- Class commands ----------------------------------------------------------
+
+void TFormMain::AddClass() {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectSelected));
+    return;
+  }
+  TAddClassForm dialog(*this);
+  dialog.exec();
+}
+
+void TFormMain::UpdateClass() {
+  if (CurrentClassId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoClassSelected));
+    return;
+  }
+  TUpdateClassForm dialog(*this, CurrentClassId());
+  dialog.exec();
+}
+
+void TFormMain::DeleteClass() {
+  if (CurrentClassId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoClassSelected));
+    return;
+  }
+  if (!prompter_.Confirm(this, tr("确认删除此类对象！"), tr("提示"))) return;
+  RunCommand(prompter_, this, [&] {
+    TClassDAO().DeleteClass(CurrentClassId());
+    {
+      const QSignalBlocker block(classes_);
+      delete classes_->takeItem(classes_->currentRow());
+      classes_->clearSelection();
+      classes_->setCurrentRow(-1);
+    }
+    ClearMembers();
+    prompter_.Message(this, RuleText(msg::kClassDeleted));
+  });
+}
+
+// ---- Member commands -----------------------------------------------------------
+
+void TFormMain::AddMember() {
+  if (CurrentClassId() < 0) {
+    prompter_.Message(this, RuleText(msg::kSelectClassFirst));
+    return;
+  }
+  TAddMemberForm dialog(*this);
+  dialog.exec();
+}
+
+void TFormMain::UpdateMember() {
+  const int row = FirstSelectedRow();
+  if (row < 0) {
+    prompter_.Message(this, RuleText(msg::kSelectMemberFirst));
+    return;
+  }
+  TUpdateMemberForm dialog(*this, MemberIdAt(row));
+  dialog.exec();
+}
+
+void TFormMain::DeleteMember() {
+  const int row = FirstSelectedRow();
+  if (auto refused = CheckDeleteMember(row)) {
+    prompter_.Message(this, RuleText(*refused));
+    return;
+  }
+  if (!prompter_.Confirm(this, tr("确定删除当前成员属性?"), tr("删除提示"))) return;
+  RunCommand(prompter_, this, [&] {
+    TMemberDAO().DeleteMember(MemberIdAt(row));
+    prompter_.Message(this, RuleText(msg::kMemberDeleted));
+    ReloadCurrentMembers();
+  });
+}
+
+void TFormMain::ExchangeMembers() {
+  const QList<int> rows = SelectedRows();
+  if (auto refused = CheckExchange(static_cast<int>(rows.size()))) {
+    prompter_.Message(this, RuleText(*refused));
+    return;
+  }
+  RunCommand(prompter_, this, [&] {
+    TMemberDAO().ExchangeMembers(MemberIdAt(rows[0]), MemberIdAt(rows[1]));
+    ReloadCurrentMembers();
+  });
+}
+
+void TFormMain::MoveMemberUp() {
+  const int row = FirstSelectedRow();
+  if (auto refused = CheckMoveUp(row)) {
+    prompter_.Message(this, RuleText(*refused));
+    return;
+  }
+  RunCommand(prompter_, this, [&] {
+    TMemberDAO().ExchangeMembers(MemberIdAt(row), MemberIdAt(row - 1));
+    ReloadCurrentMembers();
+  });
+}
+
+void TFormMain::MoveMemberDown() {
+  const int row = FirstSelectedRow();
+  if (auto refused = CheckMoveDown(row, members_->rowCount())) {
+    prompter_.Message(this, RuleText(*refused));
+    return;
+  }
+  RunCommand(prompter_, this, [&] {
+    TMemberDAO().ExchangeMembers(MemberIdAt(row), MemberIdAt(row + 1));
+    ReloadCurrentMembers();
+  });
+}
+
+// ---- Code management -------------------------------------------------------------
+
+void TFormMain::ShowTableScript() {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectSelected));
+    return;
+  }
+  TDataBaseSqlForm dialog(this, prompter_, CurrentProjectId());
+  dialog.exec();
+}
+
+bool TFormMain::IsGenerating() const { return worker_->IsRunning(); }
+
+void TFormMain::Generate() {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectToGenerate));
+    return;
+  }
+  if (worker_->IsRunning()) {
+    prompter_.Message(this, tr("代码正在生成，请稍候!"));
+    return;
+  }
+  prompter_.Message(this, tr("如果以前生成了该项目，最好先删除原来的目录!"));
+  log_->clear();
+  TGenerationRequest request;
+  request.projectId = CurrentProjectId();
+  request.projectName = ToStd(project_->currentText());
+  request.baseDir = settings_.baseDir;
+  request.resourceDir = settings_.resourceDir;
+  worker_->Start(request);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  if (worker_->IsRunning()) {
+    // Stopping the run half-way would leave a half-written solution; the
+    // window closes as soon as the run has ended.
+    event->ignore();
+    if (!closeWhenRunEnds_) log_->appendPlainText(tr("代码生成结束后窗口将自动关闭。"));
+    closeWhenRunEnds_ = true;
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+void TFormMain::RunEnded() {
+  if (closeWhenRunEnds_) {
+    closeWhenRunEnds_ = false;
+    close();
+  }
+}

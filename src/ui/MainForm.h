@@ -1,0 +1,106 @@
+// The designer's main window: the project selector, the class list, the
+// member list with its reordering popup, the progress log, and the menus
+// that edit the design, show the table script and start a generation run.
+// It holds no design of its own: the lists on screen are reloaded from the
+// store after every change.
+#pragma once
+
+#include <QMainWindow>
+#include <QUrl>
+#include <filesystem>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QTableWidget;
+class QTimer;
+class TBanner;
+class TDesktopOpener;
+class TGenerationWorker;
+class TPrompter;
+
+struct TMainSettings {
+  std::filesystem::path baseDir;      // holds projects.mdb and receives projects/
+  std::filesystem::path resourceDir;  // holds template/ and bak/ for the run
+  QUrl helpPage;                      // opened by the banner and once at start
+};
+
+class TFormMain : public QMainWindow {
+  Q_OBJECT
+public:
+  TFormMain(TMainSettings settings, TPrompter& prompter, TDesktopOpener& opener,
+            QWidget* parent = nullptr);
+
+  void LoadProjects();
+  void LoadClasses(int projectId);
+  void LoadMembers(int classId);
+
+  // The selected project's and class's identifiers; -1 when none.
+  int CurrentProjectId() const;
+  int CurrentClassId() const;
+  QString CurrentClassName() const;
+  // A renamed class keeps its place and its selection in the list.
+  void RenameCurrentClass(const QString& name);
+
+  TPrompter& Prompter() { return prompter_; }
+  bool IsGenerating() const;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void BuildControls();
+  void BuildMenus();
+  QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
+                      void (TFormMain::*command)());
+  void OpenHelpPage();
+
+  void NewProject();
+  void RenameProject();
+  void DeleteProject();
+  void AddClass();
+  void UpdateClass();
+  void DeleteClass();
+  void AddMember();
+  void UpdateMember();
+  void DeleteMember();
+  void ShowTableScript();
+  void Generate();
+  void ExchangeMembers();
+  void MoveMemberUp();
+  void MoveMemberDown();
+
+  void ProjectChanged();
+  void ClassChanged();
+  void MemberListDoubleClicked();
+  void ShowMemberPopup(const QPoint& pos);
+
+  // The member list's first selected row (-1 when none) and selected rows.
+  int FirstSelectedRow() const;
+  QList<int> SelectedRows() const;
+  int MemberIdAt(int row) const;
+  void ReloadCurrentMembers();
+  void ClearMembers();
+
+  void RunEnded();
+
+  TMainSettings settings_;
+  TPrompter& prompter_;
+  TDesktopOpener& opener_;
+
+  int ProjectIndex = -1;
+  bool closeWhenRunEnds_ = false;
+
+  TBanner* banner_ = nullptr;
+  QComboBox* project_ = nullptr;
+  QListWidget* classes_ = nullptr;
+  QTableWidget* members_ = nullptr;
+  QPlainTextEdit* log_ = nullptr;
+  QMenu* popup_ = nullptr;
+  QTimer* helpTimer_ = nullptr;
+  TGenerationWorker* worker_ = nullptr;
+};

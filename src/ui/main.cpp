@@ -1,0 +1,52 @@
+// corvane: the designer window. Edits the designs in <base>/projects.mdb
+// and generates into <base>/projects; --dir chooses the base directory.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QMessageBox>
+#include <exception>
+
+#include "generate/AutoCode.h"
+#include "store/BaseDirectory.h"
+#include "store/DbHelper.h"
+#include "ui/DesktopOpener.h"
+#include "ui/MainForm.h"
+#include "ui/Prompter.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("corvane"));
+  QApplication::setApplicationVersion(QStringLiteral("2.0"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/corvane.png")));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(ApplicationTitle());
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption dirOption(
+      QStringLiteral("dir"),
+      QCoreApplication::translate("main", "基础目录(设计数据库 projects.mdb 与 projects/ 输出所在)"),
+      QStringLiteral("DIR"));
+  parser.addOption(dirOption);
+  parser.process(app);
+
+  TMainSettings settings;
+  try {
+    std::optional<std::string> dir;
+    if (parser.isSet(dirOption)) dir = parser.value(dirOption).toStdString();
+    settings.baseDir = ResolveBaseDirectory(dir);
+    TDbHelper::SetDatabaseFile(DesignDatabasePath(settings.baseDir).string());
+    TDbHelper().GetConnection();
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, ApplicationTitle(), QString::fromUtf8(e.what()));
+    return 1;
+  }
+  settings.resourceDir = ResourceDirectory();
+  settings.helpPage = HelpPageUrl();
+
+  TQtPrompter prompter;
+  TSystemDesktopOpener opener;
+  TFormMain window(settings, prompter, opener);
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,152 @@
+// The member list's popup commands: delete, exchange, move up and down.
+// A move exchanges the contents of two rows, so the order of names changes
+// while the column of identifiers stays as it was.
+#include <QMenu>
+
+#include "store/ClassDAO.h"
+#include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
+#include "UiTestSupport.h"
+
+namespace {
+
+const QStringList kFive = {"a", "b", "c", "d", "e"};
+
+class TFiveMembers : public TWindowFixture {
+public:
+  QTableWidget* members = nullptr;
+  QStringList ids;
+
+  TFiveMembers() {
+    const int projectId = TProjectDAO().AddProject("Shop");
+    const int classId = TClassDAO().AddClass(projectId, "Item", "商品", 1);
+    for (const QString& name : kFive) {
+      TMember m;
+      m.projectId = projectId;
+      m.classId = classId;
+      m.memberName = name.toStdString();
+      m.memberType = "字符串";
+      m.memberLength = 10 + static_cast<int>(kFive.indexOf(name));
+      TMemberDAO().AddMember(m);
+    }
+    Open();
+    members = Find<QTableWidget>("LV_Member");
+    ids = Column(members, 0);
+  }
+
+  void Select(std::initializer_list<int> rows) {
+    members->clearSelection();
+    for (int r : rows) ClickRow(members, r, Qt::ControlModifier);
+  }
+  int SelectedCount() const {
+    return static_cast<int>(members->selectionModel()->selectedRows().size());
+  }
+};
+
+}  // namespace
+
+class MemberOrderTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void popupHoldsTheFourCommands();
+  void moveUpTakesThePlaceAbove();
+  void moveDownTakesThePlaceBelow();
+  void endsCannotMoveFurther();
+  void exchangeSwapsExactlyTwo();
+  void deleteAsksAndRemovesTheFirstSelectedOnly();
+};
+
+void MemberOrderTest::popupHoldsTheFourCommands() {
+  TFiveMembers f;
+  auto* popup = f.Find<QMenu>("PopupMenu1");
+  QStringList texts;
+  for (QAction* a : popup->actions()) texts << a->objectName() + ":" + a->text();
+  QCOMPARE(texts, QStringList({"D2:删除成员(&D)", "E1:成员交换(&E)", "N5:成员上移(&U)",
+                               "L1:成员下移(&L)"}));
+  QCOMPARE(f.members->contextMenuPolicy(), Qt::CustomContextMenu);
+}
+
+void MemberOrderTest::moveUpTakesThePlaceAbove() {
+  TFiveMembers f;
+  f.Select({2});
+  f.Trigger("N5");
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "c", "b", "d", "e"}));
+  QCOMPARE(Column(f.members, 3), QStringList({"10", "12", "11", "13", "14"}));
+  QCOMPARE(Column(f.members, 0), f.ids);
+  QCOMPARE(f.SelectedCount(), 0);
+  // The moved member now answers to the identifier of its new place.
+  QCOMPARE(TMemberDAO().GetMember(f.ids[1].toInt())->memberName, std::string("c"));
+  // With no selection the next move asks for one.
+  f.Trigger("N5");
+  QCOMPARE(f.prompter.TakeMessages(), QStringList({"请先选择一个成员"}));
+  // Several selected: the first selected row moves.
+  f.Select({3, 1});
+  f.Trigger("N5");
+  QCOMPARE(Column(f.members, 1), QStringList({"c", "a", "b", "d", "e"}));
+}
+
+void MemberOrderTest::moveDownTakesThePlaceBelow() {
+  TFiveMembers f;
+  f.Select({1});
+  f.Trigger("L1");
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "c", "b", "d", "e"}));
+  QCOMPARE(f.SelectedCount(), 0);
+  f.Select({3});
+  f.Trigger("L1");
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "c", "b", "e", "d"}));
+  QVERIFY(f.prompter.boxes.isEmpty());
+}
+
+void MemberOrderTest::endsCannotMoveFurther() {
+  TFiveMembers f;
+  f.Select({0});
+  f.Trigger("N5");
+  f.Select({4});
+  f.Trigger("L1");
+  QCOMPARE(f.prompter.TakeMessages(),
+           QStringList({"第一个成员无法上移了！", "最后一个成员无法下移了！"}));
+  QCOMPARE(Column(f.members, 1), kFive);
+}
+
+void MemberOrderTest::exchangeSwapsExactlyTwo() {
+  TFiveMembers f;
+  f.Select({4, 0});
+  f.Trigger("E1");
+  QCOMPARE(Column(f.members, 1), QStringList({"e", "b", "c", "d", "a"}));
+  QCOMPARE(Column(f.members, 0), f.ids);
+  QCOMPARE(f.SelectedCount(), 0);
+
+  f.Select({1});
+  f.Trigger("E1");
+  f.Select({0, 1, 2});
+  f.Trigger("E1");
+  QCOMPARE(f.prompter.TakeMessages(), QStringList({"请选中2条记录!", "请选中2条记录!"}));
+  QCOMPARE(Column(f.members, 1), QStringList({"e", "b", "c", "d", "a"}));
+}
+
+void MemberOrderTest::deleteAsksAndRemovesTheFirstSelectedOnly() {
+  TFiveMembers f;
+  f.Select({3, 1});
+  f.prompter.confirmations = {false};
+  f.Trigger("D2");
+  QCOMPARE(f.prompter.boxes, QList<TBox>({{QStringLiteral("confirm"), QStringLiteral("删除提示"),
+                                           QStringLiteral("确定删除当前成员属性?")}}));
+  f.prompter.boxes.clear();
+  QCOMPARE(Column(f.members, 1), kFive);
+
+  f.prompter.confirmations = {true};
+  f.Trigger("D2");
+  QCOMPARE(f.prompter.TakeMessages(), QStringList({"成员属性删除成功"}));
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "c", "d", "e"}));
+
+  // The main menu's entry is the same command.
+  f.Select({0});
+  f.prompter.confirmations = {true};
+  f.Trigger("C1");
+  QCOMPARE(f.prompter.TakeMessages(), QStringList({"成员属性删除成功"}));
+  QCOMPARE(Column(f.members, 1), QStringList({"c", "d", "e"}));
+}
+
+QTEST_MAIN(MemberOrderTest)
+#include "MemberOrderTest.moc"
