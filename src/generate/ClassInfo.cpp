@@ -29,24 +29,42 @@ TMember TDesignReader::KeyMember(const TClassInfo& cls) {
   return std::move(*key);
 }
 
-std::vector<TMember> TDesignReader::Members(int classId) {
-  return ReadAll(members_.QueryMembers(classId));
+const std::vector<TMember>& TDesignReader::Cached(List list, int classId) {
+  if (classId != cachedClassId_) {
+    lists_.clear();
+    cachedClassId_ = classId;
+  }
+  auto it = lists_.find(list);
+  if (it != lists_.end()) return it->second;
+  TRowSet rows = [&] {
+    switch (list) {
+      case List::NonKey: return members_.QueryNonKeyMembers(classId);
+      case List::Shown: return members_.QueryShownMembers(classId);
+      case List::Reference: return members_.QueryReferenceMembers(classId);
+      case List::Image: return members_.QueryImageMembers(classId);
+      case List::All: break;
+    }
+    return members_.QueryMembers(classId);
+  }();
+  return lists_[list] = ReadAll(std::move(rows));
 }
 
+std::vector<TMember> TDesignReader::Members(int classId) { return Cached(List::All, classId); }
+
 std::vector<TMember> TDesignReader::NonKeyMembers(int classId) {
-  return ReadAll(members_.QueryNonKeyMembers(classId));
+  return Cached(List::NonKey, classId);
 }
 
 std::vector<TMember> TDesignReader::ShownMembers(int classId) {
-  return ReadAll(members_.QueryShownMembers(classId));
+  return Cached(List::Shown, classId);
 }
 
 std::vector<TMember> TDesignReader::ReferenceMembers(int classId) {
-  return ReadAll(members_.QueryReferenceMembers(classId));
+  return Cached(List::Reference, classId);
 }
 
 std::vector<TMember> TDesignReader::ImageMembers(int classId) {
-  return ReadAll(members_.QueryImageMembers(classId));
+  return Cached(List::Image, classId);
 }
 
 TFieldKind TDesignReader::FieldKind(const TMember& member) {
@@ -56,16 +74,25 @@ TFieldKind TDesignReader::FieldKind(const TMember& member) {
 }
 
 TMember TDesignReader::ReferencedKey(const TMember& member) {
-  std::optional<TMember> key = members_.GetKeyMemberByClassName(projectId_, member.memberType);
-  if (!key) ReferenceFault(member, "主键成员");
-  return std::move(*key);
+  auto it = referencedKeys_.find(member.memberType);
+  if (it == referencedKeys_.end())
+    it = referencedKeys_
+             .emplace(member.memberType,
+                      members_.GetKeyMemberByClassName(projectId_, member.memberType))
+             .first;
+  if (!it->second) ReferenceFault(member, "主键成员");
+  return *it->second;
 }
 
 TMember TDesignReader::ReferencedDisplay(const TMember& member) {
-  std::optional<TMember> display =
-      members_.GetDisplayMemberByClassName(projectId_, member.memberType);
-  if (!display) ReferenceFault(member, "显示成员");
-  return std::move(*display);
+  auto it = referencedDisplays_.find(member.memberType);
+  if (it == referencedDisplays_.end())
+    it = referencedDisplays_
+             .emplace(member.memberType,
+                      members_.GetDisplayMemberByClassName(projectId_, member.memberType))
+             .first;
+  if (!it->second) ReferenceFault(member, "显示成员");
+  return *it->second;
 }
 
 void TDesignReader::ReferenceFault(const TMember& member, const char* missing) {

@@ -4,6 +4,8 @@
 // per-class generator so that each asks the design store the same way.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,6 +29,9 @@ struct TClassInfo {
 };
 
 // Reads the design store for one project. Member lists follow member order.
+// A reader serves one generator pass: it remembers the member lists of the
+// class in hand and the referenced classes' key and display members, which
+// every method builder of a class asks for again.
 // Errors of the store propagate; a missing key or display member where one
 // is needed is a TGenerationError.
 class TDesignReader {
@@ -53,7 +58,13 @@ public:
 
 private:
   [[noreturn]] void ReferenceFault(const TMember& member, const char* missing);
+  enum class List { All, NonKey, Shown, Reference, Image };
+  const std::vector<TMember>& Cached(List list, int classId);
 
   int projectId_;
   TMemberDAO members_;
+  int cachedClassId_ = 0;
+  std::map<List, std::vector<TMember>> lists_;
+  std::map<std::string, std::optional<TMember>> referencedKeys_;
+  std::map<std::string, std::optional<TMember>> referencedDisplays_;
 };

@@ -6,14 +6,26 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <unordered_map>
 
 namespace {
+
+// A prepared statement kept for reuse; `busy` while a caller steps it.
+struct CachedStatement {
+  sqlite3_stmt* stmt = nullptr;
+  bool busy = false;
+};
 
 struct SharedConnection {
   std::string path = "projects.mdb";
   sqlite3* db = nullptr;
   int transactionDepth = 0;
+  // The stores use a few dozen fixed statement texts; preparing each once
+  // keeps per-class queries cheap when a large design is generated.
+  std::unordered_map<std::string, CachedStatement> statements;
 };
+
+constexpr std::size_t kMaxCachedStatements = 128;
 
 SharedConnection& Shared() {
   static SharedConnection shared;
@@ -165,16 +177,32 @@ void Bind(sqlite3* db, sqlite3_stmt* stmt, const TDbParams& params) {
   }
 }
 
-// A prepared statement that is finalised on every path.
+// A prepared statement for one use: taken from the shared cache when the
+// same text was prepared before, reset and returned to it afterwards.
 class Statement {
 public:
   Statement(sqlite3* db, const std::string& sql, const TDbParams& params) : db_(db) {
-    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
-        SQLITE_OK)
-      Fail(db, sql);
-    Bind(db, stmt_, params);
+    auto& cache = Shared().statements;
+    auto it = cache.find(sql);
+    if (it != cache.end() && !it->second.busy) {
+      cached_ = &it->second;
+      stmt_ = cached_->stmt;
+    } else {
+      if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
+          SQLITE_OK)
+        Fail(db, sql);
+      if (it == cache.end() && cache.size() < kMaxCachedStatements)
+        cached_ = &(cache[sql] = CachedStatement{stmt_, false});
+    }
+    if (cached_) cached_->busy = true;
+    try {
+      Bind(db, stmt_, params);
+    } catch (...) {
+      Release();
+      throw;
+    }
   }
-  ~Statement() { sqlite3_finalize(stmt_); }
+  ~Statement() { Release(); }
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
 
@@ -187,9 +215,33 @@ public:
   sqlite3_stmt* get() const { return stmt_; }
 
 private:
+  void Release() {
+    if (!stmt_) return;
+    if (cached_) {
+      sqlite3_reset(stmt_);
+      sqlite3_clear_bindings(stmt_);
+      cached_->busy = false;
+    } else {
+      sqlite3_finalize(stmt_);
+    }
+    stmt_ = nullptr;
+  }
+
   sqlite3* db_;
   sqlite3_stmt* stmt_ = nullptr;
+  CachedStatement* cached_ = nullptr;
 };
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
 
 TRowSet::TValue ReadCell(sqlite3_stmt* stmt, int column) {
   switch (sqlite3_column_type(stmt, column)) {
@@ -218,14 +270,14 @@ std::int64_t TextToInteger(const std::string& s) {
 TRowSet::TRowSet(std::vector<std::string> columns, std::vector<std::vector<TValue>> rows)
     : columns_(std::move(columns)), rows_(std::move(rows)) {}
 
-const TRowSet::TValue& TRowSet::Cell(const std::string& column) const {
-  if (Eof()) throw TDbError("no current row for column " + column);
+const TRowSet::TValue& TRowSet::Cell(std::string_view column) const {
+  if (Eof()) throw TDbError("no current row for column " + std::string(column));
   for (std::size_t i = 0; i < columns_.size(); ++i)
-    if (Lower(columns_[i]) == Lower(column)) return rows_[pos_][i];
-  throw TDbError("no column named " + column);
+    if (SameName(columns_[i], column)) return rows_[pos_][i];
+  throw TDbError("no column named " + std::string(column));
 }
 
-std::string TRowSet::AsString(const std::string& column) const {
+std::string TRowSet::AsString(std::string_view column) const {
   const TValue& v = Cell(column);
   if (const auto* s = std::get_if<std::string>(&v)) return *s;
   if (const auto* n = std::get_if<std::int64_t>(&v)) return std::to_string(*n);
@@ -233,7 +285,7 @@ std::string TRowSet::AsString(const std::string& column) const {
   return {};
 }
 
-int TRowSet::AsInteger(const std::string& column) const {
+int TRowSet::AsInteger(std::string_view column) const {
   const TValue& v = Cell(column);
   if (const auto* n = std::get_if<std::int64_t>(&v)) return static_cast<int>(*n);
   if (const auto* d = std::get_if<double>(&v)) return static_cast<int>(*d);
@@ -259,6 +311,8 @@ std::string TDbHelper::DatabaseFile() {
 
 void TDbHelper::Close() {
   std::lock_guard guard(Lock());
+  for (auto& [sql, cached] : Shared().statements) sqlite3_finalize(cached.stmt);
+  Shared().statements.clear();
   if (Shared().db) {
     sqlite3_close_v2(Shared().db);
     Shared().db = nullptr;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -45,13 +46,13 @@ public:
   void Next() { ++pos_; }
 
   // Text of the named column of the current row; a null reads as "".
-  std::string AsString(const std::string& column) const;
+  std::string AsString(std::string_view column) const;
   // The named column as a 32-bit integer; a null reads as 0, text is
   // converted like a number typed by hand (non-numeric text reads as 0).
-  int AsInteger(const std::string& column) const;
+  int AsInteger(std::string_view column) const;
 
 private:
-  const TValue& Cell(const std::string& column) const;
+  const TValue& Cell(std::string_view column) const;
 
   std::vector<std::string> columns_;
   std::vector<std::vector<TValue>> rows_;
