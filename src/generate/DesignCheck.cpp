@@ -1,43 +1,16 @@
 #include "generate/DesignCheck.h"
 
-#include <cstdio>
 #include <set>
 
 #include "generate/Encoding.h"
 #include "generate/Naming.h"
+#include "generate/SqlNames.h"
 #include "store/ClassDAO.h"
 #include "store/DesignRules.h"
 #include "store/Member.h"
 #include "store/MemberDAO.h"
 
 namespace {
-
-std::size_t Utf8Length(unsigned char lead) {
-  return lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-}
-
-// The first character GBK cannot hold, shown with its code point (it may
-// not show in a console); empty when the text fits.
-std::string FirstNonGbkCharacter(const std::string& text) {
-  if (FitsGbk(text)) return {};
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t len = Utf8Length(static_cast<unsigned char>(text[i]));
-    const std::string ch = text.substr(i, len);
-    if (!FitsGbk(ch)) {
-      char32_t cp = static_cast<unsigned char>(ch[0]);
-      if (ch.size() > 1) {
-        cp &= 0xFFu >> (ch.size() + 1);
-        for (std::size_t k = 1; k < ch.size(); ++k)
-          cp = (cp << 6) | (static_cast<unsigned char>(ch[k]) & 0x3Fu);
-      }
-      char code[16];
-      std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
-      return "\"" + ch + "\" (" + code + ")";
-    }
-    i += len;
-  }
-  return "(无效的 UTF-8)";
-}
 
 // Texts that land inside /* */ and // comments and inside C# and SQL
 // string literals: a line break (C# also ends a line at U+0085, U+2028 and
@@ -87,6 +60,9 @@ void CheckIdentifier(const std::string& name, const std::string& subject, const 
     problems.push_back(where + subject + "不是合法的 C# 标识符");
   else if (IsCSharpKeyword(name))
     problems.push_back(where + subject + "是 C# 关键字");
+  else if (IsSqlReservedWord(name))
+    // The data-access code names tables and columns without brackets.
+    problems.push_back(where + subject + "是 SQL Server 保留字");
   CheckGbk(name, subject, where, scope, problems);
 }
 

@@ -82,3 +82,11 @@ bool FitsGbk(const std::string& utf8) {
   std::size_t bad = 0;
   return converter.Convert(utf8, out, bad);
 }
+
+std::string FirstNonGbkCharacter(const std::string& utf8) {
+  Converter converter;
+  std::string out;
+  std::size_t bad = 0;
+  if (converter.Convert(utf8, out, bad)) return {};
+  return CharacterAt(utf8, bad);
+}

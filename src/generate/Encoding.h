@@ -17,3 +17,7 @@ std::string Utf8ToGbk(const std::string& utf8, const std::string& what);
 
 // True when every character of the UTF-8 text can be written in GBK.
 bool FitsGbk(const std::string& utf8);
+
+// The first character GBK cannot hold, shown with its code point (it may
+// not show in a console), as in "\"😀\" (U+1F600)"; empty when the text fits.
+std::string FirstNonGbkCharacter(const std::string& utf8);

@@ -136,6 +136,7 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
   AddMember(book, "class", "字符串", false, false, "路径\\");
   AddMember(book, "kind", "Missing", false, false, "笑脸\xF0\x9F\x98\x80");
   AddMember(book, "Book", "整型");
+  AddMember(book, "key", "整型", false, false, "键");
   const int keyword = AddClass("event");
   AddMember(keyword, "id", "字符串", true);
   AddMember(keyword, "name", "字符串", false, true);
@@ -158,6 +159,7 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
       "类 \"Book\" 的成员 \"kind\": 注释中的字符 \"\xF0\x9F\x98\x80\" (U+1F600) 无法用 GBK "
       "编码保存\n"
       "类 \"Book\" 的成员 \"Book\": 成员名与类名相同\n"
+      "类 \"Book\" 的成员 \"key\": 成员名是 SQL Server 保留字\n"
       "类 \"event\": 类名是 C# 关键字");
   EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
