@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 #include <QMovie>
 
-TBanner::TBanner(QWidget* parent) : QLabel(parent), movie_(new QMovie(QStringLiteral(":/ui/banner.gif"), {}, this)) {
+TBanner::TBanner(QWidget* parent)
+    : QLabel(parent), movie_(new QMovie(QStringLiteral(":/ui/banner.gif"), {}, this)) {
   setObjectName(QStringLiteral("Image1"));
   setFixedHeight(89);
   setScaledContents(true);

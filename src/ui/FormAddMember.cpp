@@ -17,8 +17,14 @@ TAddMemberForm::TAddMemberForm(TFormMain& owner)
   memberType_->setCurrentIndex(0);
 }
 
-void TAddMemberForm::Store(const TMember& member) { TMemberDAO().AddMember(member); }
+void TAddMemberForm::Store(const TMember& member) {
+  TMemberDAO().AddMember(member);
+}
 
-TRuleResult TAddMemberForm::Check(const TMemberEntry& entry) const { return CheckAddMember(entry); }
+TRuleResult TAddMemberForm::Check(const TMemberEntry& entry) const {
+  return CheckAddMember(entry);
+}
 
-const char* TAddMemberForm::DoneMessage() const { return msg::kMemberAdded; }
+const char* TAddMemberForm::DoneMessage() const {
+  return msg::kMemberAdded;
+}

@@ -26,4 +26,6 @@ TRuleResult TUpdateMemberForm::Check(const TMemberEntry& entry) const {
   return CheckUpdateMember(entry);
 }
 
-const char* TUpdateMemberForm::DoneMessage() const { return msg::kMemberUpdated; }
+const char* TUpdateMemberForm::DoneMessage() const {
+  return msg::kMemberUpdated;
+}

@@ -25,7 +25,9 @@ public:
     Post([line](TGenerationWorker& w) { emit w.ProgressLine(QString::fromStdString(line)); });
   }
   void PreCheckFailed(const std::string& message) override {
-    Ask([message](TGenerationWorker& w) { emit w.PreCheckFailed(QString::fromStdString(message)); });
+    Ask([message](TGenerationWorker& w) {
+      emit w.PreCheckFailed(QString::fromStdString(message));
+    });
   }
   void Completed(const std::filesystem::path& projectDir) override {
     Ask([projectDir](TGenerationWorker& w) {
@@ -42,7 +44,10 @@ private:
   void Post(TReport report) {
     QPointer<TGenerationWorker> target(&worker_);
     QMetaObject::invokeMethod(
-        &worker_, [target, report = std::move(report)] { if (target) report(*target); },
+        &worker_,
+        [target, report = std::move(report)] {
+          if (target) report(*target);
+        },
         Qt::QueuedConnection);
   }
 
@@ -65,7 +70,8 @@ private:
 };
 
 TGenerationWorker::TGenerationWorker(QObject* parent)
-    : QObject(parent), shared_(std::make_shared<TShared>()),
+    : QObject(parent),
+      shared_(std::make_shared<TShared>()),
       host_(std::make_unique<THost>(*this, shared_)) {}
 
 TGenerationWorker::~TGenerationWorker() {

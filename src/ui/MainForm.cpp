@@ -38,8 +38,12 @@ QString Flag(int value) {
   return value == 1 ? TFormMain::tr("是") : TFormMain::tr("否");
 }
 
-QString FromStd(const std::string& s) { return QString::fromStdString(s); }
-std::string ToStd(const QString& s) { return s.toStdString(); }
+QString FromStd(const std::string& s) {
+  return QString::fromStdString(s);
+}
+std::string ToStd(const QString& s) {
+  return s.toStdString();
+}
 
 }  // namespace
 
@@ -131,8 +135,8 @@ void TFormMain::BuildControls() {
 
   members_ = new QTableWidget(0, 10, group1);
   members_->setObjectName(QStringLiteral("LV_Member"));
-  const QStringList captions = {tr("编号"),  tr("成员名称"),   tr("成员类型"), tr("长度"),
-                                tr("主键"),  tr("必填"),       tr("查询"),     tr("下拉框显示"),
+  const QStringList captions = {tr("编号"),     tr("成员名称"), tr("成员类型"), tr("长度"),
+                                tr("主键"),     tr("必填"),     tr("查询"),     tr("下拉框显示"),
                                 tr("界面显示"), tr("注释")};
   const int widths[] = {1, 90, 70, 50, 50, 50, 50, 75, 60, 110};
   members_->setHorizontalHeaderLabels(captions);
@@ -144,7 +148,8 @@ void TFormMain::BuildControls() {
   members_->setWordWrap(false);
   const QFontMetrics headerMetrics(members_->horizontalHeader()->font());
   for (int c = 0; c < captions.size(); ++c)
-    members_->setColumnWidth(c, std::max(widths[c], headerMetrics.horizontalAdvance(captions[c]) + 16));
+    members_->setColumnWidth(
+        c, std::max(widths[c], headerMetrics.horizontalAdvance(captions[c]) + 16));
   // The identifier column only carries each row's memberId for the commands.
   members_->setColumnHidden(0, true);
   members_->horizontalHeader()->setStretchLastSection(true);
@@ -318,12 +323,15 @@ int TFormMain::FirstSelectedRow() const {
 
 QList<int> TFormMain::SelectedRows() const {
   QList<int> rows;
-  for (const QModelIndex& index : members_->selectionModel()->selectedRows()) rows.append(index.row());
+  for (const QModelIndex& index : members_->selectionModel()->selectedRows())
+    rows.append(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
 
-int TFormMain::MemberIdAt(int row) const { return members_->item(row, 0)->text().toInt(); }
+int TFormMain::MemberIdAt(int row) const {
+  return members_->item(row, 0)->text().toInt();
+}
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
@@ -522,7 +530,9 @@ void TFormMain::ShowTableScript() {
   dialog.exec();
 }
 
-bool TFormMain::IsGenerating() const { return worker_->IsRunning(); }
+bool TFormMain::IsGenerating() const {
+  return worker_->IsRunning();
+}
 
 void TFormMain::Generate() {
   if (CurrentProjectId() < 0) {

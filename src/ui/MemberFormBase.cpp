@@ -136,7 +136,8 @@ void TMemberFormBase::Confirm() {
       return;
     }
     TMember member;
-    if (auto refused = BuildMember(entry, owner_.CurrentProjectId(), owner_.CurrentClassId(), member)) {
+    if (auto refused =
+            BuildMember(entry, owner_.CurrentProjectId(), owner_.CurrentClassId(), member)) {
       // A length that is no whole number is an input error the user fixes in place.
       prompter.Error(this, RuleText(*refused));
       memberLength_->setFocus();

@@ -43,9 +43,8 @@ std::optional<TSaveChoice> TQtPrompter::AskSaveFile(QWidget* parent, const QStri
                                                     const QString& suggestedName,
                                                     const QStringList& fileTypes) {
   QString chosenType;
-  const QString path = QFileDialog::getSaveFileName(parent, caption, suggestedName,
-                                                    fileTypes.join(QStringLiteral(";;")),
-                                                    &chosenType);
+  const QString path = QFileDialog::getSaveFileName(
+      parent, caption, suggestedName, fileTypes.join(QStringLiteral(";;")), &chosenType);
   if (path.isEmpty()) return std::nullopt;
   return TSaveChoice{path, std::max(0, static_cast<int>(fileTypes.indexOf(chosenType)))};
 }

@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
   parser.addVersionOption();
   const QCommandLineOption dirOption(
       QStringLiteral("dir"),
-      QCoreApplication::translate("main", "基础目录(设计数据库 projects.mdb 与 projects/ 输出所在)"),
+      QCoreApplication::translate("main",
+                                  "基础目录(设计数据库 projects.mdb 与 projects/ 输出所在)"),
       QStringLiteral("DIR"));
   parser.addOption(dirOption);
   parser.process(app);

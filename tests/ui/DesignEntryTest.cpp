@@ -11,7 +11,9 @@ namespace {
 
 const QString kTitle = QStringLiteral("CorvaneC#代码生成器2.0版");
 
-TBox Msg(const QString& text) { return {QStringLiteral("message"), kTitle, text}; }
+TBox Msg(const QString& text) {
+  return {QStringLiteral("message"), kTitle, text};
+}
 
 // Runs one class-dialog attempt: fills the boxes, presses 确定.
 void TryClass(QDialog* d, const QString& name, const QString& friendName) {
@@ -66,8 +68,8 @@ void DesignEntryTest::emptyDesignAnswersEveryCommandWithItsMissingSelection() {
   QCOMPARE(f.Find<QListWidget>("LB_Object")->count(), 0);
   QCOMPARE(f.Find<QTableWidget>("LV_Member")->rowCount(), 0);
 
-  for (const char* action : {"N1", "D1", "A2", "N2", "S1", "M1", "N3", "C1", "sql1", "A1", "D2",
-                             "E1", "N5", "L1"})
+  for (const char* action :
+       {"N1", "D1", "A2", "N2", "S1", "M1", "N3", "C1", "sql1", "A1", "D2", "E1", "N5", "L1"})
     f.Trigger(action);
   const QStringList expected = {
       "当前未有任何项目被选中!", "未有任何项目被选中!", "当前未有任何项目被选中!",
@@ -87,8 +89,8 @@ void DesignEntryTest::newProjectRefusesEmptyAndTakenNames() {
                         QStringLiteral("  ")};
   for (int i = 0; i < 4; ++i) f.Trigger("F2");
   const TBox ask{QStringLiteral("ask"), QStringLiteral("请输入工程名称"), QString()};
-  const QList<TBox> expected = {ask, Msg("工程名称不能为空!"), ask, Msg("工程名称添加成功！"), ask,
-                                Msg("该工程名称已经存在!"), ask, Msg("工程名称添加成功！")};
+  const QList<TBox> expected = {ask, Msg("工程名称不能为空!"),   ask, Msg("工程名称添加成功！"),
+                                ask, Msg("该工程名称已经存在!"), ask, Msg("工程名称添加成功！")};
   QCOMPARE(f.prompter.boxes, expected);
   // A name of blanks is a name; the list is in the order of creation.
   QCOMPARE(Entries(f.Find<QComboBox>("CB_Project")),
@@ -217,8 +219,8 @@ void DesignEntryTest::memberDialogsCheckInOrderAndStoreTheRecord() {
     TryMember(d, {.name = "empId", .type = "日期型", .isPri = true, .isMust = true});
     TryMember(d, {.name = "empId", .type = "Dept", .isPri = true, .isMust = true});
     QCOMPARE(members->rowCount(), 0);
-    TryMember(d, {.name = "empId", .type = "整型", .isPri = true, .isMust = true,
-                  .comment = "员工编号"});
+    TryMember(
+        d, {.name = "empId", .type = "整型", .isPri = true, .isMust = true, .comment = "员工编号"});
     QVERIFY(!d->isVisible());
   });
   f.Trigger("M1");
@@ -235,21 +237,27 @@ void DesignEntryTest::memberDialogsCheckInOrderAndStoreTheRecord() {
     TryMember(d, {.name = "salary", .type = "浮点型", .isMust = true, .query = true});
     TryMember(d, {.name = "photo", .type = "图片型", .query = true});
     TryMember(d, {.name = "name", .type = "字符串", .length = "abc"});
-    TryMember(d, {.name = "name", .type = "字符串", .length = "30", .query = true,
-                  .display = true, .queryDisplay = false, .comment = "姓名"});
+    TryMember(d, {.name = "name",
+                  .type = "字符串",
+                  .length = "30",
+                  .query = true,
+                  .display = true,
+                  .queryDisplay = false,
+                  .comment = "姓名"});
   });
   f.Trigger("M1");
   QCOMPARE(f.prompter.boxes,
-           QList<TBox>({Msg("日期型必须勾选是否必填标志!"), Msg("Dept必须勾选是否必填标志!"),
-                        Msg("参与查询的字段不能是浮点型"), Msg("参与查询的字段不能是图片型"),
+           QList<TBox>({Msg("日期型必须勾选是否必填标志!"),
+                        Msg("Dept必须勾选是否必填标志!"),
+                        Msg("参与查询的字段不能是浮点型"),
+                        Msg("参与查询的字段不能是图片型"),
                         {QStringLiteral("error"), kTitle, QStringLiteral("长度必须是整数!")},
                         Msg("类成员属性添加成功!")}));
   f.prompter.boxes.clear();
 
   // An image may be optional; the length box is read for strings only.
-  WhenDialogOpens([&](QDialog* d) {
-    TryMember(d, {.name = "photo", .type = "图片型", .length = "x"});
-  });
+  WhenDialogOpens(
+      [&](QDialog* d) { TryMember(d, {.name = "photo", .type = "图片型", .length = "x"}); });
   f.Trigger("M1");
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"类成员属性添加成功!"}));
 
@@ -285,10 +293,18 @@ void DesignEntryTest::memberDialogsCheckInOrderAndStoreTheRecord() {
     QCOMPARE(Child<QLineEdit>(d, "Edt_MemberComment")->text(), QStringLiteral("姓名"));
     TryMember(d, {.name = "Name", .type = "整型", .length = "30", .display = true});
     TryMember(d, {.name = "name", .type = "整型", .length = "30", .display = true});
-    TryMember(d, {.name = "name", .type = "整型", .length = "30", .isMust = true,
-                  .query = true, .display = true});
-    TryMember(d, {.name = "name", .type = "整型", .length = "30", .isMust = true,
-                  .display = true, .comment = "工号"});
+    TryMember(d, {.name = "name",
+                  .type = "整型",
+                  .length = "30",
+                  .isMust = true,
+                  .query = true,
+                  .display = true});
+    TryMember(d, {.name = "name",
+                  .type = "整型",
+                  .length = "30",
+                  .isMust = true,
+                  .display = true,
+                  .comment = "工号"});
   });
   f.Trigger("N3");
   QCOMPARE(f.prompter.TakeMessages(),
@@ -332,7 +348,8 @@ void DesignEntryTest::doubleClicksOpenTheRightDialogs() {
     opened = d->windowTitle();
     TryMember(d, {.name = "deptId", .type = "整型", .isPri = true, .isMust = true});
   });
-  DoubleClick(members->viewport(), QPoint(members->viewport()->width() / 2, members->viewport()->height() - 5));
+  DoubleClick(members->viewport(),
+              QPoint(members->viewport()->width() / 2, members->viewport()->height() - 5));
   QCOMPARE(opened, QStringLiteral("添加成员属性"));
   QCOMPARE(members->rowCount(), 1);
 

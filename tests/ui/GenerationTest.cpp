@@ -19,9 +19,13 @@ const QString kAdvice = QStringLiteral("如果以前生成了该项目，最好�
 const TBox kDone{QStringLiteral("information"), QStringLiteral("任务提示"),
                  QStringLiteral("所有代码生成完毕!")};
 
-TBox Msg(const QString& text) { return {QStringLiteral("message"), kTitle, text}; }
+TBox Msg(const QString& text) {
+  return {QStringLiteral("message"), kTitle, text};
+}
 
-std::filesystem::path Resources() { return CORVANE_SOURCE_RESOURCES; }
+std::filesystem::path Resources() {
+  return CORVANE_SOURCE_RESOURCES;
+}
 
 // The lines the run reports when nobody but a recorder listens.
 class TRecordingHost : public TGenerationHost {
@@ -37,7 +41,9 @@ QStringList LogLines(TWindowFixture& f) {
   return f.Find<QPlainTextEdit>("Memo_State")->toPlainText().split(QLatin1Char('\n'));
 }
 
-bool HasBox(const TScriptedPrompter& p, const TBox& box) { return p.boxes.contains(box); }
+bool HasBox(const TScriptedPrompter& p, const TBox& box) {
+  return p.boxes.contains(box);
+}
 
 }  // namespace
 
@@ -144,8 +150,9 @@ void GenerationTest::failedPreCheckNamesTheClassAndWritesNothing() {
   f.Trigger("A1");
   QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 60000);
   QCOMPARE(f.prompter.boxes,
-           QList<TBox>({Msg(kAdvice),
-                        Msg(QStringLiteral("Item表显示成员设置错误，每个类有且只能设置一个显示成员!"))}));
+           QList<TBox>(
+               {Msg(kAdvice),
+                Msg(QStringLiteral("Item表显示成员设置错误，每个类有且只能设置一个显示成员!"))}));
   QVERIFY(f.opener.opened.isEmpty());
   QVERIFY(!QDir(f.dir.filePath(QStringLiteral("projects/Shop"))).exists() ||
           QDir(f.dir.filePath(QStringLiteral("projects/Shop")))
@@ -160,8 +167,8 @@ void GenerationTest::failedPreCheckNamesTheClassAndWritesNothing() {
   f.Trigger("A1");
   QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 60000);
   QCOMPARE(f.prompter.boxes,
-           QList<TBox>({Msg(kAdvice),
-                        Msg(QStringLiteral("Dept表主键设置错误，每个类只能设置一个主键!"))}));
+           QList<TBox>(
+               {Msg(kAdvice), Msg(QStringLiteral("Dept表主键设置错误，每个类只能设置一个主键!"))}));
 }
 
 void GenerationTest::errorIsShownAndEndsTheLog() {

@@ -1,6 +1,7 @@
 // The member list's popup commands: delete, exchange, move up and down.
 // A move exchanges the contents of two rows, so the order of names changes
 // while the column of identifiers stays as it was.
+#include <QContextMenuEvent>
 #include <QMenu>
 
 #include "store/ClassDAO.h"
@@ -54,6 +55,7 @@ private slots:
   void moveDownTakesThePlaceBelow();
   void endsCannotMoveFurther();
   void exchangeSwapsExactlyTwo();
+  void rightClickKeepsTheSelectionForThePopup();
   void deleteAsksAndRemovesTheFirstSelectedOnly();
 };
 
@@ -123,6 +125,22 @@ void MemberOrderTest::exchangeSwapsExactlyTwo() {
   f.Trigger("E1");
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"请选中2条记录!", "请选中2条记录!"}));
   QCOMPARE(Column(f.members, 1), QStringList({"e", "b", "c", "d", "a"}));
+}
+
+void MemberOrderTest::rightClickKeepsTheSelectionForThePopup() {
+  TFiveMembers f;
+  f.Select({1, 3});
+  const QPoint at = f.members->visualItemRect(f.members->item(3, 1)).center();
+  QTest::mousePress(f.members->viewport(), Qt::RightButton, {}, at);
+  QTest::mouseRelease(f.members->viewport(), Qt::RightButton, {}, at);
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, f.members->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(f.members->viewport(), &menuEvent);
+  auto* popup = f.Find<QMenu>("PopupMenu1");
+  QTRY_VERIFY(popup->isVisible());
+  QCOMPARE(f.SelectedCount(), 2);
+  popup->close();
+  f.Trigger("E1");
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "d", "c", "b", "e"}));
 }
 
 void MemberOrderTest::deleteAsksAndRemovesTheFirstSelectedOnly() {

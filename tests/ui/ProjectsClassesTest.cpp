@@ -17,7 +17,9 @@ namespace {
 
 const QString kTitle = QStringLiteral("CorvaneC#代码生成器2.0版");
 
-TBox Msg(const QString& text) { return {QStringLiteral("message"), kTitle, text}; }
+TBox Msg(const QString& text) {
+  return {QStringLiteral("message"), kTitle, text};
+}
 
 // Projects P1..Pn, each with classes named after it, made in the store.
 void MakeProjects(int count) {
@@ -70,6 +72,7 @@ private slots:
   void deletingTheOnlyProjectEmptiesEveryList();
   void selectingAProjectOrClassReloadsTheLists();
   void deletingAClassEmptiesTheMemberList();
+  void flagCellsShowYesOnlyForOne();
   void bannerAndTimerOpenTheHelpPageOnce();
   void windowHasItsCaptionsAndNothingIsClipped();
 };
@@ -129,9 +132,8 @@ void ProjectsClassesTest::deletingAProjectAsksAndReloads() {
 
   f.prompter.confirmations = {false};
   f.Trigger("D1");
-  QCOMPARE(f.prompter.boxes,
-           QList<TBox>({{QStringLiteral("confirm"), QStringLiteral("删除提示"),
-                         QStringLiteral("确认删除当前项目吗?")}}));
+  QCOMPARE(f.prompter.boxes, QList<TBox>({{QStringLiteral("confirm"), QStringLiteral("删除提示"),
+                                           QStringLiteral("确认删除当前项目吗?")}}));
   f.prompter.boxes.clear();
   QCOMPARE(combo->count(), 3);
 
@@ -218,6 +220,18 @@ void ProjectsClassesTest::deletingAClassEmptiesTheMemberList() {
            QStringList({"没有类被选中!", "没有类被选中!", "请先选择类对象"}));
 }
 
+void ProjectsClassesTest::flagCellsShowYesOnlyForOne() {
+  TWindowFixture f;
+  MakeProjects(1);
+  AddMember(1, "a1");
+  AddMember(1, "a2");
+  TDbHelper().ExecuteSql("update t_member set memberIsPri=2, memberIsMust=1 where memberName='a1'");
+  f.Open();
+  auto* members = f.Find<QTableWidget>("LV_Member");
+  QCOMPARE(Column(members, 4), QStringList({"否", "否"}));
+  QCOMPARE(Column(members, 5), QStringList({"是", "否"}));
+}
+
 void ProjectsClassesTest::bannerAndTimerOpenTheHelpPageOnce() {
   TWindowFixture f;
   f.Open();
@@ -252,8 +266,8 @@ void ProjectsClassesTest::windowHasItsCaptionsAndNothingIsClipped() {
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
   QCOMPARE(menus, QStringList({"项目操作(&P)", "代码管理(&A)"}));
   QStringList entries;
-  for (const char* name : {"F2", "N1", "D1", "A2", "N2", "S1", "M1", "N3", "C1", "sql1", "A1",
-                           "D2", "E1", "N5", "L1"})
+  for (const char* name :
+       {"F2", "N1", "D1", "A2", "N2", "S1", "M1", "N3", "C1", "sql1", "A1", "D2", "E1", "N5", "L1"})
     entries << f.Find<QAction>(name)->text();
   QCOMPARE(entries,
            QStringList({"新建项目(&F)", "修改项目名称(&X)", "删除当前项目(&D)", "添加类(&A)",
@@ -290,10 +304,10 @@ void ProjectsClassesTest::windowHasItsCaptionsAndNothingIsClipped() {
       step = step->nextInFocusChain();
       while (step != w0 && !(step->focusPolicy() & Qt::TabFocus)) step = step->nextInFocusChain();
     } while (step != w0 && order.size() < 20);
-    QCOMPARE(order, QStringList({"Edt_MemberName", "CB_MemberType", "CB_MemberIsMust", "Button1",
-                                 "Button2", "Edt_MemberComment", "CB_QueryFlag", "CB_MemberIsPri",
-                                 "Edt_MemberLength", "CB_MemberIsDisplay",
-                                 "CB_MemberQueryDisplay"}));
+    QCOMPARE(order,
+             QStringList({"Edt_MemberName", "CB_MemberType", "CB_MemberIsMust", "Button1",
+                          "Button2", "Edt_MemberComment", "CB_QueryFlag", "CB_MemberIsPri",
+                          "Edt_MemberLength", "CB_MemberIsDisplay", "CB_MemberQueryDisplay"}));
   });
   f.Trigger("M1");
   WhenDialogOpens([&](QDialog* d) {

@@ -42,8 +42,8 @@ inline char* toString(const TBox& box) {
 class TScriptedPrompter : public TPrompter {
 public:
   QList<TBox> boxes;
-  QStringList answers;       // for AskText, in order; none left answers ""
-  QList<bool> confirmations; // for Confirm, in order; none left answers Cancel
+  QStringList answers;        // for AskText, in order; none left answers ""
+  QList<bool> confirmations;  // for Confirm, in order; none left answers Cancel
   std::optional<TSaveChoice> saveChoice;
   // Called after a box is recorded, on the window's thread.
   std::function<void(const TBox&)> onBox;
@@ -177,7 +177,9 @@ inline void Tick(QAbstractButton* box, bool ticked) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-inline void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+inline void Click(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
 
 inline void Choose(QComboBox* combo, const QString& text) {
   const int index = combo->findText(text);
