@@ -10,7 +10,7 @@ PACKAGES=(
   libsqlite3-dev sqlite3 libcli11-dev libgtest-dev
   qt6-base-dev qt6-tools-dev-tools libgl-dev
   fonts-noto-cjk xvfb xauth xdg-utils
-  sqlfluff mono-devel
+  sqlfluff mono-devel python3
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -20,7 +20,7 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq "${missing[@]}"
 fi
 
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

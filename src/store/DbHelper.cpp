@@ -130,7 +130,9 @@ sqlite3* OpenDesignFile(const std::string& path) {
   std::error_code ec;
   const bool exists = fs::exists(path, ec);
   sqlite3* db = nullptr;
-  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
+  // Every use of the connection holds TDbHelper's lock, so SQLite's own
+  // per-call mutex would only be taken a second time.
+  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
   if (!exists) flags |= SQLITE_OPEN_CREATE;
   if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
     std::string msg = "无法打开设计数据库 " + path + ": " + (db ? sqlite3_errmsg(db) : "");
@@ -272,6 +274,10 @@ TRowSet::TRowSet(std::vector<std::string> columns, std::vector<std::vector<TValu
 
 const TRowSet::TValue& TRowSet::Cell(std::string_view column) const {
   if (Eof()) throw TDbError("no current row for column " + std::string(column));
+  // Callers name columns as the schema spells them; the case-insensitive
+  // pass serves files whose columns were created in another letter case.
+  for (std::size_t i = 0; i < columns_.size(); ++i)
+    if (columns_[i] == column) return rows_[pos_][i];
   for (std::size_t i = 0; i < columns_.size(); ++i)
     if (SameName(columns_[i], column)) return rows_[pos_][i];
   throw TDbError("no column named " + std::string(column));
