@@ -74,24 +74,20 @@ TFieldKind TDesignReader::FieldKind(const TMember& member) {
 }
 
 TMember TDesignReader::ReferencedKey(const TMember& member) {
-  auto it = referencedKeys_.find(member.memberType);
-  if (it == referencedKeys_.end())
-    it = referencedKeys_
-             .emplace(member.memberType,
-                      members_.GetKeyMemberByClassName(projectId_, member.memberType))
-             .first;
-  if (!it->second) ReferenceFault(member, "主键成员");
-  return *it->second;
+  return Referenced(referencedKeys_, member, &TMemberDAO::GetKeyMemberByClassName, "主键成员");
 }
 
 TMember TDesignReader::ReferencedDisplay(const TMember& member) {
-  auto it = referencedDisplays_.find(member.memberType);
-  if (it == referencedDisplays_.end())
-    it = referencedDisplays_
-             .emplace(member.memberType,
-                      members_.GetDisplayMemberByClassName(projectId_, member.memberType))
-             .first;
-  if (!it->second) ReferenceFault(member, "显示成员");
+  return Referenced(referencedDisplays_, member, &TMemberDAO::GetDisplayMemberByClassName,
+                    "显示成员");
+}
+
+TMember TDesignReader::Referenced(TReferenceCache& cache, const TMember& member,
+                                  TReferenceLookup lookup, const char* missing) {
+  auto it = cache.find(member.memberType);
+  if (it == cache.end())
+    it = cache.emplace(member.memberType, (members_.*lookup)(projectId_, member.memberType)).first;
+  if (!it->second) ReferenceFault(member, missing);
   return *it->second;
 }
 

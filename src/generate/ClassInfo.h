@@ -60,11 +60,15 @@ private:
   [[noreturn]] void ReferenceFault(const TMember& member, const char* missing);
   enum class List { All, NonKey, Shown, Reference, Image };
   const std::vector<TMember>& Cached(List list, int classId);
+  using TReferenceCache = std::map<std::string, std::optional<TMember>>;
+  using TReferenceLookup = std::optional<TMember> (TMemberDAO::*)(int, const std::string&);
+  TMember Referenced(TReferenceCache& cache, const TMember& member, TReferenceLookup lookup,
+                     const char* missing);
 
   int projectId_;
   TMemberDAO members_;
   int cachedClassId_ = 0;
   std::map<List, std::vector<TMember>> lists_;
-  std::map<std::string, std::optional<TMember>> referencedKeys_;
-  std::map<std::string, std::optional<TMember>> referencedDisplays_;
+  TReferenceCache referencedKeys_;
+  TReferenceCache referencedDisplays_;
 };
