@@ -332,6 +332,11 @@ sqlite3* TDbHelper::GetConnection() {
   return Shared().db;
 }
 
+void TDbHelper::Open() {
+  std::lock_guard guard(Lock());
+  GetConnection();
+}
+
 TRowSet TDbHelper::ExecuteQuery(const std::string& sql, const TDbParams& params) {
   std::lock_guard guard(Lock());
   sqlite3* db = GetConnection();

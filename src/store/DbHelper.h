@@ -73,9 +73,9 @@ public:
   // Closes the shared connection (the next statement opens it again).
   static void Close();
 
-  // The shared connection, open. Throws TDbError when the file cannot be
-  // opened or is not a design database.
-  sqlite3* GetConnection();
+  // Opens the shared connection now, so a file that cannot be opened or is
+  // not a design database is reported at start-up. Throws TDbError.
+  void Open();
 
   TRowSet ExecuteQuery(const std::string& sql, const TDbParams& params = {});
   void ExecuteSql(const std::string& sql, const TDbParams& params = {});
@@ -96,5 +96,8 @@ public:
   std::int64_t LastInsertId();
 
 private:
+  // The shared connection, open. The raw handle stays in here: every use
+  // must hold Lock(), since the connection has no mutex of its own.
+  sqlite3* GetConnection();
   static std::recursive_mutex& Lock();
 };

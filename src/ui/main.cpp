@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(dirOption)) dir = parser.value(dirOption).toStdString();
     settings.baseDir = ResolveBaseDirectory(dir);
     TDbHelper::SetDatabaseFile(DesignDatabasePath(settings.baseDir).string());
-    TDbHelper().GetConnection();
+    TDbHelper().Open();
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, ApplicationTitle(), QString::fromUtf8(e.what()));
     return 1;
