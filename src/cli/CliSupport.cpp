@@ -64,11 +64,9 @@ int ResolveClass(int projectId, const std::string& ref) {
 }
 
 TMember ResolveMember(int classId, const std::string& ref) {
-  TRowSet rows = TMemberDAO().QueryMembers(classId);
   const std::optional<int> id = HashId(ref);
   std::vector<TMember> matches;
-  for (rows.First(); !rows.Eof(); rows.Next()) {
-    TMember m = TMemberDAO::ReadMember(rows);
+  for (TMember& m : TMemberDAO().ListMembers(classId)) {
     if (id ? m.memberId == *id : m.memberName == ref) matches.push_back(m);
   }
   if (matches.empty())

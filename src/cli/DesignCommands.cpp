@@ -232,9 +232,7 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
     ctx.run = [listArgs] {
       const int classId = listArgs->Resolve().second;
       std::cout << "编号\t成员名称\t成员类型\t长度\t主键\t必填\t查询\t下拉框显示\t界面显示\t注释\n";
-      TRowSet rows = TMemberDAO().QueryMembers(classId);
-      for (rows.First(); !rows.Eof(); rows.Next()) {
-        const TMember m = TMemberDAO::ReadMember(rows);
+      for (const TMember& m : TMemberDAO().ListMembers(classId)) {
         std::cout << m.memberId << '\t' << m.memberName << '\t' << m.memberType << '\t'
                   << m.memberLength << '\t' << YesNo(m.memberIsPri) << '\t' << YesNo(m.memberIsMust)
                   << '\t' << YesNo(m.queryFlag) << '\t' << YesNo(m.memberIsDisplay) << '\t'
@@ -322,8 +320,7 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   // Moves exchange with the neighbouring row, as the member list does.
   auto move = [](int classId, const TMember& m, int step) {
     std::vector<int> ids;
-    TRowSet rows = TMemberDAO().QueryMembers(classId);
-    for (rows.First(); !rows.Eof(); rows.Next()) ids.push_back(rows.AsInteger("memberId"));
+    for (const TMember& row : TMemberDAO().ListMembers(classId)) ids.push_back(row.memberId);
     int index = 0;
     while (ids[static_cast<std::size_t>(index)] != m.memberId) ++index;
     Check(step < 0 ? CheckMoveUp(index) : CheckMoveDown(index, static_cast<int>(ids.size())));

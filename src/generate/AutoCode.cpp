@@ -9,7 +9,6 @@
 #include "generate/FileContext.h"
 #include "generate/FileOperate.h"
 #include "store/BaseDirectory.h"
-#include "store/ClassDAO.h"
 
 namespace fs = std::filesystem;
 
@@ -25,6 +24,12 @@ bool HoldsResources(const fs::path& dir) {
 
 }  // namespace
 
+void GenerateSolution(TGeneratorContext& ctx, const TDesign& design) {
+  TEntityOperate::Generate(ctx, design);
+  TBLLOperate::Generate(ctx, design);
+  TDALOperate::Generate(ctx, design);
+}
+
 TAutoCode::TAutoCode(TGenerationRequest request, TGenerationHost& host)
     : request_(std::move(request)), host_(host) {}
 
@@ -34,17 +39,14 @@ fs::path TAutoCode::ProjectDirectory() const {
 
 void TAutoCode::Execute() {
   try {
-    TClassDAO classStore;
-    const TNameList classes = classStore.GetClassList(request_.projectId);
-    if (!PreChecksPass(classStore, classes)) return;
+    // The one read of the design: checks and generators all work from it,
+    // so edits made while the run writes do not reach this run's files.
+    const TDesign design = ReadDesign(request_.projectId, request_.projectName);
+    if (!PreChecksPass(design)) return;
 
-    TFileContext ctx(request_.projectId, request_.projectName, request_.baseDir,
-                     request_.resourceDir,
+    TFileContext ctx(request_.projectName, request_.baseDir, request_.resourceDir,
                      [this](const std::string& line) { host_.Progress(line); });
-    TEntityOperate::Generate(ctx, classes);
-    TBLLOperate::Generate(ctx, classes);
-    TDALOperate().Generate(ctx, classes);
-    // The form generators of the LoginFrame project go here, after the DAL.
+    GenerateSolution(ctx, design);
     CopyResources();
     host_.Completed(ProjectDirectory());
   } catch (const std::exception& e) {
@@ -54,14 +56,18 @@ void TAutoCode::Execute() {
   }
 }
 
-bool TAutoCode::PreChecksPass(TClassDAO& classStore, const TNameList& classes) {
-  auto report = [&](const char* fault) {
-    return
-        [&, fault](int classId) { host_.PreCheckFailed(classStore.GetClassName(classId) + fault); };
-  };
-  if (!classStore.CheckPrimaryKeys(classes, report(kKeyError))) return false;
-  if (!classStore.CheckDisplayMembers(classes, report(kDisplayError))) return false;
-  const std::vector<std::string> problems = CheckDesign(request_.projectName, classes);
+bool TAutoCode::PreChecksPass(const TDesign& design) {
+  for (const TDesignClass& cls : design.classes)
+    if (cls.KeyCount() != 1) {
+      host_.PreCheckFailed(cls.className + kKeyError);
+      return false;
+    }
+  for (const TDesignClass& cls : design.classes)
+    if (cls.DisplayCount() != 1) {
+      host_.PreCheckFailed(cls.className + kDisplayError);
+      return false;
+    }
+  const std::vector<std::string> problems = CheckDesign(design);
   if (!problems.empty()) {
     host_.PreCheckFailed(DesignCheckMessage(problems));
     return false;

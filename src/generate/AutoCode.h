@@ -5,9 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "store/NameList.h"
-
-class TClassDAO;
+#include "store/Design.h"
 
 // What the run needs from whoever started it (the designer window or the
 // command line). Calls come from the run's thread, in order; the calls
@@ -33,6 +31,12 @@ struct TGenerationRequest {
   std::filesystem::path resourceDir;  // holds template/ and bak/
 };
 
+class TGeneratorContext;
+
+// Every generator in run order (entity, BLL, DAL, user interface) into ctx.
+// Throws on the first error; files written before stay.
+void GenerateSolution(TGeneratorContext& ctx, const TDesign& design);
+
 class TAutoCode {
 public:
   TAutoCode(TGenerationRequest request, TGenerationHost& host);
@@ -46,7 +50,7 @@ public:
 private:
   // The key and display-member checks, then the design check; reports the
   // first failure to the host and answers false.
-  bool PreChecksPass(TClassDAO& classStore, const TNameList& classes);
+  bool PreChecksPass(const TDesign& design);
   // Copies bak/LoginFrame over the output tree, with its two progress lines.
   void CopyResources();
 

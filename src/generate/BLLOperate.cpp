@@ -1,77 +1,67 @@
 #include "generate/BLLOperate.h"
 
-#include "generate/OutputFiles.h"
+#include "generate/ClassInfo.h"
+#include "generate/MemberKinds.h"
 
-void TBLLOperate::Generate(TGeneratorContext& ctx, const TNameList& classes) {
-  std::string compileList;
-  for (const TNamedId& entry : classes)
-    compileList += "    <Compile Include=\"bll" + entry.name + ".cs\" />\r\n";
-  WriteTemplateFile(ctx, "BLL/BLL.csproj", {{"$CompileString", compileList}});
-
-  TDesignReader reader(ctx.ProjectId());
-  for (const TNamedId& entry : classes) {
-    const TClassInfo cls = reader.ReadClass(entry);
-    WriteClassFile(ctx, OutputPath(ctx, "BLL", "bll" + cls.className + ".cs"),
-                   BuildClass(cls, reader.KeyMember(cls)));
-  }
+void TBLLOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
+  WriteTier(ctx, design, "BLL", "bll", BuildClass);
 }
 
-std::string TBLLOperate::BuildClass(const TClassInfo& cls, const TMember& key) {
-  const std::string& className = cls.className;
-  const std::string& instance = cls.instanceName;
-  const std::string& friendName = cls.friendName;
-  const std::string& keyName = key.memberName;
-  std::string s;
-  s += "using System;\r\n";
-  s += "using System.Collections.Generic;\r\n";
-  s += "using System.Linq;\r\n";
-  s += "using System.Text;\r\n\r\n";
-  s += "namespace BLL\r\n";
-  s += "{\r\n";
-  s += "    /*" + friendName + "业务逻辑层*/\r\n";
-  s += "    public class bll" + className + "{\r\n";
+std::string TBLLOperate::BuildClass(const TDesignClass& cls) {
+  TCodeWriter w = ClassWriter(cls);
+  w.Set("ktype", std::string(KindInfo(KeyKind(KeyMember(cls))).csType));
+  w.Line("using System;");
+  w.Line("using System.Collections.Generic;");
+  w.Line("using System.Linq;");
+  w.Line("using System.Text;");
+  w.Blank();
+  w.Line("namespace BLL");
+  w.Line("{");
+  w.Line("    /*$F$业务逻辑层*/");
+  w.Line("    public class bll$C${");
 
-  s += "        /*添加" + friendName + "*/\r\n";
-  s += "        public static bool Add" + className + "(Model." + className + " " + instance +
-       ")\r\n";
-  s += "        {\r\n";
-  s += "            return DAL.dal" + className + ".Add" + className + "(" + instance + ");\r\n";
-  s += "        }\r\n\r\n";
+  w.Line("        /*添加$F$*/");
+  w.Line("        public static bool Add$C$(Model.$C$ $inst$)");
+  w.Line("        {");
+  w.Line("            return DAL.dal$C$.Add$C$($inst$);");
+  w.Line("        }");
+  w.Blank();
 
-  s += "        /*根据" + keyName + "获取某条" + friendName + "记录*/\r\n";
-  s += "        public static Model." + className + " getSome" + className +
-       (key.memberIsInteger != 0 ? "(int " : "(string ") + keyName + ")\r\n";
-  s += "        {\r\n";
-  s += "            return DAL.dal" + className + ".getSome" + className + "(" + keyName + ");\r\n";
-  s += "        }\r\n\r\n";
+  w.Line("        /*根据$k$获取某条$F$记录*/");
+  w.Line("        public static Model.$C$ getSome$C$($ktype$ $k$)");
+  w.Line("        {");
+  w.Line("            return DAL.dal$C$.getSome$C$($k$);");
+  w.Line("        }");
+  w.Blank();
 
-  s += "        /*更新" + friendName + "*/\r\n";
-  s += "        public static bool Edit" + className + "(Model." + className + " " + instance +
-       ")\r\n";
-  s += "        {\r\n";
-  s += "            return DAL.dal" + className + ".Edit" + className + "(" + instance + ");\r\n";
-  s += "        }\r\n\r\n";
+  w.Line("        /*更新$F$*/");
+  w.Line("        public static bool Edit$C$(Model.$C$ $inst$)");
+  w.Line("        {");
+  w.Line("            return DAL.dal$C$.Edit$C$($inst$);");
+  w.Line("        }");
+  w.Blank();
 
-  s += "        /*删除" + friendName + "*/\r\n";
-  s += "        public static bool Del" + className + "(string p)\r\n";
-  s += "        {\r\n";
-  s += "            return DAL.dal" + className + ".Del" + className + "(p);\r\n";
-  s += "        }\r\n\r\n";
+  w.Line("        /*删除$F$*/");
+  w.Line("        public static bool Del$C$(string p)");
+  w.Line("        {");
+  w.Line("            return DAL.dal$C$.Del$C$(p);");
+  w.Line("        }");
+  w.Blank();
 
-  s += "        /*根据条件分页查询" + friendName + "*/\r\n";
-  s += "        public static System.Data.DataTable Get" + className +
-       "(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)\r\n";
-  s += "        {\r\n";
-  s += "            return DAL.dal" + className + ".Get" + className +
-       "(NowPage, PageSize, out AllPage, out DataCount, p);\r\n";
-  s += "        }\r\n";
+  w.Line("        /*根据条件分页查询$F$*/");
+  w.Line(
+      "        public static System.Data.DataTable Get$C$(int NowPage, int PageSize, out int "
+      "AllPage, out int DataCount, string p)");
+  w.Line("        {");
+  w.Line("            return DAL.dal$C$.Get$C$(NowPage, PageSize, out AllPage, out DataCount, p);");
+  w.Line("        }");
 
-  s += "        /*查询所有的" + friendName + "*/\r\n";
-  s += "        public static System.Data.DataSet getAll" + className + "()\r\n";
-  s += "        {\r\n";
-  s += "            return DAL.dal" + className + ".getAll" + className + "();\r\n";
-  s += "        }\r\n";
-  s += "    }\r\n";
-  s += "}\r\n";
-  return s;
+  w.Line("        /*查询所有的$F$*/");
+  w.Line("        public static System.Data.DataSet getAll$C$()");
+  w.Line("        {");
+  w.Line("            return DAL.dal$C$.getAll$C$();");
+  w.Line("        }");
+  w.Line("    }");
+  w.Line("}");
+  return w.Take();
 }

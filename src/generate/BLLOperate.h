@@ -3,17 +3,14 @@
 
 #include <string>
 
-#include "generate/ClassInfo.h"
 #include "generate/GeneratorContext.h"
-#include "store/NameList.h"
+#include "store/Design.h"
 
 // One business class bll<Class> per designed class, in namespace BLL, whose
 // six static methods forward to the same-named methods of DAL.dal<Class>.
 // It needs only the DAL's names, not its files.
 class TBLLOperate {
 public:
-  static void Generate(TGeneratorContext& ctx, const TNameList& classes);
-
-private:
-  static std::string BuildClass(const TClassInfo& cls, const TMember& key);
+  static void Generate(TGeneratorContext& ctx, const TDesign& design);
+  static std::string BuildClass(const TDesignClass& cls);
 };

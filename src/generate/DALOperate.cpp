@@ -3,15 +3,11 @@
 #include <map>
 #include <set>
 
-#include "generate/OutputFiles.h"
+#include "generate/ClassInfo.h"
+#include "generate/MemberKinds.h"
 #include "generate/SqlNames.h"
 
 namespace {
-
-// The key's own kind: the generated parameter and local types follow it.
-TFieldKind KeyKind(const TMember& key) {
-  return key.IsInteger() ? TFieldKind::Integer : TFieldKind::String;
-}
 
 // name itself when no name in `taken` equals it (as SQL Server compares
 // names), else name followed by the first free number from 2; the answer is
@@ -29,211 +25,215 @@ std::string Heading(const TMember& m) {
   return SqlAlias(m.memberComment.empty() ? m.memberName : m.memberComment);
 }
 
-}  // namespace
-
-void TDALOperate::Generate(TGeneratorContext& ctx, const TNameList& classes) {
-  std::string compileList;
-  for (const TNamedId& entry : classes)
-    compileList += "    <Compile Include=\"dal" + entry.name + ".cs\" />\r\n";
-  WriteTemplateFile(ctx, "DAL/DAL.csproj", {{"$CompileString", compileList}});
-
-  reader_ = TDesignReader(ctx.ProjectId());
-  for (const TNamedId& entry : classes) {
-    class_ = reader_.ReadClass(entry);
-    key_ = reader_.KeyMember(class_);
-    WriteClassFile(ctx, OutputPath(ctx, "DAL", "dal" + class_.className + ".cs"), BuildClass());
-  }
+// Members in member order that pass test.
+template <typename TTest>
+std::vector<const TDesignMember*> Select(const TDesignClass& cls, TTest test) {
+  std::vector<const TDesignMember*> list;
+  for (const TDesignMember& m : cls.members)
+    if (test(m)) list.push_back(&m);
+  return list;
 }
 
-std::string TDALOperate::BuildClass() {
-  std::string s;
-  s += "using System;\r\n";
-  s += "using System.Collections.Generic;\r\n";
-  s += "using System.Linq;\r\n";
-  s += "using System.Text;\r\n";
-  s += "using System.Data.SqlClient;\r\n";
-  s += "using System.Data;\r\n\r\n";
-  s += "using Model;\r\n\r\n";
-  s += "namespace DAL\r\n";
-  s += "{\r\n";
-  s += "    /*" + class_.friendName + "业务逻辑层实现*/\r\n";
-  s += "    public class dal" + class_.className + "\r\n";
-  s += "    {\r\n";
-  s += "        /*待执行的sql语句*/\r\n";
-  s += "        public static string sql = \"\";\r\n\r\n";
-  s += BuildAdd();
-  s += BuildGetSome();
-  s += BuildEdit() + "\r\n";
-  s += BuildDel() + "\r\n";
-  s += BuildGet() + "\r\n";
-  s += BuildGetAll() + "\r\n";
-  s += "    }\r\n";
-  s += "}\r\n";
-  return s;
+// Writes the methods of one class.
+class TDalClassWriter {
+public:
+  TDalClassWriter(const TDesign& design, const TDesignClass& cls)
+      : design_(design), cls_(cls), key_(KeyMember(cls)), w_(ClassWriter(cls)) {}
+
+  std::string Build();
+
+private:
+  void WriteAdd();
+  void WriteGetSome();
+  void WriteEdit();
+  void WriteDel();
+  void WriteGet();
+  void WriteGetAll();
+
+  const TDesign& design_;
+  const TDesignClass& cls_;
+  const TDesignMember& key_;
+  TCodeWriter w_;
+};
+
+std::string TDalClassWriter::Build() {
+  w_.Line("using System;");
+  w_.Line("using System.Collections.Generic;");
+  w_.Line("using System.Linq;");
+  w_.Line("using System.Text;");
+  w_.Line("using System.Data.SqlClient;");
+  w_.Line("using System.Data;");
+  w_.Blank();
+  w_.Line("using Model;");
+  w_.Blank();
+  w_.Line("namespace DAL");
+  w_.Line("{");
+  w_.Line("    /*$F$业务逻辑层实现*/");
+  w_.Line("    public class dal$C$");
+  w_.Line("    {");
+  w_.Line("        /*待执行的sql语句*/");
+  w_.Line("        public static string sql = \"\";");
+  w_.Blank();
+  WriteAdd();
+  WriteGetSome();
+  WriteEdit();
+  w_.Blank();
+  WriteDel();
+  w_.Blank();
+  WriteGet();
+  w_.Blank();
+  WriteGetAll();
+  w_.Blank();
+  w_.Line("    }");
+  w_.Line("}");
+  return w_.Take();
 }
 
-std::string TDALOperate::BuildAdd() {
-  const std::string& className = class_.className;
-  const std::string& instance = class_.instanceName;
+void TDalClassWriter::WriteAdd() {
   // An integer key is filled by the database; a string key is inserted.
-  const std::vector<TMember> set =
-      key_.IsInteger() ? reader_.NonKeyMembers(class_.classId) : reader_.Members(class_.classId);
+  const auto set = Select(cls_, [&](const TMember& m) { return !key_.IsInteger() || !m.IsKey(); });
   const std::size_t n = set.size();
-  std::string s;
-  s += "        /*添加" + class_.friendName + "实现*/\r\n";
-  s += "        public static bool Add" + className + "(" + className + " " + instance + ")\r\n";
-  s += "        {\r\n";
+  w_.Line("        /*添加$F$实现*/");
+  w_.Line("        public static bool Add$C$($C$ $inst$)");
+  w_.Line("        {");
   if (n == 0) {
     // Nothing but the identity key: "insert into T() values()" is no SQL.
-    s += "            string sql = \"insert into " + className + " default values\";\r\n";
+    w_.Line("            string sql = \"insert into $C$ default values\";");
   } else {
-    s += "            string sql = \"insert into " + className + "(";
-    for (std::size_t i = 0; i < n; ++i) s += set[i].memberName + (i + 1 < n ? "," : "");
-    s += ") values(";
-    for (std::size_t i = 0; i < n; ++i) s += "@" + set[i].memberName + (i + 1 < n ? "," : "");
-    s += ")\";\r\n";
+    std::string columns, values;
+    for (std::size_t i = 0; i < n; ++i) {
+      const char* sep = i + 1 < n ? "," : "";
+      columns += set[i]->memberName + sep;
+      values += "@" + set[i]->memberName + sep;
+    }
+    w_.Line("            string sql = \"insert into $C$($cols$) values($vals$)\";",
+            {{"cols", columns}, {"vals", values}});
   }
-  s += "            /*构建sql参数*/\r\n";
-  s += "            SqlParameter[] parm = new SqlParameter[] {\r\n";
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::string type(SqlDbTypeName(reader_.FieldKind(set[i])));
-    s += "             new SqlParameter(\"@" + set[i].memberName + "\",SqlDbType." + type + ")";
-    s += i + 1 < n ? ",\r\n" : "\r\n";
-  }
-  s += "            };\r\n";
-  s += "            /*给参数赋值*/\r\n";
+  w_.Line("            /*构建sql参数*/");
+  w_.Line("            SqlParameter[] parm = new SqlParameter[] {");
+  for (std::size_t i = 0; i < n; ++i)
+    w_.Line("             new SqlParameter(\"@$m$\",SqlDbType.$type$)$sep$",
+            {{"m", set[i]->memberName},
+             {"type", KindInfo(set[i]->kind).sqlDbType},
+             {"sep", i + 1 < n ? "," : ""}});
+  w_.Line("            };");
+  w_.Line("            /*给参数赋值*/");
   for (std::size_t j = 0; j < n; ++j)
-    s += "            parm[" + std::to_string(j) + "].Value = " + instance + "." +
-         set[j].memberName + "; //" + set[j].memberComment + "\r\n";
-  s += "\r\n            /*执行sql进行添加*/\r\n";
-  s += "            return (DBHelp.ExecuteNonQuery(sql, parm) > 0) ? true : false;\r\n";
-  s += "        }\r\n\r\n";
-  return s;
+    w_.Line("            parm[$j$].Value = $inst$.$m$; //$c$",
+            {{"j", std::to_string(j)}, {"m", set[j]->memberName}, {"c", set[j]->memberComment}});
+  w_.Blank();
+  w_.Line("            /*执行sql进行添加*/");
+  w_.Line("            return (DBHelp.ExecuteNonQuery(sql, parm) > 0) ? true : false;");
+  w_.Line("        }");
+  w_.Blank();
 }
 
-std::string TDALOperate::BuildGetSome() {
-  const std::string& className = class_.className;
-  const std::string& instance = class_.instanceName;
-  const std::string& key = key_.memberName;
-  const std::string keyType(CSharpType(KeyKind(key_)));
-  std::string s;
-  s += "        /*根据" + key + "获取某条" + class_.friendName + "记录*/\r\n";
-  s += "        public static " + className + " getSome" + className + "(" + keyType + " " + key +
-       ")\r\n";
-  s += "        {\r\n";
-  s += "            /*构建查询sql*/\r\n";
-  if (key_.IsInteger()) {
-    s += "            string sql = \"select * from " + className + " where " + key + "=\" + " +
-         key + ";\r\n";
-  } else {
-    // Quotes in the key are doubled so that any key value gives a statement that runs.
-    s += "            string sql = \"select * from " + className + " where " + key + "='\" + " +
-         key + ".Replace(\"'\", \"''\") + \"'\"; \r\n";
+void TDalClassWriter::WriteGetSome() {
+  w_.Line("        /*根据$k$获取某条$F$记录*/");
+  w_.Line("        public static $C$ getSome$C$($ktype$ $k$)",
+          {{"ktype", KindInfo(KeyKind(key_)).csType}});
+  w_.Line("        {");
+  w_.Line("            /*构建查询sql*/");
+  if (key_.IsInteger())
+    w_.Line("            string sql = \"select * from $C$ where $k$=\" + $k$;");
+  else  // Quotes in the key are doubled so that any key value gives a statement that runs.
+    w_.Line(
+        "            string sql = \"select * from $C$ where $k$='\" + $k$.Replace(\"'\", \"''\") "
+        "+ \"'\"; ");
+  w_.Line("            SqlDataReader DataRead = DBHelp.ExecuteReader(sql, null);");
+  w_.Line("            $C$ $inst$ = new $C$();");
+  w_.Line("            /*如果查询存在记录，就包装到对象中返回*/");
+  w_.Line("            if (DataRead.Read())");
+  w_.Line("            {");
+  for (const TDesignMember& m : cls_.members) {
+    const std::string item = Fill("DataRead[\"$m$\"]", {{"m", m.memberName}});
+    w_.Line("                $inst$.$m$ = $value$;",
+            {{"m", m.memberName},
+             {"value", Fill(KindInfo(m.kind).readerConversion, {{"item", item}})}});
   }
-  s += "            SqlDataReader DataRead = DBHelp.ExecuteReader(sql, null);\r\n";
-  s += "            " + className + " " + instance + " = new " + className + "();\r\n";
-  s += "            /*如果查询存在记录，就包装到对象中返回*/\r\n";
-  s += "            if (DataRead.Read())\r\n";
-  s += "            {\r\n";
-  for (const TMember& m : reader_.Members(class_.classId)) {
-    const std::string item = "DataRead[\"" + m.memberName + "\"]";
-    s += "                " + instance + "." + m.memberName + " = " +
-         ReaderConversion(reader_.FieldKind(m), item) + ";\r\n";
-  }
-  s += "            }\r\n";
-  s += "            DataRead.Close();\r\n";
-  s += "            return " + instance + ";\r\n";
-  s += "        }\r\n\r\n";
-  return s;
+  w_.Line("            }");
+  w_.Line("            DataRead.Close();");
+  w_.Line("            return $inst$;");
+  w_.Line("        }");
+  w_.Blank();
 }
 
-std::string TDALOperate::BuildEdit() {
-  const std::string& className = class_.className;
-  const std::string& instance = class_.instanceName;
-  const std::string& key = key_.memberName;
-  const std::vector<TMember> set = reader_.NonKeyMembers(class_.classId);
+void TDalClassWriter::WriteEdit() {
+  const auto set = Select(cls_, [](const TMember& m) { return !m.IsKey(); });
   const std::size_t n = set.size();
-  std::string s;
-  s += "        /*更新" + class_.friendName + "实现*/\r\n";
-  s += "        public static bool Edit" + className + "(" + className + " " + instance + ")\r\n";
-  s += "        {\r\n";
+  w_.Line("        /*更新$F$实现*/");
+  w_.Line("        public static bool Edit$C$($C$ $inst$)");
+  w_.Line("        {");
   if (n == 0) {
     // Nothing to set but the key, which an identity column refuses: the
     // statement assigns the parameter to itself, changes no column and
     // still counts the row, so the method tells whether the record exists.
-    s += "            string sql = \"update " + className + " set @" + key + "=@" + key +
-         " where " + key + "=@" + key + "\";\r\n";
+    w_.Line("            string sql = \"update $C$ set @$k$=@$k$ where $k$=@$k$\";");
   } else {
-    s += "            string sql = \"update " + className + " set ";
+    std::string assignments;
     for (std::size_t i = 0; i < n; ++i)
-      s += set[i].memberName + "=@" + set[i].memberName + (i + 1 < n ? "," : "");
-    s += " where " + key + "=@" + key + "\";\r\n";
+      assignments += set[i]->memberName + "=@" + set[i]->memberName + (i + 1 < n ? "," : "");
+    w_.Line("            string sql = \"update $C$ set $set$ where $k$=@$k$\";",
+            {{"set", assignments}});
   }
-  s += "            /*构建sql参数信息*/\r\n";
-  s += "            SqlParameter[] parm = new SqlParameter[] {\r\n";
-  for (const TMember& m : set) {
-    const std::string type(SqlDbTypeName(reader_.FieldKind(m)));
-    s += "             new SqlParameter(\"@" + m.memberName + "\",SqlDbType." + type + "),\r\n";
-  }
-  const std::string keyType(SqlDbTypeName(KeyKind(key_)));
-  s += "             new SqlParameter(\"@" + key + "\",SqlDbType." + keyType + ")\r\n";
-  s += "            };\r\n";
-  s += "            /*为参数赋值*/\r\n";
+  w_.Line("            /*构建sql参数信息*/");
+  w_.Line("            SqlParameter[] parm = new SqlParameter[] {");
+  for (const TDesignMember* m : set)
+    w_.Line("             new SqlParameter(\"@$m$\",SqlDbType.$type$),",
+            {{"m", m->memberName}, {"type", KindInfo(m->kind).sqlDbType}});
+  w_.Line("             new SqlParameter(\"@$k$\",SqlDbType.$type$)",
+          {{"type", KindInfo(KeyKind(key_)).sqlDbType}});
+  w_.Line("            };");
+  w_.Line("            /*为参数赋值*/");
   for (std::size_t j = 0; j < n; ++j)
-    s += "            parm[" + std::to_string(j) + "].Value = " + instance + "." +
-         set[j].memberName + ";\r\n";
-  s += "            parm[" + std::to_string(n) + "].Value = " + instance + "." + key + ";\r\n";
-  s += "            /*执行更新*/\r\n";
-  s += "            return (DBHelp.ExecuteNonQuery(sql, parm) > 0) ? true : false;\r\n";
-  s += "        }\r\n\r\n";
-  return s;
+    w_.Line("            parm[$j$].Value = $inst$.$m$;",
+            {{"j", std::to_string(j)}, {"m", set[j]->memberName}});
+  w_.Line("            parm[$n$].Value = $inst$.$k$;", {{"n", std::to_string(n)}});
+  w_.Line("            /*执行更新*/");
+  w_.Line("            return (DBHelp.ExecuteNonQuery(sql, parm) > 0) ? true : false;");
+  w_.Line("        }");
+  w_.Blank();
 }
 
-std::string TDALOperate::BuildDel() {
-  const std::string& className = class_.className;
-  const std::string& key = key_.memberName;
-  std::string s;
-  s += "        /*删除" + class_.friendName + "*/\r\n";
-  s += "        public static bool Del" + className + "(string p)\r\n";
-  s += "        {\r\n";
+void TDalClassWriter::WriteDel() {
+  w_.Line("        /*删除$F$*/");
+  w_.Line("        public static bool Del$C$(string p)");
+  w_.Line("        {");
   if (key_.IsInteger()) {
-    s += "            string sql = \"delete from " + className + " where " + key +
-         " in (\" + p + \") \";\r\n";
+    w_.Line("            string sql = \"delete from $C$ where $k$ in (\" + p + \") \";");
   } else {
     // Each value goes between quotes, its own quotes doubled.
-    s += "            string sql = \"\";\r\n";
-    s += "            string[] ids = p.Split(',');\r\n";
-    s += "            for(int i=0;i<ids.Length;i++)\r\n";
-    s += "            {\r\n";
-    s += "                if(i != ids.Length-1)\r\n";
-    s += "                  sql += \"'\" + ids[i].Replace(\"'\", \"''\") + \"',\";\r\n";
-    s += "                else\r\n";
-    s += "                  sql += \"'\" + ids[i].Replace(\"'\", \"''\") + \"'\";\r\n";
-    s += "            }\r\n";
-    s += "            sql = \"delete from " + className + " where " + key +
-         " in (\" + sql + \")\";\r\n";
+    w_.Line("            string sql = \"\";");
+    w_.Line("            string[] ids = p.Split(',');");
+    w_.Line("            for(int i=0;i<ids.Length;i++)");
+    w_.Line("            {");
+    w_.Line("                if(i != ids.Length-1)");
+    w_.Line("                  sql += \"'\" + ids[i].Replace(\"'\", \"''\") + \"',\";");
+    w_.Line("                else");
+    w_.Line("                  sql += \"'\" + ids[i].Replace(\"'\", \"''\") + \"'\";");
+    w_.Line("            }");
+    w_.Line("            sql = \"delete from $C$ where $k$ in (\" + sql + \")\";");
   }
-  s += "            return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;\r\n";
-  s += "        }\r\n\r\n";
-  return s;
+  w_.Line("            return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;");
+  w_.Line("        }");
+  w_.Blank();
 }
 
-std::string TDALOperate::BuildGet() {
-  const std::string& className = class_.className;
-  const std::string& key = key_.memberName;
-
+void TDalClassWriter::WriteGet() {
+  const std::string& className = cls_.className;
   // Each referenced class joins with its display column. The paging wraps
   // the select as a derived table, which needs distinct table names and
   // distinct column names: a class named a second time is given an alias,
   // and a display column whose name is taken is renamed.
   std::set<std::string> tables{SqlNameKey(className)};
   std::set<std::string> columns;
-  for (const TMember& m : reader_.Members(class_.classId)) columns.insert(SqlNameKey(m.memberName));
-  std::map<int, std::string> displayColumn;  // memberId -> column name in the select
+  for (const TDesignMember& m : cls_.members) columns.insert(SqlNameKey(m.memberName));
+  std::map<const TDesignMember*, std::string> displayColumn;  // column name in the select
   std::string extraColumns, extraTables, joins;
-  for (const TMember& ref : reader_.ReferenceMembers(class_.classId)) {
-    const std::string display = reader_.ReferencedDisplay(ref).memberName;
-    const std::string refKey = reader_.ReferencedKey(ref).memberName;
+  for (const TDesignMember& ref : cls_.members) {
+    if (!ref.IsReference()) continue;
+    const TReferenced target = Referenced(design_, cls_, ref);
+    const std::string& display = target.display.memberName;
     std::string table = ref.memberType;
     std::string tableText = ref.memberType;
     if (!tables.insert(SqlNameKey(table)).second) {
@@ -246,62 +246,67 @@ std::string TDALOperate::BuildGet() {
       column = FreeName(ref.memberName + "_" + display, columns);
       columnText += " as " + column;
     }
-    displayColumn[ref.memberId] = column;
+    displayColumn[&ref] = column;
     extraColumns += "," + columnText;
     extraTables += "," + tableText;
-    joins += " and  " + className + "." + ref.memberName + "=" + table + "." + refKey;
+    joins +=
+        " and  " + className + "." + ref.memberName + "=" + table + "." + target.key.memberName;
   }
 
-  std::string show = key + " as " + Heading(key_);
-  for (const TMember& m : reader_.ShownMembers(class_.classId)) {
-    show += ",";
-    switch (ClassifyMemberType(m.memberType)) {
-      case TMemberKind::Date:
-        show += "convert(char(11)," + m.memberName + ",20) as " + Heading(m);
-        break;
-      case TMemberKind::Reference:
-        show += displayColumn.at(m.memberId) + " as " + Heading(m);
-        break;
-      default: show += m.memberName + " as " + Heading(m); break;
-    }
+  std::string show = key_.memberName + " as " + Heading(key_);
+  for (const TDesignMember& m : cls_.members) {
+    if (m.IsKey() || !m.IsShown()) continue;
+    const std::string& column = m.IsReference() ? displayColumn.at(&m) : m.memberName;
+    show += "," + Fill(KindInfo(m.kind).showColumn, {{"col", column}}) + " as " + Heading(m);
   }
 
-  std::string s;
-  s += "        /*查询" + class_.friendName + "*/\r\n";
-  s += "        public static System.Data.DataTable Get" + className +
-       "(int PageIndex, int PageSize, out int PageCount, out int RecordCount, string strWhere)\r\n";
-  s += "        {\r\n";
-  s += "            try\r\n";
-  s += "            {\r\n";
-  s += "                string strSql = \" select " + className + ".*" + extraColumns + " from " +
-       className + extraTables + " where 1=1" + joins + "\";\r\n";
-  s += "                string strShow = \"" + show + "\";\r\n";
-  const std::string pager = key_.IsInteger() ? "ExecutePager" : "ExecutePagerWhenPrimaryIsString";
-  s += "                return DAL.DBHelp." + pager + "(PageIndex, PageSize, \"" + key +
-       "\", strShow, strSql, strWhere, \" " + key + " asc \", out PageCount, out RecordCount);\r\n";
-  s += "            }\r\n";
-  s += "            catch (Exception ex)\r\n";
-  s += "            {\r\n";
-  s += "                throw ex;\r\n";
-  s += "            }\r\n";
-  s += "        }\r\n\r\n";
-  return s;
+  w_.Line("        /*查询$F$*/");
+  w_.Line(
+      "        public static System.Data.DataTable Get$C$(int PageIndex, int PageSize, out int "
+      "PageCount, out int RecordCount, string strWhere)");
+  w_.Line("        {");
+  w_.Line("            try");
+  w_.Line("            {");
+  w_.Line(
+      "                string strSql = \" select $C$.*$cols$ from $C$$tables$ where 1=1$joins$\";",
+      {{"cols", extraColumns}, {"tables", extraTables}, {"joins", joins}});
+  w_.Line("                string strShow = \"$show$\";", {{"show", show}});
+  w_.Line(
+      "                return DAL.DBHelp.$pager$(PageIndex, PageSize, \"$k$\", strShow, strSql, "
+      "strWhere, \" $k$ asc \", out PageCount, out RecordCount);",
+      {{"pager", key_.IsInteger() ? "ExecutePager" : "ExecutePagerWhenPrimaryIsString"}});
+  w_.Line("            }");
+  w_.Line("            catch (Exception ex)");
+  w_.Line("            {");
+  w_.Line("                throw ex;");
+  w_.Line("            }");
+  w_.Line("        }");
+  w_.Blank();
 }
 
-std::string TDALOperate::BuildGetAll() {
-  const std::string& className = class_.className;
-  std::string s;
-  s += "        public static DataSet getAll" + className + "()\r\n";
-  s += "        {\r\n";
-  s += "            try\r\n";
-  s += "            {\r\n";
-  s += "                string strSql = \"select * from " + className + "\";\r\n";
-  s += "                return DBHelp.ExecuteDataSet(strSql, null);\r\n";
-  s += "            }\r\n";
-  s += "            catch (Exception ex)\r\n";
-  s += "            {\r\n";
-  s += "                throw ex;\r\n";
-  s += "            }\r\n";
-  s += "        }\r\n\r\n";
-  return s;
+void TDalClassWriter::WriteGetAll() {
+  w_.Line("        public static DataSet getAll$C$()");
+  w_.Line("        {");
+  w_.Line("            try");
+  w_.Line("            {");
+  w_.Line("                string strSql = \"select * from $C$\";");
+  w_.Line("                return DBHelp.ExecuteDataSet(strSql, null);");
+  w_.Line("            }");
+  w_.Line("            catch (Exception ex)");
+  w_.Line("            {");
+  w_.Line("                throw ex;");
+  w_.Line("            }");
+  w_.Line("        }");
+  w_.Blank();
+}
+
+}  // namespace
+
+void TDALOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
+  WriteTier(ctx, design, "DAL", "dal",
+            [&](const TDesignClass& cls) { return BuildClass(design, cls); });
+}
+
+std::string TDALOperate::BuildClass(const TDesign& design, const TDesignClass& cls) {
+  return TDalClassWriter(design, cls).Build();
 }

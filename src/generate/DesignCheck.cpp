@@ -5,10 +5,7 @@
 #include "generate/Encoding.h"
 #include "generate/Naming.h"
 #include "generate/SqlNames.h"
-#include "store/ClassDAO.h"
 #include "store/DesignRules.h"
-#include "store/Member.h"
-#include "store/MemberDAO.h"
 
 namespace {
 
@@ -29,12 +26,6 @@ bool BreaksCommentOrLiteral(const std::string& text) {
       return true;
   }
   return false;
-}
-
-std::string AsciiLower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
 }
 
 constexpr const char* kBreaksText = "含有换行或控制字符、\"*/\"、双引号或反斜杠";
@@ -74,48 +65,44 @@ void CheckText(const std::string& text, const std::string& subject, const std::s
 
 }  // namespace
 
-std::vector<std::string> CheckDesign(const std::string& projectName, const TNameList& classes) {
+std::vector<std::string> CheckDesign(const TDesign& design) {
   std::vector<std::string> problems;
+  const std::string& projectName = design.projectName;
   if (projectName.empty() || !IsSafeProjectName(projectName))
     problems.push_back(
         "工程名称 \"" + projectName +
         "\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..");
 
-  std::set<std::string> classNames;
-  for (const auto& entry : classes) classNames.insert(entry.name);
-
-  TClassDAO classStore;
-  TMemberDAO memberStore;
-  for (const auto& entry : classes) {
-    const std::string friendName = classStore.GetFriendName(entry.id);
-    std::vector<TMember> members;
-    TRowSet rows = memberStore.QueryMembers(entry.id);
-    for (rows.First(); !rows.Eof(); rows.Next()) members.push_back(TMemberDAO::ReadMember(rows));
-
+  for (const TDesignClass& cls : design.classes) {
     // Joined with an ASCII separator, so broken UTF-8 at the end of one text
     // cannot pair with the start of the next.
-    std::string allTexts = entry.name + '\n' + friendName;
-    for (const auto& m : members) allTexts += '\n' + m.memberName + '\n' + m.memberComment;
+    std::string allTexts = cls.className + '\n' + cls.friendName;
+    for (const auto& m : cls.members) allTexts += '\n' + m.memberName + '\n' + m.memberComment;
     const TGbkScope gbk{FitsGbk(allTexts)};
 
-    const std::string where = "类 \"" + entry.name + "\": ";
-    CheckIdentifier(entry.name, "类名", where, gbk, problems);
-    CheckText(friendName, "友好名称", where, gbk, problems);
+    const std::string where = "类 \"" + cls.className + "\": ";
+    CheckIdentifier(cls.className, "类名", where, gbk, problems);
+    CheckText(cls.friendName, "友好名称", where, gbk, problems);
 
     std::set<std::string> seen;
-    for (const auto& m : members) {
-      const std::string at = "类 \"" + entry.name + "\" 的成员 \"" + m.memberName + "\": ";
+    for (const TDesignMember& m : cls.members) {
+      const std::string at = "类 \"" + cls.className + "\" 的成员 \"" + m.memberName + "\": ";
       CheckIdentifier(m.memberName, "成员名", at, gbk, problems);
       // C# refuses a member named like its class; SQL Server compares
       // column names without case, so two names differing only in case
       // collide in the table.
-      if (m.memberName == entry.name) problems.push_back(at + "成员名与类名相同");
-      if (!seen.insert(AsciiLower(m.memberName)).second)
+      if (m.memberName == cls.className) problems.push_back(at + "成员名与类名相同");
+      if (!seen.insert(SqlNameKey(m.memberName)).second)
         problems.push_back(at + "成员名与本类的另一个成员重复(不区分大小写)");
       const TMemberKind kind = ClassifyMemberType(m.memberType);
       if (m.IsKey() && kind != TMemberKind::String && kind != TMemberKind::Integer)
         problems.push_back(at + "主键的类型必须是字符串或整型，现为 \"" + m.memberType + "\"");
-      if (kind == TMemberKind::Reference && !classNames.contains(m.memberType))
+      else if (m.IsKey() && m.IsInteger() != (kind == TMemberKind::Integer))
+        // The key's integer flag decides the generated key type; one that
+        // disagrees with the type word would give a table and code that
+        // disagree with each other.
+        problems.push_back(at + "主键的整型标志与成员类型 \"" + m.memberType + "\" 不符");
+      if (kind == TMemberKind::Reference && m.target < 0)
         problems.push_back(at + "成员类型 \"" + m.memberType + "\" 不是本工程的类");
       CheckText(m.memberComment, "注释", at, gbk, problems);
     }

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "store/NameList.h"
+#include "store/Design.h"
 
-// Every problem found, one message each, in project / class list / member
+// Every problem found, one message each, in project / class / member
 // order; each names its class and member. Empty when the design passes.
-std::vector<std::string> CheckDesign(const std::string& projectName, const TNameList& classes);
+std::vector<std::string> CheckDesign(const TDesign& design);
 
 // The text shown for a failed check: a heading line, then one problem a line.
 std::string DesignCheckMessage(const std::vector<std::string>& problems);

@@ -51,7 +51,8 @@ std::string CharacterAt(const std::string& s, std::size_t offset) {
   std::string ch = s.substr(offset, len);
   // Name the code point too: the character may not show in a console.
   char32_t cp = 0;
-  if (len == 1) cp = lead;
+  if (len == 1)
+    cp = lead;
   else {
     cp = lead & (0xFF >> (len + 1));
     for (std::size_t i = 1; i < ch.size(); ++i)

@@ -1,46 +1,40 @@
 #include "generate/EntityOperate.h"
 
-#include "generate/OutputFiles.h"
+#include "generate/ClassInfo.h"
+#include "generate/MemberKinds.h"
 
-void TEntityOperate::Generate(TGeneratorContext& ctx, const TNameList& classes) {
-  std::string compileList;
-  for (const TNamedId& entry : classes)
-    compileList += "    <Compile Include=\"" + entry.name + ".cs\" />\r\n";
-  WriteTemplateFile(ctx, "Model/Model.csproj", {{"$CompileString", compileList}});
-
-  TDesignReader reader(ctx.ProjectId());
-  for (const TNamedId& entry : classes) {
-    const TClassInfo cls = reader.ReadClass(entry);
-    WriteClassFile(ctx, OutputPath(ctx, "Model", cls.className + ".cs"), BuildClass(reader, cls));
-  }
+void TEntityOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
+  WriteTier(ctx, design, "Model", "", BuildClass);
 }
 
-std::string TEntityOperate::BuildClass(TDesignReader& reader, const TClassInfo& cls) {
-  const std::string& className = cls.className;
-  std::string s;
-  s += "using System;\r\n";
-  s += "using System.Collections.Generic;\r\n";
-  s += "using System.Linq;\r\n";
-  s += "using System.Text;\r\n\r\n";
-  s += "namespace Model\r\n";
-  s += "{\r\n";
-  s += "    /// <summary>\r\n";
-  s += "    ///" + className + " 的摘要说明：" + cls.friendName + "实体\r\n";
-  s += "    /// </summary>\r\n\r\n";
-  s += "    public class " + className + "\r\n";
-  s += "    {\r\n";
-  for (const TMember& m : reader.Members(cls.classId)) {
-    const std::string type(CSharpType(reader.FieldKind(m)));
-    const std::string& name = m.memberName;
-    s += "        /*" + m.memberComment + "*/\r\n";
-    s += "        private " + type + " _" + name + ";\r\n";
-    s += "        public " + type + " " + name + "\r\n";
-    s += "        {\r\n";
-    s += "            get { return _" + name + "; }\r\n";
-    s += "            set { _" + name + " = value; }\r\n";
-    s += "        }\r\n\r\n";
+std::string TEntityOperate::BuildClass(const TDesignClass& cls) {
+  TCodeWriter w = ClassWriter(cls);
+  w.Line("using System;");
+  w.Line("using System.Collections.Generic;");
+  w.Line("using System.Linq;");
+  w.Line("using System.Text;");
+  w.Blank();
+  w.Line("namespace Model");
+  w.Line("{");
+  w.Line("    /// <summary>");
+  w.Line("    ///$C$ 的摘要说明：$F$实体");
+  w.Line("    /// </summary>");
+  w.Blank();
+  w.Line("    public class $C$");
+  w.Line("    {");
+  for (const TDesignMember& m : cls.members) {
+    const TCodeWriter::TVars vars = {
+        {"m", m.memberName}, {"c", m.memberComment}, {"type", KindInfo(m.kind).csType}};
+    w.Line("        /*$c$*/", vars);
+    w.Line("        private $type$ _$m$;", vars);
+    w.Line("        public $type$ $m$", vars);
+    w.Line("        {");
+    w.Line("            get { return _$m$; }", vars);
+    w.Line("            set { _$m$ = value; }", vars);
+    w.Line("        }");
+    w.Blank();
   }
-  s += "    }\r\n";
-  s += "}\r\n";
-  return s;
+  w.Line("    }");
+  w.Line("}");
+  return w.Take();
 }

@@ -3,17 +3,14 @@
 
 #include <string>
 
-#include "generate/ClassInfo.h"
 #include "generate/GeneratorContext.h"
-#include "store/NameList.h"
+#include "store/Design.h"
 
 // One entity class per designed class: a private field and a public
 // property per member, in member order, in namespace Model. The project
-// file comes first, then the classes in list order.
+// file comes first, then the classes in class order.
 class TEntityOperate {
 public:
-  static void Generate(TGeneratorContext& ctx, const TNameList& classes);
-
-private:
-  static std::string BuildClass(TDesignReader& reader, const TClassInfo& cls);
+  static void Generate(TGeneratorContext& ctx, const TDesign& design);
+  static std::string BuildClass(const TDesignClass& cls);
 };

@@ -4,10 +4,9 @@
 
 namespace fs = std::filesystem;
 
-TFileContext::TFileContext(int projectId, std::string projectName, fs::path baseDir,
-                           fs::path resourceDir, TProgressSink progress)
-    : projectId_(projectId),
-      projectName_(std::move(projectName)),
+TFileContext::TFileContext(std::string projectName, fs::path baseDir, fs::path resourceDir,
+                           TProgressSink progress)
+    : projectName_(std::move(projectName)),
       baseDir_(std::move(baseDir)),
       resourceDir_(std::move(resourceDir)),
       progress_(std::move(progress)) {}

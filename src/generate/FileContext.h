@@ -13,10 +13,9 @@ class TFileContext : public TGeneratorContext {
 public:
   using TProgressSink = std::function<void(const std::string& line)>;
 
-  TFileContext(int projectId, std::string projectName, std::filesystem::path baseDir,
+  TFileContext(std::string projectName, std::filesystem::path baseDir,
                std::filesystem::path resourceDir, TProgressSink progress);
 
-  int ProjectId() const override { return projectId_; }
   const std::string& ProjectName() const override { return projectName_; }
   std::string ReadTemplate(const std::string& path) override;
   void WriteAnsiFile(const std::string& path, const std::string& text) override;
@@ -32,7 +31,6 @@ private:
   // write outside the directory it belongs to.
   std::filesystem::path Below(const std::filesystem::path& root, const std::string& path) const;
 
-  int projectId_;
   std::string projectName_;
   std::filesystem::path baseDir_;
   std::filesystem::path resourceDir_;

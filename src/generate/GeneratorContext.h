@@ -11,7 +11,6 @@ class TGeneratorContext {
 public:
   virtual ~TGeneratorContext() = default;
 
-  virtual int ProjectId() const = 0;
   virtual const std::string& ProjectName() const = 0;
 
   // A template's text without its first three bytes (the byte-order mark);
@@ -31,10 +30,8 @@ public:
 // served from `templates` (keyed by their path, text after the mark).
 class TMemoryContext : public TGeneratorContext {
 public:
-  TMemoryContext(int projectId, std::string projectName)
-      : projectId_(projectId), projectName_(std::move(projectName)) {}
+  explicit TMemoryContext(std::string projectName) : projectName_(std::move(projectName)) {}
 
-  int ProjectId() const override { return projectId_; }
   const std::string& ProjectName() const override { return projectName_; }
   std::string ReadTemplate(const std::string& path) override { return templates.at(path); }
   void WriteAnsiFile(const std::string& path, const std::string& text) override {
@@ -55,6 +52,5 @@ public:
   std::vector<std::string> progress;
 
 private:
-  int projectId_;
   std::string projectName_;
 };

@@ -25,16 +25,16 @@ bool IsCSharpIdentifier(const std::string& name) {
 
 bool IsCSharpKeyword(const std::string& name) {
   static constexpr std::array<std::string_view, 77> kKeywords = {
-      "abstract", "as",        "base",     "bool",      "break",    "byte",     "case",
-      "catch",    "char",      "checked",  "class",     "const",    "continue", "decimal",
-      "default",  "delegate",  "do",       "double",    "else",     "enum",     "event",
-      "explicit", "extern",    "false",    "finally",   "fixed",    "float",    "for",
-      "foreach",  "goto",      "if",       "implicit",  "in",       "int",      "interface",
-      "internal", "is",        "lock",     "long",      "namespace", "new",     "null",
-      "object",   "operator",  "out",      "override",  "params",   "private",  "protected",
-      "public",   "readonly",  "ref",      "return",    "sbyte",    "sealed",   "short",
-      "sizeof",   "stackalloc", "static",  "string",    "struct",   "switch",   "this",
-      "throw",    "true",      "try",      "typeof",    "uint",     "ulong",    "unchecked",
-      "unsafe",   "ushort",    "using",    "virtual",   "void",     "volatile", "while"};
+      "abstract", "as",         "base",    "bool",     "break",     "byte",     "case",
+      "catch",    "char",       "checked", "class",    "const",     "continue", "decimal",
+      "default",  "delegate",   "do",      "double",   "else",      "enum",     "event",
+      "explicit", "extern",     "false",   "finally",  "fixed",     "float",    "for",
+      "foreach",  "goto",       "if",      "implicit", "in",        "int",      "interface",
+      "internal", "is",         "lock",    "long",     "namespace", "new",      "null",
+      "object",   "operator",   "out",     "override", "params",    "private",  "protected",
+      "public",   "readonly",   "ref",     "return",   "sbyte",     "sealed",   "short",
+      "sizeof",   "stackalloc", "static",  "string",   "struct",    "switch",   "this",
+      "throw",    "true",       "try",     "typeof",   "uint",      "ulong",    "unchecked",
+      "unsafe",   "ushort",     "using",   "virtual",  "void",      "volatile", "while"};
   return std::find(kKeywords.begin(), kKeywords.end(), name) != kKeywords.end();
 }

@@ -3,10 +3,9 @@
 // designed class, then the foreign keys between those tables.
 #include "sqlscript/DataBaseSql.h"
 
-#include <optional>
-
-#include "store/ClassDAO.h"
-#include "store/MemberDAO.h"
+#include "generate/CodeWriter.h"
+#include "generate/MemberKinds.h"
+#include "store/Design.h"
 
 namespace {
 
@@ -14,15 +13,15 @@ namespace {
 // the foreign keys, which can only be added once every table exists.
 class TTableScriptBuilder {
 public:
-  explicit TTableScriptBuilder(int projectId) : projectId_(projectId) {}
+  explicit TTableScriptBuilder(const TDesign& design) : design_(design) {}
 
   TTableScript Build();
 
 private:
   void AppendLoginModule();
-  void AppendClassTable(const TNamedId& cls);
+  void AppendClassTable(const TDesignClass& cls);
   void AppendKeyColumn(const TMember& key);
-  void AppendColumn(const std::string& className, const TMember& member);
+  void AppendColumn(const TDesignClass& cls, const TDesignMember& member);
   // An omitted column's note waits until the next column line, so that
   // closing the column list trims a column's separator, never a note.
   void AppendColumnLine(const std::string& line);
@@ -30,8 +29,7 @@ private:
   // Records what could not be rendered; `note` receives its comment line.
   void Omit(std::string& note, const std::string& problem);
 
-  const int projectId_;
-  TMemberDAO members_;
+  const TDesign& design_;
   std::string main_;
   std::string foreignKeys_;
   std::string pendingNotes_;
@@ -40,7 +38,7 @@ private:
 
 TTableScript TTableScriptBuilder::Build() {
   AppendLoginModule();
-  for (const TNamedId& cls : TClassDAO().GetClassList(projectId_)) AppendClassTable(cls);
+  for (const TDesignClass& cls : design_.classes) AppendClassTable(cls);
   return {main_ + foreignKeys_, problems_};
 }
 
@@ -89,23 +87,32 @@ void TTableScriptBuilder::AppendLoginModule() {
   main_ += "GO\r\n";
 }
 
-void TTableScriptBuilder::AppendClassTable(const TNamedId& cls) {
-  const std::string& name = cls.name;
+void TTableScriptBuilder::AppendClassTable(const TDesignClass& cls) {
+  const std::string& name = cls.className;
   // Without a key there is no primary key column to open the table with.
-  const std::optional<TMember> key = members_.GetKeyMember(cls.id);
+  const TDesignMember* key = cls.Key();
   if (!key) {
     Omit(main_, "类 " + name + " 没有主键成员，未生成它的表");
     return;
   }
+  // An integer type whose integer flag is clear (possible only in a file
+  // made by other tools) has no length to make a character key of.
+  if (ClassifyMemberType(key->memberType) == TMemberKind::Integer && !key->IsInteger()) {
+    Omit(main_,
+         "类 " + name + " 的主键成员 " + key->memberName + " 的整型标志与类型不符，未生成它的表");
+    return;
+  }
 
-  main_ += "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[" + name +
-           "]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)\r\n";
-  main_ += "drop table [dbo].[" + name + "]\r\n";
-  main_ += "GO\r\n\r\n";
-  main_ += "CREATE TABLE [dbo].[" + name + "] (\r\n";
+  main_ += Fill(
+      "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[$C$]') and "
+      "OBJECTPROPERTY(id, N'IsUserTable') = 1)\r\n"
+      "drop table [dbo].[$C$]\r\n"
+      "GO\r\n\r\n"
+      "CREATE TABLE [dbo].[$C$] (\r\n",
+      {{"C", name}});
   AppendKeyColumn(*key);
-  TRowSet rows = members_.QueryNonKeyMembers(cls.id);
-  for (rows.First(); !rows.Eof(); rows.Next()) AppendColumn(name, TMemberDAO::ReadMember(rows));
+  for (const TDesignMember& m : cls.members)
+    if (!m.IsKey()) AppendColumn(cls, m);
   CloseColumnList();
   main_ += "GO\r\n\r\n\r\n\r\n";
 }
@@ -113,54 +120,35 @@ void TTableScriptBuilder::AppendClassTable(const TNamedId& cls) {
 void TTableScriptBuilder::AppendKeyColumn(const TMember& key) {
   // Any key that is not an integer key, whatever its type, is a varchar key.
   if (key.IsInteger())
-    AppendColumnLine("\t[" + key.memberName + "] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n");
+    AppendColumnLine(
+        Fill("\t[$m$] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n", {{"m", key.memberName}}));
   else
-    AppendColumnLine("\t[" + key.memberName + "] [varchar] (" + std::to_string(key.memberLength) +
-                     ") COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n");
+    AppendColumnLine(
+        Fill("\t[$m$] [varchar] ($n$) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n",
+             {{"m", key.memberName}, {"n", std::to_string(key.memberLength)}}));
 }
 
-void TTableScriptBuilder::AppendColumn(const std::string& className, const TMember& member) {
+void TTableScriptBuilder::AppendColumn(const TDesignClass& cls, const TDesignMember& member) {
   const std::string& name = member.memberName;
-  const TMemberKind kind = ClassifyMemberType(member.memberType);
-
-  std::optional<TMember> referencedKey;
-  if (kind == TMemberKind::Reference) {
+  int length = member.memberLength;
+  if (member.IsReference()) {
     const std::string& target = member.memberType;
-    referencedKey = members_.GetKeyMemberByClassName(projectId_, target);
-    if (!referencedKey) {
-      const bool classExists = TClassDAO().GetClassId(projectId_, target) != -1;
-      Omit(pendingNotes_, "类 " + className + " 的成员 " + name + " 引用的类 " + target +
-                              (classExists ? " 没有主键成员" : " 不存在") + "，未生成该列");
+    if (!member.targetKey) {
+      Omit(pendingNotes_, "类 " + cls.className + " 的成员 " + name + " 引用的类 " + target +
+                              (member.target >= 0 ? " 没有主键成员" : " 不存在") + "，未生成该列");
       return;
     }
-    foreignKeys_ += "ALTER TABLE " + className + " ADD FOREIGN KEY (" + name + ") REFERENCES " +
-                    target + "(" + referencedKey->memberName + ")\r\n";
+    foreignKeys_ += Fill(
+        "ALTER TABLE $C$ ADD FOREIGN KEY ($m$) REFERENCES $R$($k$)\r\n",
+        {{"C", cls.className}, {"m", name}, {"R", target}, {"k", member.targetKey->memberName}});
+    length = member.targetKey->memberLength;
   }
-
-  const std::string length = std::to_string(member.memberLength);
-  switch (FieldKindOf(kind, referencedKey && referencedKey->IsInteger())) {
-    case TFieldKind::String:
-      if (member.IsMust())
-        AppendColumnLine("\t[" + name + "] [varchar] (" + length +
-                         ") COLLATE Chinese_PRC_CI_AS NOT NULL ,\r\n");
-      else
-        AppendColumnLine("\t[" + name + "] [varchar] (" + length +
-                         ") COLLATE Chinese_PRC_CI_AS NULL ,\r\n");
-      break;
-    case TFieldKind::Integer: AppendColumnLine("\t[" + name + "] [int] NOT NULL ,\r\n"); break;
-    case TFieldKind::Float: AppendColumnLine("\t[" + name + "] [float] NOT NULL ,\r\n"); break;
-    // The space after the comma is what keeps the comma on a last date column.
-    case TFieldKind::Date: AppendColumnLine("\t[" + name + "] [datetime] NULL , \r\n"); break;
-    case TFieldKind::Image: AppendColumnLine("\t[" + name + "] [image] NULL ,\r\n"); break;
-    case TFieldKind::IntegerReference:
-      AppendColumnLine("\t[" + name + "] int NOT NULL ,\r\n");
-      break;
-    case TFieldKind::StringReference:
-      AppendColumnLine("\t[" + name + "] [varchar] (" +
-                       std::to_string(referencedKey->memberLength) +
-                       ") COLLATE Chinese_PRC_CI_AS NOT NULL ,\r\n");
-      break;
-  }
+  // A string reference is always required, like every other reference.
+  const bool must = member.IsMust() || member.IsReference();
+  const std::string column =
+      Fill(KindInfo(member.kind).scriptColumn,
+           {{"n", std::to_string(length)}, {"null", must ? "NOT NULL" : "NULL"}});
+  AppendColumnLine(Fill("\t[$m$] $type$\r\n", {{"m", name}, {"type", column}}));
 }
 
 void TTableScriptBuilder::AppendColumnLine(const std::string& line) {
@@ -186,6 +174,10 @@ void TTableScriptBuilder::Omit(std::string& note, const std::string& problem) {
 
 }  // namespace
 
+TTableScript BuildTableScript(const TDesign& design) {
+  return TTableScriptBuilder(design).Build();
+}
+
 TTableScript BuildTableScript(int projectId) {
-  return TTableScriptBuilder(projectId).Build();
+  return BuildTableScript(ReadDesign(projectId));
 }

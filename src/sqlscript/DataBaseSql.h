@@ -12,6 +12,11 @@ struct TTableScript {
   std::vector<std::string> problems;
 };
 
-// Builds the script from the design store. Never fails on an incomplete
-// design; database errors propagate as TDbError.
+struct TDesign;
+
+// Builds the script from a design read at once. Never fails on an
+// incomplete design.
+TTableScript BuildTableScript(const TDesign& design);
+// The same for the project as the design store holds it now; database
+// errors propagate as TDbError.
 TTableScript BuildTableScript(int projectId);

@@ -97,6 +97,19 @@ TNameList TClassDAO::GetClassList(int projectId) {
       {std::int64_t{projectId}}));
 }
 
+std::vector<TClassRecord> TClassDAO::ListClasses(int projectId) {
+  TRowSet rows = TDbHelper().ExecuteQuery(
+      "select classId,projectId,className,friendName,frontShowFlag from t_class"
+      " where projectId=? order by classId",
+      {std::int64_t{projectId}});
+  std::vector<TClassRecord> list;
+  for (rows.First(); !rows.Eof(); rows.Next())
+    list.push_back({rows.AsInteger("classId"), rows.AsInteger("projectId"),
+                    rows.AsString("className"), rows.AsString("friendName"),
+                    rows.AsInteger("frontShowFlag")});
+  return list;
+}
+
 TNameList TClassDAO::GetOtherClassList(int projectId, int classId) {
   return ReadClassList(TDbHelper().ExecuteQuery(
       "select classId,className from t_class where classId<>? and projectId=? order by classId",

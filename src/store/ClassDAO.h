@@ -6,8 +6,18 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "store/NameList.h"
+
+// One row of t_class.
+struct TClassRecord {
+  int classId = 0;
+  int projectId = 0;
+  std::string className;
+  std::string friendName;
+  int frontShowFlag = 0;
+};
 
 class TClassDAO {
 public:
@@ -30,6 +40,8 @@ public:
   void UpdateClass(int projectId, int classId, const std::string& className,
                    const std::string& friendName, int frontShowFlag);
   TNameList GetClassList(int projectId);
+  // Every column of the project's classes, in class order.
+  std::vector<TClassRecord> ListClasses(int projectId);
   TNameList GetOtherClassList(int projectId, int classId);
 
   // Called with the classId of the first class that fails a check.

@@ -1,5 +1,5 @@
 // The member record (one row of t_member), the member-type vocabulary and
-// the one table that maps a member type to C# and data-access types.
+// the one decision of what kind of field a member is.
 #pragma once
 
 #include <array>
@@ -22,7 +22,7 @@ struct TMember {
   int memberIsDisplay = 0;
   int memberQueryDisplay = 1;  // shown in the query form unless cleared
 
-  // Flags hold 0 or 1; exactly 1 means set.
+  // A flag is set when it holds exactly 1; any other value reads as clear.
   bool IsKey() const { return memberIsPri == 1; }
   bool IsMust() const { return memberIsMust == 1; }
   bool IsInteger() const { return memberIsInteger == 1; }
@@ -50,17 +50,17 @@ inline bool IsReferenceType(std::string_view memberType) {
 }
 
 // A member's type with a reference resolved by the key of the class it
-// names: an integer reference when that key is an integer, else a string one.
+// names: an integer reference when that key is an integer key, else a
+// string one.
 enum class TFieldKind { String, Integer, Float, Date, Image, IntegerReference, StringReference };
 
-// The field kind of a base type word; a reference needs its key's kind.
-TFieldKind FieldKindOf(TMemberKind kind, bool referenceKeyIsInteger = true);
+// The one place a member's field kind is decided. referencedKey is the key
+// member of the class a reference names (null when there is none, which
+// reads as a string reference; such designs are refused before writing).
+TFieldKind FieldKindOf(const TMember& member, const TMember* referencedKey);
 
-// C# type of the entity property and of local variables.
-std::string_view CSharpType(TFieldKind kind);
-// SqlDbType member name used for data-access parameters ("VarChar", ...).
-std::string_view SqlDbTypeName(TFieldKind kind);
-
-// C# expression converting the data-reader item `item` (as in
-// DataRead["title"]) to the member's C# type.
-std::string ReaderConversion(TFieldKind kind, const std::string& item);
+// The kind of a class's key in generated code: integer exactly when the key
+// member's integer flag is set, string otherwise.
+inline TFieldKind KeyKind(const TMember& key) {
+  return key.IsInteger() ? TFieldKind::Integer : TFieldKind::String;
+}

@@ -144,3 +144,25 @@ TRowSet TMemberDAO::QueryNonKeyMembers(int classId) {
       std::string("select * from t_member where memberIsPri=0 and classId=?") + kOrder,
       Id(classId));
 }
+
+namespace {
+
+std::vector<TMember> ReadAll(TRowSet rows) {
+  std::vector<TMember> list;
+  list.reserve(static_cast<std::size_t>(rows.RowCount()));
+  for (rows.First(); !rows.Eof(); rows.Next()) list.push_back(TMemberDAO::ReadMember(rows));
+  return list;
+}
+
+}  // namespace
+
+std::vector<TMember> TMemberDAO::ListMembers(int classId) {
+  return ReadAll(QueryMembers(classId));
+}
+
+std::vector<TMember> TMemberDAO::ListProjectMembers(int projectId) {
+  return ReadAll(db_.ExecuteQuery(std::string("select * from t_member where classId in"
+                                              " (select classId from t_class where projectId=?)") +
+                                      kOrder,
+                                  Id(projectId)));
+}

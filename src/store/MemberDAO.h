@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "store/DbHelper.h"
 #include "store/Member.h"
@@ -30,6 +31,10 @@ public:
   TRowSet QueryReferenceMembers(int classId);
   TRowSet QueryShownMembers(int classId);  // non-key members shown in the query grid
   TRowSet QueryNonKeyMembers(int classId);
+
+  // The members of a class, and of every class of a project, as records.
+  std::vector<TMember> ListMembers(int classId);
+  std::vector<TMember> ListProjectMembers(int projectId);
 
   // The record at the current row of a member row set.
   static TMember ReadMember(const TRowSet& rows);

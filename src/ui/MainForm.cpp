@@ -257,18 +257,18 @@ void TFormMain::LoadClasses(int projectId) {
 }
 
 void TFormMain::LoadMembers(int classId) {
-  TRowSet rows = TMemberDAO().QueryMembers(classId);
+  const std::vector<TMember> list = TMemberDAO().ListMembers(classId);
   ClearMembers();
-  members_->setRowCount(rows.RowCount());
+  members_->setRowCount(static_cast<int>(list.size()));
   int r = 0;
-  for (rows.First(); !rows.Eof(); rows.Next(), ++r) {
-    const TMember m = TMemberDAO::ReadMember(rows);
+  for (const TMember& m : list) {
     const QString cells[] = {QString::number(m.memberId), FromStd(m.memberName),
                              FromStd(m.memberType),       QString::number(m.memberLength),
                              Flag(m.memberIsPri),         Flag(m.memberIsMust),
                              Flag(m.queryFlag),           Flag(m.memberIsDisplay),
                              Flag(m.memberQueryDisplay),  FromStd(m.memberComment)};
     for (int c = 0; c < 10; ++c) members_->setItem(r, c, new QTableWidgetItem(cells[c]));
+    ++r;
   }
 }
 
