@@ -8,6 +8,7 @@
 #include "generate/EntityOperate.h"
 #include "generate/FileContext.h"
 #include "generate/FileOperate.h"
+#include "generate/UIOperate.h"
 #include "store/BaseDirectory.h"
 
 namespace fs = std::filesystem;
@@ -28,6 +29,7 @@ void GenerateSolution(TGeneratorContext& ctx, const TDesign& design) {
   TEntityOperate::Generate(ctx, design);
   TBLLOperate::Generate(ctx, design);
   TDALOperate::Generate(ctx, design);
+  TUIOperate::Generate(ctx, design);
 }
 
 TAutoCode::TAutoCode(TGenerationRequest request, TGenerationHost& host)

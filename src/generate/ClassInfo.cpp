@@ -28,10 +28,12 @@ TCodeWriter ClassWriter(const TDesignClass& cls) {
 }
 
 void WriteClassFiles(TGeneratorContext& ctx, const TDesign& design, std::string_view projectDir,
-                     std::string_view prefix, std::string_view suffix, const TClassBuilder& build) {
+                     std::string_view prefix, std::string_view suffix, const TClassBuilder& build,
+                     const TClassStep& after) {
   for (const TDesignClass& cls : design.classes) {
     const std::string file = std::string(prefix) + cls.className + std::string(suffix);
     WriteClassFile(ctx, OutputPath(ctx, std::string(projectDir), file), build(cls));
+    if (after) after(cls);
   }
 }
 

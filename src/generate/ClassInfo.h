@@ -35,11 +35,14 @@ TReferenced Referenced(const TDesign& design, const TDesignClass& owner, const T
 TCodeWriter ClassWriter(const TDesignClass& cls);
 
 using TClassBuilder = std::function<std::string(const TDesignClass&)>;
+using TClassStep = std::function<void(const TDesignClass&)>;
 
 // One file per class, in class order: "<projectDir>/<prefix><Class><suffix>"
-// written by build, each announced by its progress line.
+// written by build, each announced by its progress line; after each file,
+// `after` (when given) does what belongs right after it.
 void WriteClassFiles(TGeneratorContext& ctx, const TDesign& design, std::string_view projectDir,
-                     std::string_view prefix, std::string_view suffix, const TClassBuilder& build);
+                     std::string_view prefix, std::string_view suffix, const TClassBuilder& build,
+                     const TClassStep& after = {});
 
 // A tier project (Model, DAL, BLL): its project file from the template with
 // one compile line per class, then the class files "<prefix><Class>.cs".

@@ -43,6 +43,14 @@ protected:
     Put(Res() / "template/LoginFrame/Model/Model.csproj", "\xEF\xBB\xBF" + project);
     Put(Res() / "template/LoginFrame/DAL/DAL.csproj", "\xEF\xBB\xBF" + project);
     Put(Res() / "template/LoginFrame/BLL/BLL.csproj", "\xEF\xBB\xBF" + project);
+    Put(Res() / "template/LoginFrame/LoginFrame/LoginFrame.csproj",
+        "\xEF\xBB\xBF$CompileString$EmbeddedResourceString");
+    Put(Res() / "template/LoginFrame/LoginFrame/Frm主面.cs", "\xEF\xBB\xBF$csString");
+    Put(Res() / "template/LoginFrame/LoginFrame/Frm主面.designer.cs",
+        "\xEF\xBB\xBF$designerString1$designerString2$designerString3$designerString4");
+    for (const char* form : {"FrmAdd", "FrmEdit", "FrmQuery"})
+      Put(Res() / "template/LoginFrame/LoginFrame" / (std::string(form) + ".resx"),
+          std::string(form) + " resources");
     Put(Res() / "bak/LoginFrame/LoginFrame.sln", "skeleton solution");
     Put(Res() / "bak/LoginFrame/DAL/DBHelp.cs", "skeleton helper");
     projectId_ = TProjectDAO().AddProject("Shop");
@@ -172,8 +180,10 @@ TEST_F(AutoCodeTest, EmptyProjectNameIsRefusedBeforeWriting) {
   EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 
-TEST_F(AutoCodeTest, GeneratorsRunEntityThenBllThenDalThenResourcesAreCopied) {
+TEST_F(AutoCodeTest, GeneratorsRunEntityThenBllThenDalThenFormsThenResourcesAreCopied) {
   AddGoodClass("Book");
+  // A form resource that cannot be copied is skipped without a word.
+  fs::remove(Res() / "template/LoginFrame/LoginFrame/FrmEdit.resx");
   const std::vector<std::string> events = Run();
   const std::vector<std::string> expected = {
       "progress: projects/Shop/LoginFrame/Model/Model.csproj生成完成!",
@@ -182,6 +192,15 @@ TEST_F(AutoCodeTest, GeneratorsRunEntityThenBllThenDalThenResourcesAreCopied) {
       "progress: projects/Shop/LoginFrame/BLL/bllBook.cs生成完毕!",
       "progress: projects/Shop/LoginFrame/DAL/DAL.csproj生成完成!",
       "progress: projects/Shop/LoginFrame/DAL/dalBook.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/LoginFrame.csproj生成完成!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/FrmAddBook.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/FrmAddBook.Designer.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/FrmEditBook.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/FrmEditBook.Designer.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/FrmQueryBook.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/FrmQueryBook.Designer.cs生成完毕!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/Frm主面.cs生成完成!",
+      "progress: projects/Shop/LoginFrame/LoginFrame/Frm主面.designer.cs生成完成!",
       "progress: 正在移动资源文件。。。",
       "progress: 移动资源文件完毕!",
       "completed: " + (Dir() / "projects" / "Shop").string()};
@@ -190,6 +209,9 @@ TEST_F(AutoCodeTest, GeneratorsRunEntityThenBllThenDalThenResourcesAreCopied) {
   EXPECT_EQ(Bytes(Out() / "DAL/DBHelp.cs"), "skeleton helper");
   EXPECT_EQ(Bytes(Out() / "Model/Model.csproj"),
             "\xEF\xBB\xBF<Project>\r\n    <Compile Include=\"Book.cs\" />\r\n</Project>\r\n");
+  EXPECT_EQ(Bytes(Out() / "LoginFrame/FrmAddBook.resx"), "FrmAdd resources");
+  EXPECT_EQ(Bytes(Out() / "LoginFrame/FrmQueryBook.resx"), "FrmQuery resources");
+  EXPECT_FALSE(fs::exists(Out() / "LoginFrame/FrmEditBook.resx"));
 }
 
 TEST_F(AutoCodeTest, SecondRunRewritesGeneratedFilesAndKeepsTopLevelResourceFiles) {
