@@ -3,13 +3,18 @@
 // errors that stop the run.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <filesystem>
+#include <functional>
+#include <utility>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "TempDesign.h"
+#include "TestSupport.h"
 #include "generate/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
@@ -73,18 +78,10 @@ protected:
   }
   void AddMember(int classId, const std::string& name, const std::string& type, bool key = false,
                  bool display = false, const std::string& comment = "注释") {
-    TMember m;
-    m.projectId = projectId_;
-    m.classId = classId;
-    m.memberName = name;
-    m.memberType = type;
-    m.memberLength = 20;
-    m.memberIsPri = key ? 1 : 0;
-    m.memberIsDisplay = display ? 1 : 0;
-    m.memberIsInteger = type == "整型" ? 1 : 0;
-    m.memberIsFloat = type == "浮点型" ? 1 : 0;
-    m.memberComment = comment;
-    TMemberDAO().AddMember(m);
+    test::TMemberBuilder b(projectId_, classId, name, type, comment, 20);
+    if (key) b.Key();
+    if (display) b.Display();
+    b.Store();
   }
   // A class that passes every check: integer key, string display member.
   int AddGoodClass(const std::string& name) {
@@ -273,6 +270,78 @@ TEST_F(AutoCodeTest, SampleDesignPassesEveryCheck) {
   TAutoCode(TGenerationRequest{sampleId, "Demo", Dir(), Res()}, host).Execute();
   ASSERT_FALSE(host.events.empty());
   EXPECT_EQ(host.events.back(), "completed: " + (Dir() / "projects" / "Demo").string());
+}
+
+}  // namespace
+
+namespace {
+
+// Edits the design file through a connection of its own, as another
+// process (or the window, while a run is going) would.
+void EditFromElsewhere(const fs::path& file, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(file.string().c_str(), &db), SQLITE_OK);
+  sqlite3_busy_timeout(db, 5000);
+  char* error = nullptr;
+  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+  sqlite3_free(error);
+  sqlite3_close(db);
+}
+
+class EditingHost : public RecordingHost {
+public:
+  std::function<void()> onFirstLine;
+  void Progress(const std::string& line) override {
+    if (onFirstLine) std::exchange(onFirstLine, nullptr)();
+    RecordingHost::Progress(line);
+  }
+};
+
+TEST_F(AutoCodeTest, EditsMadeWhileTheRunWritesDoNotReachItsFiles) {
+  AddGoodClass("Kind");
+  const int book = AddGoodClass("Book");
+  AddMember(book, "kind", "Kind");
+  EditingHost host;
+  host.onFirstLine = [&] {
+    // Renames the referenced class (with its references, as a rename does)
+    // and adds a member, right after the run has started writing.
+    EditFromElsewhere(Dir() / "projects.mdb",
+                      "begin; update t_class set className='Sort' where className='Kind';"
+                      "update t_member set memberType='Sort' where memberType='Kind';"
+                      "insert into t_member(projectId,classId,memberName,memberType,memberLength,"
+                      "memberIsPri,memberComment,memberIsMust,memberIsInteger,memberIsFloat,"
+                      "queryFlag,memberIsDisplay,memberQueryDisplay) select projectId,classId,"
+                      "'late','字符串',10,0,'',1,0,0,0,0,1 from t_member where memberName='kind';"
+                      "commit;");
+  };
+  TAutoCode(TGenerationRequest{projectId_, "Shop", Dir(), Res()}, host).Execute();
+  ASSERT_EQ(host.events.back().rfind("completed: ", 0), 0u) << host.events.back();
+  EXPECT_TRUE(fs::exists(Out() / "Model/Kind.cs"));
+  EXPECT_FALSE(fs::exists(Out() / "Model/Sort.cs"));
+  const std::string dal = Bytes(Out() / "DAL/dalBook.cs");
+  EXPECT_NE(dal.find("from Book,Kind where"), std::string::npos);
+  EXPECT_EQ(dal.find("Sort"), std::string::npos);
+  EXPECT_EQ(Bytes(Out() / "LoginFrame/FrmAddBook.cs").find("late"), std::string::npos);
+  // The next run sees the edits.
+  EXPECT_EQ(Run().back().rfind("completed: ", 0), 0u);
+  EXPECT_NE(Bytes(Out() / "DAL/dalBook.cs").find("from Book,Sort where"), std::string::npos);
+}
+
+TEST_F(AutoCodeTest, KeyWhoseIntegerFlagDisagreesWithItsTypeIsRefusedNamingIt) {
+  // A file made by other tools: flags holding 2, or the text '1'.
+  const int tag = AddClass("Tag");
+  AddMember(tag, "tagId", "整型", true, true);
+  const int item = AddClass("Item");
+  AddMember(item, "code", "字符串", true, true);
+  Sql("update t_member set memberIsInteger=2 where memberName='tagId'");
+  Sql("update t_member set memberIsInteger='1' where memberName='code'");
+  const std::vector<std::string> events = Run();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0],
+            "precheck: 设计检查未通过，未生成任何文件:\n"
+            "类 \"Tag\" 的成员 \"tagId\": 主键的整型标志与成员类型 \"整型\" 不符\n"
+            "类 \"Item\" 的成员 \"code\": 主键的整型标志与成员类型 \"字符串\" 不符");
+  EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 
 }  // namespace
