@@ -1,5 +1,7 @@
 #include "generate/Encoding.h"
 
+#include "store/Text.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -46,18 +48,10 @@ private:
 };
 
 std::string CharacterAt(const std::string& s, std::size_t offset) {
-  const unsigned char lead = static_cast<unsigned char>(s[offset]);
-  std::size_t len = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  std::string ch = s.substr(offset, len);
+  std::size_t end = offset;
+  const char32_t cp = NextCodePoint(s, end);
+  const std::string ch = s.substr(offset, end - offset);
   // Name the code point too: the character may not show in a console.
-  char32_t cp = 0;
-  if (len == 1)
-    cp = lead;
-  else {
-    cp = lead & (0xFF >> (len + 1));
-    for (std::size_t i = 1; i < ch.size(); ++i)
-      cp = (cp << 6) | (static_cast<unsigned char>(ch[i]) & 0x3F);
-  }
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
   return "\"" + ch + "\" (" + code + ")";

@@ -1,5 +1,7 @@
 #include "generate/SqlNames.h"
 
+#include "store/Text.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -38,23 +40,6 @@ bool IsAsciiLetter(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Reads one UTF-8 character at text[i], advancing i; answers 0 for a
-// malformed sequence.
-char32_t NextChar(const std::string& text, std::size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-  if (extra < 0) return 0;
-  char32_t c = lead & (0x3F >> extra);
-  for (; extra > 0; --extra) {
-    if (i >= text.size()) return 0;
-    const auto next = static_cast<unsigned char>(text[i++]);
-    if ((next & 0xC0) != 0x80) return 0;
-    c = (c << 6) | (next & 0x3F);
-  }
-  return c;
-}
-
 bool IsChineseCharacter(char32_t c) {
   return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
          (c >= 0xF900 && c <= 0xFAFF);
@@ -64,7 +49,7 @@ bool IsPlainName(const std::string& text) {
   if (text.empty() || IsSqlReservedWord(text)) return false;
   bool first = true;
   for (std::size_t i = 0; i < text.size();) {
-    const char32_t c = NextChar(text, i);
+    const char32_t c = NextCodePoint(text, i);
     const bool letter = (c < 0x80 && (IsAsciiLetter(static_cast<unsigned char>(c)) || c == '_')) ||
                         IsChineseCharacter(c);
     const bool digit = c >= '0' && c <= '9';
@@ -94,8 +79,5 @@ std::string SqlAlias(const std::string& text) {
 }
 
 std::string SqlNameKey(const std::string& name) {
-  std::string key = name;
-  for (char& ch : key)
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-  return key;
+  return AsciiLower(name);
 }

@@ -1,5 +1,7 @@
 #include "store/DbHelper.h"
 
+#include "store/Text.h"
+
 #include <sqlite3.h>
 
 #include <charconv>
@@ -76,12 +78,6 @@ const std::map<std::string, std::vector<std::string>>& RequiredColumns() {
   return columns;
 }
 
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
 [[noreturn]] void Fail(sqlite3* db, const std::string& what) {
   throw TDbError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
 }
@@ -106,7 +102,7 @@ void CheckDesignFile(sqlite3* db, const std::string& path) {
   }
   int rc;
   while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-    present.insert(Lower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))));
+    present.insert(AsciiLower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))));
   sqlite3_finalize(stmt);
   if (rc != SQLITE_DONE)
     throw TDbError("设计数据库 " + path + " 无法读取(不是 SQLite 数据库?): " + sqlite3_errmsg(db));
@@ -117,10 +113,10 @@ void CheckDesignFile(sqlite3* db, const std::string& path) {
     std::string pragma = "pragma table_info(" + table + ")";
     if (sqlite3_prepare_v2(db, pragma.c_str(), -1, &stmt, nullptr) != SQLITE_OK) Fail(db, path);
     while (sqlite3_step(stmt) == SQLITE_ROW)
-      have.insert(Lower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
+      have.insert(AsciiLower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
     sqlite3_finalize(stmt);
     for (const auto& column : columns)
-      if (!have.count(Lower(column)))
+      if (!have.count(AsciiLower(column)))
         throw TDbError("设计数据库 " + path + " 的表 " + table + " 缺少列 " + column);
   }
 }
@@ -235,14 +231,7 @@ private:
 };
 
 bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
+  return a.size() == b.size() && AsciiLower(a) == AsciiLower(b);
 }
 
 TRowSet::TValue ReadCell(sqlite3_stmt* stmt, int column) {
