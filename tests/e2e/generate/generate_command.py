@@ -61,6 +61,12 @@ def demo_run():
         "projects/Demo/LoginFrame/DAL/DAL.csproj生成完成!",
         "projects/Demo/LoginFrame/DAL/dalBookType.cs生成完毕!",
         "projects/Demo/LoginFrame/DAL/dalBook.cs生成完毕!",
+        "projects/Demo/LoginFrame/LoginFrame/LoginFrame.csproj生成完成!",
+    ] + ["projects/Demo/LoginFrame/LoginFrame/%s%s%s生成完毕!" % (form, cls, suffix)
+         for form in ("FrmAdd", "FrmEdit", "FrmQuery") for suffix in (".cs", ".Designer.cs")
+         for cls in ("BookType", "Book")] + [
+        "projects/Demo/LoginFrame/LoginFrame/Frm主面.cs生成完成!",
+        "projects/Demo/LoginFrame/LoginFrame/Frm主面.designer.cs生成完成!",
         "正在移动资源文件。。。",
         "移动资源文件完毕!",
         "所有代码生成完毕!",
@@ -69,7 +75,8 @@ def demo_run():
     check(stdout.splitlines() == expected, "progress lines:\n" + stdout)
 
     per_class = ["Model/BookType.cs", "Model/Book.cs", "BLL/bllBookType.cs", "BLL/bllBook.cs",
-                 "DAL/dalBookType.cs", "DAL/dalBook.cs"]
+                 "DAL/dalBookType.cs", "DAL/dalBook.cs", "LoginFrame/FrmAddBook.cs",
+                 "LoginFrame/FrmEditBook.Designer.cs", "LoginFrame/FrmQueryBook.Designer.cs"]
     for rel in per_class:
         data = read(os.path.join(out, rel))
         check(not data.startswith(BOM), rel + " has no byte-order mark")
@@ -80,6 +87,9 @@ def demo_run():
         except UnicodeDecodeError as e:
             check(False, rel + " is GBK: " + str(e))
 
+    for rel in ("LoginFrame/FrmAddBook.resx", "LoginFrame/FrmEditBookType.resx",
+                "LoginFrame/FrmQueryBook.resx"):
+        check(b"$this.Icon" in read(os.path.join(out, rel)), rel + " carries the form icon")
     for rel, entries in (("Model/Model.csproj", ["BookType.cs", "Book.cs"]),
                          ("BLL/BLL.csproj", ["bllBookType.cs", "bllBook.cs"]),
                          ("DAL/DAL.csproj", ["DBHelp.cs", "dalBookType.cs", "dalBook.cs"])):
