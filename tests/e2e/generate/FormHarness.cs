@@ -1,7 +1,8 @@
 // Opens the forms of a generated application without its database: every
 // form is created (its designer code and resources load), then the main
-// form and the named add form are shown until `seconds` pass, which runs
-// their Load handlers. Exit status: the number of forms that failed.
+// form and the named add form ("-" for none) are shown until `seconds`
+// pass, which runs their Load handlers. Exit status: the number of forms
+// that failed.
 //
 // usage: mono FormHarness.exe LoginFrame.exe ADD-FORM-NAME SECONDS
 using System;
@@ -42,13 +43,14 @@ static class FormHarness
         }
 
         Form main = (Form)Activator.CreateInstance(app.GetType("LoginFrame.Frm主面"));
-        Form add = (Form)Activator.CreateInstance(app.GetType("LoginFrame." + args[1]));
+        Form add = args[1] == "-" ? null
+                                  : (Form)Activator.CreateInstance(app.GetType("LoginFrame." + args[1]));
         Timer close = new Timer();
         close.Interval = int.Parse(args[2]) * 1000;
-        close.Tick += delegate { close.Stop(); add.Close(); main.Close(); };
+        close.Tick += delegate { close.Stop(); if (add != null) add.Close(); main.Close(); };
         main.Shown += delegate
         {
-            try { add.Show(main); }
+            try { if (add != null) add.Show(main); }
             catch (Exception e) { Console.WriteLine("FAIL showing " + args[1] + ": " + e); failures++; }
             close.Start();
         };
