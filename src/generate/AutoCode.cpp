@@ -1,6 +1,7 @@
 #include "generate/AutoCode.h"
 
 #include <exception>
+#include <optional>
 
 #include "generate/BLLOperate.h"
 #include "generate/DALOperate.h"
@@ -40,22 +41,40 @@ fs::path TAutoCode::ProjectDirectory() const {
 }
 
 void TAutoCode::Execute() {
+  std::optional<TOutputGuard> guard;
+  // After a failure the files written so far still count as generated.
+  auto keepRecord = [&guard] {
+    try {
+      if (guard) guard->SaveRecord();
+    } catch (...) {
+    }
+  };
   try {
     // The one read of the design: checks and generators all work from it,
     // so edits made while the run writes do not reach this run's files.
     const TDesign design = ReadDesign(request_.projectId, request_.projectName);
     if (!PreChecksPass(design)) return;
 
-    TFileContext ctx(request_.projectName, request_.baseDir, request_.resourceDir,
-                     [this](const std::string& line) { host_.Progress(line); });
+    const auto progress = [this](const std::string& line) { Progress(line); };
+    guard.emplace(request_.baseDir, request_.projectName, request_.dryRun, progress);
+    TFileContext ctx(request_.projectName, request_.baseDir, request_.resourceDir, progress,
+                     &*guard);
     GenerateSolution(ctx, design);
-    CopyResources();
+    CopyResources(*guard);
+    guard->Finish();
+    planned_ = guard->Planned();
     host_.Completed(ProjectDirectory());
   } catch (const std::exception& e) {
+    keepRecord();
     host_.Failed(e.what());
   } catch (...) {
+    keepRecord();
     host_.Failed("未知错误");
   }
+}
+
+void TAutoCode::Progress(const std::string& line) {
+  if (!request_.dryRun) host_.Progress(line);
 }
 
 bool TAutoCode::PreChecksPass(const TDesign& design) {
@@ -77,13 +96,15 @@ bool TAutoCode::PreChecksPass(const TDesign& design) {
   return true;
 }
 
-void TAutoCode::CopyResources() {
-  host_.Progress("正在移动资源文件。。。");
+void TAutoCode::CopyResources(TOutputGuard& guard) {
+  Progress("正在移动资源文件。。。");
   // Top-level files the user may have adapted (the solution file) are kept;
   // everything deeper is the skeleton's and replaced.
-  TFileOperate::CopyDirectory(request_.resourceDir / "bak" / "LoginFrame",
-                              ProjectDirectory() / "LoginFrame", true);
-  host_.Progress("移动资源文件完毕!");
+  const fs::path source = request_.resourceDir / "bak" / "LoginFrame";
+  guard.ReplaceTree(source, "projects/" + request_.projectName + "/LoginFrame", true, [&] {
+    TFileOperate::CopyDirectory(source, ProjectDirectory() / "LoginFrame", true);
+  });
+  Progress("移动资源文件完毕!");
 }
 
 fs::path ResourceDirectory() {

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "generate/OutputGuard.h"
 #include "store/Design.h"
 
 // What the run needs from whoever started it (the designer window or the
@@ -29,6 +31,10 @@ struct TGenerationRequest {
   std::string projectName;            // taken once, when the run starts
   std::filesystem::path baseDir;      // where projects/ is written
   std::filesystem::path resourceDir;  // holds template/ and bak/
+  // Runs every check and generator but writes nothing: Planned() then
+  // lists each file with its status. No progress lines; completion and
+  // failures are reported as in a real run.
+  bool dryRun = false;
 };
 
 class TGeneratorContext;
@@ -46,16 +52,20 @@ public:
 
   // <base>/projects/<project name>, the directory shown at completion.
   std::filesystem::path ProjectDirectory() const;
+  // After a completed dry run: every file the run would write, in order.
+  const std::vector<TPlannedFile>& Planned() const { return planned_; }
 
 private:
   // The key and display-member checks, then the design check; reports the
   // first failure to the host and answers false.
   bool PreChecksPass(const TDesign& design);
   // Copies bak/LoginFrame over the output tree, with its two progress lines.
-  void CopyResources();
+  void CopyResources(TOutputGuard& guard);
+  void Progress(const std::string& line);
 
   TGenerationRequest request_;
   TGenerationHost& host_;
+  std::vector<TPlannedFile> planned_;
 };
 
 // The directory holding template/ and bak/: beside the program in a build

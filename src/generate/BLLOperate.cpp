@@ -28,9 +28,9 @@ std::string TBLLOperate::BuildClass(const TDesignClass& cls) {
   w.Blank();
 
   w.Line("        /*根据$k$获取某条$F$记录*/");
-  w.Line("        public static Model.$C$ getSome$C$($ktype$ $k$)");
+  w.Line("        public static Model.$C$ getSome$C$($ktype$ $ki$)");
   w.Line("        {");
-  w.Line("            return DAL.dal$C$.getSome$C$($k$);");
+  w.Line("            return DAL.dal$C$.getSome$C$($ki$);");
   w.Line("        }");
   w.Blank();
 

@@ -2,6 +2,7 @@
 
 #include "generate/Naming.h"
 #include "generate/OutputFiles.h"
+#include "generate/SqlNames.h"
 
 const TDesignMember& KeyMember(const TDesignClass& cls) {
   const TDesignMember* key = cls.Key();
@@ -21,9 +22,15 @@ TReferenced Referenced(const TDesign& design, const TDesignClass& owner, const T
 TCodeWriter ClassWriter(const TDesignClass& cls) {
   TCodeWriter w;
   w.Set("C", cls.className);
-  w.Set("inst", InstanceName(cls.className));
+  w.Set("CT", EntityType(cls.className));
+  w.Set("inst", EntityVariable(cls));
+  w.Set("T", SqlName(cls.className));
   w.Set("F", cls.friendName);
-  if (const TDesignMember* key = cls.Key()) w.Set("k", key->memberName);
+  if (const TDesignMember* key = cls.Key()) {
+    w.Set("k", key->memberName);
+    w.Set("ki", CSharpName(key->memberName));
+    w.Set("kc", SqlName(key->memberName));
+  }
   return w;
 }
 

@@ -32,8 +32,8 @@ void Expand(std::string& out, std::string_view text, const TLookup& lookup) {
 }
 
 std::string_view Find(std::string_view name, TCodeWriter::TVars vars) {
-  for (const auto& [key, value] : vars)
-    if (key == name) return value;
+  for (const TVar& var : vars)
+    if (var.Name() == name) return var.Value();
   throw std::logic_error("generated text names no value $" + std::string(name) + "$");
 }
 
@@ -49,8 +49,8 @@ void TCodeWriter::Set(std::string_view name, std::string value) {
 }
 
 std::string_view TCodeWriter::Lookup(std::string_view name, TVars vars) const {
-  for (const auto& [key, value] : vars)
-    if (key == name) return value;
+  for (const TVar& var : vars)
+    if (var.Name() == name) return var.Value();
   for (const auto& [key, value] : fixed_)
     if (key == name) return value;
   throw std::logic_error("generated text names no value $" + std::string(name) + "$");

@@ -11,9 +11,30 @@
 #include <utility>
 #include <vector>
 
+// One named value of a line. A value made for the line (a temporary string)
+// is kept by the variable, so lists of values can be named and reused;
+// other values are only referred to.
+class TVar {
+public:
+  TVar(std::string_view name, std::string_view value) : name_(name), view_(value) {}
+  TVar(std::string_view name, const char* value) : name_(name), view_(value) {}
+  TVar(std::string_view name, const std::string& value) : name_(name), view_(value) {}
+  TVar(std::string_view name, std::string&& value)
+      : name_(name), owned_(std::move(value)), owns_(true) {}
+
+  std::string_view Name() const { return name_; }
+  std::string_view Value() const { return owns_ ? std::string_view(owned_) : view_; }
+
+private:
+  std::string_view name_;
+  std::string_view view_;
+  std::string owned_;
+  bool owns_ = false;
+};
+
 class TCodeWriter {
 public:
-  using TVars = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+  using TVars = std::initializer_list<TVar>;
 
   // A value for every following line (a line's own values come first).
   void Set(std::string_view name, std::string value);

@@ -5,6 +5,7 @@
 
 #include "generate/ClassInfo.h"
 #include "generate/MemberKinds.h"
+#include "generate/Naming.h"
 #include "generate/SqlNames.h"
 
 namespace {
@@ -94,19 +95,19 @@ void TDalClassWriter::WriteAdd() {
   const auto set = Select(cls_, [&](const TMember& m) { return !key_.IsInteger() || !m.IsKey(); });
   const std::size_t n = set.size();
   w_.Line("        /*添加$F$实现*/");
-  w_.Line("        public static bool Add$C$($C$ $inst$)");
+  w_.Line("        public static bool Add$C$($CT$ $inst$)");
   w_.Line("        {");
   if (n == 0) {
     // Nothing but the identity key: "insert into T() values()" is no SQL.
-    w_.Line("            string sql = \"insert into $C$ default values\";");
+    w_.Line("            string sql = \"insert into $T$ default values\";");
   } else {
     std::string columns, values;
     for (std::size_t i = 0; i < n; ++i) {
       const char* sep = i + 1 < n ? "," : "";
-      columns += set[i]->memberName + sep;
+      columns += SqlName(set[i]->memberName) + sep;
       values += "@" + set[i]->memberName + sep;
     }
-    w_.Line("            string sql = \"insert into $C$($cols$) values($vals$)\";",
+    w_.Line("            string sql = \"insert into $T$($cols$) values($vals$)\";",
             {{"cols", columns}, {"vals", values}});
   }
   w_.Line("            /*构建sql参数*/");
@@ -119,8 +120,10 @@ void TDalClassWriter::WriteAdd() {
   w_.Line("            };");
   w_.Line("            /*给参数赋值*/");
   for (std::size_t j = 0; j < n; ++j)
-    w_.Line("            parm[$j$].Value = $inst$.$m$; //$c$",
-            {{"j", std::to_string(j)}, {"m", set[j]->memberName}, {"c", set[j]->memberComment}});
+    w_.Line("            parm[$j$].Value = $inst$.$mi$; //$c$",
+            {{"j", std::to_string(j)},
+             {"mi", CSharpName(set[j]->memberName)},
+             {"c", set[j]->memberComment}});
   w_.Blank();
   w_.Line("            /*执行sql进行添加*/");
   w_.Line("            return (DBHelp.ExecuteNonQuery(sql, parm) > 0) ? true : false;");
@@ -130,26 +133,33 @@ void TDalClassWriter::WriteAdd() {
 
 void TDalClassWriter::WriteGetSome() {
   w_.Line("        /*根据$k$获取某条$F$记录*/");
-  w_.Line("        public static $C$ getSome$C$($ktype$ $k$)",
+  w_.Line("        public static $CT$ getSome$C$($ktype$ $ki$)",
           {{"ktype", KindInfo(KeyKind(key_)).csType}});
   w_.Line("        {");
   w_.Line("            /*构建查询sql*/");
   if (key_.IsInteger())
-    w_.Line("            string sql = \"select * from $C$ where $k$=\" + $k$;");
+    w_.Line("            string sql = \"select * from $T$ where $kc$=\" + $ki$;");
   else  // Quotes in the key are doubled so that any key value gives a statement that runs.
     w_.Line(
-        "            string sql = \"select * from $C$ where $k$='\" + $k$.Replace(\"'\", \"''\") "
+        "            string sql = \"select * from $T$ where $kc$='\" + $ki$.Replace(\"'\", \"''\") "
         "+ \"'\"; ");
   w_.Line("            SqlDataReader DataRead = DBHelp.ExecuteReader(sql, null);");
-  w_.Line("            $C$ $inst$ = new $C$();");
+  w_.Line("            $CT$ $inst$ = new $CT$();");
   w_.Line("            /*如果查询存在记录，就包装到对象中返回*/");
   w_.Line("            if (DataRead.Read())");
   w_.Line("            {");
   for (const TDesignMember& m : cls_.members) {
     const std::string item = Fill("DataRead[\"$m$\"]", {{"m", m.memberName}});
-    w_.Line("                $inst$.$m$ = $value$;",
-            {{"m", m.memberName},
-             {"value", Fill(KindInfo(m.kind).readerConversion, {{"item", item}})}});
+    const TCodeWriter::TVars v = {
+        {"mi", CSharpName(m.memberName)},
+        {"item", item},
+        {"value", Fill(KindInfo(m.kind).readerConversion, {{"item", item}})}};
+    // Image and date columns allow NULL: such a value leaves the property
+    // at its default.
+    if (m.kind == TFieldKind::Image || m.kind == TFieldKind::Date)
+      w_.Line("                if (!($item$ is DBNull)) $inst$.$mi$ = $value$;", v);
+    else
+      w_.Line("                $inst$.$mi$ = $value$;", v);
   }
   w_.Line("            }");
   w_.Line("            DataRead.Close();");
@@ -162,18 +172,19 @@ void TDalClassWriter::WriteEdit() {
   const auto set = Select(cls_, [](const TMember& m) { return !m.IsKey(); });
   const std::size_t n = set.size();
   w_.Line("        /*更新$F$实现*/");
-  w_.Line("        public static bool Edit$C$($C$ $inst$)");
+  w_.Line("        public static bool Edit$C$($CT$ $inst$)");
   w_.Line("        {");
   if (n == 0) {
     // Nothing to set but the key, which an identity column refuses: the
     // statement assigns the parameter to itself, changes no column and
     // still counts the row, so the method tells whether the record exists.
-    w_.Line("            string sql = \"update $C$ set @$k$=@$k$ where $k$=@$k$\";");
+    w_.Line("            string sql = \"update $T$ set @$k$=@$k$ where $kc$=@$k$\";");
   } else {
     std::string assignments;
     for (std::size_t i = 0; i < n; ++i)
-      assignments += set[i]->memberName + "=@" + set[i]->memberName + (i + 1 < n ? "," : "");
-    w_.Line("            string sql = \"update $C$ set $set$ where $k$=@$k$\";",
+      assignments +=
+          SqlName(set[i]->memberName) + "=@" + set[i]->memberName + (i + 1 < n ? "," : "");
+    w_.Line("            string sql = \"update $T$ set $set$ where $kc$=@$k$\";",
             {{"set", assignments}});
   }
   w_.Line("            /*构建sql参数信息*/");
@@ -186,9 +197,9 @@ void TDalClassWriter::WriteEdit() {
   w_.Line("            };");
   w_.Line("            /*为参数赋值*/");
   for (std::size_t j = 0; j < n; ++j)
-    w_.Line("            parm[$j$].Value = $inst$.$m$;",
-            {{"j", std::to_string(j)}, {"m", set[j]->memberName}});
-  w_.Line("            parm[$n$].Value = $inst$.$k$;", {{"n", std::to_string(n)}});
+    w_.Line("            parm[$j$].Value = $inst$.$mi$;",
+            {{"j", std::to_string(j)}, {"mi", CSharpName(set[j]->memberName)}});
+  w_.Line("            parm[$n$].Value = $inst$.$ki$;", {{"n", std::to_string(n)}});
   w_.Line("            /*执行更新*/");
   w_.Line("            return (DBHelp.ExecuteNonQuery(sql, parm) > 0) ? true : false;");
   w_.Line("        }");
@@ -200,7 +211,10 @@ void TDalClassWriter::WriteDel() {
   w_.Line("        public static bool Del$C$(string p)");
   w_.Line("        {");
   if (key_.IsInteger()) {
-    w_.Line("            string sql = \"delete from $C$ where $k$ in (\" + p + \") \";");
+    // Each value is turned into a number first: text that is not one raises
+    // instead of becoming part of the statement.
+    w_.Line("            p = string.Join(\",\", Array.ConvertAll(p.Split(','), int.Parse));");
+    w_.Line("            string sql = \"delete from $T$ where $kc$ in (\" + p + \") \";");
   } else {
     // Each value goes between quotes, its own quotes doubled.
     w_.Line("            string sql = \"\";");
@@ -212,7 +226,7 @@ void TDalClassWriter::WriteDel() {
     w_.Line("                else");
     w_.Line("                  sql += \"'\" + ids[i].Replace(\"'\", \"''\") + \"'\";");
     w_.Line("            }");
-    w_.Line("            sql = \"delete from $C$ where $k$ in (\" + sql + \")\";");
+    w_.Line("            sql = \"delete from $T$ where $kc$ in (\" + sql + \")\";");
   }
   w_.Line("            return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;");
   w_.Line("        }");
@@ -235,29 +249,30 @@ void TDalClassWriter::WriteGet() {
     const TReferenced target = Referenced(design_, cls_, ref);
     const std::string& display = target.display.memberName;
     std::string table = ref.memberType;
-    std::string tableText = ref.memberType;
+    std::string tableText = SqlName(ref.memberType);
     if (!tables.insert(SqlNameKey(table)).second) {
       table = FreeName(ref.memberName, tables);
-      tableText += " " + table;
+      tableText += " " + SqlName(table);
     }
     std::string column = display;
-    std::string columnText = table + "." + display;
+    std::string columnText = SqlName(table) + "." + SqlName(display);
     if (!columns.insert(SqlNameKey(column)).second) {
       column = FreeName(ref.memberName + "_" + display, columns);
-      columnText += " as " + column;
+      columnText += " as " + SqlName(column);
     }
     displayColumn[&ref] = column;
     extraColumns += "," + columnText;
     extraTables += "," + tableText;
-    joins +=
-        " and  " + className + "." + ref.memberName + "=" + table + "." + target.key.memberName;
+    joins += " and  " + SqlName(className) + "." + SqlName(ref.memberName) + "=" + SqlName(table) +
+             "." + SqlName(target.key.memberName);
   }
 
-  std::string show = key_.memberName + " as " + Heading(key_);
+  std::string show = SqlName(key_.memberName) + " as " + Heading(key_);
   for (const TDesignMember& m : cls_.members) {
     if (m.IsKey() || !m.IsShown()) continue;
     const std::string& column = m.IsReference() ? displayColumn.at(&m) : m.memberName;
-    show += "," + Fill(KindInfo(m.kind).showColumn, {{"col", column}}) + " as " + Heading(m);
+    show +=
+        "," + Fill(KindInfo(m.kind).showColumn, {{"col", SqlName(column)}}) + " as " + Heading(m);
   }
 
   w_.Line("        /*查询$F$*/");
@@ -268,12 +283,12 @@ void TDalClassWriter::WriteGet() {
   w_.Line("            try");
   w_.Line("            {");
   w_.Line(
-      "                string strSql = \" select $C$.*$cols$ from $C$$tables$ where 1=1$joins$\";",
+      "                string strSql = \" select $T$.*$cols$ from $T$$tables$ where 1=1$joins$\";",
       {{"cols", extraColumns}, {"tables", extraTables}, {"joins", joins}});
   w_.Line("                string strShow = \"$show$\";", {{"show", show}});
   w_.Line(
-      "                return DAL.DBHelp.$pager$(PageIndex, PageSize, \"$k$\", strShow, strSql, "
-      "strWhere, \" $k$ asc \", out PageCount, out RecordCount);",
+      "                return DAL.DBHelp.$pager$(PageIndex, PageSize, \"$kc$\", strShow, strSql, "
+      "strWhere, \" $kc$ asc \", out PageCount, out RecordCount);",
       {{"pager", key_.IsInteger() ? "ExecutePager" : "ExecutePagerWhenPrimaryIsString"}});
   w_.Line("            }");
   w_.Line("            catch (Exception ex)");
@@ -289,7 +304,7 @@ void TDalClassWriter::WriteGetAll() {
   w_.Line("        {");
   w_.Line("            try");
   w_.Line("            {");
-  w_.Line("                string strSql = \"select * from $C$\";");
+  w_.Line("                string strSql = \"select * from $T$\";");
   w_.Line("                return DBHelp.ExecuteDataSet(strSql, null);");
   w_.Line("            }");
   w_.Line("            catch (Exception ex)");

@@ -2,6 +2,7 @@
 
 #include "generate/ClassInfo.h"
 #include "generate/MemberKinds.h"
+#include "generate/Naming.h"
 
 void TEntityOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
   WriteTier(ctx, design, "Model", "", BuildClass);
@@ -23,11 +24,13 @@ std::string TEntityOperate::BuildClass(const TDesignClass& cls) {
   w.Line("    public class $C$");
   w.Line("    {");
   for (const TDesignMember& m : cls.members) {
-    const TCodeWriter::TVars vars = {
-        {"m", m.memberName}, {"c", m.memberComment}, {"type", KindInfo(m.kind).csType}};
+    const TCodeWriter::TVars vars = {{"m", m.memberName},
+                                     {"mi", CSharpName(m.memberName)},
+                                     {"c", m.memberComment},
+                                     {"type", KindInfo(m.kind).csType}};
     w.Line("        /*$c$*/", vars);
     w.Line("        private $type$ _$m$;", vars);
-    w.Line("        public $type$ $m$", vars);
+    w.Line("        public $type$ $mi$", vars);
     w.Line("        {");
     w.Line("            get { return _$m$; }", vars);
     w.Line("            set { _$m$ = value; }", vars);

@@ -1,15 +1,18 @@
 #include "generate/FileContext.h"
 
+#include "generate/Encoding.h"
 #include "generate/FileOperate.h"
+#include "generate/OutputGuard.h"
 
 namespace fs = std::filesystem;
 
 TFileContext::TFileContext(std::string projectName, fs::path baseDir, fs::path resourceDir,
-                           TProgressSink progress)
+                           TProgressSink progress, TOutputGuard* guard)
     : projectName_(std::move(projectName)),
       baseDir_(std::move(baseDir)),
       resourceDir_(std::move(resourceDir)),
-      progress_(std::move(progress)) {}
+      progress_(std::move(progress)),
+      guard_(guard) {}
 
 fs::path TFileContext::Below(const fs::path& root, const std::string& path) const {
   const fs::path relative(path);
@@ -25,15 +28,24 @@ std::string TFileContext::ReadTemplate(const std::string& path) {
 }
 
 void TFileContext::WriteAnsiFile(const std::string& path, const std::string& text) {
-  TFileOperate::WriteAnsiFile(Below(baseDir_, path), text);
+  const fs::path target = Below(baseDir_, path);
+  if (!guard_) return TFileOperate::WriteAnsiFile(target, text);
+  const std::string bytes = Utf8ToGbk(text, target.string());
+  guard_->Replace(path, bytes, [&] { TFileOperate::WriteFile(target, bytes); });
 }
 
 void TFileContext::WriteUtf8File(const std::string& path, const std::string& text) {
-  TFileOperate::WriteUtf8File(Below(baseDir_, path), text);
+  const fs::path target = Below(baseDir_, path);
+  if (!guard_) return TFileOperate::WriteUtf8File(target, text);
+  guard_->Replace(path, "\xEF\xBB\xBF" + text, [&] { TFileOperate::WriteUtf8File(target, text); });
 }
 
 void TFileContext::CopyTemplateFile(const std::string& templatePath, const std::string& path) {
-  TFileOperate::CopyFile(Below(resourceDir_, templatePath), Below(baseDir_, path));
+  const fs::path source = Below(resourceDir_, templatePath);
+  const fs::path target = Below(baseDir_, path);
+  if (!guard_) return TFileOperate::CopyFile(source, target);
+  guard_->Replace(path, TFileOperate::ReadFile(source),
+                  [&] { TFileOperate::CopyFile(source, target); });
 }
 
 void TFileContext::Progress(const std::string& line) {

@@ -1,6 +1,7 @@
 // The generator context that writes to disk: output paths are taken below
 // the base directory, template paths below the resource directory, and
-// every file goes through TFileOperate.
+// every file goes through TFileOperate. With a guard, every file is handed
+// to it first (hand edits backed up; in a dry run nothing is written).
 #pragma once
 
 #include <filesystem>
@@ -9,12 +10,15 @@
 
 #include "generate/GeneratorContext.h"
 
+class TOutputGuard;
+
 class TFileContext : public TGeneratorContext {
 public:
   using TProgressSink = std::function<void(const std::string& line)>;
 
   TFileContext(std::string projectName, std::filesystem::path baseDir,
-               std::filesystem::path resourceDir, TProgressSink progress);
+               std::filesystem::path resourceDir, TProgressSink progress,
+               TOutputGuard* guard = nullptr);
 
   const std::string& ProjectName() const override { return projectName_; }
   std::string ReadTemplate(const std::string& path) override;
@@ -35,4 +39,5 @@ private:
   std::filesystem::path baseDir_;
   std::filesystem::path resourceDir_;
   TProgressSink progress_;
+  TOutputGuard* guard_;
 };

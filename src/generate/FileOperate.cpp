@@ -59,7 +59,7 @@ void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize
 
 }  // namespace
 
-std::string TFileOperate::ReadUtf8File(const fs::path& path) {
+std::string TFileOperate::ReadFile(const fs::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) Fail("无法读取文件", path, errno);
   std::string bytes;
@@ -76,7 +76,16 @@ std::string TFileOperate::ReadUtf8File(const fs::path& path) {
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
   ::close(fd);
+  return bytes;
+}
+
+std::string TFileOperate::ReadUtf8File(const fs::path& path) {
+  const std::string bytes = ReadFile(path);
   return bytes.size() <= 3 ? std::string() : bytes.substr(3);
+}
+
+void TFileOperate::WriteFile(const fs::path& path, const std::string& bytes) {
+  WriteBytes(path, nullptr, 0, bytes);
 }
 
 void TFileOperate::WriteUtf8File(const fs::path& path, const std::string& text) {

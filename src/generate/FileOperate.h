@@ -22,6 +22,10 @@ public:
   // The file's bytes after the first three (the templates begin with the
   // UTF-8 byte-order mark, which is dropped whatever it holds).
   static std::string ReadUtf8File(const std::filesystem::path& path);
+  // The file's bytes, all of them.
+  static std::string ReadFile(const std::filesystem::path& path);
+  // The bytes as given: no mark, no conversion.
+  static void WriteFile(const std::filesystem::path& path, const std::string& bytes);
   // EF BB BF, then the text.
   static void WriteUtf8File(const std::filesystem::path& path, const std::string& text);
   // The text in GBK without byte-order mark. A character GBK cannot hold is

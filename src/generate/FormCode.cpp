@@ -76,26 +76,26 @@ void TFormCodeWriter::WriteHeader() {
     w_.Line("            InitializeComponent();");
     w_.Line("        }");
     w_.Blank();
-    w_.Line("        private $C$ $inst$ = new $C$();");
+    w_.Line("        private $CT$ $inst$ = new $CT$();");
     return;
   }
   // The key's type as the edit form's constructor and field spell it.
   w_.Set("ktype", key_.IsInteger() ? "int" : "String");
   w_.Line("    public partial class FrmEdit$C$ : Form");
   w_.Line("    {");
-  w_.Line("        public FrmEdit$C$($ktype$ $k$,FrmQuery$C$ frmQuery$C$)");
+  w_.Line("        public FrmEdit$C$($ktype$ $ki$,FrmQuery$C$ frmQuery$C$)");
   w_.Line("        {");
   w_.Line("            InitializeComponent();");
-  w_.Line("            this.$k$ = $k$;");
+  w_.Line("            this.$ki$ = $ki$;");
   w_.Line("            this.frmQuery$C$ = frmQuery$C$;");
   w_.Line("        }");
-  w_.Line("        private $C$ $inst$;");
-  w_.Line("        private $ktype$ $k$;");
+  w_.Line("        private $CT$ $inst$;");
+  w_.Line("        private $ktype$ $ki$;");
   w_.Line("        private FrmQuery$C$ frmQuery$C$;");
 }
 
 void TFormCodeWriter::WriteUploadHandler(const TDesignMember& m) {
-  const TCodeWriter::TVars v = {{"m", m.memberName}};
+  const TCodeWriter::TVars v = {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}};
   w_.Line("        private void btn_$m$_Click(object sender, EventArgs e)", v);
   w_.Line("        {");
   w_.Line("            OpenFileDialog openFileDialog1 = new OpenFileDialog();");
@@ -116,7 +116,7 @@ void TFormCodeWriter::WriteUploadHandler(const TDesignMember& m) {
       "                    FileStream fs = new FileStream(openFileDialog1.FileName, "
       "FileMode.Open, FileAccess.Read);");
   w_.Line("                    BinaryReader bw = new BinaryReader(fs);");
-  w_.Line("                    $inst$.$m$ = bw.ReadBytes((int)fs.Length);", v);
+  w_.Line("                    $inst$.$mi$ = bw.ReadBytes((int)fs.Length);", v);
   // Closing the reader closes the file, which would otherwise stay locked.
   w_.Line("                    bw.Close();");
   w_.Line("                }");
@@ -148,22 +148,29 @@ void TFormCodeWriter::WriteEntries() {
   for (const TDesignMember& m : cls_.members) {
     if (m.IsKey()) continue;
     const TKindInfo& kind = KindInfo(m.kind);
-    const std::string value = Fill(kind.formValue, {{"m", m.memberName}});
-    const TCodeWriter::TVars v = {{"m", m.memberName}, {"c", m.memberComment}, {"value", value}};
+    const std::string value =
+        Fill(kind.formValue, {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}});
+    const TCodeWriter::TVars v = {{"m", m.memberName},
+                                  {"mi", CSharpName(m.memberName)},
+                                  {"c", m.memberComment},
+                                  {"value", value}};
     switch (kind.row) {
       case TRowKind::Text:
         if (m.IsMust()) {
           WriteEmptyCheck("txt_", m);
-          w_.Line("            $inst$.$m$ = $value$; //$c$", v);
+          w_.Line("            $inst$.$mi$ = $value$; //$c$", v);
         } else {
-          w_.Line("            $inst$.$m$ = $value$;  //$c$", v);
+          w_.Line("            $inst$.$mi$ = $value$;  //$c$", v);
         }
         break;
       case TRowKind::Number:
         w_.Line("            try");
         w_.Line("            {");
-        w_.Line("                $inst$.$m$ = $value$;  $fixed$",
-                {{"m", m.memberName}, {"value", value}, {"fixed", kind.numberComment}});
+        w_.Line("                $inst$.$mi$ = $value$;  $fixed$",
+                {{"m", m.memberName},
+                 {"mi", CSharpName(m.memberName)},
+                 {"value", value},
+                 {"fixed", kind.numberComment}});
         w_.Line("            }");
         w_.Line("            catch");
         w_.Line("            {");
@@ -173,11 +180,11 @@ void TFormCodeWriter::WriteEntries() {
         w_.Line("                return;");
         w_.Line("            }");
         break;
-      case TRowKind::Date: w_.Line("            $inst$.$m$ = $value$;", v); break;
+      case TRowKind::Date: w_.Line("            $inst$.$mi$ = $value$;", v); break;
       case TRowKind::Image: break;
       case TRowKind::Reference:
         WriteEmptyCheck("cb_", m);
-        w_.Line("            $inst$.$m$ = $value$; //$c$", v);
+        w_.Line("            $inst$.$mi$ = $value$; //$c$", v);
         break;
     }
   }
@@ -193,7 +200,7 @@ void TFormCodeWriter::WriteButtonHandler() {
     // A string key is typed by the user and must not be empty.
     if (!key_.IsInteger()) {
       WriteEmptyCheck("txt_", key_);
-      w_.Line("            $inst$.$k$ = this.txt_$k$.Text;  //$c$", {{"c", key_.memberComment}});
+      w_.Line("            $inst$.$ki$ = this.txt_$k$.Text;  //$c$", {{"c", key_.memberComment}});
     }
   }
   WriteEntries();
@@ -216,6 +223,7 @@ void TFormCodeWriter::WriteReferenceBindings() {
     const TReferenced target = Referenced(design_, cls_, m);
     const std::string& r = m.memberType;
     const TCodeWriter::TVars v = {{"m", m.memberName},
+                                  {"mi", CSharpName(m.memberName)},
                                   {"R", r},
                                   {"r", InstanceName(r)},
                                   {"rf", target.cls.friendName},
@@ -227,7 +235,7 @@ void TFormCodeWriter::WriteReferenceBindings() {
     w_.Line("            this.cb_$m$.DataSource = $r$Ds.Tables[0];", v);
     w_.Line("            this.cb_$m$.DisplayMember = \"$rd$\";", v);
     w_.Line("            this.cb_$m$.ValueMember = \"$rk$\";", v);
-    if (edit_) w_.Line("            this.cb_$m$.SelectedValue = $inst$.$m$.ToString();", v);
+    if (edit_) w_.Line("            this.cb_$m$.SelectedValue = $inst$.$mi$.ToString();", v);
   }
 }
 
@@ -238,7 +246,7 @@ void TFormCodeWriter::WriteLoadHandler() {
     WriteReferenceBindings();
     for (const TDesignMember& m : cls_.members) {
       if (m.kind != TFieldKind::Image) continue;
-      const TCodeWriter::TVars v = {{"m", m.memberName}};
+      const TCodeWriter::TVars v = {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}};
       w_.Line("            pictureBox_$m$.Image = Image.FromFile(\"pic/NoImage.jpg\");", v);
       w_.Line("            pictureBox_$m$.SizeMode = PictureBoxSizeMode.StretchImage;", v);
       w_.Line(
@@ -246,22 +254,26 @@ void TFormCodeWriter::WriteLoadHandler() {
           "FileAccess.Read);",
           v);
       w_.Line("            BinaryReader $m$_bw = new BinaryReader($m$_fs);", v);
-      w_.Line("            $inst$.$m$ = $m$_bw.ReadBytes((int)$m$_fs.Length);", v);
+      w_.Line("            $inst$.$mi$ = $m$_bw.ReadBytes((int)$m$_fs.Length);", v);
       w_.Line("            $m$_bw.Close();", v);
     }
     return;
   }
   w_.Line("        private void FrmEdit$C$_Load(object sender, EventArgs e)");
   w_.Line("        {");
-  w_.Line("            $inst$ = BLL.bll$C$.getSome$C$($k$);");
+  w_.Line("            $inst$ = BLL.bll$C$.getSome$C$($ki$);");
   WriteReferenceBindings();
   w_.Line("            this.txt_$k$.ReadOnly = true;");
   for (const TDesignMember& m : cls_.members) {
-    const TCodeWriter::TVars v = {{"m", m.memberName}};
+    const TCodeWriter::TVars v = {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}};
     if (m.kind == TFieldKind::Image) {
-      w_.Line("            byte[] $m$ = (byte[])($inst$.$m$);", v);
-      w_.Line("            MemoryStream ms_$m$ = new MemoryStream($m$);", v);
-      w_.Line("            pictureBox_$m$.Image = Image.FromStream(ms_$m$);", v);
+      // A record without a picture shows none.
+      w_.Line("            byte[] $mi$ = (byte[])($inst$.$mi$);", v);
+      w_.Line("            if ($mi$ != null)", v);
+      w_.Line("            {");
+      w_.Line("                MemoryStream ms_$m$ = new MemoryStream($mi$);", v);
+      w_.Line("                pictureBox_$m$.Image = Image.FromStream(ms_$m$);", v);
+      w_.Line("            }");
     } else if (!KindInfo(m.kind).showOnForm.empty()) {
       w_.Line(std::string("            ") + std::string(KindInfo(m.kind).showOnForm), v);
     }

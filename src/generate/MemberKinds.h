@@ -1,6 +1,7 @@
 // Everything the generators and the table script write differently for a
 // kind of member, in one table. Texts with $name$ are filled by a
-// TCodeWriter: $m$ the member name, $inst$ the entity's instance name,
+// TCodeWriter: $m$ the member name, $mi$ the member name as a C#
+// identifier on its own, $inst$ the entity's instance name,
 // $item$ a data-reader item, $n$ a length, $null$ "NOT NULL" or "NULL",
 // $col$ a column of the paged query's select.
 #pragma once

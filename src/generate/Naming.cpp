@@ -4,6 +4,24 @@
 #include <array>
 #include <string_view>
 
+namespace {
+
+constexpr std::string_view kImportedTypes[] = {
+#include "generate/ImportedTypes.inc"
+};
+
+// Names the generated code itself declares in the scopes where the entity
+// variable stands: handler parameters, locals and fields.
+bool IsFixedName(const std::string& name) {
+  static constexpr std::string_view kFixed[] = {
+      "e", "sender", "fs", "bw", "openFileDialog1", "sql", "parm", "components"};
+  if (std::find(std::begin(kFixed), std::end(kFixed), name) != std::end(kFixed)) return true;
+  return name.size() > 5 && name.rfind("label", 0) == 0 &&
+         std::all_of(name.begin() + 5, name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
 std::string InstanceName(const std::string& className) {
   std::string name = className;
   if (!name.empty() && name[0] >= 'A' && name[0] <= 'Z')
@@ -37,4 +55,26 @@ bool IsCSharpKeyword(const std::string& name) {
       "throw",    "true",       "try",     "typeof",   "uint",      "ulong",    "unchecked",
       "unsafe",   "ushort",     "using",   "virtual",  "void",      "volatile", "while"};
   return std::find(kKeywords.begin(), kKeywords.end(), name) != kKeywords.end();
+}
+
+std::string CSharpName(const std::string& name) {
+  return IsCSharpKeyword(name) ? "@" + name : name;
+}
+
+std::string EntityVariable(const TDesignClass& cls) {
+  const std::string name = InstanceName(cls.className);
+  bool taken = IsFixedName(name);
+  for (const TDesignMember& m : cls.members)
+    if (m.memberName == name && (m.IsKey() || m.kind == TFieldKind::Image)) taken = true;
+  if (taken) return name + "_";
+  return CSharpName(name);
+}
+
+bool IsImportedTypeName(const std::string& name) {
+  return std::binary_search(std::begin(kImportedTypes), std::end(kImportedTypes),
+                            std::string_view(name));
+}
+
+std::string EntityType(const std::string& className) {
+  return IsImportedTypeName(className) ? "Model." + className : className;
 }

@@ -1,10 +1,13 @@
-// Naming rules shared by the generators and the checks before generation.
+// Naming rules shared by the generators and the checks before generation:
+// how design names become identifiers of the generated C# code.
 #pragma once
 
 #include <string>
 
+#include "store/Design.h"
+
 // The class name with its first character lowered when it is an ASCII
-// capital ("Book" -> "book"); used for locals and fields of the entity type.
+// capital ("Book" -> "book").
 std::string InstanceName(const std::string& className);
 
 // A C# identifier: a letter or '_' first, then letters, digits or '_'
@@ -14,3 +17,22 @@ bool IsCSharpIdentifier(const std::string& name);
 // A reserved C# keyword ("class", "int", ...), which cannot name a type or
 // member without '@'.
 bool IsCSharpKeyword(const std::string& name);
+
+// A design name where it stands as a C# identifier on its own: "@default"
+// for a keyword, the name itself otherwise. Inside longer identifiers
+// (txt_default) and in SQL the plain name is used.
+std::string CSharpName(const std::string& name);
+
+// The variable of the entity type in generated code (parameter, local and
+// field): the instance name, followed by '_' when it would meet a name of
+// the same scope (the key, an image member, a fixed name of the generated
+// code), or with '@' when it is a keyword ("event" -> "@event").
+std::string EntityVariable(const TDesignClass& cls);
+
+// A public type of a namespace that generated files import (Image, Form,
+// Region, ...), which a class of the same name would make ambiguous.
+bool IsImportedTypeName(const std::string& name);
+
+// The entity type as the data-access and form code name it: Model.<Class>
+// when the class is named like an imported type, <Class> otherwise.
+std::string EntityType(const std::string& className);

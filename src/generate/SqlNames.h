@@ -14,6 +14,13 @@ bool IsSqlReservedWord(const std::string& name);
 // gives a statement that runs.
 std::string SqlAlias(const std::string& text);
 
+// A table or column name as written in SQL text: bare when SQL Server reads
+// it bare as one name, else between brackets (a reserved word such as
+// Order or key, or a name with other characters).
+inline std::string SqlName(const std::string& name) {
+  return SqlAlias(name);
+}
+
 // ASCII letters lowered, for comparing names as SQL Server does under a
 // case-insensitive collation.
 std::string SqlNameKey(const std::string& name);

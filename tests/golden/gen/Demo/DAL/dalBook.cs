@@ -54,8 +54,8 @@ namespace DAL
                 book.title = DataRead["title"].ToString();
                 book.price = float.Parse(DataRead["price"].ToString());
                 book.stock = Convert.ToInt32(DataRead["stock"]);
-                book.publishDate = Convert.ToDateTime(DataRead["publishDate"].ToString());
-                book.cover = (byte[])DataRead["cover"];
+                if (!(DataRead["publishDate"] is DBNull)) book.publishDate = Convert.ToDateTime(DataRead["publishDate"].ToString());
+                if (!(DataRead["cover"] is DBNull)) book.cover = (byte[])DataRead["cover"];
                 book.bookType = Convert.ToInt32(DataRead["bookType"]);
             }
             DataRead.Close();
@@ -92,6 +92,7 @@ namespace DAL
         /*删除图书*/
         public static bool DelBook(string p)
         {
+            p = string.Join(",", Array.ConvertAll(p.Split(','), int.Parse));
             string sql = "delete from Book where bookId in (" + p + ") ";
             return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;
         }

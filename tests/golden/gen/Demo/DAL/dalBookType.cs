@@ -67,6 +67,7 @@ namespace DAL
         /*删除图书类型*/
         public static bool DelBookType(string p)
         {
+            p = string.Join(",", Array.ConvertAll(p.Split(','), int.Parse));
             string sql = "delete from BookType where typeId in (" + p + ") ";
             return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;
         }

@@ -107,10 +107,13 @@ namespace LoginFrame
             this.txt_title.Text = book.title;
             this.txt_price.Text = book.price.ToString();
             this.txt_stock.Text = book.stock.ToString();
-            this.dtp_publishDate.Value = book.publishDate;
+            if (book.publishDate != DateTime.MinValue) this.dtp_publishDate.Value = book.publishDate;
             byte[] cover = (byte[])(book.cover);
-            MemoryStream ms_cover = new MemoryStream(cover);
-            pictureBox_cover.Image = Image.FromStream(ms_cover);
+            if (cover != null)
+            {
+                MemoryStream ms_cover = new MemoryStream(cover);
+                pictureBox_cover.Image = Image.FromStream(ms_cover);
+            }
         }
     }
 }

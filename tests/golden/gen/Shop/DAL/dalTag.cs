@@ -62,6 +62,7 @@ namespace DAL
         /*删除标签*/
         public static bool DelTag(string p)
         {
+            p = string.Join(",", Array.ConvertAll(p.Split(','), int.Parse));
             string sql = "delete from Tag where tagId in (" + p + ") ";
             return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;
         }

@@ -59,7 +59,7 @@ namespace DAL
                 transfer.amount = float.Parse(DataRead["amount"].ToString());
                 transfer.tag = Convert.ToInt32(DataRead["tag"]);
                 transfer.unit = DataRead["unit"].ToString();
-                transfer.made = Convert.ToDateTime(DataRead["made"].ToString());
+                if (!(DataRead["made"] is DBNull)) transfer.made = Convert.ToDateTime(DataRead["made"].ToString());
             }
             DataRead.Close();
             return transfer;
@@ -97,6 +97,7 @@ namespace DAL
         /*删除调拨单*/
         public static bool DelTransfer(string p)
         {
+            p = string.Join(",", Array.ConvertAll(p.Split(','), int.Parse));
             string sql = "delete from Transfer where transferId in (" + p + ") ";
             return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;
         }

@@ -110,7 +110,7 @@ namespace LoginFrame
             this.txt_transferId.Text = transfer.transferId.ToString();
             this.txt_catName.Text = transfer.catName;
             this.txt_amount.Text = transfer.amount.ToString();
-            this.dtp_made.Value = transfer.made;
+            if (transfer.made != DateTime.MinValue) this.dtp_made.Value = transfer.made;
         }
     }
 }
