@@ -11,6 +11,8 @@
 
 #include "store/Member.h"
 
+struct TGenerationRequest;
+
 namespace cli {
 
 // A command's outcome other than success: the message goes to stderr.
@@ -43,5 +45,9 @@ TMember ResolveMember(int classId, const std::string& ref);
 void RegisterDesignCommands(CLI::App& app, TContext& ctx);
 void RegisterScriptCommands(CLI::App& app, TContext& ctx);
 void RegisterGenerateCommands(CLI::App& app, TContext& ctx);
+void RegisterTextCommands(CLI::App& app, TContext& ctx);
+
+// generate --dry-run: lists each file the run would write with its status.
+int DryRunGeneration(TGenerationRequest request);
 
 }  // namespace cli

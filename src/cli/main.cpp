@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   cli::RegisterDesignCommands(app, ctx);
   cli::RegisterScriptCommands(app, ctx);
   cli::RegisterGenerateCommands(app, ctx);
+  cli::RegisterTextCommands(app, ctx);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,380 @@
+#include "store/DesignText.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "store/ClassDAO.h"
+#include "store/DbHelper.h"
+#include "store/Design.h"
+#include "store/DesignRules.h"
+#include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
+
+using json = nlohmann::json;
+
+TDesignTextError::TDesignTextError(std::string place, std::string message)
+    : std::runtime_error(place.empty() ? message : place + ": " + message),
+      place_(std::move(place)),
+      message_(std::move(message)) {}
+
+namespace {
+
+// The fields of each level, in the order an export writes them.
+using TFields = std::span<const std::string_view>;
+constexpr std::array<std::string_view, 3> kProjectFields = {"formatVersion", "projectName",
+                                                            "classes"};
+constexpr std::array<std::string_view, 4> kClassFields = {"className", "friendName",
+                                                          "frontShowFlag", "members"};
+constexpr std::array<std::string_view, 11> kMemberFields = {
+    "memberName",  "memberType",      "memberLength",      "memberComment",
+    "memberIsPri", "memberIsMust",    "memberIsInteger",   "memberIsFloat",
+    "queryFlag",   "memberIsDisplay", "memberQueryDisplay"};
+
+// Deeper than any design text nests; a deeper text is refused while it is
+// read, before it costs memory.
+constexpr std::size_t kMaxDepth = 32;
+constexpr const char* kTopLevel = "(文件顶层)";
+
+std::string Join(const std::string& place, std::string_view field) {
+  return place.empty() ? std::string(field) : place + "." + std::string(field);
+}
+
+// ---- Reading: syntax -------------------------------------------------------
+
+// Line and column (in characters) of the character at the 1-based byte
+// position the parser reports.
+std::string LineAndColumn(const std::string& text, std::size_t position) {
+  const std::size_t before = std::min(position > 0 ? position - 1 : 0, text.size());
+  int line = 1, column = 1;
+  for (std::size_t i = 0; i < before; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == '\n') {
+      ++line;
+      column = 1;
+    } else if ((c & 0xC0) != 0x80) {
+      ++column;
+    }
+  }
+  return "第 " + std::to_string(line) + " 行第 " + std::to_string(column) + " 列";
+}
+
+// The parser's own words after its "at line L, column C: " prefix.
+std::string ParserReason(const std::string& what) {
+  std::size_t at = what.find("column ");
+  if (at != std::string::npos) at = what.find(": ", at);
+  return at == std::string::npos ? what : what.substr(at + 2);
+}
+
+// A first pass over the text with the library's event parser: refuses text
+// that is not JSON (naming line and column), nesting deeper than kMaxDepth
+// and repeated keys (naming their path), before any value is built.
+class TShapeCheck : public json::json_sax_t {
+public:
+  explicit TShapeCheck(const std::string& text) : text_(text) {}
+
+  bool null() override { return Value(); }
+  bool boolean(bool) override { return Value(); }
+  bool number_integer(number_integer_t) override { return Value(); }
+  bool number_unsigned(number_unsigned_t) override { return Value(); }
+  bool number_float(number_float_t, const string_t&) override { return Value(); }
+  bool string(string_t&) override { return Value(); }
+  bool binary(binary_t&) override { return Value(); }
+  bool start_object(std::size_t) override { return Open(false); }
+  bool start_array(std::size_t) override { return Open(true); }
+  bool end_object() override { return Close(); }
+  bool end_array() override { return Close(); }
+  bool key(string_t& name) override {
+    TLevel& level = levels_.back();
+    level.key = name;
+    if (!level.keys.insert(name).second) throw TDesignTextError(Here(), "字段重复出现");
+    return true;
+  }
+  bool parse_error(std::size_t position, const std::string&,
+                   const nlohmann::detail::exception& e) override {
+    throw TDesignTextError(LineAndColumn(text_, position),
+                           "不是合法的 JSON(" + ParserReason(e.what()) + ")");
+  }
+
+private:
+  struct TLevel {
+    bool array = false;
+    std::size_t index = 0;
+    std::string key;
+    std::set<std::string> keys;
+  };
+
+  std::string Here() const {
+    std::string path;
+    for (const TLevel& level : levels_)
+      path = level.array ? path + "[" + std::to_string(level.index) + "]" : Join(path, level.key);
+    return path.empty() ? kTopLevel : path;
+  }
+  bool Value() {
+    if (!levels_.empty() && levels_.back().array) ++levels_.back().index;
+    return true;
+  }
+  bool Open(bool array) {
+    if (levels_.size() >= kMaxDepth)
+      throw TDesignTextError(Here(), "嵌套超过 " + std::to_string(kMaxDepth) + " 层");
+    levels_.push_back({array, 0, {}, {}});
+    return true;
+  }
+  bool Close() {
+    levels_.pop_back();
+    return Value();
+  }
+
+  const std::string& text_;
+  std::vector<TLevel> levels_;
+};
+
+// ---- Reading: structure ----------------------------------------------------
+
+// One JSON object of the text, read field by field with its place.
+class TObjectReader {
+public:
+  TObjectReader(const json& value, std::string place, TFields fields)
+      : value_(value), place_(std::move(place)) {
+    if (!value.is_object())
+      throw TDesignTextError(place_.empty() ? kTopLevel : place_, "应为 JSON 对象");
+    for (const auto& [name, ignored] : value.items())
+      if (std::find(fields.begin(), fields.end(), name) == fields.end())
+        throw TDesignTextError(Join(place_, name), "未知字段");
+    for (std::string_view name : fields)
+      if (!value.contains(std::string(name)))
+        throw TDesignTextError(Join(place_, name), "缺少该字段");
+  }
+
+  std::string Text(std::string_view name) const {
+    const json& v = Field(name);
+    if (!v.is_string()) Wrong(name, "应为字符串");
+    return v.get<std::string>();
+  }
+  bool Flag(std::string_view name) const {
+    const json& v = Field(name);
+    if (!v.is_boolean()) Wrong(name, "应为 true 或 false");
+    return v.get<bool>();
+  }
+  int Integer(std::string_view name) const {
+    const json& v = Field(name);
+    const bool fits = v.is_number_unsigned() ? v.get<std::uint64_t>() <= INT_MAX
+                      : v.is_number_integer()
+                          ? v.get<std::int64_t>() >= INT_MIN && v.get<std::int64_t>() <= INT_MAX
+                          : false;
+    if (!fits) Wrong(name, "应为整数");
+    return static_cast<int>(v.get<std::int64_t>());
+  }
+  const json& Array(std::string_view name) const {
+    const json& v = Field(name);
+    if (!v.is_array()) Wrong(name, "应为数组");
+    return v;
+  }
+  std::string Place(std::string_view name) const { return Join(place_, name); }
+
+private:
+  const json& Field(std::string_view name) const { return value_.at(std::string(name)); }
+  [[noreturn]] void Wrong(std::string_view name, const char* what) const {
+    throw TDesignTextError(Join(place_, name), what);
+  }
+
+  const json& value_;
+  std::string place_;
+};
+
+struct TMemberText {
+  std::string place;
+  TMemberEntry entry;
+  int length = 0;
+  bool isInteger = false;
+  bool isFloat = false;
+};
+
+struct TClassText {
+  std::string place;
+  std::string className;
+  std::string friendName;
+  bool frontShow = true;
+  std::vector<TMemberText> members;
+};
+
+struct TDesignData {
+  std::string projectName;
+  std::vector<TClassText> classes;
+};
+
+TMemberText ReadMember(const json& value, const std::string& place) {
+  const TObjectReader r(value, place, kMemberFields);
+  TMemberText m;
+  m.place = place;
+  m.entry.memberName = r.Text("memberName");
+  m.entry.memberType = r.Text("memberType");
+  m.length = r.Integer("memberLength");
+  m.entry.lengthText = std::to_string(m.length);
+  m.entry.memberComment = r.Text("memberComment");
+  m.entry.isPri = r.Flag("memberIsPri");
+  m.entry.isMust = r.Flag("memberIsMust");
+  m.isInteger = r.Flag("memberIsInteger");
+  m.isFloat = r.Flag("memberIsFloat");
+  m.entry.queryFlag = r.Flag("queryFlag");
+  m.entry.isDisplay = r.Flag("memberIsDisplay");
+  m.entry.queryDisplay = r.Flag("memberQueryDisplay");
+  return m;
+}
+
+TClassText ReadClass(const json& value, const std::string& place) {
+  const TObjectReader r(value, place, kClassFields);
+  TClassText c;
+  c.place = place;
+  c.className = r.Text("className");
+  c.friendName = r.Text("friendName");
+  c.frontShow = r.Flag("frontShowFlag");
+  const json& members = r.Array("members");
+  for (std::size_t i = 0; i < members.size(); ++i)
+    c.members.push_back(ReadMember(members[i], r.Place("members") + "[" + std::to_string(i) + "]"));
+  return c;
+}
+
+TDesignData ReadText(const std::string& text) {
+  TShapeCheck shape(text);
+  json::sax_parse(text, &shape);
+  const json root = json::parse(text);
+
+  // The version first: a text of another version may have other fields.
+  if (!root.is_object()) throw TDesignTextError(kTopLevel, "应为 JSON 对象(不是设计导出文件)");
+  const auto version = root.find("formatVersion");
+  if (version == root.end())
+    throw TDesignTextError("formatVersion", "缺少该字段(不是设计导出文件)");
+  if (*version != kDesignFormatVersion)
+    throw TDesignTextError("formatVersion", "不支持的格式版本 " + version->dump() +
+                                                "，本程序读取版本 " +
+                                                std::to_string(kDesignFormatVersion));
+
+  const TObjectReader r(root, "", kProjectFields);
+  TDesignData data;
+  data.projectName = r.Text("projectName");
+  const json& classes = r.Array("classes");
+  for (std::size_t i = 0; i < classes.size(); ++i)
+    data.classes.push_back(ReadClass(classes[i], "classes[" + std::to_string(i) + "]"));
+  return data;
+}
+
+// ---- Storing under the entry rules -----------------------------------------
+
+void Refuse(const std::string& place, const TRuleResult& refused) {
+  if (refused) throw TDesignTextError(place, *refused);
+}
+
+// The field an entry rule's message is about.
+const char* ClassFieldOf(const std::string& message) {
+  return message == msg::kFriendNameEmpty ? "friendName" : "className";
+}
+
+const char* MemberFieldOf(const std::string& message) {
+  if (message == msg::kMemberNameEmpty || message == msg::kMemberNameLower) return "memberName";
+  if (message == msg::kKeyType) return "memberIsPri";
+  if (message.starts_with(msg::kQueryTypePrefix)) return "queryFlag";
+  if (message.ends_with(msg::kMustFlagSuffix)) return "memberIsMust";
+  return "memberType";
+}
+
+const char* TrueFalse(bool value) {
+  return value ? "true" : "false";
+}
+
+void StoreMember(const TMemberText& m, int projectId, int classId,
+                 const std::vector<std::string>& typeChoices) {
+  const TMemberEntry& e = m.entry;
+  // The member dialog offers these types only; the command line says so.
+  if (std::find(typeChoices.begin(), typeChoices.end(), e.memberType) == typeChoices.end()) {
+    std::string offered;
+    for (const std::string& choice : typeChoices) offered += (offered.empty() ? "" : "、") + choice;
+    throw TDesignTextError(Join(m.place, "memberType"),
+                           "成员类型 \"" + e.memberType + "\" 不可用，可选: " + offered);
+  }
+  if (auto refused = CheckAddMember(e))
+    throw TDesignTextError(Join(m.place, MemberFieldOf(*refused)), *refused);
+  TMember record;
+  Refuse(Join(m.place, "memberLength"), BuildMember(e, projectId, classId, record));
+
+  // The fields the dialog derives from the type must say the same, or the
+  // stored member would not be the one the text describes.
+  if (record.memberLength != m.length)
+    throw TDesignTextError(Join(m.place, "memberLength"), "只有字符串类型的成员有长度，应为 0");
+  if ((record.memberIsInteger == 1) != m.isInteger)
+    throw TDesignTextError(Join(m.place, "memberIsInteger"),
+                           std::string("与成员类型不符，应为 ") + TrueFalse(!m.isInteger));
+  if ((record.memberIsFloat == 1) != m.isFloat)
+    throw TDesignTextError(Join(m.place, "memberIsFloat"),
+                           std::string("与成员类型不符，应为 ") + TrueFalse(!m.isFloat));
+  TMemberDAO().AddMember(record);
+}
+
+}  // namespace
+
+std::string ExportDesign(int projectId) {
+  const TDesign design = ReadDesign(projectId, TProjectDAO().GetProjectName(projectId));
+  nlohmann::ordered_json root;
+  root["formatVersion"] = kDesignFormatVersion;
+  root["projectName"] = design.projectName;
+  root["classes"] = nlohmann::ordered_json::array();
+  for (const TDesignClass& cls : design.classes) {
+    nlohmann::ordered_json c;
+    c["className"] = cls.className;
+    c["friendName"] = cls.friendName;
+    c["frontShowFlag"] = cls.frontShowFlag == 1;
+    c["members"] = nlohmann::ordered_json::array();
+    for (const TDesignMember& m : cls.members) {
+      nlohmann::ordered_json j;
+      j["memberName"] = m.memberName;
+      j["memberType"] = m.memberType;
+      j["memberLength"] = m.memberLength;
+      j["memberComment"] = m.memberComment;
+      j["memberIsPri"] = m.IsKey();
+      j["memberIsMust"] = m.IsMust();
+      j["memberIsInteger"] = m.IsInteger();
+      j["memberIsFloat"] = m.memberIsFloat == 1;
+      j["queryFlag"] = m.IsQueried();
+      j["memberIsDisplay"] = m.IsDisplay();
+      j["memberQueryDisplay"] = m.IsShown();
+      c["members"].push_back(std::move(j));
+    }
+    root["classes"].push_back(std::move(c));
+  }
+  try {
+    return root.dump(2) + "\n";
+  } catch (const nlohmann::json::type_error&) {
+    throw std::runtime_error("设计中有文字不是合法的 UTF-8，无法导出");
+  }
+}
+
+int ImportDesign(const std::string& text, const std::optional<std::string>& projectName) {
+  const TDesignData data = ReadText(text);
+  const std::string name = projectName.value_or(data.projectName);
+  int projectId = 0;
+  // Every class first, so that a member may name a class later in the text.
+  TDbHelper().Transaction([&] {
+    Refuse(projectName ? "" : "projectName", CheckAddProject(name));
+    projectId = TProjectDAO().AddProject(name);
+    std::vector<int> classIds;
+    for (const TClassText& c : data.classes) {
+      if (auto refused = CheckAddClass(projectId, c.className, c.friendName))
+        throw TDesignTextError(Join(c.place, ClassFieldOf(*refused)), *refused);
+      classIds.push_back(
+          TClassDAO().AddClass(projectId, c.className, c.friendName, c.frontShow ? 1 : 0));
+    }
+    for (std::size_t i = 0; i < data.classes.size(); ++i) {
+      const std::vector<std::string> choices = MemberTypeChoices(projectId, classIds[i]);
+      for (const TMemberText& m : data.classes[i].members)
+        StoreMember(m, projectId, classIds[i], choices);
+    }
+  });
+  return projectId;
+}
