@@ -7,7 +7,7 @@ BUILD="${CORVANE_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsqlite3-dev sqlite3 libcli11-dev libgtest-dev
+  libsqlite3-dev sqlite3 libcli11-dev libgtest-dev nlohmann-json3-dev libssl-dev
   qt6-base-dev qt6-tools-dev-tools libgl-dev
   fonts-noto-cjk xvfb xauth xdg-utils
   sqlfluff mono-devel python3
