@@ -1,6 +1,7 @@
 #!/bin/sh
-# Draws the banner (728 x 90, animated GIF) and the program icon with
-# ImageMagick. Run from this directory after changing the drawing.
+# Draws the banner (728 x 90, animated GIF) with ImageMagick. Run from this
+# directory after changing the drawing. The program icon is drawn in
+# ../desktop (make-icons.sh).
 set -eu
 font=/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc
 regular=/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
@@ -30,5 +31,3 @@ done
 # shellcheck disable=SC2086
 convert -delay 12 $frames -delay 300 "$tmp/base.png" -loop 0 -layers Optimize banner.gif
 
-convert -size 64x64 xc:none -fill '#1f7ae0' -draw 'roundrectangle 2,2 61,61 10,10' \
-  -fill white -font "$font" -pointsize 30 -gravity center -annotate +0+0 'C#' corvane.png

@@ -2,8 +2,8 @@
 // and generates into <base>/projects; --dir chooses the base directory.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 
 #include "generate/AutoCode.h"
@@ -12,12 +12,17 @@
 #include "ui/DesktopOpener.h"
 #include "ui/MainForm.h"
 #include "ui/Prompter.h"
+#include "ui/Startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("corvane"));
-  QApplication::setApplicationVersion(QStringLiteral("2.0"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/corvane.png")));
+  if (!SetUpApplication(app))
+    std::fprintf(stderr, "%s\n",
+                 QStringLiteral("警告: %1 中没有 Qt 的中文翻译 qtbase_zh_CN.qm"
+                                "(软件包 qt6-translations-l10n)，标准按钮将显示英文")
+                     .arg(QtTranslationDirectory())
+                     .toUtf8()
+                     .constData());
 
   QCommandLineParser parser;
   parser.setApplicationDescription(ApplicationTitle());
