@@ -1,5 +1,6 @@
 #include "ui/DataBaseSqlForm.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,8 +28,11 @@ TDataBaseSqlForm::TDataBaseSqlForm(QWidget* owner, TPrompter& prompter, int proj
   memo_->setObjectName(QStringLiteral("Memo_Sql"));
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  // The script lines up its columns with tabs.
+  // The script lines up its columns with tabs every four characters, in a
+  // fixed-width font; lines wider than the window scroll sideways.
   memo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo_->setTabStopDistance(4 * QFontMetricsF(memo_->font()).horizontalAdvance(QLatin1Char(' ')));
+  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   layout->addWidget(memo_, 1);
 
   auto* bar = new QHBoxLayout;
@@ -38,9 +42,17 @@ TDataBaseSqlForm::TDataBaseSqlForm(QWidget* owner, TPrompter& prompter, int proj
   problems_->setWordWrap(true);
   problems_->hide();
   bar->addWidget(problems_, 1);
+  saved_ = new QLabel(this);
+  saved_->setObjectName(QStringLiteral("Label_Saved"));
+  // A long path is shortened in the middle; the tip holds all of it.
+  saved_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  saved_->hide();
+  bar->addWidget(saved_, 1);
   saveAs_ = new QPushButton(tr("另存为…"), this);
   saveAs_->setObjectName(QStringLiteral("Btn_SaveAs"));
   saveAs_->setAutoDefault(false);
+  saveAs_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  bar->addStretch();
   bar->addWidget(saveAs_);
   layout->addLayout(bar);
   connect(saveAs_, &QPushButton::clicked, this, &TDataBaseSqlForm::SaveAs);
@@ -86,5 +98,16 @@ void TDataBaseSqlForm::SaveAs() {
   const auto choice =
       prompter_.AskSaveFile(this, tr("另存为"), QStringLiteral("create-tables.sql"), types);
   if (!choice) return;
-  RunCommand(prompter_, this, [&] { SaveTo(choice->path, choice->typeIndex == 1); });
+  saved_->hide();
+  RunCommand(prompter_, this, [&] {
+    const bool gbk = choice->typeIndex == 1;
+    SaveTo(choice->path, gbk);
+    const QString where = tr("已保存到 %1 (%2 编码)")
+                              .arg(QDir::toNativeSeparators(choice->path),
+                                   gbk ? QStringLiteral("GBK") : QStringLiteral("UTF-8"));
+    saved_->setToolTip(where);
+    saved_->show();
+    layout()->activate();
+    saved_->setText(saved_->fontMetrics().elidedText(where, Qt::ElideMiddle, saved_->width()));
+  });
 }

@@ -30,5 +30,6 @@ private:
   bool built_ = false;
   QPlainTextEdit* memo_;
   QLabel* problems_;
+  QLabel* saved_;  // where the last "另存为…" wrote the script
   QPushButton* saveAs_;
 };

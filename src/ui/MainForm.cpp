@@ -10,6 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -44,6 +48,24 @@ QString FromStd(const std::string& s) {
 std::string ToStd(const QString& s) {
   return s.toStdString();
 }
+
+// The height the style gives an item view row of one line of text, with
+// the grid line below it.
+int OneLineRowHeight(const QTableView* view) {
+  QStyleOptionViewItem option;
+  option.initFrom(view);
+  option.font = view->font();
+  option.fontMetrics = view->fontMetrics();
+  option.features = QStyleOptionViewItem::HasDisplay;
+  option.text = TFormMain::tr("是");
+  option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+  const QSize size =
+      view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), view);
+  return size.height() + (view->showGrid() ? 1 : 0);
+}
+
+// Rows the member list shows without scrolling in the window's default size.
+constexpr int kVisibleMemberRows = 15;
 
 }  // namespace
 
@@ -98,9 +120,13 @@ void TFormMain::BuildControls() {
   connect(banner_, &TBanner::Clicked, this, &TFormMain::OpenHelpPage);
   rootLayout->addWidget(banner_);
 
+  // The work area keeps a margin from the window's edges.
+  auto* workLayout = new QVBoxLayout;
+  workLayout->setContentsMargins(6, 4, 6, 6);
+  rootLayout->addLayout(workLayout, 1);
   auto* group1 = new QGroupBox(tr("项目操作区"), central);
   group1->setObjectName(QStringLiteral("GroupBox1"));
-  rootLayout->addWidget(group1, 1);
+  workLayout->addWidget(group1);
   auto* groupLayout = new QVBoxLayout(group1);
   groupLayout->setContentsMargins(6, 4, 6, 4);
 
@@ -153,10 +179,30 @@ void TFormMain::BuildControls() {
   // The identifier column only carries each row's memberId for the commands.
   members_->setColumnHidden(0, true);
   members_->horizontalHeader()->setStretchLastSection(true);
-  members_->setMinimumWidth(617);
+  // Compact rows, one line of text each.
+  QHeaderView* rowHeader = members_->verticalHeader();
+  const int rowHeight = OneLineRowHeight(members_);
+  rowHeader->setMinimumSectionSize(1);
+  rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+  rowHeader->setDefaultSectionSize(rowHeight);
+  // Room for every column beside the vertical scroll bar, so that no
+  // horizontal one is needed ("注释" takes what is left), and for fifteen
+  // rows under the header.
+  int columnsWidth = 0;
+  for (int c = 1; c < captions.size(); ++c) columnsWidth += members_->columnWidth(c);
+  const int frame = 2 * members_->frameWidth();
+  const int scrollBar =
+      members_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, members_);
+  members_->setMinimumWidth(std::max(617, columnsWidth + scrollBar + frame));
+  members_->setMinimumHeight(std::max(281, members_->horizontalHeader()->sizeHint().height() +
+                                               kVisibleMemberRows * rowHeight + frame));
   members_->setContextMenuPolicy(Qt::CustomContextMenu);
   members_->viewport()->installEventFilter(this);
   connect(members_, &QWidget::customContextMenuRequested, this, &TFormMain::ShowMemberPopup);
+  // Shift+F10 opens the popup from the keyboard, like the Menu key.
+  auto* popupKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), members_);
+  popupKey->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(popupKey, &QShortcut::activated, this, &TFormMain::ShowMemberPopupAtCurrentRow);
   upper->addWidget(members_, 1);
 
   auto* group2 = new QGroupBox(tr("生成进度"), group1);
@@ -222,6 +268,7 @@ void TFormMain::LoadProjects() {
     project_->clear();
     for (const auto& p : projects) project_->addItem(FromStd(p.name), p.id);
   }
+  FitProjectPopup();
   {
     const QSignalBlocker block(classes_);
     classes_->clear();
@@ -356,6 +403,26 @@ void TFormMain::MemberListDoubleClicked() {
 
 void TFormMain::ShowMemberPopup(const QPoint& pos) {
   popup_->popup(members_->viewport()->mapToGlobal(pos));
+}
+
+void TFormMain::ShowMemberPopupAtCurrentRow() {
+  // Below the current row when it can be seen, else at the list's corner.
+  QPoint at(0, 0);
+  const QModelIndex current = members_->currentIndex();
+  if (current.isValid()) {
+    const QRect rect = members_->visualRect(current);
+    if (members_->viewport()->rect().intersects(rect)) at = rect.bottomLeft();
+  }
+  ShowMemberPopup(at);
+}
+
+void TFormMain::FitProjectPopup() {
+  // The drop-down is as wide as the longest project name needs.
+  QAbstractItemView* view = project_->view();
+  int width = view->sizeHintForColumn(0) + 2 * view->frameWidth();
+  if (project_->count() > project_->maxVisibleItems())
+    width += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+  view->setMinimumWidth(width);
 }
 
 void TFormMain::OpenHelpPage() {
@@ -558,7 +625,13 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     // Stopping the run half-way would leave a half-written solution; the
     // window closes as soon as the run has ended.
     event->ignore();
-    if (!closeWhenRunEnds_) log_->appendPlainText(tr("代码生成结束后窗口将自动关闭。"));
+    if (!closeWhenRunEnds_) {
+      // Said in the title too: more progress lines push the log's line away.
+      const QString notice = tr("代码生成结束后窗口将自动关闭。");
+      log_->appendPlainText(notice);
+      log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
+      setWindowTitle(QStringLiteral("%1 - %2").arg(ApplicationTitle(), notice));
+    }
     closeWhenRunEnds_ = true;
     return;
   }

@@ -78,6 +78,8 @@ private:
   void ClassChanged();
   void MemberListDoubleClicked();
   void ShowMemberPopup(const QPoint& pos);
+  void ShowMemberPopupAtCurrentRow();
+  void FitProjectPopup();
 
   // The member list's first selected row (-1 when none) and selected rows.
   int FirstSelectedRow() const;

@@ -119,6 +119,10 @@ void GenerationTest::closingWaitsForTheRun() {
   f.Trigger("A1");
   QVERIFY(!f.window->close());
   QVERIFY(f.window->isVisible());
+  // Said where it stays in view while more progress lines arrive.
+  const QString notice = QStringLiteral("代码生成结束后窗口将自动关闭。");
+  QCOMPARE(f.window->windowTitle(), kTitle + QStringLiteral(" - ") + notice);
+  QVERIFY(LogLines(f).contains(notice));
   QTRY_VERIFY_WITH_TIMEOUT(!f.window->isVisible(), 120000);
   QVERIFY(HasBox(f.prompter, kDone));
   QVERIFY(!f.window->IsGenerating());

@@ -56,6 +56,7 @@ private slots:
   void endsCannotMoveFurther();
   void exchangeSwapsExactlyTwo();
   void rightClickKeepsTheSelectionForThePopup();
+  void shiftF10OpensThePopupAtTheCurrentRow();
   void deleteAsksAndRemovesTheFirstSelectedOnly();
 };
 
@@ -141,6 +142,25 @@ void MemberOrderTest::rightClickKeepsTheSelectionForThePopup() {
   popup->close();
   f.Trigger("E1");
   QCOMPARE(Column(f.members, 1), QStringList({"a", "d", "c", "b", "e"}));
+}
+
+void MemberOrderTest::shiftF10OpensThePopupAtTheCurrentRow() {
+  TFiveMembers f;
+  QApplication::setActiveWindow(f.window.get());
+  QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+  f.Select({3});
+  QCOMPARE(QApplication::focusWidget(), f.members);
+  auto* popup = f.Find<QMenu>("PopupMenu1");
+  QVERIFY(!popup->isVisible());
+  QTest::keyClick(f.members, Qt::Key_F10, Qt::ShiftModifier);
+  QTRY_VERIFY(popup->isVisible());
+  // Below the selected row, and its commands act on that row.
+  const QRect row = f.members->visualItemRect(f.members->item(3, 1));
+  QCOMPARE(popup->pos(), f.members->viewport()->mapToGlobal(row.bottomLeft()));
+  QTest::keyClick(popup, Qt::Key_U);
+  QTRY_VERIFY(!popup->isVisible());
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "b", "d", "c", "e"}));
+  QVERIFY(f.prompter.boxes.isEmpty());
 }
 
 void MemberOrderTest::deleteAsksAndRemovesTheFirstSelectedOnly() {

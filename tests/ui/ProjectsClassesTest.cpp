@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QStyle>
 
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
@@ -75,6 +78,8 @@ private slots:
   void flagCellsShowYesOnlyForOne();
   void bannerAndTimerOpenTheHelpPageOnce();
   void windowHasItsCaptionsAndNothingIsClipped();
+  void twentyMembersShowFifteenRowsAndEveryColumn();
+  void dropDownIsAsWideAsTheLongestProjectName();
 };
 
 void ProjectsClassesTest::renamedProjectKeepsItsPlaceAcrossReloads() {
@@ -261,6 +266,12 @@ void ProjectsClassesTest::windowHasItsCaptionsAndNothingIsClipped() {
   QVERIFY(w.centralWidget()->width() >= 783);
   QVERIFY(w.centralWidget()->height() >= 547);
   QCOMPARE(w.minimumSize(), w.maximumSize());
+  // The work area's frame and caption keep clear of the window's edges.
+  auto* group1 = f.Find<QGroupBox>("GroupBox1");
+  const QRect work(group1->mapTo(w.centralWidget(), QPoint(0, 0)), group1->size());
+  QVERIFY(work.left() > 0);
+  QVERIFY(work.right() < w.centralWidget()->width() - 1);
+  QVERIFY(work.bottom() < w.centralWidget()->height() - 1);
 
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
@@ -315,6 +326,67 @@ void ProjectsClassesTest::windowHasItsCaptionsAndNothingIsClipped() {
     CheckNothingClipped(d);
   });
   f.Trigger("N2");
+}
+
+void ProjectsClassesTest::twentyMembersShowFifteenRowsAndEveryColumn() {
+  TWindowFixture f;
+  MakeProjects(1);
+  for (int i = 1; i <= 20; ++i) {
+    TMember m;
+    m.classId = 1;
+    m.projectId = 1;
+    m.memberName = "registerDate" + std::to_string(i);
+    m.memberType = "日期型";
+    m.memberIsMust = 1;
+    m.memberComment = "读者借书证的登记日期";
+    TMemberDAO().AddMember(m);
+  }
+  f.Open();
+  QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+  auto* members = f.Find<QTableWidget>("LV_Member");
+  QCOMPARE(members->rowCount(), 20);
+
+  // Rows of one line of text, and at least fifteen of them in full view.
+  const int viewHeight = members->viewport()->height();
+  QVERIFY(members->rowHeight(0) >= members->fontMetrics().height());
+  QVERIFY2(
+      members->rowViewportPosition(14) + members->rowHeight(14) <= viewHeight,
+      qPrintable(
+          QStringLiteral("row height %1, view %2").arg(members->rowHeight(0)).arg(viewHeight)));
+  QVERIFY(members->verticalScrollBar()->isVisible());
+
+  // Every column in view beside the vertical scroll bar, none sideways.
+  QVERIFY(!members->horizontalScrollBar()->isVisible());
+  const int last = members->columnCount() - 1;
+  QCOMPARE(members->horizontalHeaderItem(last)->text(), QStringLiteral("注释"));
+  QVERIFY(members->columnViewportPosition(last) + members->columnWidth(last) <=
+          members->viewport()->width());
+  QVERIFY(members->columnWidth(last) >= 110);
+}
+
+void ProjectsClassesTest::dropDownIsAsWideAsTheLongestProjectName() {
+  // Under a style whose drop-down is a plain list, which Qt leaves as wide
+  // as the combo box.
+  const QString usualStyle = QApplication::style()->name();
+  QApplication::setStyle(QStringLiteral("Windows"));
+  const auto restore = qScopeGuard([&] { QApplication::setStyle(usualStyle); });
+  QVERIFY(!QApplication::style()->styleHint(QStyle::SH_ComboBox_Popup));
+  TWindowFixture f;
+  MakeProjects(2);
+  const QString longName = QStringLiteral("图书馆读者与借阅管理系统（二〇二六年度第二版）");
+  TProjectDAO().AddProject(longName.toStdString());
+  f.Open();
+  QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+  auto* combo = f.Find<QComboBox>("CB_Project");
+  QVERIFY(combo->fontMetrics().horizontalAdvance(longName) > combo->width());
+
+  combo->showPopup();
+  QAbstractItemView* view = combo->view();
+  QTRY_VERIFY(view->isVisible());
+  // Each entry's natural width, its margins included, fits the list.
+  QVERIFY(view->fontMetrics().horizontalAdvance(longName) < view->viewport()->width());
+  QVERIFY(view->sizeHintForColumn(0) <= view->viewport()->width());
+  combo->hidePopup();
 }
 
 QTEST_MAIN(ProjectsClassesTest)

@@ -1,8 +1,12 @@
 // The table-script window: it shows the script the core builds for the
 // selected project, selects all with Ctrl+A and saves in UTF-8 or GBK.
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 
 #include "generate/Encoding.h"
 #include "sqlscript/DataBaseSql.h"
@@ -19,6 +23,17 @@ QString ShownScript(QDialog* d) {
   return text;
 }
 
+// Where a word of a line of the memo is drawn, from the left edge.
+int XOf(QPlainTextEdit* memo, const QString& lineStart, const QString& word) {
+  for (QTextBlock b = memo->document()->firstBlock(); b.isValid(); b = b.next()) {
+    if (!b.text().trimmed().startsWith(lineStart)) continue;
+    QTextCursor cursor(b);
+    cursor.setPosition(b.position() + static_cast<int>(b.text().indexOf(word)));
+    return memo->cursorRect(cursor).left();
+  }
+  qFatal("no line %s", qPrintable(lineStart));
+}
+
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -33,6 +48,7 @@ class ScriptWindowTest : public QObject {
 private slots:
   void showsTheCoreScriptOfTheSelectedProject();
   void ctrlASelectsEverything();
+  void tabsLineUpWithSpaces();
   void savesInTheChosenEncoding();
   void gbkRefusesWhatItCannotHold();
 };
@@ -86,6 +102,27 @@ void ScriptWindowTest::ctrlASelectsEverything() {
   f.Trigger("sql1");
 }
 
+void ScriptWindowTest::tabsLineUpWithSpaces() {
+  TWindowFixture f;
+  int demo = 0;
+  QVERIFY(!CreateSampleDesign(demo));
+  f.Open();
+  WhenDialogOpens([&](QDialog* d) {
+    auto* memo = Child<QPlainTextEdit>(d, "Memo_Sql");
+    // The login table's columns: one line is aligned with spaces, the
+    // others with tabs; they read as the same columns.
+    const int type = XOf(memo, QStringLiteral("U_LoginTime "), QStringLiteral("datetime"));
+    QCOMPARE(XOf(memo, QStringLiteral("U_Birthday\t"), QStringLiteral("datetime")), type);
+    QCOMPARE(XOf(memo, QStringLiteral("U_Name\t"), QStringLiteral("varchar")), type);
+    const int null = XOf(memo, QStringLiteral("U_LoginTime "), QStringLiteral("null"));
+    QCOMPARE(XOf(memo, QStringLiteral("U_Birthday\t"), QStringLiteral("null")), null);
+    QVERIFY(null - type < memo->viewport()->width() / 2);
+    // What is wider than the window scrolls sideways.
+    QVERIFY(memo->horizontalScrollBar()->maximum() > 0);
+  });
+  f.Trigger("sql1");
+}
+
 void ScriptWindowTest::savesInTheChosenEncoding() {
   TWindowFixture f;
   int demo = 0;
@@ -97,12 +134,24 @@ void ScriptWindowTest::savesInTheChosenEncoding() {
   WhenDialogOpens([&](QDialog* d) {
     auto* save = Child<QPushButton>(d, "Btn_SaveAs");
     QCOMPARE(save->text(), QStringLiteral("另存为…"));
+    auto* saved = Child<QLabel>(d, "Label_Saved");
+    QVERIFY(!saved->isVisible());
     f.prompter.saveChoice = TSaveChoice{utf8Path, 0};
     Click(save);
+    // The window says where the script went.
+    QVERIFY(saved->isVisible());
+    QVERIFY(saved->text().contains(QStringLiteral("utf8.sql")));
+    QVERIFY(saved->text().contains(QStringLiteral("UTF-8")));
+    QCOMPARE(saved->toolTip(),
+             QStringLiteral("已保存到 %1 (UTF-8 编码)").arg(QDir::toNativeSeparators(utf8Path)));
     f.prompter.saveChoice = TSaveChoice{gbkPath, 1};
     Click(save);
+    QVERIFY(saved->text().contains(QStringLiteral("gbk.sql")));
+    QVERIFY(saved->text().contains(QStringLiteral("GBK")));
+    QVERIFY(saved->width() >= saved->fontMetrics().horizontalAdvance(saved->text()));
     f.prompter.saveChoice.reset();
     Click(save);
+    QVERIFY(saved->toolTip().contains(gbkPath));
   });
   f.Trigger("sql1");
   QCOMPARE(f.prompter.boxes.size(), 3);
@@ -127,6 +176,7 @@ void ScriptWindowTest::gbkRefusesWhatItCannotHold() {
     f.prompter.saveChoice = TSaveChoice{path, 1};
     Click(Child<QPushButton>(d, "Btn_SaveAs"));
     QVERIFY(d->isVisible());
+    QVERIFY(!Child<QLabel>(d, "Label_Saved")->isVisible());
   });
   f.Trigger("sql1");
   QCOMPARE(f.prompter.boxes.size(), 2);
