@@ -4,6 +4,7 @@
 //
 //   generate_bench [--classes N] [--members N] [--runs N] [--dir DIR]
 #include <fcntl.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -135,6 +136,13 @@ void PlainWrite(const fs::path& root, const std::vector<TFile>& files) {
   }
 }
 
+// Processor time of the whole process (user and system), in seconds.
+double ProcessorSeconds() {
+  timespec t{};
+  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
 double Seconds(TClock::duration d) {
   return std::chrono::duration<double>(d).count();
 }
@@ -179,21 +187,27 @@ int main(int argc, char** argv) {
     // Every run writes into directories of its own and nothing is deleted
     // until the end: file creation right after mass deletion is slower on
     // some file systems and would blur the comparison.
-    std::vector<double> generated, plain;
+    std::vector<double> generated, plain, generatedCpu, plainCpu;
     std::size_t fileCount = 0, byteCount = 0;
     for (int run = 0; run < opt.runs; ++run) {
       const fs::path runDir = base / ("run" + std::to_string(run));
       TGenerationRequest request{projectId, "Bench", runDir / "generated", ResourceDirectory()};
       TBenchHost host;
+      const double c0 = ProcessorSeconds();
       const auto t0 = TClock::now();
       TAutoCode(request, host).Execute();
       const auto t1 = TClock::now();
+      const double c1 = ProcessorSeconds();
       if (!host.done) throw std::runtime_error("generation failed: " + host.error);
 
       const std::vector<TFile> files = ReadTree(runDir / "generated");
+      const double c2 = ProcessorSeconds();
       const auto t2 = TClock::now();
       PlainWrite(runDir / "plain", files);
       const auto t3 = TClock::now();
+      const double c3 = ProcessorSeconds();
+      generatedCpu.push_back(c1 - c0);
+      plainCpu.push_back(c3 - c2);
 
       generated.push_back(Seconds(t1 - t0));
       plain.push_back(Seconds(t3 - t2));
@@ -208,9 +222,12 @@ int main(int argc, char** argv) {
     std::printf("classes        %d (x %d members)\n", opt.classes, opt.members);
     std::printf("files          %zu\n", fileCount);
     std::printf("bytes          %zu\n", byteCount);
-    std::printf("generate       %.3f s (median of %d)\n", g, opt.runs);
-    std::printf("plain writes   %.3f s (median of %d)\n", p, opt.runs);
-    std::printf("ratio          %.2f\n", g / p);
+    const double gc = Median(generatedCpu), pc = Median(plainCpu);
+    std::printf("directory      %s\n", base.parent_path().c_str());
+    std::printf("               elapsed   processor (medians of %d)\n", opt.runs);
+    std::printf("generate       %7.3f s %7.3f s\n", g, gc);
+    std::printf("plain writes   %7.3f s %7.3f s\n", p, pc);
+    std::printf("ratio          %7.2f   %7.2f\n", g / p, gc / pc);
     return 0;
   } catch (const std::exception& e) {
     std::cerr << "generate_bench: " << e.what() << '\n';
