@@ -1,6 +1,9 @@
 #include "generate/DesignCheck.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <set>
+#include <string_view>
 
 #include "generate/Encoding.h"
 #include "generate/Naming.h"
@@ -45,16 +48,66 @@ void CheckGbk(const std::string& text, const std::string& subject, const std::st
     problems.push_back(where + subject + "中的字符 " + bad + " 无法用 GBK 编码保存");
 }
 
+// A member name that is a C# keyword is written with '@'; a class name also
+// names files and types, so it must not be one.
 void CheckIdentifier(const std::string& name, const std::string& subject, const std::string& where,
-                     const TGbkScope& scope, std::vector<std::string>& problems) {
+                     bool keywordAllowed, const TGbkScope& scope,
+                     std::vector<std::string>& problems) {
   if (!IsCSharpIdentifier(name))
     problems.push_back(where + subject + "不是合法的 C# 标识符");
-  else if (IsCSharpKeyword(name))
+  else if (!keywordAllowed && IsCSharpKeyword(name))
     problems.push_back(where + subject + "是 C# 关键字");
-  else if (IsSqlReservedWord(name))
-    // The data-access code names tables and columns without brackets.
-    problems.push_back(where + subject + "是 SQL Server 保留字");
   CheckGbk(name, subject, where, scope, problems);
+}
+
+bool IsOneOf(const std::string& name, std::initializer_list<std::string_view> names) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool IsLabelName(const std::string& name) {
+  return name.size() > 5 && name.rfind("label", 0) == 0 &&
+         std::all_of(name.begin() + 5, name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Class names the solution already uses: its namespaces and the types of
+// its skeleton, and the forms generated for the other classes.
+void CheckClassName(const TDesign& design, const TDesignClass& cls, const std::string& where,
+                    std::vector<std::string>& problems) {
+  const std::string& name = cls.className;
+  if (IsOneOf(name, {"Model", "DAL", "BLL", "LoginFrame", "System", "Microsoft"}))
+    problems.push_back(where + "类名与解决方案的命名空间 " + name + " 相同");
+  if (IsOneOf(name, {"Program", "DBHelp", "FrmLogin", "Frm主面", "Resources", "Settings"}))
+    problems.push_back(where + "类名与解决方案中已有的类型 " + name + " 相同");
+  for (const TDesignClass& other : design.classes)
+    for (const char* form : {"FrmAdd", "FrmEdit", "FrmQuery"})
+      if (&other != &cls && name == form + other.className)
+        problems.push_back(where + "类名与类 \"" + other.className + "\" 的窗体 " + name + " 相同");
+}
+
+// Names the generated forms give their own variables and controls, in the
+// scopes where a key or image member's own name also stands (the edit
+// form's key field; the image's local in the edit form's load handler).
+void CheckMemberName(const TDesignClass& cls, const TDesignMember& m, const std::string& at,
+                     std::vector<std::string>& problems) {
+  const std::string& name = m.memberName;
+  bool clash = false;
+  if (m.IsKey()) {
+    clash = IsOneOf(name, {"e", "sender", "sql", "components", "Btn_Add", "Btn_Update"}) ||
+            name == "frmQuery" + cls.className || IsLabelName(name);
+    for (const TDesignMember& other : cls.members)
+      for (const char* control : {"txt_", "dtp_", "cb_", "pictureBox_", "btn_"})
+        if (name == control + other.memberName) clash = true;
+  } else if (m.kind == TFieldKind::Image) {
+    clash = IsOneOf(name, {"e", "sender"});
+    for (const TDesignMember& other : cls.members) {
+      if (&other != &m && other.kind == TFieldKind::Image && name == "ms_" + other.memberName)
+        clash = true;
+      if (other.IsReference() && name == InstanceName(other.memberType) + "Ds") clash = true;
+    }
+  }
+  if (clash)
+    problems.push_back(at + (m.IsKey() ? "主键" : "图片") + "成员名与生成的代码中的名称 " + name +
+                       " 相同");
 }
 
 void CheckText(const std::string& text, const std::string& subject, const std::string& where,
@@ -81,13 +134,15 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
     const TGbkScope gbk{FitsGbk(allTexts)};
 
     const std::string where = "类 \"" + cls.className + "\": ";
-    CheckIdentifier(cls.className, "类名", where, gbk, problems);
+    CheckIdentifier(cls.className, "类名", where, false, gbk, problems);
+    CheckClassName(design, cls, where, problems);
     CheckText(cls.friendName, "友好名称", where, gbk, problems);
 
     std::set<std::string> seen;
     for (const TDesignMember& m : cls.members) {
       const std::string at = "类 \"" + cls.className + "\" 的成员 \"" + m.memberName + "\": ";
-      CheckIdentifier(m.memberName, "成员名", at, gbk, problems);
+      CheckIdentifier(m.memberName, "成员名", at, true, gbk, problems);
+      CheckMemberName(cls, m, at, problems);
       // C# refuses a member named like its class; SQL Server compares
       // column names without case, so two names differing only in case
       // collide in the table.

@@ -3,11 +3,42 @@
 // designed class, then the foreign keys between those tables.
 #include "sqlscript/DataBaseSql.h"
 
+#include <optional>
+
 #include "generate/CodeWriter.h"
 #include "generate/MemberKinds.h"
+#include "generate/SqlNames.h"
 #include "store/Design.h"
 
 namespace {
+
+// A name between brackets, its own closing brackets doubled.
+std::string Bracketed(const std::string& name) {
+  std::string out = "[";
+  for (char c : name) {
+    out += c;
+    if (c == ']') out += ']';
+  }
+  return out + "]";
+}
+
+// Text for a place between single quotes, its own quotes doubled.
+std::string Quoted(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    out += c;
+    if (c == '\'') out += '\'';
+  }
+  return out;
+}
+
+// "if exists" or "if not exists" a user table of that name, as its own line.
+std::string IfTable(const char* test, const std::string& table) {
+  return Fill(
+      "if $test$ (select * from dbo.sysobjects where id = object_id(N'$t$') and "
+      "OBJECTPROPERTY(id, N'IsUserTable') = 1)\r\n",
+      {{"test", test}, {"t", Quoted("[dbo]." + Bracketed(table))}});
+}
 
 // Builds one project's script. Two texts grow side by side: the tables and
 // the foreign keys, which can only be added once every table exists.
@@ -19,7 +50,10 @@ public:
 
 private:
   void AppendLoginModule();
-  void AppendClassTable(const TDesignClass& cls);
+  // Why a class gets no table, or nothing when it gets one.
+  std::optional<std::string> WhyNoTable(std::size_t index) const;
+  void AppendForeignKeyDrops();
+  void AppendClassTable(std::size_t index);
   void AppendKeyColumn(const TMember& key);
   void AppendColumn(const TDesignClass& cls, const TDesignMember& member);
   // An omitted column's note waits until the next column line, so that
@@ -30,6 +64,7 @@ private:
   void Omit(std::string& note, const std::string& problem);
 
   const TDesign& design_;
+  std::vector<bool> omitted_;  // by class index: no table
   std::string main_;
   std::string foreignKeys_;
   std::string pendingNotes_;
@@ -38,12 +73,18 @@ private:
 
 TTableScript TTableScriptBuilder::Build() {
   AppendLoginModule();
-  for (const TDesignClass& cls : design_.classes) AppendClassTable(cls);
+  for (std::size_t i = 0; i < design_.classes.size(); ++i)
+    omitted_.push_back(WhyNoTable(i).has_value());
+  AppendForeignKeyDrops();
+  for (std::size_t i = 0; i < design_.classes.size(); ++i) AppendClassTable(i);
   return {main_ + foreignKeys_, problems_};
 }
 
 void TTableScriptBuilder::AppendLoginModule() {
   main_ += "GO\r\n\r\n";
+  // Run again on a database made before, the script keeps the login
+  // module's tables; on an empty database it creates them.
+  main_ += IfTable("not exists", "P_PasswordType");
   main_ += "CREATE TABLE [dbo].[P_PasswordType](\r\n";
   main_ += "\t[P_Id] [int] IDENTITY(1,1) NOT NULL,\r\n";
   main_ += "\t[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL\r\n";
@@ -57,6 +98,7 @@ void TTableScriptBuilder::AppendLoginModule() {
   main_ += "insert into P_PasswordType values('我母亲叫什么')\r\n";
   main_ += "insert into P_PasswordType values('我父亲叫什么')\r\n";
   main_ += "GO\r\n";
+  main_ += IfTable("not exists", "U_UserInfo");
   main_ += "create table U_UserInfo \r\n";
   main_ += "(\r\n";
   main_ += "    U_Id\tint\t\t\tidentity(1,1) PRIMARY KEY\t\tnot null,--用户编号\r\n";
@@ -87,30 +129,62 @@ void TTableScriptBuilder::AppendLoginModule() {
   main_ += "GO\r\n";
 }
 
-void TTableScriptBuilder::AppendClassTable(const TDesignClass& cls) {
+std::optional<std::string> TTableScriptBuilder::WhyNoTable(std::size_t index) const {
+  const TDesignClass& cls = design_.classes[index];
   const std::string& name = cls.className;
   // Without a key there is no primary key column to open the table with.
   const TDesignMember* key = cls.Key();
-  if (!key) {
-    Omit(main_, "类 " + name + " 没有主键成员，未生成它的表");
-    return;
-  }
+  if (!key) return "类 " + name + " 没有主键成员，未生成它的表";
   // An integer type whose integer flag is clear (possible only in a file
   // made by other tools) has no length to make a character key of.
-  if (ClassifyMemberType(key->memberType) == TMemberKind::Integer && !key->IsInteger()) {
-    Omit(main_,
-         "类 " + name + " 的主键成员 " + key->memberName + " 的整型标志与类型不符，未生成它的表");
+  if (ClassifyMemberType(key->memberType) == TMemberKind::Integer && !key->IsInteger())
+    return "类 " + name + " 的主键成员 " + key->memberName + " 的整型标志与类型不符，未生成它的表";
+  // SQL Server compares table names without case.
+  for (std::size_t i = 0; i < index; ++i)
+    if (SqlNameKey(design_.classes[i].className) == SqlNameKey(name))
+      return "类 " + name + " 与类 " + design_.classes[i].className +
+             " 重名(不区分大小写)，未生成它的表";
+  return std::nullopt;
+}
+
+void TTableScriptBuilder::AppendForeignKeyDrops() {
+  // Before the tables are dropped, every foreign key that refers to one of
+  // them goes, so that a database made from an earlier design takes the
+  // script again.
+  std::string tables;
+  for (std::size_t i = 0; i < design_.classes.size(); ++i)
+    if (!omitted_[i])
+      tables += (tables.empty() ? "" : ", ") +
+                Fill("object_id(N'$t$')",
+                     {{"t", Quoted("[dbo]." + Bracketed(design_.classes[i].className))}});
+  if (tables.empty()) return;
+  main_ += "declare @dropForeignKeys nvarchar(max)\r\n";
+  main_ += "set @dropForeignKeys = N''\r\n";
+  main_ +=
+      "select @dropForeignKeys = @dropForeignKeys + N'ALTER TABLE ' + "
+      "quotename(object_schema_name(parent_object_id)) + N'.' + "
+      "quotename(object_name(parent_object_id)) + "
+      "N' DROP CONSTRAINT ' + quotename(name) + N'; '\r\n";
+  main_ += "from sys.foreign_keys\r\n";
+  main_ += "where referenced_object_id in (" + tables + ")\r\n";
+  main_ += "exec (@dropForeignKeys)\r\n";
+  main_ += "GO\r\n\r\n";
+}
+
+void TTableScriptBuilder::AppendClassTable(std::size_t index) {
+  const TDesignClass& cls = design_.classes[index];
+  if (const std::optional<std::string> why = WhyNoTable(index)) {
+    Omit(main_, *why);
     return;
   }
-
+  const std::string table = "[dbo]." + Bracketed(cls.className);
+  main_ += IfTable("exists", cls.className);
   main_ += Fill(
-      "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[$C$]') and "
-      "OBJECTPROPERTY(id, N'IsUserTable') = 1)\r\n"
-      "drop table [dbo].[$C$]\r\n"
+      "drop table $t$\r\n"
       "GO\r\n\r\n"
-      "CREATE TABLE [dbo].[$C$] (\r\n",
-      {{"C", name}});
-  AppendKeyColumn(*key);
+      "CREATE TABLE $t$ (\r\n",
+      {{"t", table}});
+  AppendKeyColumn(*cls.Key());
   for (const TDesignMember& m : cls.members)
     if (!m.IsKey()) AppendColumn(cls, m);
   CloseColumnList();
@@ -120,12 +194,12 @@ void TTableScriptBuilder::AppendClassTable(const TDesignClass& cls) {
 void TTableScriptBuilder::AppendKeyColumn(const TMember& key) {
   // Any key that is not an integer key, whatever its type, is a varchar key.
   if (key.IsInteger())
-    AppendColumnLine(
-        Fill("\t[$m$] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n", {{"m", key.memberName}}));
+    AppendColumnLine(Fill("\t$m$ [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,\r\n",
+                          {{"m", Bracketed(key.memberName)}}));
   else
     AppendColumnLine(
-        Fill("\t[$m$] [varchar] ($n$) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n",
-             {{"m", key.memberName}, {"n", std::to_string(key.memberLength)}}));
+        Fill("\t$m$ [varchar] ($n$) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY ,\r\n",
+             {{"m", Bracketed(key.memberName)}, {"n", std::to_string(key.memberLength)}}));
 }
 
 void TTableScriptBuilder::AppendColumn(const TDesignClass& cls, const TDesignMember& member) {
@@ -133,14 +207,23 @@ void TTableScriptBuilder::AppendColumn(const TDesignClass& cls, const TDesignMem
   int length = member.memberLength;
   if (member.IsReference()) {
     const std::string& target = member.memberType;
-    if (!member.targetKey) {
+    const char* missing = member.target < 0   ? " 不存在"
+                          : !member.targetKey ? " 没有主键成员"
+                          : omitted_[static_cast<std::size_t>(member.target)] ? " 的表未生成"
+                                                                              : nullptr;
+    if (missing) {
       Omit(pendingNotes_, "类 " + cls.className + " 的成员 " + name + " 引用的类 " + target +
-                              (member.target >= 0 ? " 没有主键成员" : " 不存在") + "，未生成该列");
+                              missing + "，未生成该列");
       return;
     }
-    foreignKeys_ += Fill(
-        "ALTER TABLE $C$ ADD FOREIGN KEY ($m$) REFERENCES $R$($k$)\r\n",
-        {{"C", cls.className}, {"m", name}, {"R", target}, {"k", member.targetKey->memberName}});
+    // Named, so that a later run of the script can drop it.
+    foreignKeys_ +=
+        Fill("ALTER TABLE $C$ ADD CONSTRAINT $fk$ FOREIGN KEY ($m$) REFERENCES $R$($k$)\r\n",
+             {{"C", SqlName(cls.className)},
+              {"fk", SqlName("FK_" + cls.className + "_" + name)},
+              {"m", SqlName(name)},
+              {"R", SqlName(target)},
+              {"k", SqlName(member.targetKey->memberName)}});
     length = member.targetKey->memberLength;
   }
   // A string reference is always required, like every other reference.
@@ -148,7 +231,7 @@ void TTableScriptBuilder::AppendColumn(const TDesignClass& cls, const TDesignMem
   const std::string column =
       Fill(KindInfo(member.kind).scriptColumn,
            {{"n", std::to_string(length)}, {"null", must ? "NOT NULL" : "NULL"}});
-  AppendColumnLine(Fill("\t[$m$] $type$\r\n", {{"m", name}, {"type", column}}));
+  AppendColumnLine(Fill("\t$m$ $type$\r\n", {{"m", Bracketed(name)}, {"type", column}}));
 }
 
 void TTableScriptBuilder::AppendColumnLine(const std::string& line) {
@@ -168,7 +251,11 @@ void TTableScriptBuilder::CloseColumnList() {
 }
 
 void TTableScriptBuilder::Omit(std::string& note, const std::string& problem) {
-  note += "-- " + problem + "\r\n";
+  // A line break in a name would end the comment line early.
+  std::string line = problem;
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  note += "-- " + line + "\r\n";
   problems_.push_back(problem);
 }
 

@@ -141,10 +141,20 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
   AddMember(book, "class", "字符串", false, false, "路径\\");
   AddMember(book, "kind", "Missing", false, false, "笑脸\xF0\x9F\x98\x80");
   AddMember(book, "Book", "整型");
-  AddMember(book, "key", "整型", false, false, "键");
   const int keyword = AddClass("event");
   AddMember(keyword, "id", "字符串", true);
   AddMember(keyword, "name", "字符串", false, true);
+  // Names the solution or the generated forms already use.
+  const int model = AddClass("Model");
+  AddMember(model, "txt_name", "字符串", true);
+  AddMember(model, "name", "字符串", false, true);
+  AddMember(model, "e", "图片型");
+  const int form = AddClass("FrmAddBook");
+  AddMember(form, "sender", "整型", true, true);
+  AddMember(form, "kindDs", "图片型");
+  AddMember(form, "kind", "Kind");
+  const int kind = AddClass("Kind");
+  AddMember(kind, "kindId", "整型", true, true);
 
   const std::vector<std::string> events = Run("a/b");
   ASSERT_EQ(events.size(), 1u);
@@ -158,14 +168,18 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
       "类 \"Book\" 的成员 \"Title\": 成员名与本类的另一个成员重复(不区分大小写)\n"
       "类 \"Book\" 的成员 \"Title\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
       "类 \"Book\" 的成员 \"2nd\": 成员名不是合法的 C# 标识符\n"
-      "类 \"Book\" 的成员 \"class\": 成员名是 C# 关键字\n"
       "类 \"Book\" 的成员 \"class\": 注释含有换行或控制字符、\"*/\"、双引号或反斜杠\n"
       "类 \"Book\" 的成员 \"kind\": 成员类型 \"Missing\" 不是本工程的类\n"
       "类 \"Book\" 的成员 \"kind\": 注释中的字符 \"\xF0\x9F\x98\x80\" (U+1F600) 无法用 GBK "
       "编码保存\n"
       "类 \"Book\" 的成员 \"Book\": 成员名与类名相同\n"
-      "类 \"Book\" 的成员 \"key\": 成员名是 SQL Server 保留字\n"
-      "类 \"event\": 类名是 C# 关键字");
+      "类 \"event\": 类名是 C# 关键字\n"
+      "类 \"Model\": 类名与解决方案的命名空间 Model 相同\n"
+      "类 \"Model\" 的成员 \"txt_name\": 主键成员名与生成的代码中的名称 txt_name 相同\n"
+      "类 \"Model\" 的成员 \"e\": 图片成员名与生成的代码中的名称 e 相同\n"
+      "类 \"FrmAddBook\": 类名与类 \"Book\" 的窗体 FrmAddBook 相同\n"
+      "类 \"FrmAddBook\" 的成员 \"sender\": 主键成员名与生成的代码中的名称 sender 相同\n"
+      "类 \"FrmAddBook\" 的成员 \"kindDs\": 图片成员名与生成的代码中的名称 kindDs 相同");
   EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 

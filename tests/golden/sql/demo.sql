@@ -1,5 +1,6 @@
 GO
 
+if not exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[P_PasswordType]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
 CREATE TABLE [dbo].[P_PasswordType](
 	[P_Id] [int] IDENTITY(1,1) NOT NULL,
 	[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL
@@ -13,6 +14,7 @@ insert into P_PasswordType values('我最爱吃什么')
 insert into P_PasswordType values('我母亲叫什么')
 insert into P_PasswordType values('我父亲叫什么')
 GO
+if not exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[U_UserInfo]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
 create table U_UserInfo 
 (
     U_Id	int			identity(1,1) PRIMARY KEY		not null,--用户编号
@@ -41,6 +43,14 @@ delete from U_UserInfo
 insert into U_UserInfo(U_Name,U_Sex, U_PassWord,U_Birthday,U_LoginTime,U_RoleType)
 values('admin',1,'9C4E1B7A0D3F58E2B6A19C07D4E8F325',GETDATE(),GETDATE(),2)
 GO
+declare @dropForeignKeys nvarchar(max)
+set @dropForeignKeys = N''
+select @dropForeignKeys = @dropForeignKeys + N'ALTER TABLE ' + quotename(object_schema_name(parent_object_id)) + N'.' + quotename(object_name(parent_object_id)) + N' DROP CONSTRAINT ' + quotename(name) + N'; '
+from sys.foreign_keys
+where referenced_object_id in (object_id(N'[dbo].[BookType]'), object_id(N'[dbo].[Book]'))
+exec (@dropForeignKeys)
+GO
+
 if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[BookType]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
 drop table [dbo].[BookType]
 GO
@@ -70,4 +80,4 @@ GO
 
 
 
-ALTER TABLE Book ADD FOREIGN KEY (bookType) REFERENCES BookType(typeId)
+ALTER TABLE Book ADD CONSTRAINT FK_Book_bookType FOREIGN KEY (bookType) REFERENCES BookType(typeId)

@@ -1,5 +1,6 @@
 GO
 
+if not exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[P_PasswordType]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
 CREATE TABLE [dbo].[P_PasswordType](
 	[P_Id] [int] IDENTITY(1,1) NOT NULL,
 	[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL
@@ -13,6 +14,7 @@ insert into P_PasswordType values('我最爱吃什么')
 insert into P_PasswordType values('我母亲叫什么')
 insert into P_PasswordType values('我父亲叫什么')
 GO
+if not exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[U_UserInfo]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
 create table U_UserInfo 
 (
     U_Id	int			identity(1,1) PRIMARY KEY		not null,--用户编号
