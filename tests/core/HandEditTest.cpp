@@ -1,0 +1,189 @@
+// Regeneration over an output tree the user has worked in: a file edited by
+// hand is backed up before it is replaced and the run says so, a deleted
+// file is written again, a file the user added is left alone, a run over
+// untouched output writes and reports exactly what the first run did, and
+// the dry run sorts every file into new, changed, unchanged or edited by
+// hand while writing nothing.
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "TempDesign.h"
+#include "TestSupport.h"
+#include "generate/AutoCode.h"
+#include "store/ClassDAO.h"
+#include "store/MemberDAO.h"
+#include "store/SampleDesign.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kResources =
+    test::kGoldenDir.lexically_normal().parent_path().parent_path() / "resources";
+
+class EventHost : public TGenerationHost {
+public:
+  void Progress(const std::string& line) override { events.push_back(line); }
+  void PreCheckFailed(const std::string& message) override {
+    events.push_back("precheck " + message);
+  }
+  void Completed(const fs::path&) override { events.push_back("completed"); }
+  void Failed(const std::string& error) override { events.push_back("failed " + error); }
+  std::vector<std::string> events;
+};
+
+using TTree = std::map<std::string, std::string>;
+
+class HandEditTest : public TempDesign {
+protected:
+  void SetUp() override {
+    TempDesign::SetUp();
+    ASSERT_EQ(CreateSampleDesign(projectId_), std::nullopt);
+  }
+
+  std::vector<std::string> Run(bool dryRun = false) {
+    EventHost host;
+    TAutoCode run(TGenerationRequest{projectId_, "Demo", Dir(), kResources, dryRun}, host);
+    run.Execute();
+    planned_ = run.Planned();
+    return host.events;
+  }
+
+  fs::path Project() const { return Dir() / "projects/Demo"; }
+  fs::path Out() const { return Project() / "LoginFrame"; }
+
+  static TTree Tree(const fs::path& root) {
+    TTree tree;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+      if (entry.is_regular_file())
+        tree[entry.path().lexically_relative(root).generic_string()] = test::ReadFile(entry.path());
+    return tree;
+  }
+  static void Put(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  }
+  std::vector<fs::path> BackupFolders() const {
+    std::vector<fs::path> folders;
+    if (fs::exists(Project() / "backup"))
+      for (const auto& entry : fs::directory_iterator(Project() / "backup"))
+        folders.push_back(entry.path());
+    return folders;
+  }
+
+  int projectId_ = 0;
+  std::vector<TPlannedFile> planned_;
+};
+
+TEST_F(HandEditTest, RunOverUntouchedOutputWritesAndReportsWhatTheFirstRunDid) {
+  const std::vector<std::string> first = Run();
+  ASSERT_EQ(first.back(), "completed");
+  const TTree tree = Tree(Out());
+  const std::string record = test::ReadFile(Project() / ".corvane/manifest.json");
+  // The record lists every file the run wrote, the kept solution file too.
+  for (const auto& [path, bytes] : tree)
+    EXPECT_NE(record.find("\"LoginFrame/" + path + "\": \""), std::string::npos) << path;
+
+  EXPECT_EQ(Run(), first);
+  EXPECT_EQ(Tree(Out()), tree);
+  EXPECT_TRUE(BackupFolders().empty());
+  EXPECT_EQ(test::ReadFile(Project() / ".corvane/manifest.json"), record);
+}
+
+TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlone) {
+  ASSERT_EQ(Run().back(), "completed");
+  const TTree generated = Tree(Out());
+  const std::string editedBook = generated.at("Model/Book.cs") + "// 我的修改\r\n";
+  Put(Out() / "Model/Book.cs", editedBook);
+  Put(Out() / "DAL/DBHelp.cs", "my own helper");
+  fs::remove(Out() / "BLL/bllBook.cs");
+  Put(Out() / "Model/Notes.txt", "mine");
+
+  const std::vector<std::string> events = Run();
+  ASSERT_EQ(events.back(), "completed");
+  const std::vector<fs::path> folders = BackupFolders();
+  ASSERT_EQ(folders.size(), 1u);
+  EXPECT_EQ(Tree(folders[0]), (TTree{{"LoginFrame/Model/Book.cs", editedBook},
+                                     {"LoginFrame/DAL/DBHelp.cs", "my own helper"}}));
+
+  // Each backup is reported just before its file is written, the count last.
+  auto at = [&](const std::string& line) {
+    return std::find(events.begin(), events.end(), line) - events.begin();
+  };
+  const auto book = at("已备份手工修改的文件: projects/Demo/LoginFrame/Model/Book.cs");
+  EXPECT_EQ(events.at(book + 1), "projects/Demo/LoginFrame/Model/Book.cs生成完毕!");
+  const auto helper = at("已备份手工修改的文件: projects/Demo/LoginFrame/DAL/DBHelp.cs");
+  EXPECT_GT(helper, at("正在移动资源文件。。。"));
+  EXPECT_LT(helper, at("移动资源文件完毕!"));
+  EXPECT_EQ(events[events.size() - 2],
+            "已备份 2 个手工修改的文件到 projects/Demo/backup/" + folders[0].filename().string());
+  EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                          [](const std::string& e) { return e.starts_with("已备份"); }),
+            3);
+
+  TTree expected = generated;
+  expected["Model/Notes.txt"] = "mine";
+  EXPECT_EQ(Tree(Out()), expected);
+
+  // What this run wrote is what the next run expects: nothing more to save.
+  const std::vector<std::string> again = Run();
+  EXPECT_EQ(std::count_if(again.begin(), again.end(),
+                          [](const std::string& e) { return e.starts_with("已备份"); }),
+            0);
+}
+
+TEST_F(HandEditTest, WithoutARecordOnlyFilesThatWouldChangeAreBackedUp) {
+  ASSERT_EQ(Run().back(), "completed");
+  fs::remove_all(Project() / ".corvane");
+  const std::string edited = "edited before any record";
+  Put(Out() / "Model/BookType.cs", edited);
+  const std::vector<std::string> events = Run();
+  EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                          [](const std::string& e) { return e.starts_with("已备份手工"); }),
+            1);
+  ASSERT_EQ(BackupFolders().size(), 1u);
+  EXPECT_EQ(Tree(BackupFolders()[0]), (TTree{{"LoginFrame/Model/BookType.cs", edited}}));
+}
+
+TEST_F(HandEditTest, DryRunSortsEveryFileAndWritesNothing) {
+  ASSERT_EQ(Run().back(), "completed");
+  const std::vector<TPlannedFile> firstPlan = planned_;
+  EXPECT_TRUE(firstPlan.empty()) << "a real run lists nothing";
+
+  Put(Out() / "Model/Book.cs", "edited");
+  fs::remove(Out() / "BLL/bllBookType.cs");
+  // A design change: the comment reaches BookType's entity and forms.
+  const int bookType = TClassDAO().GetClassId(projectId_, "BookType");
+  TMember typeName = TMemberDAO().ListMembers(bookType).at(1);
+  typeName.memberComment = "类别名称";
+  TMemberDAO().UpdateMember(typeName);
+  const TTree before = Tree(Project());
+
+  EXPECT_EQ(Run(true), std::vector<std::string>{"completed"});
+  EXPECT_EQ(Tree(Project()), before);
+
+  std::map<std::string, TFileStatus> status;
+  for (const TPlannedFile& f : planned_) {
+    ASSERT_EQ(f.path.rfind("projects/Demo/LoginFrame/", 0), 0u) << f.path;
+    EXPECT_TRUE(status.emplace(f.path.substr(25), f.status).second) << "listed twice: " << f.path;
+  }
+  EXPECT_EQ(status.at("Model/Book.cs"), TFileStatus::EditedByHand);
+  EXPECT_EQ(status.at("BLL/bllBookType.cs"), TFileStatus::New);
+  EXPECT_EQ(status.at("Model/BookType.cs"), TFileStatus::Changed);
+  EXPECT_EQ(status.at("LoginFrame/FrmAddBookType.cs"), TFileStatus::Changed);
+  EXPECT_EQ(status.at("Model/Model.csproj"), TFileStatus::Unchanged);
+  EXPECT_EQ(status.at("DAL/DBHelp.cs"), TFileStatus::Unchanged);
+  // The solution file stays as it is, so it is not listed.
+  EXPECT_FALSE(status.contains("LoginFrame.sln"));
+  // Everything else the run writes is listed.
+  std::set<std::string> listed, written;
+  for (const auto& [path, s] : status) listed.insert(path);
+  for (const auto& [path, bytes] : before)
+    if (path.starts_with("LoginFrame/") && path != "LoginFrame/LoginFrame.sln")
+      written.insert(path.substr(11));
+  written.insert("BLL/bllBookType.cs");
+  EXPECT_EQ(listed, written);
+}
+
+}  // namespace
