@@ -78,6 +78,13 @@ void CheckClassName(const TDesign& design, const TDesignClass& cls, const std::s
     problems.push_back(where + "类名与解决方案的命名空间 " + name + " 相同");
   if (IsOneOf(name, {"Program", "DBHelp", "FrmLogin", "Frm主面", "Resources", "Settings"}))
     problems.push_back(where + "类名与解决方案中已有的类型 " + name + " 相同");
+  // Class names become file names, and SQL Server compares table names
+  // without case.
+  for (const TDesignClass& other : design.classes) {
+    if (&other == &cls) break;
+    if (SqlNameKey(other.className) == SqlNameKey(name))
+      problems.push_back(where + "类名与类 \"" + other.className + "\" 重复(不区分大小写)");
+  }
   for (const TDesignClass& other : design.classes)
     for (const char* form : {"FrmAdd", "FrmEdit", "FrmQuery"})
       if (&other != &cls && name == form + other.className)

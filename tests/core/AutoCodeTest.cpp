@@ -155,6 +155,8 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
   AddMember(form, "kind", "Kind");
   const int kind = AddClass("Kind");
   AddMember(kind, "kindId", "整型", true, true);
+  const int same = AddClass("KIND");
+  AddMember(same, "kindId", "整型", true, true);
 
   const std::vector<std::string> events = Run("a/b");
   ASSERT_EQ(events.size(), 1u);
@@ -179,7 +181,8 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
       "类 \"Model\" 的成员 \"e\": 图片成员名与生成的代码中的名称 e 相同\n"
       "类 \"FrmAddBook\": 类名与类 \"Book\" 的窗体 FrmAddBook 相同\n"
       "类 \"FrmAddBook\" 的成员 \"sender\": 主键成员名与生成的代码中的名称 sender 相同\n"
-      "类 \"FrmAddBook\" 的成员 \"kindDs\": 图片成员名与生成的代码中的名称 kindDs 相同");
+      "类 \"FrmAddBook\" 的成员 \"kindDs\": 图片成员名与生成的代码中的名称 kindDs 相同\n"
+      "类 \"KIND\": 类名与类 \"Kind\" 重复(不区分大小写)");
   EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 
