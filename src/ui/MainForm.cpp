@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,9 +20,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
+#include <stdexcept>
 
 #include "store/ClassDAO.h"
 #include "store/DesignRules.h"
+#include "store/DesignText.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 #include "ui/Banner.h"
@@ -244,6 +249,9 @@ void TFormMain::BuildMenus() {
   AddCommand(f1, "M1", tr("添加成员(&M)"), &TFormMain::AddMember);
   AddCommand(f1, "N3", tr("修改成员属性(&E)"), &TFormMain::UpdateMember);
   AddCommand(f1, "C1", tr("删除成员(&C)"), &TFormMain::DeleteMember);
+  f1->addSeparator();
+  AddCommand(f1, "ExportDesign", tr("导出设计…"), &TFormMain::ExportDesignText);
+  AddCommand(f1, "ImportDesign", tr("导入设计…"), &TFormMain::ImportDesignText);
 
   QMenu* p1 = menuBar()->addMenu(tr("代码管理(&A)"));
   p1->setObjectName(QStringLiteral("P1"));
@@ -473,6 +481,59 @@ void TFormMain::DeleteProject() {
     ProjectIndex = -1;
     prompter_.Message(this, RuleText(msg::kProjectDeleted));
     LoadProjects();
+  });
+}
+
+// The design as a JSON file (see store/DesignText.h), with the command
+// line's messages.
+void TFormMain::ExportDesignText() {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectSelected));
+    return;
+  }
+  const auto choice = prompter_.AskSaveFile(this, tr("导出设计"), project_->currentText() + ".json",
+                                            {tr("设计文件 (*.json)")});
+  if (!choice) return;
+  RunCommand(prompter_, this, [&] {
+    const std::string text = ExportDesign(CurrentProjectId());
+    QFile file(choice->path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.flush())
+      throw std::runtime_error(ToStd(tr("无法写入文件: ") + choice->path));
+  });
+}
+
+void TFormMain::ImportDesignText() {
+  const QString path = QFileDialog::getOpenFileName(this, tr("导入设计"), QString(),
+                                                    tr("设计文件 (*.json);;所有文件 (*)"));
+  if (path.isEmpty()) return;
+  RunCommand(prompter_, this, [&] {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+      throw std::runtime_error(ToStd(tr("无法读取文件: ") + path));
+    const QByteArray bytes = file.readAll();
+    const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    std::optional<std::string> name;
+    for (;;) {
+      try {
+        const int projectId = ImportDesign(text, name);
+        LoadProjects();
+        prompter_.Message(this, tr("已导入为工程 %1(编号 %2)")
+                                    .arg(FromStd(TProjectDAO().GetProjectName(projectId)))
+                                    .arg(projectId));
+        return;
+      } catch (const TDesignTextError& e) {
+        prompter_.Message(this, FromStd(e.what()));
+        // A refused name (taken, say): the design may come in under another.
+        const bool aboutName = name ? e.Place().empty() : e.Place() == "projectName";
+        if (!aboutName) return;
+        const QString other = prompter_.AskText(this, tr("请输入工程名称"));
+        if (other.isEmpty()) return;
+        name = ToStd(other);
+      }
+    }
   });
 }
 

@@ -62,6 +62,8 @@ private:
   void NewProject();
   void RenameProject();
   void DeleteProject();
+  void ExportDesignText();
+  void ImportDesignText();
   void AddClass();
   void UpdateClass();
   void DeleteClass();
