@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -502,6 +503,7 @@ void TFormMain::ExportDesignText() {
             static_cast<qint64>(text.size()) ||
         !file.flush())
       throw std::runtime_error(ToStd(tr("无法写入文件: ") + choice->path));
+    prompter_.Message(this, tr("设计已导出到 %1").arg(QDir::toNativeSeparators(choice->path)));
   });
 }
 
