@@ -66,6 +66,7 @@ std::string TDalClassWriter::Build() {
   w_.Line("using System.Data;");
   w_.Blank();
   w_.Line("using Model;");
+  w_.Append(TypeAliasLines(design_, TImportingFile::DataAccess));
   w_.Blank();
   w_.Line("namespace DAL");
   w_.Line("{");

@@ -5,11 +5,15 @@
 #include "generate/Naming.h"
 
 void TEntityOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
-  WriteTier(ctx, design, "Model", "", BuildClass);
+  WriteTier(ctx, design, "Model", "",
+            [&](const TDesignClass& cls) { return BuildClass(design, cls); });
 }
 
-std::string TEntityOperate::BuildClass(const TDesignClass& cls) {
+std::string TEntityOperate::BuildClass(const TDesign& design, const TDesignClass& cls) {
   TCodeWriter w = ClassWriter(cls);
+  // In namespace Model a designed class named DateTime would stand for
+  // the framework's type.
+  const bool dateShadowed = design.FindClass("DateTime") >= 0;
   w.Line("using System;");
   w.Line("using System.Collections.Generic;");
   w.Line("using System.Linq;");
@@ -24,10 +28,12 @@ std::string TEntityOperate::BuildClass(const TDesignClass& cls) {
   w.Line("    public class $C$");
   w.Line("    {");
   for (const TDesignMember& m : cls.members) {
-    const TCodeWriter::TVars vars = {{"m", m.memberName},
-                                     {"mi", CSharpName(m.memberName)},
-                                     {"c", m.memberComment},
-                                     {"type", KindInfo(m.kind).csType}};
+    const TCodeWriter::TVars vars = {
+        {"m", m.memberName},
+        {"mi", CSharpName(m.memberName)},
+        {"c", m.memberComment},
+        {"type",
+         dateShadowed && m.kind == TFieldKind::Date ? "System.DateTime" : KindInfo(m.kind).csType}};
     w.Line("        /*$c$*/", vars);
     w.Line("        private $type$ _$m$;", vars);
     w.Line("        public $type$ $mi$", vars);

@@ -12,5 +12,5 @@
 class TEntityOperate {
 public:
   static void Generate(TGeneratorContext& ctx, const TDesign& design);
-  static std::string BuildClass(const TDesignClass& cls);
+  static std::string BuildClass(const TDesign& design, const TDesignClass& cls);
 };

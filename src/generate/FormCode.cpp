@@ -65,6 +65,7 @@ void TFormCodeWriter::WriteHeader() {
   w_.Line("using System.IO;");
   if (!edit_) w_.Blank();
   w_.Line("using Model;");
+  w_.Append(TypeAliasLines(design_, TImportingFile::FormCode));
   w_.Blank();
   w_.Line("namespace LoginFrame");
   w_.Line("{");

@@ -78,3 +78,62 @@ bool IsImportedTypeName(const std::string& name) {
 std::string EntityType(const std::string& className) {
   return IsImportedTypeName(className) ? "Model." + className : className;
 }
+
+namespace {
+
+struct TFrameworkType {
+  std::string_view name;
+  std::string_view fullName;
+};
+
+// The framework types each kind of file names bare in its fixed text.
+constexpr TFrameworkType kDataAccessTypes[] = {
+    {"Array", "System.Array"},
+    {"Convert", "System.Convert"},
+    {"DataSet", "System.Data.DataSet"},
+    {"DateTime", "System.DateTime"},
+    {"DBNull", "System.DBNull"},
+    {"Exception", "System.Exception"},
+    {"SqlDataReader", "System.Data.SqlClient.SqlDataReader"},
+    {"SqlDbType", "System.Data.SqlDbType"},
+    {"SqlParameter", "System.Data.SqlClient.SqlParameter"},
+};
+
+constexpr TFrameworkType kFormCodeTypes[] = {
+    {"BinaryReader", "System.IO.BinaryReader"},
+    {"Convert", "System.Convert"},
+    {"DataSet", "System.Data.DataSet"},
+    {"DateTime", "System.DateTime"},
+    {"DialogResult", "System.Windows.Forms.DialogResult"},
+    {"Environment", "System.Environment"},
+    {"EventArgs", "System.EventArgs"},
+    {"FileAccess", "System.IO.FileAccess"},
+    {"FileMode", "System.IO.FileMode"},
+    {"FileStream", "System.IO.FileStream"},
+    {"Form", "System.Windows.Forms.Form"},
+    {"Image", "System.Drawing.Image"},
+    {"Int32", "System.Int32"},
+    {"MemoryStream", "System.IO.MemoryStream"},
+    {"MessageBox", "System.Windows.Forms.MessageBox"},
+    {"MessageBoxButtons", "System.Windows.Forms.MessageBoxButtons"},
+    {"MessageBoxIcon", "System.Windows.Forms.MessageBoxIcon"},
+    {"OpenFileDialog", "System.Windows.Forms.OpenFileDialog"},
+    {"PictureBoxSizeMode", "System.Windows.Forms.PictureBoxSizeMode"},
+    {"String", "System.String"},
+};
+
+}  // namespace
+
+std::string TypeAliasLines(const TDesign& design, TImportingFile file) {
+  std::string lines;
+  auto add = [&](const auto& types) {
+    for (const TFrameworkType& t : types)
+      if (design.FindClass(std::string(t.name)) >= 0)
+        lines += "using " + std::string(t.name) + " = " + std::string(t.fullName) + ";\r\n";
+  };
+  if (file == TImportingFile::DataAccess)
+    add(kDataAccessTypes);
+  else
+    add(kFormCodeTypes);
+  return lines;
+}

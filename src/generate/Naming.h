@@ -33,6 +33,15 @@ std::string EntityVariable(const TDesignClass& cls);
 // Region, ...), which a class of the same name would make ambiguous.
 bool IsImportedTypeName(const std::string& name);
 
+// The files that import Model, whose own fixed text names framework types.
+enum class TImportingFile { DataAccess, FormCode };
+
+// Using-alias lines ("using Form = System.Windows.Forms.Form;") for every
+// framework type the file names that a class of the design also names:
+// with Model imported, the bare name would be ambiguous. Empty for designs
+// without such classes.
+std::string TypeAliasLines(const TDesign& design, TImportingFile file);
+
 // The entity type as the data-access and form code name it: Model.<Class>
 // when the class is named like an imported type, <Class> otherwise.
 std::string EntityType(const std::string& className);

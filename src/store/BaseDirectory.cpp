@@ -23,8 +23,13 @@ fs::path ResolveBaseDirectory(const std::optional<std::string>& override) {
       throw std::runtime_error("无法使用目录 " + dir.string() + (ec ? ": " + ec.message() : ""));
     return dir;
   }
+  // A build tree or a portable copy keeps its design beside the program; an
+  // installed program (its skeleton under share/) never writes into bin/.
   fs::path programDir = ProgramDirectory();
-  if (access(programDir.c_str(), W_OK) == 0) return programDir;
+  std::error_code probe;
+  const bool portable = fs::is_directory(programDir / "template", probe) &&
+                        fs::is_directory(programDir / "bak", probe);
+  if (portable && access(programDir.c_str(), W_OK) == 0) return programDir;
   const char* data = std::getenv("XDG_DATA_HOME");
   const char* home = std::getenv("HOME");
   fs::path dir = data && *data ? fs::path(data) / "corvane"

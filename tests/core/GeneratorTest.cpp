@@ -150,7 +150,7 @@ TEST_F(GeneratorTest, ClassWithoutMembersGivesAnEmptyEntityBody) {
   const int p = TProjectDAO().AddProject("Bare");
   test::AddClass(p, "Note", "便签");
   const TDesign design = ReadDesign(p, "Bare");
-  const std::string text = TEntityOperate::BuildClass(design.classes.at(0));
+  const std::string text = TEntityOperate::BuildClass(design, design.classes.at(0));
   const std::string tail = "    public class Note\r\n    {\r\n    }\r\n}\r\n";
   ASSERT_GE(text.size(), tail.size());
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
