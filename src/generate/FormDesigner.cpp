@@ -127,131 +127,119 @@ void TDesignerWriter::WriteLabel(const TRowPlace& row) {
   w_.Line("            this.label$n$.Text = \"$c$：\";", v);
 }
 
+// The rows made of a label and one control. Their comment separators
+// differ: some end in a space ("// "), some do not ("//").
+struct TSingleControl {
+  std::string_view prefix;      // of the control's name
+  std::string_view type;        // System.Windows.Forms type
+  std::string_view labelEnd;    // the separator line closing the label's comment
+  std::string_view controlEnd;  // the one closing the control's comment
+};
+
+const TSingleControl& SingleControl(TRowKind kind) {
+  static constexpr TSingleControl kText = {"txt_", "TextBox", "//", "// "};
+  static constexpr TSingleControl kDate = {"dtp_", "DateTimePicker", "//", "//"};
+  static constexpr TSingleControl kReference = {"cb_", "ComboBox", "// ", "// "};
+  return kind == TRowKind::Date ? kDate : kind == TRowKind::Reference ? kReference : kText;
+}
+
 void TDesignerWriter::WriteRow(const TRowPlace& row) {
   const TDesignMember& m = *row.member;
   const std::string n = std::to_string(row.label);
   const std::string top = std::to_string(row.y - 3);
   const std::string t1 = std::to_string(row.tab + 1), t2 = std::to_string(row.tab + 2),
                     t3 = std::to_string(row.tab + 3);
-  const std::string height = std::to_string(row.kind == TRowKind::Text ? m.memberLength : 21);
+  // A string row's text box takes the member's length as its height.
+  const std::string size = row.kind == TRowKind::Text     ? "199, " + std::to_string(m.memberLength)
+                           : row.kind == TRowKind::Number ? "199, 21"
+                           : row.kind == TRowKind::Date   ? "208, 21"
+                                                          : "199, 20";
+  if (row.kind != TRowKind::Image) {
+    const TSingleControl& c = SingleControl(row.kind);
+    const TCodeWriter::TVars v = {{"n", n},         {"m", m.memberName},  {"top", top},
+                                  {"t1", t1},       {"size", size},       {"ctl", c.prefix},
+                                  {"type", c.type}, {"end1", c.labelEnd}, {"end2", c.controlEnd}};
+    w_.Line("            this.label$n$ = new System.Windows.Forms.Label();", v);
+    w_.Line("            this.$ctl$$m$ = new System.Windows.Forms.$type$();", v);
+    w_.Line("            this.Controls.Add(this.label$n$);", v);
+    w_.Line("            this.Controls.Add(this.$ctl$$m$);", v);
+    w_.Line("            // ");
+    w_.Line("            // label$n$", v);
+    w_.Line("            $end1$", v);
+    WriteLabel(row);
+    w_.Line("            // ");
+    w_.Line("            // $ctl$$m$", v);
+    w_.Line("            $end2$", v);
+    if (row.kind == TRowKind::Reference)
+      w_.Line("            this.cb_$m$.FormattingEnabled = true;", v);
+    w_.Line("            this.$ctl$$m$.Location = new System.Drawing.Point(194, $top$);", v);
+    w_.Line("            this.$ctl$$m$.Name = \"$ctl$$m$\";", v);
+    w_.Line("            this.$ctl$$m$.Size = new System.Drawing.Size($size$);", v);
+    w_.Line("            this.$ctl$$m$.TabIndex = $t1$;", v);
+    return;
+  }
   const TCodeWriter::TVars v = {{"n", n},
                                 {"m", m.memberName},
                                 {"top", top},
                                 {"t1", t1},
                                 {"t2", t2},
                                 {"t3", t3},
-                                {"h", height},
                                 {"below", std::to_string(row.y + 146)},
                                 {"btnY", std::to_string(row.y + 114)}};
   w_.Line("            this.label$n$ = new System.Windows.Forms.Label();", v);
-  switch (row.kind) {
-    case TRowKind::Text:
-    case TRowKind::Number:
-      w_.Line("            this.txt_$m$ = new System.Windows.Forms.TextBox();", v);
-      w_.Line("            this.Controls.Add(this.label$n$);", v);
-      w_.Line("            this.Controls.Add(this.txt_$m$);", v);
-      w_.Line("            // ");
-      w_.Line("            // label$n$", v);
-      w_.Line("            //");
-      WriteLabel(row);
-      w_.Line("            // ");
-      w_.Line("            // txt_$m$", v);
-      w_.Line("            // ");
-      w_.Line("            this.txt_$m$.Location = new System.Drawing.Point(194, $top$);", v);
-      w_.Line("            this.txt_$m$.Name = \"txt_$m$\";", v);
-      w_.Line("            this.txt_$m$.Size = new System.Drawing.Size(199, $h$);", v);
-      w_.Line("            this.txt_$m$.TabIndex = $t1$;", v);
-      break;
-    case TRowKind::Date:
-      w_.Line("            this.dtp_$m$ = new System.Windows.Forms.DateTimePicker();", v);
-      w_.Line("            this.Controls.Add(this.label$n$);", v);
-      w_.Line("            this.Controls.Add(this.dtp_$m$);", v);
-      w_.Line("            // ");
-      w_.Line("            // label$n$", v);
-      w_.Line("            //");
-      WriteLabel(row);
-      w_.Line("            // ");
-      w_.Line("            // dtp_$m$", v);
-      w_.Line("            //");
-      w_.Line("            this.dtp_$m$.Location = new System.Drawing.Point(194, $top$);", v);
-      w_.Line("            this.dtp_$m$.Name = \"dtp_$m$\";", v);
-      w_.Line("            this.dtp_$m$.Size = new System.Drawing.Size(208, 21);", v);
-      w_.Line("            this.dtp_$m$.TabIndex = $t1$;", v);
-      break;
-    case TRowKind::Image:
-      w_.Line("            this.pictureBox_$m$ = new System.Windows.Forms.PictureBox();", v);
-      w_.Line(
-          "            "
-          "((System.ComponentModel.ISupportInitialize)(this.pictureBox_$m$)).BeginInit();",
-          v);
-      w_.Line(
-          "            "
-          "((System.ComponentModel.ISupportInitialize)(this.pictureBox_$m$)).EndInit();",
-          v);
-      w_.Line("            this.txt_$m$ = new System.Windows.Forms.TextBox();", v);
-      w_.Line("            this.btn_$m$ = new System.Windows.Forms.Button();", v);
-      w_.Line("            this.Controls.Add(this.label$n$);", v);
-      w_.Line("            this.Controls.Add(this.pictureBox_$m$);", v);
-      w_.Line("            this.Controls.Add(this.txt_$m$);", v);
-      w_.Line("            this.Controls.Add(this.btn_$m$);", v);
-      w_.Line("            // ");
-      w_.Line("            // label$n$", v);
-      w_.Line("            // ");
-      WriteLabel(row);
-      w_.Line("            //");
-      w_.Line("            // pictureBox_$m$", v);
-      w_.Line("            // ");
-      w_.Line(
-          "            this.pictureBox_$m$.BackgroundImageLayout = "
-          "System.Windows.Forms.ImageLayout.Stretch;",
-          v);
-      w_.Line("            this.pictureBox_$m$.Location = new System.Drawing.Point(194, $top$);",
-              v);
-      w_.Line("            this.pictureBox_$m$.Name = \"pictureBox_$m$\";", v);
-      w_.Line("            this.pictureBox_$m$.Size = new System.Drawing.Size(156, 140);", v);
-      w_.Line(
-          "            this.pictureBox_$m$.SizeMode = "
-          "System.Windows.Forms.PictureBoxSizeMode.StretchImage;",
-          v);
-      w_.Line("            this.pictureBox_$m$.TabIndex = $t1$;", v);
-      w_.Line("            this.pictureBox_$m$.TabStop = false;", v);
-      w_.Line("            // ");
-      w_.Line("            // txt_$m$", v);
-      w_.Line("            // ");
-      w_.Line("            this.txt_$m$.Location = new System.Drawing.Point(194, $below$);", v);
-      w_.Line("            this.txt_$m$.Name = \"txt_$m$\";", v);
-      w_.Line("            this.txt_$m$.ReadOnly = true;", v);
-      w_.Line("            this.txt_$m$.Size = new System.Drawing.Size(300, 21);", v);
-      w_.Line("            this.txt_$m$.TabIndex = $t2$;", v);
-      w_.Line("            // ");
-      w_.Line("            // btn_$m$", v);
-      w_.Line("            // ");
-      w_.Line("            this.btn_$m$.Location = new System.Drawing.Point(365, $btnY$);", v);
-      w_.Line("            this.btn_$m$.Name = \"btn_$m$\";", v);
-      w_.Line("            this.btn_$m$.Size = new System.Drawing.Size(60, 26);", v);
-      w_.Line("            this.btn_$m$.TabIndex = $t3$;", v);
-      w_.Line("            this.btn_$m$.Text = \"上 传\";", v);
-      w_.Line("            this.btn_$m$.UseVisualStyleBackColor = true;", v);
-      w_.Line("            this.btn_$m$.Click += new System.EventHandler(this.btn_$m$_Click);", v);
-      break;
-    case TRowKind::Reference:
-      w_.Line("            this.cb_$m$ = new System.Windows.Forms.ComboBox();", v);
-      w_.Line("            this.Controls.Add(this.label$n$);", v);
-      w_.Line("            this.Controls.Add(this.cb_$m$);", v);
-      w_.Line("            // ");
-      w_.Line("            // label$n$", v);
-      w_.Line("            // ");
-      WriteLabel(row);
-      w_.Line("            // ");
-      w_.Line("            // cb_$m$", v);
-      w_.Line("            // ");
-      w_.Line("            this.cb_$m$.FormattingEnabled = true;", v);
-      w_.Line("            this.cb_$m$.Location = new System.Drawing.Point(194, $top$);", v);
-      w_.Line("            this.cb_$m$.Name = \"cb_$m$\";", v);
-      w_.Line("            this.cb_$m$.Size = new System.Drawing.Size(199, 20);", v);
-      w_.Line("            this.cb_$m$.TabIndex = $t1$;", v);
-      break;
-  }
+  w_.Line("            this.pictureBox_$m$ = new System.Windows.Forms.PictureBox();", v);
+  w_.Line(
+      "            "
+      "((System.ComponentModel.ISupportInitialize)(this.pictureBox_$m$)).BeginInit();",
+      v);
+  w_.Line(
+      "            "
+      "((System.ComponentModel.ISupportInitialize)(this.pictureBox_$m$)).EndInit();",
+      v);
+  w_.Line("            this.txt_$m$ = new System.Windows.Forms.TextBox();", v);
+  w_.Line("            this.btn_$m$ = new System.Windows.Forms.Button();", v);
+  w_.Line("            this.Controls.Add(this.label$n$);", v);
+  w_.Line("            this.Controls.Add(this.pictureBox_$m$);", v);
+  w_.Line("            this.Controls.Add(this.txt_$m$);", v);
+  w_.Line("            this.Controls.Add(this.btn_$m$);", v);
+  w_.Line("            // ");
+  w_.Line("            // label$n$", v);
+  w_.Line("            // ");
+  WriteLabel(row);
+  w_.Line("            //");
+  w_.Line("            // pictureBox_$m$", v);
+  w_.Line("            // ");
+  w_.Line(
+      "            this.pictureBox_$m$.BackgroundImageLayout = "
+      "System.Windows.Forms.ImageLayout.Stretch;",
+      v);
+  w_.Line("            this.pictureBox_$m$.Location = new System.Drawing.Point(194, $top$);", v);
+  w_.Line("            this.pictureBox_$m$.Name = \"pictureBox_$m$\";", v);
+  w_.Line("            this.pictureBox_$m$.Size = new System.Drawing.Size(156, 140);", v);
+  w_.Line(
+      "            this.pictureBox_$m$.SizeMode = "
+      "System.Windows.Forms.PictureBoxSizeMode.StretchImage;",
+      v);
+  w_.Line("            this.pictureBox_$m$.TabIndex = $t1$;", v);
+  w_.Line("            this.pictureBox_$m$.TabStop = false;", v);
+  w_.Line("            // ");
+  w_.Line("            // txt_$m$", v);
+  w_.Line("            // ");
+  w_.Line("            this.txt_$m$.Location = new System.Drawing.Point(194, $below$);", v);
+  w_.Line("            this.txt_$m$.Name = \"txt_$m$\";", v);
+  w_.Line("            this.txt_$m$.ReadOnly = true;", v);
+  w_.Line("            this.txt_$m$.Size = new System.Drawing.Size(300, 21);", v);
+  w_.Line("            this.txt_$m$.TabIndex = $t2$;", v);
+  w_.Line("            // ");
+  w_.Line("            // btn_$m$", v);
+  w_.Line("            // ");
+  w_.Line("            this.btn_$m$.Location = new System.Drawing.Point(365, $btnY$);", v);
+  w_.Line("            this.btn_$m$.Name = \"btn_$m$\";", v);
+  w_.Line("            this.btn_$m$.Size = new System.Drawing.Size(60, 26);", v);
+  w_.Line("            this.btn_$m$.TabIndex = $t3$;", v);
+  w_.Line("            this.btn_$m$.Text = \"上 传\";", v);
+  w_.Line("            this.btn_$m$.UseVisualStyleBackColor = true;", v);
+  w_.Line("            this.btn_$m$.Click += new System.EventHandler(this.btn_$m$_Click);", v);
 }
 
 void TDesignerWriter::WriteFormProperties() {
@@ -297,22 +285,14 @@ void TDesignerWriter::WriteFields() {
   for (const TRowPlace& row : plan_.rows) {
     const TCodeWriter::TVars v = {{"n", std::to_string(row.label)}, {"m", row.member->memberName}};
     w_.Line("        private System.Windows.Forms.Label label$n$;", v);
-    switch (row.kind) {
-      case TRowKind::Text:
-      case TRowKind::Number:
-        w_.Line("        private System.Windows.Forms.TextBox txt_$m$;", v);
-        break;
-      case TRowKind::Date:
-        w_.Line("        private System.Windows.Forms.DateTimePicker dtp_$m$;", v);
-        break;
-      case TRowKind::Image:
-        w_.Line("        private System.Windows.Forms.PictureBox pictureBox_$m$;", v);
-        w_.Line("        private System.Windows.Forms.TextBox txt_$m$;", v);
-        w_.Line("        private System.Windows.Forms.Button btn_$m$;", v);
-        break;
-      case TRowKind::Reference:
-        w_.Line("        private System.Windows.Forms.ComboBox cb_$m$;", v);
-        break;
+    if (row.kind == TRowKind::Image) {
+      w_.Line("        private System.Windows.Forms.PictureBox pictureBox_$m$;", v);
+      w_.Line("        private System.Windows.Forms.TextBox txt_$m$;", v);
+      w_.Line("        private System.Windows.Forms.Button btn_$m$;", v);
+    } else {
+      const TSingleControl& c = SingleControl(row.kind);
+      w_.Line("        private System.Windows.Forms.$type$ $ctl$$m$;",
+              {{"type", c.type}, {"ctl", c.prefix}, {"m", row.member->memberName}});
     }
   }
   w_.Line("        private System.Windows.Forms.Button $btn$;");
