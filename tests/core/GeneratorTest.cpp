@@ -173,6 +173,39 @@ TEST_F(GeneratorTest, MissingReferencedClassOrKeyStopsWithAMessageNamingIt) {
   EXPECT_THROW(TDALOperate::BuildClass(design, design.classes.at(1)), TGenerationError);
 }
 
+// Reserved SQL names, C# keywords as class and member names, a key named
+// like the entity variable and a class named like a framework type: each
+// file shown in tests/golden/names equals its expected text.
+TEST_F(GeneratorTest, NamesThatCollideWithSqlOrCSharpAreWrittenSafely) {
+  const int p = TProjectDAO().AddProject("Names");
+  const int event = test::AddClass(p, "Event", "事件");
+  TMemberBuilder(p, event, "eventId", kTypeInteger, "编号").Key().Store();
+  TMemberBuilder(p, event, "title", kTypeString, "标题", 30).Display().Store();
+  TMemberBuilder(p, event, "photo", kTypeImage, "照片").Optional().Store();
+  const int order = test::AddClass(p, "Order", "订单");
+  TMemberBuilder(p, order, "order", kTypeString, "单号", 12).Key().Store();
+  TMemberBuilder(p, order, "event", kTypeString, "事件名", 20).Display().Store();
+  TMemberBuilder(p, order, "end", kTypeDate, "结束").Store();
+  const int image = test::AddClass(p, "Image", "图片");
+  TMemberBuilder(p, image, "key", kTypeInteger, "键").Key().Store();
+  TMemberBuilder(p, image, "default", kTypeString, "默认", 40).Display().Store();
+  TMemberBuilder(p, image, "owner", "Order", "订单").Store();
+  TMemberBuilder(p, image, "happening", "Event", "事件").Store();
+  const TMemoryContext ctx = Generate(p, "Names");
+
+  const fs::path dir = test::kGoldenDir / "names";
+  int compared = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    const std::string relative = entry.path().lexically_relative(dir).string();
+    if (!entry.is_regular_file() || relative == "README.md") continue;
+    const auto file = ctx.ansiFiles.find("projects/Names/LoginFrame/" + relative);
+    ASSERT_NE(file, ctx.ansiFiles.end()) << relative;
+    EXPECT_TRUE(test::SameText(test::ReadFile(entry.path()), file->second)) << relative;
+    ++compared;
+  }
+  EXPECT_EQ(compared, 8);
+}
+
 TEST(GeneratorSqlNames, HeadingsSqlServerCannotReadBareGoBetweenBrackets) {
   EXPECT_EQ(SqlAlias("出版日期"), "出版日期");
   EXPECT_EQ(SqlAlias("title2"), "title2");
