@@ -40,6 +40,11 @@ int TClassDAO::GetFrontShowFlag(int classId) {
                                  {std::int64_t{classId}});
 }
 
+int TClassDAO::GetProjectId(int classId) {
+  return TDbHelper().GetIntValue("select projectId from t_class where classId=?",
+                                 {std::int64_t{classId}});
+}
+
 int TClassDAO::GetClassId(int projectId, const std::string& className) {
   return TDbHelper().GetIntValue(
       "select classId from t_class where projectId=? and className=? order by classId",

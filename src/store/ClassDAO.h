@@ -24,6 +24,7 @@ public:
   std::string GetClassName(int classId);   // "" when there is no such class
   std::string GetFriendName(int classId);  // "" when there is none
   int GetFrontShowFlag(int classId);       // -1 when there is no such class
+  int GetProjectId(int classId);           // -1 when there is no such class
   // Exact name match; -1 when the project has no class of that name.
   int GetClassId(int projectId, const std::string& className);
   // Classes of the project with that name, ignoring ASCII letter case.

@@ -4,9 +4,9 @@
 
 #include <sqlite3.h>
 
-#include <charconv>
-#include <filesystem>
-#include <fstream>
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <set>
 #include <unordered_map>
 
@@ -35,16 +35,16 @@ SharedConnection& Shared() {
 }
 
 const char* const kSchema =
-    "create table t_project ("
+    "create table if not exists t_project ("
     " projectId integer primary key autoincrement,"
     " projectName text not null default '');"
-    "create table t_class ("
+    "create table if not exists t_class ("
     " classId integer primary key autoincrement,"
     " projectId integer not null default 0,"
     " className text not null default '',"
     " friendName text not null default '',"
     " frontShowFlag integer not null default 1);"
-    "create table t_member ("
+    "create table if not exists t_member ("
     " memberId integer primary key autoincrement,"
     " projectId integer not null default 0,"
     " classId integer not null default 0,"
@@ -121,15 +121,31 @@ void CheckDesignFile(sqlite3* db, const std::string& path) {
   }
 }
 
+int TableCount(sqlite3* db, const std::string& path) {
+  sqlite3_stmt* stmt = nullptr;
+  int count = -1;
+  if (sqlite3_prepare_v2(db, "select count(*) from sqlite_master where type='table'", -1, &stmt,
+                         nullptr) == SQLITE_OK &&
+      sqlite3_step(stmt) == SQLITE_ROW)
+    count = sqlite3_column_int(stmt, 0);
+  const std::string error = sqlite3_errmsg(db);
+  sqlite3_finalize(stmt);
+  if (count < 0) throw TDbError("设计数据库 " + path + " 无法读取(不是 SQLite 数据库?): " + error);
+  return count;
+}
+
+// A missing file is created, and a file without any table (one that is
+// empty, or that another process has only just created) gets the three
+// tables. Several processes may open a new base directory at once, so the
+// tables are made inside one write-locked transaction that looks again
+// whether another process made them first; and no file is ever removed,
+// since one this process did not make may stand at the path by then. A
+// file that holds tables is checked and never rewritten.
 sqlite3* OpenDesignFile(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const bool exists = fs::exists(path, ec);
   sqlite3* db = nullptr;
   // Every use of the connection holds TDbHelper's lock, so SQLite's own
   // per-call mutex would only be taken a second time.
-  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-  if (!exists) flags |= SQLITE_OPEN_CREATE;
+  const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
   if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
     std::string msg = "无法打开设计数据库 " + path + ": " + (db ? sqlite3_errmsg(db) : "");
     sqlite3_close(db);
@@ -138,24 +154,29 @@ sqlite3* OpenDesignFile(const std::string& path) {
   sqlite3_busy_timeout(db, 5000);
   sqlite3_extended_result_codes(db, 1);
   try {
-    if (!exists) {
-      Exec(db, "begin");
-      Exec(db, kSchema);
-      Exec(db, kIndexes);
-      Exec(db, "commit");
-    } else {
-      CheckDesignFile(db, path);
-      // A file made by hand may lack the lookup indexes; adding them is the
-      // only change ever made to an existing file. A read-only file still
-      // works without them.
+    if (TableCount(db, path) == 0) {
+      Exec(db, "begin immediate");
       try {
-        Exec(db, kIndexes);
-      } catch (const TDbError&) {
+        if (TableCount(db, path) == 0) {
+          Exec(db, kSchema);
+          Exec(db, kIndexes);
+        }
+        Exec(db, "commit");
+      } catch (...) {
+        sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+        throw;
       }
+    }
+    CheckDesignFile(db, path);
+    // A file made by hand may lack the lookup indexes; adding them is the
+    // only change ever made to an existing file. A read-only file still
+    // works without them.
+    try {
+      Exec(db, kIndexes);
+    } catch (const TDbError&) {
     }
   } catch (...) {
     sqlite3_close(db);
-    if (!exists) fs::remove(path, ec);
     throw;
   }
   return db;
@@ -246,14 +267,24 @@ TRowSet::TValue ReadCell(sqlite3_stmt* stmt, int column) {
   }
 }
 
-std::int64_t TextToInteger(const std::string& s) {
-  std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return 0;
-  std::int64_t value = 0;
-  const char* first = s.data() + b;
-  if (*first == '+') ++first;
-  std::from_chars(first, s.data() + s.size(), value);
-  return value;
+// A stored value as a 32-bit whole number: an integer in range, or a real
+// that is one. Text is not a number here, whatever it spells: the design
+// database's own comparisons ("memberIsPri=1") do not take it for one
+// either, so every reader of a value agrees with every statement.
+std::optional<int> WholeNumber(const TRowSet::TValue& v) {
+  if (const auto* n = std::get_if<std::int64_t>(&v)) {
+    if (*n < std::numeric_limits<int>::min() || *n > std::numeric_limits<int>::max())
+      return std::nullopt;
+    return static_cast<int>(*n);
+  }
+  if (const auto* d = std::get_if<double>(&v)) {
+    if (!(*d >= std::numeric_limits<int>::min() && *d <= std::numeric_limits<int>::max()) ||
+        std::trunc(*d) != *d)
+      return std::nullopt;
+    return static_cast<int>(*d);
+  }
+  if (std::holds_alternative<std::monostate>(v)) return 0;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -276,16 +307,20 @@ std::string TRowSet::AsString(std::string_view column) const {
   const TValue& v = Cell(column);
   if (const auto* s = std::get_if<std::string>(&v)) return *s;
   if (const auto* n = std::get_if<std::int64_t>(&v)) return std::to_string(*n);
-  if (const auto* d = std::get_if<double>(&v)) return std::to_string(*d);
+  if (const auto* d = std::get_if<double>(&v)) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", *d);
+    return text;
+  }
   return {};
 }
 
+std::optional<int> TRowSet::AsWholeNumber(std::string_view column) const {
+  return WholeNumber(Cell(column));
+}
+
 int TRowSet::AsInteger(std::string_view column) const {
-  const TValue& v = Cell(column);
-  if (const auto* n = std::get_if<std::int64_t>(&v)) return static_cast<int>(*n);
-  if (const auto* d = std::get_if<double>(&v)) return static_cast<int>(*d);
-  if (const auto* s = std::get_if<std::string>(&v)) return static_cast<int>(TextToInteger(*s));
-  return 0;
+  return AsWholeNumber(column).value_or(0);
 }
 
 std::recursive_mutex& TDbHelper::Lock() {
@@ -360,7 +395,7 @@ int TDbHelper::GetIntValue(const std::string& sql, const TDbParams& params) {
   std::lock_guard guard(Lock());
   Statement stmt(GetConnection(), sql, params);
   if (!stmt.Step()) return -1;
-  return sqlite3_column_int(stmt.get(), 0);
+  return WholeNumber(ReadCell(stmt.get(), 0)).value_or(0);
 }
 
 std::string TDbHelper::GetStringValue(const std::string& sql, const TDbParams& params) {

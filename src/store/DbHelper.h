@@ -47,8 +47,13 @@ public:
 
   // Text of the named column of the current row; a null reads as "".
   std::string AsString(std::string_view column) const;
-  // The named column as a 32-bit integer; a null reads as 0, text is
-  // converted like a number typed by hand (non-numeric text reads as 0).
+  // The named column as a 32-bit whole number: an integer, or a real that
+  // is a whole number, within range; a null reads as 0. Text, blobs and
+  // numbers out of range have no such reading (nothing), never a wrapped
+  // one.
+  std::optional<int> AsWholeNumber(std::string_view column) const;
+  // The same, with 0 for a value that has no such reading: a flag holding
+  // anything but the number 1 is clear.
   int AsInteger(std::string_view column) const;
 
 private:
@@ -66,8 +71,10 @@ private:
 class TDbHelper {
 public:
   // Chooses the design database file. Closes an open connection; the next
-  // statement opens the new file. A missing file is created with the three
-  // empty tables; an existing file is checked and never rewritten.
+  // statement opens the new file. A missing file, or one without any table,
+  // gets the three empty tables (race-free when several processes open it
+  // at once); a file that holds tables is checked and never rewritten, and
+  // no file is ever removed.
   static void SetDatabaseFile(const std::string& path);
   static std::string DatabaseFile();
   // Closes the shared connection (the next statement opens it again).
@@ -82,7 +89,8 @@ public:
   // Runs the statements in one transaction: all take effect or none.
   // A failure is rolled back and raised to the caller.
   void ExecuteSqlList(const std::vector<TDbStatement>& statements);
-  // First column of the first row; -1 when there is no row, 0 for a null.
+  // First column of the first row; -1 when there is no row, 0 for a null
+  // or a value that is no 32-bit whole number (see AsWholeNumber).
   int GetIntValue(const std::string& sql, const TDbParams& params = {});
   // First column of the first row; "" when there is no row or a null.
   std::string GetStringValue(const std::string& sql, const TDbParams& params = {});

@@ -21,6 +21,11 @@ struct TMember {
   int queryFlag = 0;
   int memberIsDisplay = 0;
   int memberQueryDisplay = 1;  // shown in the query form unless cleared
+  // The stored length as the design database holds it, when that is no
+  // 32-bit whole number (text, a fraction, a number out of range: only a
+  // file made by other tools holds such); memberLength then reads 0. Shown
+  // as stored, and refused by the design check, never wrapped.
+  std::string storedLength;
 
   // A flag is set when it holds exactly 1; any other value reads as clear.
   bool IsKey() const { return memberIsPri == 1; }
@@ -29,6 +34,11 @@ struct TMember {
   bool IsQueried() const { return queryFlag == 1; }
   bool IsDisplay() const { return memberIsDisplay == 1; }
   bool IsShown() const { return memberQueryDisplay == 1; }
+
+  // The length as the member list shows it.
+  std::string LengthText() const {
+    return storedLength.empty() ? std::to_string(memberLength) : storedLength;
+  }
 };
 
 // The five base type words, in the order they are always offered.

@@ -19,7 +19,10 @@ TMember TMemberDAO::ReadMember(const TRowSet& rows) {
   m.classId = rows.AsInteger("classId");
   m.memberName = rows.AsString("memberName");
   m.memberType = rows.AsString("memberType");
-  m.memberLength = rows.AsInteger("memberLength");
+  if (const std::optional<int> length = rows.AsWholeNumber("memberLength"))
+    m.memberLength = *length;
+  else
+    m.storedLength = rows.AsString("memberLength");
   m.memberIsPri = rows.AsInteger("memberIsPri");
   m.memberComment = rows.AsString("memberComment");
   m.memberIsMust = rows.AsInteger("memberIsMust");

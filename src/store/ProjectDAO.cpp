@@ -50,3 +50,8 @@ std::string TProjectDAO::GetProjectName(int projectId) {
   return TDbHelper().GetStringValue("select projectName from t_project where projectId=?",
                                     {std::int64_t{projectId}});
 }
+
+bool TProjectDAO::ProjectExists(int projectId) {
+  return TDbHelper().GetIntValue("select count(*) from t_project where projectId=?",
+                                 {std::int64_t{projectId}}) > 0;
+}

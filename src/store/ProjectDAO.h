@@ -19,4 +19,5 @@ public:
   TNameList GetAllProjects();
   // Name of the project; empty when there is none.
   std::string GetProjectName(int projectId);
+  bool ProjectExists(int projectId);
 };

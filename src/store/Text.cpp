@@ -21,3 +21,9 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   }
   return c;
 }
+
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++count) NextCodePoint(text, i);
+  return count;
+}
