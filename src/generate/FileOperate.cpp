@@ -1,8 +1,10 @@
 #include "generate/FileOperate.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -32,21 +34,52 @@ void CreateParent(const fs::path& path) {
   if (path.has_parent_path()) CreateDirectory(path.parent_path());
 }
 
-// Plain POSIX calls: the generated tree holds thousands of small files and
-// a stream per file would cost more than the write itself.
+// A name for a file beside the target, unique in this process and, with
+// the process id, among processes; short, so that it fits wherever the
+// target's own name fits.
+fs::path TemporaryBeside(const fs::path& target) {
+  static std::atomic<unsigned> counter{0};
+  return target.parent_path() /
+         (".corvane-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
+}
+
+// Writes the bytes to a new file beside the target and renames it over the
+// target once every byte is written: a failure at any point (a full disk,
+// say) removes the new file and leaves what stood at the path as it was.
+// The real file behind a symbolic link is the one replaced. Plain POSIX
+// calls: the generated tree holds thousands of small files and a stream
+// per file would cost more than the write itself.
 void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize,
                 const std::string& body) {
   CreateParent(path);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) Fail("无法创建文件", path, errno);
+  std::error_code ec;
+  fs::path target = path;
+  if (fs::is_symlink(path, ec)) {
+    const fs::path real = fs::canonical(path, ec);
+    if (!ec) target = real;
+  }
+  fs::path temporary;
+  int fd = -1;
+  while (fd < 0) {
+    temporary = TemporaryBeside(target);
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) Fail("无法创建文件", path, errno);
+  }
+  auto abandon = [&](const char* what, int error) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    Fail(what, path, error);
+  };
+  // A replaced file keeps its permissions; a new one gets the usual ones.
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0)
+    abandon("无法写入文件", errno);
   auto writeAll = [&](const char* data, std::size_t size) {
     while (size > 0) {
       const ssize_t n = ::write(fd, data, size);
       if (n < 0) {
         if (errno == EINTR) continue;
-        const int error = errno;
-        ::close(fd);
-        Fail("无法写入文件", path, error);
+        abandon("无法写入文件", errno);
       }
       data += n;
       size -= static_cast<std::size_t>(n);
@@ -54,7 +87,16 @@ void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize
   };
   writeAll(prefix, prefixSize);
   writeAll(body.data(), body.size());
-  if (::close(fd) != 0) Fail("无法写入文件", path, errno);
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    Fail("无法写入文件", path, error);
+  }
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    Fail("无法写入文件", path, error);
+  }
 }
 
 }  // namespace
@@ -99,12 +141,9 @@ void TFileOperate::WriteAnsiFile(const fs::path& path, const std::string& text) 
 }
 
 void TFileOperate::CopyFile(const fs::path& source, const fs::path& target) {
-  CreateParent(target);
-  std::error_code ec;
-  fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
-  if (ec)
-    throw TFileError("无法复制文件 " + source.string() + " 到 " + target.string() + ": " +
-                     ec.message());
+  // Read whole and written like every other file, so that a failed copy
+  // leaves the old target in place.
+  WriteBytes(target, nullptr, 0, ReadFile(source));
 }
 
 bool TFileOperate::CopyDirectory(const fs::path& source, const fs::path& destination,

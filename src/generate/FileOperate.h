@@ -16,7 +16,10 @@ public:
 
 // All operations are stateless. Text in memory is UTF-8; the parent
 // directory of a written file is created with all missing parents; an
-// existing file is replaced, never appended to.
+// existing file is replaced, never appended to. Every file is written to a
+// new file in the same directory and renamed over the target only when
+// complete: a write that fails (a full disk, say) leaves the old file
+// intact, and its error names the file and the reason.
 class TFileOperate {
 public:
   // The file's bytes after the first three (the templates begin with the
@@ -32,7 +35,8 @@ public:
   // a TEncodingError naming the file and the character, raised before the
   // file is touched, so an earlier version of it stays intact.
   static void WriteAnsiFile(const std::filesystem::path& path, const std::string& text);
-  // Copies one file, replacing the target.
+  // Copies one file, replacing the target (its bytes, not its
+  // permissions).
   static void CopyFile(const std::filesystem::path& source, const std::filesystem::path& target);
   // Copies the tree below source into destination. With failIfExists, a
   // file directly in source is skipped when destination already has it;
