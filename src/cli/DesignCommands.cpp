@@ -1,25 +1,26 @@
 // Design commands: projects, classes, members and the sample design. Each
-// applies the same rules as the designer window and prints its messages.
+// runs the command the designer window runs and prints what it answers.
 #include <iostream>
 #include <memory>
 
 #include "cli/CliSupport.h"
+#include "commands/DesignCommands.h"
 #include "store/ClassDAO.h"
-#include "store/DesignRules.h"
+#include "store/DbHelper.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
-#include "store/SampleDesign.h"
 
 namespace cli {
 
 namespace {
 
-void Check(const TRuleResult& refused) {
-  if (refused) throw TRefused(*refused);
-}
-
-int Done(const char* message) {
-  std::cout << message << '\n';
+// Runs a command together with the lookups that find its targets, in one
+// transaction, and shows its answer once the change is committed.
+int Show(const std::function<TCommandResult()>& command) {
+  TCommandResult result;
+  TDbHelper().Transaction([&] { result = command(); });
+  if (!result) throw TRefused(result.message);
+  if (!result.message.empty()) std::cout << result.message << '\n';
   return 0;
 }
 
@@ -67,15 +68,6 @@ struct TMemberOptions {
   }
 };
 
-void CheckTypeOffered(int projectId, int classId, const std::string& type) {
-  std::string offered;
-  for (const auto& choice : MemberTypeChoices(projectId, classId)) {
-    if (choice == type) return;
-    offered += (offered.empty() ? "" : "、") + choice;
-  }
-  throw TRefused("成员类型 \"" + type + "\" 不可用，可选: " + offered);
-}
-
 void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   CLI::App* project = app.add_subcommand("project", "工程: 列出、新建、改名、删除");
   project->require_subcommand(1);
@@ -92,11 +84,7 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   CLI::App* add = project->add_subcommand("add", "新建工程");
   add->add_option("name", *name, "工程名称")->required();
   add->callback([&ctx, name] {
-    ctx.run = [name] {
-      Check(CheckAddProject(*name));
-      TProjectDAO().AddProject(*name);
-      return Done(msg::kProjectAdded);
-    };
+    ctx.run = [name] { return Show([&] { return commands::AddProject(*name); }); };
   });
 
   auto renameRef = std::make_shared<TProjectRef>();
@@ -106,10 +94,7 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   rename->add_option("new-name", *newName, "新的工程名称")->required();
   rename->callback([&ctx, renameRef, newName] {
     ctx.run = [renameRef, newName] {
-      const int projectId = renameRef->Resolve();
-      Check(CheckRenameProject(projectId, *newName));
-      TProjectDAO().UpdateProjectName(projectId, *newName);
-      return Done(msg::kProjectRenamed);
+      return Show([&] { return commands::RenameProject(renameRef->Resolve(), *newName); });
     };
   });
 
@@ -118,8 +103,7 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   deleteRef->AddTo(del);
   del->callback([&ctx, deleteRef] {
     ctx.run = [deleteRef] {
-      TProjectDAO().DeleteProject(deleteRef->Resolve());
-      return Done(msg::kProjectDeleted);
+      return Show([&] { return commands::DeleteProject(deleteRef->Resolve()); });
     };
   });
 }
@@ -155,11 +139,10 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   add->add_flag("--no-front-show", addArgs->hidden, "不勾选 是否前台显示");
   add->callback([&ctx, addArgs] {
     ctx.run = [addArgs] {
-      const int projectId = addArgs->project.Resolve();
-      Check(CheckAddClass(projectId, addArgs->className, addArgs->friendName));
-      TClassDAO().AddClass(projectId, addArgs->className, addArgs->friendName,
-                           addArgs->hidden ? 0 : 1);
-      return Done(msg::kClassAdded);
+      return Show([&] {
+        return commands::AddClass(addArgs->project.Resolve(),
+                                  {addArgs->className, addArgs->friendName, !addArgs->hidden});
+      });
     };
   });
 
@@ -178,16 +161,17 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   AddSwitch(update, "front-show", upArgs->frontShow, "是否前台显示");
   update->callback([&ctx, upArgs] {
     ctx.run = [upArgs] {
-      const int projectId = upArgs->project.Resolve();
-      const int classId = ResolveClass(projectId, upArgs->classRef);
-      TClassDAO classes;
-      const std::string name = upArgs->newName.value_or(classes.GetClassName(classId));
-      const std::string friendName = upArgs->friendName.value_or(classes.GetFriendName(classId));
-      const int flag = upArgs->frontShow ? (*upArgs->frontShow ? 1 : 0)
-                                         : (classes.GetFrontShowFlag(classId) == 1);
-      Check(CheckUpdateClass(projectId, classId, name, friendName));
-      classes.UpdateClass(projectId, classId, name, friendName, flag);
-      return Done(msg::kClassUpdated);
+      return Show([&] {
+        const int projectId = upArgs->project.Resolve();
+        const int classId = ResolveClass(projectId, upArgs->classRef);
+        TClassDAO classes;
+        TClassEntry entry{classes.GetClassName(classId), classes.GetFriendName(classId),
+                          classes.GetFrontShowFlag(classId) == 1};
+        if (upArgs->newName) entry.className = *upArgs->newName;
+        if (upArgs->friendName) entry.friendName = *upArgs->friendName;
+        if (upArgs->frontShow) entry.frontShow = *upArgs->frontShow;
+        return commands::UpdateClass(projectId, classId, entry);
+      });
     };
   });
 
@@ -201,9 +185,9 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   del->add_option("class", delArgs->classRef, "类名或 #编号")->required();
   del->callback([&ctx, delArgs] {
     ctx.run = [delArgs] {
-      const int projectId = delArgs->project.Resolve();
-      TClassDAO().DeleteClass(ResolveClass(projectId, delArgs->classRef));
-      return Done(msg::kClassDeleted);
+      return Show([&] {
+        return commands::DeleteClass(ResolveClass(delArgs->project.Resolve(), delArgs->classRef));
+      });
     };
   });
 }
@@ -234,7 +218,7 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
       std::cout << "编号\t成员名称\t成员类型\t长度\t主键\t必填\t查询\t下拉框显示\t界面显示\t注释\n";
       for (const TMember& m : TMemberDAO().ListMembers(classId)) {
         std::cout << m.memberId << '\t' << m.memberName << '\t' << m.memberType << '\t'
-                  << m.memberLength << '\t' << YesNo(m.memberIsPri) << '\t' << YesNo(m.memberIsMust)
+                  << m.LengthText() << '\t' << YesNo(m.memberIsPri) << '\t' << YesNo(m.memberIsMust)
                   << '\t' << YesNo(m.queryFlag) << '\t' << YesNo(m.memberIsDisplay) << '\t'
                   << YesNo(m.memberQueryDisplay) << '\t' << m.memberComment << '\n';
       }
@@ -256,17 +240,14 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   addArgs->options.AddTo(add, false);
   add->callback([&ctx, addArgs] {
     ctx.run = [addArgs] {
-      const auto [projectId, classId] = addArgs->Resolve();
-      TMemberEntry entry;
-      entry.memberName = addArgs->name;
-      entry.memberType = addArgs->type;
-      addArgs->options.ApplyTo(entry);
-      CheckTypeOffered(projectId, classId, entry.memberType);
-      Check(CheckAddMember(entry));
-      TMember m;
-      Check(BuildMember(entry, projectId, classId, m));
-      TMemberDAO().AddMember(m);
-      return Done(msg::kMemberAdded);
+      return Show([&] {
+        const auto [projectId, classId] = addArgs->Resolve();
+        TMemberEntry entry;
+        entry.memberName = addArgs->name;
+        entry.memberType = addArgs->type;
+        addArgs->options.ApplyTo(entry);
+        return commands::AddMember(projectId, classId, entry);
+      });
     };
   });
 
@@ -281,17 +262,13 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   upArgs->options.AddTo(update, true);
   update->callback([&ctx, upArgs] {
     ctx.run = [upArgs] {
-      const auto [projectId, classId] = upArgs->Resolve();
-      const TMember current = ResolveMember(classId, upArgs->memberRef);
-      TMemberEntry entry = EntryFromMember(current);
-      upArgs->options.ApplyTo(entry);
-      CheckTypeOffered(projectId, classId, entry.memberType);
-      Check(CheckUpdateMember(entry));
-      TMember m;
-      Check(BuildMember(entry, projectId, classId, m));
-      m.memberId = current.memberId;
-      TMemberDAO().UpdateMember(m);
-      return Done(msg::kMemberUpdated);
+      return Show([&] {
+        const auto [projectId, classId] = upArgs->Resolve();
+        const TMember current = ResolveMember(classId, upArgs->memberRef);
+        TMemberEntry entry = EntryFromMember(current);
+        upArgs->options.ApplyTo(entry);
+        return commands::UpdateMember(projectId, classId, current.memberId, entry);
+      });
     };
   });
 
@@ -299,38 +276,30 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
     std::string memberRef;
   };
   auto oneCommand = [&](const char* name, const char* help,
-                        std::function<int(OneArgs&, int classId, const TMember&)> body) {
+                        std::function<TCommandResult(int classId, const TMember&)> command) {
     auto args = std::make_shared<OneArgs>();
     CLI::App* cmd = member->add_subcommand(name, help);
     args->AddTo(cmd);
     cmd->add_option("member", args->memberRef, "成员名称或 #编号")->required();
-    cmd->callback([&ctx, args, body] {
-      ctx.run = [args, body] {
-        const int classId = args->Resolve().second;
-        return body(*args, classId, ResolveMember(classId, args->memberRef));
+    cmd->callback([&ctx, args, command] {
+      ctx.run = [args, command] {
+        return Show([&] {
+          const int classId = args->Resolve().second;
+          return command(classId, ResolveMember(classId, args->memberRef));
+        });
       };
     });
   };
 
-  oneCommand("delete", "删除成员", [](OneArgs&, int, const TMember& m) {
-    TMemberDAO().DeleteMember(m.memberId);
-    return Done(msg::kMemberDeleted);
-  });
-
+  oneCommand("delete", "删除成员",
+             [](int, const TMember& m) { return commands::DeleteMember(m.memberId); });
   // Moves exchange with the neighbouring row, as the member list does.
-  auto move = [](int classId, const TMember& m, int step) {
-    std::vector<int> ids;
-    for (const TMember& row : TMemberDAO().ListMembers(classId)) ids.push_back(row.memberId);
-    int index = 0;
-    while (ids[static_cast<std::size_t>(index)] != m.memberId) ++index;
-    Check(step < 0 ? CheckMoveUp(index) : CheckMoveDown(index, static_cast<int>(ids.size())));
-    TMemberDAO().ExchangeMembers(m.memberId, ids[static_cast<std::size_t>(index + step)]);
-    return 0;
-  };
-  oneCommand("up", "成员上移",
-             [move](OneArgs&, int classId, const TMember& m) { return move(classId, m, -1); });
-  oneCommand("down", "成员下移",
-             [move](OneArgs&, int classId, const TMember& m) { return move(classId, m, +1); });
+  oneCommand("up", "成员上移", [](int classId, const TMember& m) {
+    return commands::MoveMember(classId, m.memberId, -1);
+  });
+  oneCommand("down", "成员下移", [](int classId, const TMember& m) {
+    return commands::MoveMember(classId, m.memberId, +1);
+  });
 
   struct ExchangeArgs : Target {
     std::string first, second;
@@ -342,13 +311,12 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   exchange->add_option("second", exArgs->second, "成员名称或 #编号")->required();
   exchange->callback([&ctx, exArgs] {
     ctx.run = [exArgs] {
-      const int classId = exArgs->Resolve().second;
-      const TMember a = ResolveMember(classId, exArgs->first);
-      const TMember b = ResolveMember(classId, exArgs->second);
-      Check(CheckExchange(a.memberId == b.memberId ? 1 : 2));
-      TMemberDAO().ExchangeMembers(std::min(a.memberId, b.memberId),
-                                   std::max(a.memberId, b.memberId));
-      return 0;
+      return Show([&] {
+        const int classId = exArgs->Resolve().second;
+        const TMember a = ResolveMember(classId, exArgs->first);
+        const TMember b = ResolveMember(classId, exArgs->second);
+        return commands::ExchangeMembers(classId, {a.memberId, b.memberId});
+      });
     };
   });
 }
@@ -361,12 +329,7 @@ void RegisterDesignCommands(CLI::App& app, TContext& ctx) {
   RegisterMemberCommands(app, ctx);
 
   app.add_subcommand("demo", "添加示例工程 Demo(图书管理，含所有成员类型)")->callback([&ctx] {
-    ctx.run = [] {
-      int projectId = 0;
-      if (auto refused = CreateSampleDesign(projectId)) throw TRefused(*refused);
-      std::cout << "示例工程 " << kSampleProjectName << " 已添加(编号 " << projectId << ")\n";
-      return 0;
-    };
+    ctx.run = [] { return Show([] { return commands::AddSampleDesign(); }); };
   });
 }
 

@@ -1,10 +1,10 @@
 // The table-script command: prints the SQL Server script that creates a
 // project's database, or writes it to a file, in UTF-8 or GBK.
-#include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "cli/CliSupport.h"
+#include "commands/UserFiles.h"
 #include "generate/Encoding.h"
 #include "sqlscript/DataBaseSql.h"
 
@@ -18,14 +18,6 @@ struct TSqlArgs {
   std::string encoding = "utf8";
 };
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw TRefused("无法写入文件: " + path);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw TRefused("无法写入文件: " + path);
-}
-
 int RunSql(const TSqlArgs& args) {
   const TTableScript script = BuildTableScript(args.project.Resolve());
   // An incomplete design still gives a script; what it leaves out is also
@@ -37,7 +29,7 @@ int RunSql(const TSqlArgs& args) {
                                 ? Utf8ToGbk(script.text, args.output.value_or("建表脚本"))
                                 : script.text;
   if (args.output) {
-    WriteFile(*args.output, bytes);
+    WriteUserFile(*args.output, bytes);
     return 0;
   }
   std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -52,7 +44,7 @@ void RegisterScriptCommands(CLI::App& app, TContext& ctx) {
   auto args = std::make_shared<TSqlArgs>();
   CLI::App* sql = app.add_subcommand("sql", "生成建表sql语句(SQL Server)，默认写到标准输出");
   args->project.AddTo(sql);
-  sql->add_option("-o,--output", args->output, "写入此文件(覆盖原有内容)，不写标准输出");
+  sql->add_option("-o,--output", args->output, "写入此文件(写完整后才替换原有文件)，不写标准输出");
   sql->add_option("--encoding", args->encoding, "输出编码: utf8(默认) 或 gbk")
       ->check(CLI::IsMember({"utf8", "gbk"}));
   sql->callback([&ctx, args] { ctx.run = [args] { return RunSql(*args); }; });

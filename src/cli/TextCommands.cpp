@@ -8,8 +8,9 @@
 #include <memory>
 
 #include "cli/CliSupport.h"
+#include "commands/DesignText.h"
+#include "commands/UserFiles.h"
 #include "generate/AutoCode.h"
-#include "store/DesignText.h"
 #include "store/ProjectDAO.h"
 
 namespace cli {
@@ -34,18 +35,10 @@ std::string ReadWholeFile(const std::string& path) {
   return text;
 }
 
-void WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw TRefused("无法写入文件: " + path);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw TRefused("无法写入文件: " + path);
-}
-
 int RunExport(const TExportArgs& args) {
   const std::string text = ExportDesign(args.project.Resolve());
   if (args.output) {
-    WriteWholeFile(*args.output, text);
+    WriteUserFile(*args.output, text);
     return 0;
   }
   std::cout << text << std::flush;
@@ -112,7 +105,8 @@ void RegisterTextCommands(CLI::App& app, TContext& ctx) {
   CLI::App* exportCommand =
       app.add_subcommand("export", "把工程的设计导出为 JSON 文本(默认写到标准输出)");
   exportArgs->project.AddTo(exportCommand);
-  exportCommand->add_option("-o,--output", exportArgs->output, "写入此文件(覆盖原有内容)");
+  exportCommand->add_option("-o,--output", exportArgs->output,
+                            "写入此文件(写完整后才替换原有文件)");
   exportCommand->callback(
       [&ctx, exportArgs] { ctx.run = [exportArgs] { return RunExport(*exportArgs); }; });
 

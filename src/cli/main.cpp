@@ -1,8 +1,11 @@
 // corvane-cli: edits a design and generates from it without any window.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "cli/CliSupport.h"
-#include "store/BaseDirectory.h"
+#include "commands/BaseDirectory.h"
 #include "store/DbHelper.h"
 
 int main(int argc, char** argv) {
@@ -27,15 +30,27 @@ int main(int argc, char** argv) {
   }
   if (!ctx.run) return 2;
 
+  int status = 0;
   try {
     const auto baseDir = ResolveBaseDirectory(ctx.dir);
     TDbHelper::SetDatabaseFile(DesignDatabasePath(baseDir).string());
-    return ctx.run();
+    status = ctx.run();
   } catch (const cli::TRefused& e) {
     std::cerr << e.what() << '\n';
-    return e.exitCode;
+    status = e.exitCode;
   } catch (const std::exception& e) {
     std::cerr << "错误: " << e.what() << '\n';
+    status = 1;
+  }
+  // What a command printed counts only once it is out: a full disk or a
+  // closed output is an error, not a success.
+  errno = 0;
+  std::cout.flush();
+  if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    const int error = errno;
+    std::cerr << "错误: 无法写入标准输出" << (error ? std::string(": ") + std::strerror(error) : "")
+              << '\n';
     return 1;
   }
+  return status;
 }

@@ -1,11 +1,5 @@
-// The sample design "Demo": a small library that shows every member type.
+// Moved to the command layer; this name stays until every includer uses
+// commands/SampleDesign.h.
 #pragma once
 
-#include "store/DesignRules.h"
-
-inline constexpr const char* kSampleProjectName = "Demo";
-
-// Adds the sample project through the same rules a user meets; answers the
-// refusing message (the name is taken) or nothing. projectId gets the new
-// project's identifier.
-TRuleResult CreateSampleDesign(int& projectId);
+#include "commands/SampleDesign.h"

@@ -7,12 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/MainForm.h"
-
-TClassFormBase::TClassFormBase(TFormMain& owner, const QString& caption, QSize clientSize)
-    : QDialog(&owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      owner_(owner) {
+TClassFormBase::TClassFormBase(QWidget* owner, const QString& caption, QSize clientSize,
+                               TSubmit submit)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      submit_(std::move(submit)) {
   setWindowTitle(caption);
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(16, 16, 16, 16);
@@ -50,4 +49,13 @@ TClassFormBase::TClassFormBase(TFormMain& owner, const QString& caption, QSize c
 
   connect(ok_, &QPushButton::clicked, this, [this] { Confirm(); });
   setFixedSize(clientSize.expandedTo(sizeHint()));
+}
+
+TClassEntry TClassFormBase::Entry() const {
+  return {className_->text().toStdString(), friendName_->text().toStdString(),
+          frontShow_->isChecked()};
+}
+
+void TClassFormBase::Confirm() {
+  if (submit_(this, Entry())) accept();
 }

@@ -1,24 +1,38 @@
 // The controls the two class dialogs share: class name, friendly name, the
-// front-show box and "确定". Each dialog decides what "确定" does.
+// front-show box and "确定". A dialog knows neither the main window nor the
+// store: "确定" hands the entries to the command it was given, which
+// answers whether they were written; the dialog closes when they were and
+// stays open with its entries for correction when they were refused.
 #pragma once
 
 #include <QDialog>
+#include <functional>
+
+#include "commands/DesignCommands.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class TFormMain;
 
 class TClassFormBase : public QDialog {
   Q_OBJECT
-protected:
-  TClassFormBase(TFormMain& owner, const QString& caption, QSize clientSize);
-  // Checks the entries, writes them and closes on success.
-  virtual void Confirm() = 0;
+public:
+  // Runs the command for the entries and shows its answer over the dialog.
+  using TSubmit = std::function<TCommandResult(QWidget* dialog, const TClassEntry& entry)>;
 
-  TFormMain& owner_;
+  // The entries as they stand.
+  TClassEntry Entry() const;
+
+protected:
+  TClassFormBase(QWidget* owner, const QString& caption, QSize clientSize, TSubmit submit);
+
   QLineEdit* className_;
   QLineEdit* friendName_;
   QCheckBox* frontShow_;
   QPushButton* ok_;
+
+private:
+  void Confirm();
+
+  TSubmit submit_;
 };

@@ -6,10 +6,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
-#include <stdexcept>
 
+#include "commands/UserFiles.h"
 #include "generate/Encoding.h"
 #include "sqlscript/DataBaseSql.h"
 #include "ui/Prompter.h"
@@ -85,12 +84,7 @@ void TDataBaseSqlForm::SaveTo(const QString& path, bool gbk) const {
   text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
   const std::string utf8 = text.toStdString();
   const std::string bytes = gbk ? Utf8ToGbk(utf8, path.toStdString()) : utf8;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit())
-    throw std::runtime_error(tr("无法写入文件 %1: %2").arg(path, file.errorString()).toStdString());
+  WriteUserFile(path.toStdString(), bytes);
 }
 
 void TDataBaseSqlForm::SaveAs() {

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 
-#include "store/BaseDirectory.h"
+#include "commands/BaseDirectory.h"
 
 void TSystemDesktopOpener::Open(const QUrl& url) {
   QDesktopServices::openUrl(url);

@@ -6,8 +6,5 @@
 class TAddClassForm : public TClassFormBase {
   Q_OBJECT
 public:
-  explicit TAddClassForm(TFormMain& owner);
-
-protected:
-  void Confirm() override;
+  TAddClassForm(QWidget* owner, TSubmit submit);
 };

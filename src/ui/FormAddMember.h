@@ -6,10 +6,5 @@
 class TAddMemberForm : public TMemberFormBase {
   Q_OBJECT
 public:
-  explicit TAddMemberForm(TFormMain& owner);
-
-protected:
-  void Store(const TMember& member) override;
-  TRuleResult Check(const TMemberEntry& entry) const override;
-  const char* DoneMessage() const override;
+  TAddMemberForm(QWidget* owner, const std::vector<std::string>& typeChoices, TSubmit submit);
 };

@@ -7,11 +7,7 @@
 class TUpdateClassForm : public TClassFormBase {
   Q_OBJECT
 public:
-  TUpdateClassForm(TFormMain& owner, int classId);
-
-protected:
-  void Confirm() override;
-
-private:
-  int classId_;
+  // Shows the class as it is: its name as listed, its stored friendly
+  // name and flag.
+  TUpdateClassForm(QWidget* owner, const TClassEntry& current, TSubmit submit);
 };

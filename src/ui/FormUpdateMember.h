@@ -6,13 +6,7 @@
 class TUpdateMemberForm : public TMemberFormBase {
   Q_OBJECT
 public:
-  TUpdateMemberForm(TFormMain& owner, int memberId);
-
-protected:
-  void Store(const TMember& member) override;
-  TRuleResult Check(const TMemberEntry& entry) const override;
-  const char* DoneMessage() const override;
-
-private:
-  int memberId_;
+  // Shows the member as stored (nothing loaded when current is empty).
+  TUpdateMemberForm(QWidget* owner, const std::vector<std::string>& typeChoices,
+                    const std::optional<TMemberEntry>& current, TSubmit submit);
 };

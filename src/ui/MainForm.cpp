@@ -23,10 +23,12 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
+#include "commands/DesignCommands.h"
+#include "commands/DesignText.h"
+#include "commands/UserFiles.h"
 #include "store/ClassDAO.h"
-#include "store/DesignRules.h"
-#include "store/DesignText.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 #include "ui/Banner.h"
@@ -319,7 +321,7 @@ void TFormMain::LoadMembers(int classId) {
   int r = 0;
   for (const TMember& m : list) {
     const QString cells[] = {QString::number(m.memberId), FromStd(m.memberName),
-                             FromStd(m.memberType),       QString::number(m.memberLength),
+                             FromStd(m.memberType),       FromStd(m.LengthText()),
                              Flag(m.memberIsPri),         Flag(m.memberIsMust),
                              Flag(m.queryFlag),           Flag(m.memberIsDisplay),
                              Flag(m.memberQueryDisplay),  FromStd(m.memberComment)};
@@ -438,19 +440,34 @@ void TFormMain::OpenHelpPage() {
   if (!settings_.helpPage.isEmpty()) opener_.Open(settings_.helpPage);
 }
 
+// ---- Running the design commands ---------------------------------------------
+
+TCommandResult TFormMain::Execute(QWidget* parent, const std::function<TCommandResult()>& command) {
+  TCommandResult result;
+  RunCommand(prompter_, parent, [&] { result = command(); });
+  return result;
+}
+
+void TFormMain::Show(QWidget* parent, const TCommandResult& result) {
+  if (result.message.empty()) return;
+  // A length that is no whole number is an input error the user fixes in place.
+  if (result.message == msg::kLengthNotNumber)
+    prompter_.Error(parent, RuleText(result.message));
+  else
+    prompter_.Message(parent, RuleText(result.message));
+  // Another process changed the design under the lists: show it as it is.
+  if (result.message == msg::kProjectGone || result.message == msg::kClassGone ||
+      result.message == msg::kMemberGone)
+    RunCommand(prompter_, this, [&] { LoadProjects(); });
+}
+
 // ---- Project commands ------------------------------------------------------
 
 void TFormMain::NewProject() {
   const QString name = prompter_.AskText(this, tr("请输入工程名称"));
-  RunCommand(prompter_, this, [&] {
-    if (auto refused = CheckAddProject(ToStd(name))) {
-      prompter_.Message(this, RuleText(*refused));
-      return;
-    }
-    TProjectDAO().AddProject(ToStd(name));
-    LoadProjects();
-    prompter_.Message(this, RuleText(msg::kProjectAdded));
-  });
+  const TCommandResult result = Execute(this, [&] { return commands::AddProject(ToStd(name)); });
+  if (result) RunCommand(prompter_, this, [&] { LoadProjects(); });
+  Show(this, result);
 }
 
 void TFormMain::RenameProject() {
@@ -459,16 +476,11 @@ void TFormMain::RenameProject() {
     return;
   }
   const QString name = prompter_.AskText(this, tr("请输入项目名称"));
-  RunCommand(prompter_, this, [&] {
-    if (auto refused = CheckRenameProject(CurrentProjectId(), ToStd(name))) {
-      prompter_.Message(this, RuleText(*refused));
-      return;
-    }
-    TProjectDAO().UpdateProjectName(CurrentProjectId(), ToStd(name));
-    ProjectIndex = project_->currentIndex();
-    prompter_.Message(this, RuleText(msg::kProjectRenamed));
-    LoadProjects();
-  });
+  const TCommandResult result =
+      Execute(this, [&] { return commands::RenameProject(CurrentProjectId(), ToStd(name)); });
+  if (result) ProjectIndex = project_->currentIndex();
+  Show(this, result);
+  if (result) RunCommand(prompter_, this, [&] { LoadProjects(); });
 }
 
 void TFormMain::DeleteProject() {
@@ -477,15 +489,14 @@ void TFormMain::DeleteProject() {
     return;
   }
   if (!prompter_.Confirm(this, tr("确认删除当前项目吗?"), tr("删除提示"))) return;
-  RunCommand(prompter_, this, [&] {
-    TProjectDAO().DeleteProject(CurrentProjectId());
-    ProjectIndex = -1;
-    prompter_.Message(this, RuleText(msg::kProjectDeleted));
-    LoadProjects();
-  });
+  const TCommandResult result =
+      Execute(this, [&] { return commands::DeleteProject(CurrentProjectId()); });
+  if (result) ProjectIndex = -1;
+  Show(this, result);
+  if (result) RunCommand(prompter_, this, [&] { LoadProjects(); });
 }
 
-// The design as a JSON file (see store/DesignText.h), with the command
+// The design as a JSON file (see commands/DesignText.h), with the command
 // line's messages.
 void TFormMain::ExportDesignText() {
   if (CurrentProjectId() < 0) {
@@ -496,13 +507,7 @@ void TFormMain::ExportDesignText() {
                                             {tr("设计文件 (*.json)")});
   if (!choice) return;
   RunCommand(prompter_, this, [&] {
-    const std::string text = ExportDesign(CurrentProjectId());
-    QFile file(choice->path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.flush())
-      throw std::runtime_error(ToStd(tr("无法写入文件: ") + choice->path));
+    WriteUserFile(ToStd(choice->path), ExportDesign(CurrentProjectId()));
     prompter_.Message(this, tr("设计已导出到 %1").arg(QDir::toNativeSeparators(choice->path)));
   });
 }
@@ -546,16 +551,38 @@ void TFormMain::AddClass() {
     prompter_.Message(this, RuleText(msg::kNoProjectSelected));
     return;
   }
-  TAddClassForm dialog(*this);
+  const int projectId = CurrentProjectId();
+  TAddClassForm dialog(this, [this, projectId](QWidget* d, const TClassEntry& entry) {
+    const TCommandResult result = Execute(d, [&] { return commands::AddClass(projectId, entry); });
+    if (result) RunCommand(prompter_, d, [&] { LoadClasses(projectId); });
+    Show(d, result);
+    return result;
+  });
   dialog.exec();
 }
 
 void TFormMain::UpdateClass() {
-  if (CurrentClassId() < 0) {
+  const int classId = CurrentClassId();
+  if (classId < 0) {
     prompter_.Message(this, RuleText(msg::kNoClassSelected));
     return;
   }
-  TUpdateClassForm dialog(*this, CurrentClassId());
+  // The name as listed; the friendly name and the flag as stored.
+  TClassEntry current{ToStd(CurrentClassName()), {}, false};
+  RunCommand(prompter_, this, [&] {
+    TClassDAO classes;
+    current.friendName = classes.GetFriendName(classId);
+    current.frontShow = classes.GetFrontShowFlag(classId) == 1;
+  });
+  const int projectId = CurrentProjectId();
+  TUpdateClassForm dialog(
+      this, current, [this, projectId, classId](QWidget* d, const TClassEntry& entry) {
+        const TCommandResult result =
+            Execute(d, [&] { return commands::UpdateClass(projectId, classId, entry); });
+        if (result) RenameCurrentClass(FromStd(entry.className));
+        Show(d, result);
+        return result;
+      });
   dialog.exec();
 }
 
@@ -565,27 +592,45 @@ void TFormMain::DeleteClass() {
     return;
   }
   if (!prompter_.Confirm(this, tr("确认删除此类对象！"), tr("提示"))) return;
-  RunCommand(prompter_, this, [&] {
-    TClassDAO().DeleteClass(CurrentClassId());
-    {
-      const QSignalBlocker block(classes_);
-      delete classes_->takeItem(classes_->currentRow());
-      classes_->clearSelection();
-      classes_->setCurrentRow(-1);
-    }
-    ClearMembers();
-    prompter_.Message(this, RuleText(msg::kClassDeleted));
-  });
+  const TCommandResult result =
+      Execute(this, [&] { return commands::DeleteClass(CurrentClassId()); });
+  if (result) {
+    const QSignalBlocker block(classes_);
+    delete classes_->takeItem(classes_->currentRow());
+    classes_->clearSelection();
+    classes_->setCurrentRow(-1);
+  }
+  if (result) ClearMembers();
+  Show(this, result);
 }
 
 // ---- Member commands -----------------------------------------------------------
 
+TMemberFormBase::TSubmit TFormMain::MemberCommand(
+    const std::function<TCommandResult(const TMemberEntry&)>& command, int classId) {
+  return [this, command, classId](QWidget* d, const TMemberEntry& entry) {
+    const TCommandResult result = Execute(d, [&] { return command(entry); });
+    if (result) RunCommand(prompter_, d, [&] { LoadMembers(classId); });
+    Show(d, result);
+    return result;
+  };
+}
+
 void TFormMain::AddMember() {
-  if (CurrentClassId() < 0) {
+  const int classId = CurrentClassId();
+  if (classId < 0) {
     prompter_.Message(this, RuleText(msg::kSelectClassFirst));
     return;
   }
-  TAddMemberForm dialog(*this);
+  const int projectId = CurrentProjectId();
+  std::vector<std::string> choices;
+  RunCommand(prompter_, this, [&] { choices = MemberTypeChoices(projectId, classId); });
+  TAddMemberForm dialog(this, choices,
+                        MemberCommand(
+                            [projectId, classId](const TMemberEntry& entry) {
+                              return commands::AddMember(projectId, classId, entry);
+                            },
+                            classId));
   dialog.exec();
 }
 
@@ -595,7 +640,24 @@ void TFormMain::UpdateMember() {
     prompter_.Message(this, RuleText(msg::kSelectMemberFirst));
     return;
   }
-  TUpdateMemberForm dialog(*this, MemberIdAt(row));
+  const int memberId = MemberIdAt(row);
+  const int projectId = CurrentProjectId();
+  int classId = CurrentClassId();
+  std::vector<std::string> choices;
+  std::optional<TMemberEntry> current;
+  RunCommand(prompter_, this, [&] {
+    if (const std::optional<TMember> member = TMemberDAO().GetMember(memberId)) {
+      classId = member->classId;
+      current = EntryFromMember(*member);
+    }
+    choices = MemberTypeChoices(projectId, classId);
+  });
+  TUpdateMemberForm dialog(this, choices, current,
+                           MemberCommand(
+                               [projectId, classId, memberId](const TMemberEntry& entry) {
+                                 return commands::UpdateMember(projectId, classId, memberId, entry);
+                               },
+                               classId));
   dialog.exec();
 }
 
@@ -606,47 +668,36 @@ void TFormMain::DeleteMember() {
     return;
   }
   if (!prompter_.Confirm(this, tr("确定删除当前成员属性?"), tr("删除提示"))) return;
-  RunCommand(prompter_, this, [&] {
-    TMemberDAO().DeleteMember(MemberIdAt(row));
-    prompter_.Message(this, RuleText(msg::kMemberDeleted));
-    ReloadCurrentMembers();
-  });
+  const TCommandResult result =
+      Execute(this, [&] { return commands::DeleteMember(MemberIdAt(row)); });
+  Show(this, result);
+  if (result) RunCommand(prompter_, this, [&] { ReloadCurrentMembers(); });
 }
 
 void TFormMain::ExchangeMembers() {
-  const QList<int> rows = SelectedRows();
-  if (auto refused = CheckExchange(static_cast<int>(rows.size()))) {
-    prompter_.Message(this, RuleText(*refused));
-    return;
-  }
-  RunCommand(prompter_, this, [&] {
-    TMemberDAO().ExchangeMembers(MemberIdAt(rows[0]), MemberIdAt(rows[1]));
-    ReloadCurrentMembers();
-  });
+  std::vector<int> ids;
+  for (int row : SelectedRows()) ids.push_back(MemberIdAt(row));
+  const TCommandResult result =
+      Execute(this, [&] { return commands::ExchangeMembers(CurrentClassId(), ids); });
+  Show(this, result);
+  if (result) RunCommand(prompter_, this, [&] { ReloadCurrentMembers(); });
+}
+
+void TFormMain::MoveMember(int step) {
+  const int row = FirstSelectedRow();
+  const int memberId = row < 0 ? -1 : MemberIdAt(row);
+  const TCommandResult result =
+      Execute(this, [&] { return commands::MoveMember(CurrentClassId(), memberId, step); });
+  Show(this, result);
+  if (result) RunCommand(prompter_, this, [&] { ReloadCurrentMembers(); });
 }
 
 void TFormMain::MoveMemberUp() {
-  const int row = FirstSelectedRow();
-  if (auto refused = CheckMoveUp(row)) {
-    prompter_.Message(this, RuleText(*refused));
-    return;
-  }
-  RunCommand(prompter_, this, [&] {
-    TMemberDAO().ExchangeMembers(MemberIdAt(row), MemberIdAt(row - 1));
-    ReloadCurrentMembers();
-  });
+  MoveMember(-1);
 }
 
 void TFormMain::MoveMemberDown() {
-  const int row = FirstSelectedRow();
-  if (auto refused = CheckMoveDown(row, members_->rowCount())) {
-    prompter_.Message(this, RuleText(*refused));
-    return;
-  }
-  RunCommand(prompter_, this, [&] {
-    TMemberDAO().ExchangeMembers(MemberIdAt(row), MemberIdAt(row + 1));
-    ReloadCurrentMembers();
-  });
+  MoveMember(+1);
 }
 
 // ---- Code management -------------------------------------------------------------

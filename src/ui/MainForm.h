@@ -8,6 +8,10 @@
 #include <QMainWindow>
 #include <QUrl>
 #include <filesystem>
+#include <functional>
+
+#include "commands/DesignCommands.h"
+#include "ui/MemberFormBase.h"
 
 class QAction;
 class QComboBox;
@@ -45,7 +49,6 @@ public:
   // A renamed class keeps its place and its selection in the list.
   void RenameCurrentClass(const QString& name);
 
-  TPrompter& Prompter() { return prompter_; }
   bool IsGenerating() const;
 
 protected:
@@ -73,8 +76,19 @@ private:
   void ShowTableScript();
   void Generate();
   void ExchangeMembers();
+  void MoveMember(int step);
   void MoveMemberUp();
   void MoveMemberDown();
+
+  // Runs a design command; a store error is shown as an error and reads as
+  // a command not done.
+  TCommandResult Execute(QWidget* parent, const std::function<TCommandResult()>& command);
+  // Shows what a command answered, over parent.
+  void Show(QWidget* parent, const TCommandResult& result);
+  // What a member dialog's "确定" does: the command, then the member list
+  // of classId reloaded, then the answer.
+  TMemberFormBase::TSubmit MemberCommand(
+      const std::function<TCommandResult(const TMemberEntry&)>& command, int classId);
 
   void ProjectChanged();
   void ClassChanged();

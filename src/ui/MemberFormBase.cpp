@@ -8,13 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/MainForm.h"
-#include "ui/UiCommand.h"
-
-TMemberFormBase::TMemberFormBase(TFormMain& owner, const QString& caption, QSize clientSize)
-    : QDialog(&owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      owner_(owner) {
+TMemberFormBase::TMemberFormBase(QWidget* owner, const QString& caption, QSize clientSize,
+                                 const std::vector<std::string>& typeChoices, TSubmit submit)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      submit_(std::move(submit)) {
   setWindowTitle(caption);
   auto named = [](QWidget* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
@@ -88,15 +86,11 @@ TMemberFormBase::TMemberFormBase(TFormMain& owner, const QString& caption, QSize
   setTabOrder(memberLength_, isDisplay_);
   setTabOrder(isDisplay_, queryDisplay_);
 
+  for (const auto& type : typeChoices) memberType_->addItem(QString::fromStdString(type));
+
   connect(ok_, &QPushButton::clicked, this, &TMemberFormBase::Confirm);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   setFixedSize(clientSize.expandedTo(sizeHint()));
-}
-
-void TMemberFormBase::FillMemberTypes() {
-  memberType_->clear();
-  for (const auto& type : MemberTypeChoices(owner_.CurrentProjectId(), owner_.CurrentClassId()))
-    memberType_->addItem(QString::fromStdString(type));
 }
 
 TMemberEntry TMemberFormBase::ReadEntry() const {
@@ -127,25 +121,11 @@ void TMemberFormBase::ShowEntry(const TMemberEntry& e) {
 }
 
 void TMemberFormBase::Confirm() {
-  TPrompter& prompter = owner_.Prompter();
-  RunCommand(prompter, this, [&] {
-    const TMemberEntry entry = ReadEntry();
-    if (auto refused = Check(entry)) {
-      prompter.Message(this, RuleText(*refused));
-      if (*refused == msg::kMemberNameEmpty) memberName_->setFocus();
-      return;
-    }
-    TMember member;
-    if (auto refused =
-            BuildMember(entry, owner_.CurrentProjectId(), owner_.CurrentClassId(), member)) {
-      // A length that is no whole number is an input error the user fixes in place.
-      prompter.Error(this, RuleText(*refused));
-      memberLength_->setFocus();
-      return;
-    }
-    Store(member);
-    owner_.LoadMembers(owner_.CurrentClassId());
-    prompter.Message(this, RuleText(DoneMessage()));
+  const TCommandResult result = submit_(this, ReadEntry());
+  if (result) {
     accept();
-  });
+    return;
+  }
+  if (result.message == msg::kMemberNameEmpty) memberName_->setFocus();
+  if (result.field == "memberLength") memberLength_->setFocus();
 }

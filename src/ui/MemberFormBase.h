@@ -1,33 +1,40 @@
 // The controls the two member dialogs share, the member-type list, and the
-// entry read from the controls. Each dialog decides what "确定" writes.
+// entry read from the controls. A dialog knows neither the main window nor
+// the store: "确定" hands the entry to the command it was given, which
+// answers whether it was written; the dialog closes when it was, and stays
+// open for correction, with the entry at fault focused, when it was not.
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include "store/DesignRules.h"
+#include "commands/DesignCommands.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class TFormMain;
 
 class TMemberFormBase : public QDialog {
   Q_OBJECT
-protected:
-  TMemberFormBase(TFormMain& owner, const QString& caption, QSize clientSize);
+public:
+  // Runs the command for the entry and shows its answer over the dialog.
+  using TSubmit = std::function<TCommandResult(QWidget* dialog, const TMemberEntry& entry)>;
 
-  // Fills the type list: the base types, then the project's other classes.
-  void FillMemberTypes();
+  // The entry as it stands in the controls.
   TMemberEntry ReadEntry() const;
+
+protected:
+  // typeChoices fills the type list: the base types, then the project's
+  // other classes.
+  TMemberFormBase(QWidget* owner, const QString& caption, QSize clientSize,
+                  const std::vector<std::string>& typeChoices, TSubmit submit);
+
   void ShowEntry(const TMemberEntry& entry);
 
-  // Stores the built record (add or update).
-  virtual void Store(const TMember& member) = 0;
-  virtual TRuleResult Check(const TMemberEntry& entry) const = 0;
-  virtual const char* DoneMessage() const = 0;
-
-  TFormMain& owner_;
   QLineEdit* memberName_;
   QComboBox* memberType_;
   QLineEdit* memberLength_;
@@ -42,4 +49,6 @@ protected:
 
 private:
   void Confirm();
+
+  TSubmit submit_;
 };

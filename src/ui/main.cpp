@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "commands/BaseDirectory.h"
 #include "generate/AutoCode.h"
-#include "store/BaseDirectory.h"
 #include "store/DbHelper.h"
 #include "ui/DesktopOpener.h"
 #include "ui/MainForm.h"

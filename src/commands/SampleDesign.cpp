@@ -1,4 +1,4 @@
-#include "store/SampleDesign.h"
+#include "commands/SampleDesign.h"
 
 #include <stdexcept>
 
@@ -30,8 +30,11 @@ void AddMember(int projectId, int classId, const TMemberEntry& e) {
 }  // namespace
 
 TRuleResult CreateSampleDesign(int& projectId) {
-  if (auto refused = CheckAddProject(kSampleProjectName)) return refused;
+  TRuleResult refused;
+  // The name check and the writes in one transaction, so that two
+  // processes cannot both find the name free.
   TDbHelper().Transaction([&] {
+    if ((refused = CheckAddProject(kSampleProjectName))) return;
     projectId = TProjectDAO().AddProject(kSampleProjectName);
     TClassDAO classes;
 
@@ -64,5 +67,5 @@ TRuleResult CreateSampleDesign(int& projectId) {
     bookType.queryFlag = true;
     AddMember(projectId, bookClass, bookType);
   });
-  return std::nullopt;
+  return refused;
 }

@@ -1,4 +1,4 @@
-#include "store/BaseDirectory.h"
+#include "commands/BaseDirectory.h"
 
 #include <unistd.h>
 

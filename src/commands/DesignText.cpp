@@ -1,4 +1,4 @@
-#include "store/DesignText.h"
+#include "commands/DesignText.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +14,7 @@
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
 #include "store/Design.h"
-#include "store/DesignRules.h"
+#include "commands/DesignRules.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 
@@ -268,41 +268,22 @@ TDesignData ReadText(const std::string& text) {
 
 // ---- Storing under the entry rules -----------------------------------------
 
+// Refuses at the field the rule's message is about, below place.
 void Refuse(const std::string& place, const TRuleResult& refused) {
-  if (refused) throw TDesignTextError(place, *refused);
-}
-
-// The field an entry rule's message is about.
-const char* ClassFieldOf(const std::string& message) {
-  return message == msg::kFriendNameEmpty ? "friendName" : "className";
-}
-
-const char* MemberFieldOf(const std::string& message) {
-  if (message == msg::kMemberNameEmpty || message == msg::kMemberNameLower) return "memberName";
-  if (message == msg::kKeyType) return "memberIsPri";
-  if (message.starts_with(msg::kQueryTypePrefix)) return "queryFlag";
-  if (message.ends_with(msg::kMustFlagSuffix)) return "memberIsMust";
-  return "memberType";
+  if (refused) throw TDesignTextError(Join(place, FieldOfRefusal(*refused)), *refused);
 }
 
 const char* TrueFalse(bool value) {
   return value ? "true" : "false";
 }
 
-void StoreMember(const TMemberText& m, int projectId, int classId,
-                 const std::vector<std::string>& typeChoices) {
+void StoreMember(const TMemberText& m, int projectId, int classId) {
   const TMemberEntry& e = m.entry;
   // The member dialog offers these types only; the command line says so.
-  if (std::find(typeChoices.begin(), typeChoices.end(), e.memberType) == typeChoices.end()) {
-    std::string offered;
-    for (const std::string& choice : typeChoices) offered += (offered.empty() ? "" : "、") + choice;
-    throw TDesignTextError(Join(m.place, "memberType"),
-                           "成员类型 \"" + e.memberType + "\" 不可用，可选: " + offered);
-  }
-  if (auto refused = CheckAddMember(e))
-    throw TDesignTextError(Join(m.place, MemberFieldOf(*refused)), *refused);
+  Refuse(m.place, CheckTypeOffered(projectId, classId, e.memberType));
+  Refuse(m.place, CheckAddMember(e));
   TMember record;
-  Refuse(Join(m.place, "memberLength"), BuildMember(e, projectId, classId, record));
+  Refuse(m.place, BuildMember(e, projectId, classId, record));
 
   // The fields the dialog derives from the type must say the same, or the
   // stored member would not be the one the text describes.
@@ -332,6 +313,10 @@ std::string ExportDesign(int projectId) {
     c["frontShowFlag"] = cls.frontShowFlag == 1;
     c["members"] = nlohmann::ordered_json::array();
     for (const TDesignMember& m : cls.members) {
+      // Written as 0, such a length would come back as another design.
+      if (!m.storedLength.empty())
+        throw std::runtime_error("类 " + cls.className + " 的成员 " + m.memberName + " 的长度 " +
+                                 m.storedLength + " 超出范围，无法导出");
       nlohmann::ordered_json j;
       j["memberName"] = m.memberName;
       j["memberType"] = m.memberType;
@@ -361,20 +346,17 @@ int ImportDesign(const std::string& text, const std::optional<std::string>& proj
   int projectId = 0;
   // Every class first, so that a member may name a class later in the text.
   TDbHelper().Transaction([&] {
-    Refuse(projectName ? "" : "projectName", CheckAddProject(name));
+    if (auto refused = CheckAddProject(name))
+      throw TDesignTextError(projectName ? "" : "projectName", *refused);
     projectId = TProjectDAO().AddProject(name);
     std::vector<int> classIds;
     for (const TClassText& c : data.classes) {
-      if (auto refused = CheckAddClass(projectId, c.className, c.friendName))
-        throw TDesignTextError(Join(c.place, ClassFieldOf(*refused)), *refused);
+      Refuse(c.place, CheckAddClass(projectId, c.className, c.friendName));
       classIds.push_back(
           TClassDAO().AddClass(projectId, c.className, c.friendName, c.frontShow ? 1 : 0));
     }
-    for (std::size_t i = 0; i < data.classes.size(); ++i) {
-      const std::vector<std::string> choices = MemberTypeChoices(projectId, classIds[i]);
-      for (const TMemberText& m : data.classes[i].members)
-        StoreMember(m, projectId, classIds[i], choices);
-    }
+    for (std::size_t i = 0; i < data.classes.size(); ++i)
+      for (const TMemberText& m : data.classes[i].members) StoreMember(m, projectId, classIds[i]);
   });
   return projectId;
 }

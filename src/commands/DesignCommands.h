@@ -1,0 +1,61 @@
+// The design commands the designer window and the command line both run.
+// Each takes the user's entries, checks them in the order the dialogs
+// check them, writes, and answers the message to show; the check and the
+// write share one write-locked transaction, so no other process (or thread)
+// can slip a write between a check and the write it guards: a name found
+// free is still free when it is stored, and a target found is still there.
+// The front ends only show what a command answers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "commands/DesignRules.h"
+
+struct TCommandResult {
+  bool done = false;    // the change is written and committed
+  std::string message;  // for the user: the refusal, or the confirmation (may be empty)
+  // The field a refusal is about, named as the record's field
+  // ("className", "memberLength", ...); empty for the others.
+  std::string field;
+  int id = 0;  // the added project, class or member
+
+  explicit operator bool() const { return done; }
+};
+
+// A class as the class dialogs enter it.
+struct TClassEntry {
+  std::string className;
+  std::string friendName;
+  bool frontShow = true;
+};
+
+namespace commands {
+
+TCommandResult AddProject(const std::string& name);
+TCommandResult RenameProject(int projectId, const std::string& name);
+// With its classes and their members.
+TCommandResult DeleteProject(int projectId);
+
+TCommandResult AddClass(int projectId, const TClassEntry& entry);
+// Renames every reference to the class along with it.
+TCommandResult UpdateClass(int projectId, int classId, const TClassEntry& entry);
+// With its members.
+TCommandResult DeleteClass(int classId);
+
+// The type must be one the member dialog offers for the class.
+TCommandResult AddMember(int projectId, int classId, const TMemberEntry& entry);
+TCommandResult UpdateMember(int projectId, int classId, int memberId, const TMemberEntry& entry);
+// memberId -1: no member selected.
+TCommandResult DeleteMember(int memberId);
+// Swaps two members of the class; memberIds are the selected ones, and
+// anything but two is refused.
+TCommandResult ExchangeMembers(int classId, const std::vector<int>& memberIds);
+// Moves the member one place up (step -1) or down (step +1) in member
+// order, by exchanging it with its neighbour; memberId -1: none selected.
+TCommandResult MoveMember(int classId, int memberId, int step);
+
+// The sample project "Demo".
+TCommandResult AddSampleDesign();
+
+}  // namespace commands
