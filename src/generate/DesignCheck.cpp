@@ -5,10 +5,11 @@
 #include <set>
 #include <string_view>
 
+#include "commands/DesignRules.h"
 #include "generate/Encoding.h"
 #include "generate/Naming.h"
 #include "generate/SqlNames.h"
-#include "store/DesignRules.h"
+#include "store/Text.h"
 
 namespace {
 
@@ -123,6 +124,55 @@ void CheckText(const std::string& text, const std::string& subject, const std::s
   CheckGbk(text, subject, where, scope, problems);
 }
 
+// ---- Bounds -----------------------------------------------------------------
+// What the entry rules bound, checked again for a design file made by
+// other tools, and the names the file system must take: without these, a
+// run would stop half way at a name too long for the file system.
+
+// The longest name a file or directory may have on the file systems the
+// solution is written to and copied to, in bytes of the name as written.
+constexpr std::size_t kMaxFileNameBytes = 255;
+// The longest file name a class gives: "FrmQuery" <class> ".Designer.cs".
+constexpr std::size_t kLongestFileNameAround = 8 + 12;
+
+bool TooLong(const std::string& text, std::size_t limit) {
+  return text.size() > limit && CharacterCount(text) > limit;
+}
+
+void CheckProjectBounds(const std::string& projectName, std::vector<std::string>& problems) {
+  if (TooLong(projectName, kMaxProjectNameLength))
+    problems.push_back("工程名称超过" + std::to_string(kMaxProjectNameLength) + "个字符");
+  else if (projectName.size() > kMaxFileNameBytes)
+    problems.push_back("工程名称太长，不能用作目录名称(超过" + std::to_string(kMaxFileNameBytes) +
+                       "字节)");
+}
+
+void CheckClassBounds(const TDesignClass& cls, const std::string& where,
+                      std::vector<std::string>& problems) {
+  if (TooLong(cls.className, kMaxNameLength))
+    problems.push_back(where + "类名超过" + std::to_string(kMaxNameLength) + "个字符");
+  else if (cls.className.size() + kLongestFileNameAround > kMaxFileNameBytes)
+    problems.push_back(where + "类名太长，生成的文件名 FrmQuery" + cls.className +
+                       ".Designer.cs 超过" + std::to_string(kMaxFileNameBytes) + "字节");
+  if (TooLong(cls.friendName, kMaxTextLength))
+    problems.push_back(where + "友好名称超过" + std::to_string(kMaxTextLength) + "个字符");
+}
+
+void CheckMemberBounds(const TDesignMember& m, const std::string& at,
+                       std::vector<std::string>& problems) {
+  if (TooLong(m.memberName, kMaxNameLength))
+    problems.push_back(at + "成员名超过" + std::to_string(kMaxNameLength) + "个字符");
+  if (TooLong(m.memberComment, kMaxTextLength))
+    problems.push_back(at + "注释超过" + std::to_string(kMaxTextLength) + "个字符");
+  if (!m.storedLength.empty())
+    problems.push_back(at + "长度 " + m.storedLength + " 超出范围");
+  else if (ClassifyMemberType(m.memberType) == TMemberKind::String &&
+           (m.memberLength < kMinStringLength || m.memberLength > kMaxStringLength))
+    problems.push_back(at + "字符串长度 " + std::to_string(m.memberLength) + " 不在" +
+                       std::to_string(kMinStringLength) + "到" + std::to_string(kMaxStringLength) +
+                       "之间");
+}
+
 }  // namespace
 
 std::vector<std::string> CheckDesign(const TDesign& design) {
@@ -132,6 +182,7 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
     problems.push_back(
         "工程名称 \"" + projectName +
         "\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..");
+  CheckProjectBounds(projectName, problems);
 
   for (const TDesignClass& cls : design.classes) {
     // Joined with an ASCII separator, so broken UTF-8 at the end of one text
@@ -143,6 +194,7 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
     const std::string where = "类 \"" + cls.className + "\": ";
     CheckIdentifier(cls.className, "类名", where, false, gbk, problems);
     CheckClassName(design, cls, where, problems);
+    CheckClassBounds(cls, where, problems);
     CheckText(cls.friendName, "友好名称", where, gbk, problems);
 
     std::set<std::string> seen;
@@ -150,6 +202,7 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
       const std::string at = "类 \"" + cls.className + "\" 的成员 \"" + m.memberName + "\": ";
       CheckIdentifier(m.memberName, "成员名", at, true, gbk, problems);
       CheckMemberName(cls, m, at, problems);
+      CheckMemberBounds(m, at, problems);
       // C# refuses a member named like its class; SQL Server compares
       // column names without case, so two names differing only in case
       // collide in the table.

@@ -3,7 +3,9 @@
 // solution fail to build or the run fail half way (an unsafe project
 // directory name, a key type the generators cannot handle, names C# does
 // not accept, unknown referenced classes, texts GBK cannot hold, comments
-// that would break out of a comment or a string literal).
+// that would break out of a comment or a string literal, names and texts
+// longer than the entry rules allow or than a file name may be, string
+// lengths outside 1 to 8000 or stored out of range).
 #pragma once
 
 #include <string>

@@ -32,6 +32,12 @@ std::string Quoted(const std::string& text) {
   return out;
 }
 
+// True when the member's length makes a varchar SQL Server takes: 1 to
+// 8000 (a design file made by other tools may hold anything).
+bool FitsVarchar(const TMember& member) {
+  return member.storedLength.empty() && member.memberLength >= 1 && member.memberLength <= 8000;
+}
+
 // "if exists" or "if not exists" a user table of that name, as its own line.
 std::string IfTable(const char* test, const std::string& table) {
   return Fill(
@@ -139,6 +145,9 @@ std::optional<std::string> TTableScriptBuilder::WhyNoTable(std::size_t index) co
   // made by other tools) has no length to make a character key of.
   if (ClassifyMemberType(key->memberType) == TMemberKind::Integer && !key->IsInteger())
     return "类 " + name + " 的主键成员 " + key->memberName + " 的整型标志与类型不符，未生成它的表";
+  if (!key->IsInteger() && !FitsVarchar(*key))
+    return "类 " + name + " 的主键成员 " + key->memberName + " 的长度 " + key->LengthText() +
+           " 不在1到8000之间，未生成它的表";
   // SQL Server compares table names without case.
   for (std::size_t i = 0; i < index; ++i)
     if (SqlNameKey(design_.classes[i].className) == SqlNameKey(name))
@@ -205,6 +214,11 @@ void TTableScriptBuilder::AppendKeyColumn(const TMember& key) {
 void TTableScriptBuilder::AppendColumn(const TDesignClass& cls, const TDesignMember& member) {
   const std::string& name = member.memberName;
   int length = member.memberLength;
+  if (member.kind == TFieldKind::String && !FitsVarchar(member)) {
+    Omit(pendingNotes_, "类 " + cls.className + " 的成员 " + name + " 的长度 " +
+                            member.LengthText() + " 不在1到8000之间，未生成该列");
+    return;
+  }
   if (member.IsReference()) {
     const std::string& target = member.memberType;
     const char* missing = member.target < 0   ? " 不存在"
