@@ -32,18 +32,22 @@ public:
 void RegisterGenerateCommands(CLI::App& app, TContext& ctx) {
   auto project = std::make_shared<TProjectRef>();
   auto dryRun = std::make_shared<bool>(false);
+  auto fullQuery = std::make_shared<bool>(false);
   CLI::App* generate = app.add_subcommand(
       "generate", "为工程生成 C# 三层解决方案到 <基础目录>/projects/<工程名称>/LoginFrame");
   project->AddTo(generate);
   generate->add_flag("--dry-run", *dryRun,
                      "只检查并列出将写入的文件(新增、变更、不变、手工修改)，不写任何文件");
-  generate->callback([&ctx, project, dryRun] {
-    ctx.run = [&ctx, project, dryRun] {
+  generate->add_flag("--full-query-forms", *fullQuery,
+                     "本次生成完整查询窗体(列表、查询、分页、修改和删除)");
+  generate->callback([&ctx, project, dryRun, fullQuery] {
+    ctx.run = [&ctx, project, dryRun, fullQuery] {
       TGenerationRequest request;
       request.projectId = project->Resolve();
       request.projectName = TProjectDAO().GetProjectName(request.projectId);
       request.baseDir = ResolveBaseDirectory(ctx.dir);
       request.resourceDir = ResourceDirectory();
+      request.fullQueryForms = *fullQuery;
       if (*dryRun) return DryRunGeneration(request);
 
       TConsoleHost host;

@@ -52,7 +52,8 @@ void TAutoCode::Execute() {
   try {
     // The one read of the design: checks and generators all work from it,
     // so edits made while the run writes do not reach this run's files.
-    const TDesign design = ReadDesign(request_.projectId, request_.projectName);
+    TDesign design = ReadDesign(request_.projectId, request_.projectName);
+    design.fullQueryForms = design.fullQueryForms || request_.fullQueryForms;
     if (!PreChecksPass(design)) return;
 
     const auto progress = [this](const std::string& line) { Progress(line); };

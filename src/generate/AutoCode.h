@@ -35,6 +35,9 @@ struct TGenerationRequest {
   // lists each file with its status. No progress lines; completion and
   // failures are reported as in a real run.
   bool dryRun = false;
+  // Writes the complete query forms for this run even when the project
+  // does not ask for them.
+  bool fullQueryForms = false;
 };
 
 class TGeneratorContext;

@@ -5,6 +5,7 @@
 #include "generate/ClassInfo.h"
 #include "generate/FormCode.h"
 #include "generate/FormDesigner.h"
+#include "generate/FullQueryForm.h"
 #include "generate/OutputFiles.h"
 
 namespace {
@@ -254,8 +255,16 @@ void TUIOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
       ctx, design, kUiDir, "FrmEdit", ".Designer.cs",
       [&](const TDesignClass& cls) { return BuildFormDesigner(cls, TFormVariant::Edit); },
       [&](const TDesignClass& cls) { CopyFormResource(ctx, "FrmEdit", cls); });
-  WriteClassFiles(ctx, design, kUiDir, "FrmQuery", ".cs", BuildQueryCode);
-  WriteClassFiles(ctx, design, kUiDir, "FrmQuery", ".Designer.cs", BuildQueryDesigner,
-                  [&](const TDesignClass& cls) { CopyFormResource(ctx, "FrmQuery", cls); });
+  // The project chooses between the bare query window and the complete one.
+  const bool full = design.fullQueryForms;
+  WriteClassFiles(ctx, design, kUiDir, "FrmQuery", ".cs", [&](const TDesignClass& cls) {
+    return full ? BuildFullQueryCode(design, cls) : BuildQueryCode(cls);
+  });
+  WriteClassFiles(
+      ctx, design, kUiDir, "FrmQuery", ".Designer.cs",
+      [&](const TDesignClass& cls) {
+        return full ? BuildFullQueryDesigner(cls) : BuildQueryDesigner(cls);
+      },
+      [&](const TDesignClass& cls) { CopyFormResource(ctx, "FrmQuery", cls); });
   WriteMainForm(ctx, design);
 }

@@ -44,6 +44,7 @@ struct TDesign {
   int projectId = 0;
   std::string projectName;
   std::vector<TDesignClass> classes;  // class order
+  bool fullQueryForms = false;        // query forms that list, search, page, edit and delete
 
   // Index of the first class with exactly this name, -1 when there is none.
   int FindClass(const std::string& className) const;

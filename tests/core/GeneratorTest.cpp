@@ -219,3 +219,64 @@ TEST(GeneratorSqlNames, HeadingsSqlServerCannotReadBareGoBetweenBrackets) {
 }
 
 }  // namespace
+
+// The complete query forms, asked for by the project: the query form of
+// every class is the complete one (tests/golden/fullquery), every other
+// file is what the project gives without them.
+class FullQueryFormTest : public GeneratorTest {
+protected:
+  void ExpectCompleteQueryForms(int projectId, const std::string& projectName) {
+    TDesign design = ReadDesign(projectId, projectName);
+    TMemoryContext plain(projectName);
+    plain.templates = kTemplates;
+    GenerateSolution(plain, design);
+    design.fullQueryForms = true;
+    TMemoryContext full(projectName);
+    full.templates = kTemplates;
+    GenerateSolution(full, design);
+
+    const fs::path dir = test::kGoldenDir / "fullquery" / projectName;
+    const std::string prefix = "projects/" + projectName + "/LoginFrame/LoginFrame/";
+    int queryFiles = 0;
+    ASSERT_EQ(plain.ansiFiles.size(), full.ansiFiles.size());
+    for (const auto& [path, text] : full.ansiFiles) {
+      const std::string name = path.substr(path.rfind('/') + 1);
+      if (path.rfind(prefix + "FrmQuery", 0) == 0) {
+        ++queryFiles;
+        EXPECT_TRUE(test::SameText(test::ReadFile(dir / name), text)) << name;
+        EXPECT_NE(plain.ansiFiles.at(path), text) << name;
+      } else {
+        EXPECT_EQ(plain.ansiFiles.at(path), text) << path;
+      }
+    }
+    EXPECT_EQ(queryFiles, 2 * static_cast<int>(design.classes.size()));
+    EXPECT_EQ(plain.utf8Files, full.utf8Files);
+    EXPECT_EQ(plain.copies, full.copies);
+    EXPECT_EQ(plain.progress, full.progress);
+  }
+};
+
+TEST_F(FullQueryFormTest, SampleDesignMatchesExpectedFiles) {
+  int projectId = 0;
+  ASSERT_FALSE(CreateSampleDesign(projectId));
+  ExpectCompleteQueryForms(projectId, kSampleProjectName);
+}
+
+// A string key, a reference whose class has a string key, a date, and
+// searchable members of every kind (numbers too, which the entry rules
+// refuse but a design file may hold); a class with nothing to search.
+TEST_F(FullQueryFormTest, StringKeysEverySearchKindAndNoSearchMatchExpectedFiles) {
+  const int p = TProjectDAO().AddProject("Lib");
+  const int shelf = test::AddClass(p, "Shelf", "书架");
+  TMemberBuilder(p, shelf, "shelfCode", kTypeString, "书架代码", 10).Key().Store();
+  TMemberBuilder(p, shelf, "shelfName", kTypeString, "书架名称", 30).Display().Store();
+  const int loan = test::AddClass(p, "Loan", "借阅");
+  TMemberBuilder(p, loan, "loanNo", kTypeString, "借阅单号", 20).Key().Store();
+  TMemberBuilder(p, loan, "reader", kTypeString, "读者", 30).Display().Queried().Store();
+  TMemberBuilder(p, loan, "days", kTypeInteger, "天数").Queried().Store();
+  TMemberBuilder(p, loan, "fee", kTypeFloat, "费用").Queried().Store();
+  TMemberBuilder(p, loan, "lentOn", kTypeDate, "借出日期").Queried().Store();
+  TMemberBuilder(p, loan, "photo", kTypeImage, "照片").Optional().Hidden().Queried().Store();
+  TMemberBuilder(p, loan, "shelf", "Shelf", "").Queried().Store();
+  ExpectCompleteQueryForms(p, "Lib");
+}

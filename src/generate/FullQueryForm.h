@@ -1,0 +1,39 @@
+// The complete query form of a class, written when a project asks for it
+// (TDesign::fullQueryForms): a paged read-only grid filled by the class's
+// paged query, a search row built from the members whose query flag is set,
+// and buttons that add, edit and delete records. The search turns what the
+// user types into SQL literals itself (quotes doubled, like patterns
+// escaped, numbers and keys parsed first), since the paged query pastes its
+// condition into the statement.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/Design.h"
+
+// One input of the search row. A date member takes two places (from and
+// to); every other member one. Places run three to a line; a date never
+// starts in the last place of a line.
+struct TSearchInput {
+  const TDesignMember* member = nullptr;
+  int line = 0;   // search line, from 0
+  int place = 0;  // first place on the line, 0..2
+};
+
+struct TQueryLayout {
+  std::vector<TSearchInput> inputs;
+  int lines = 0;    // search lines in use
+  int buttonY = 0;  // 查询 重置 添加 修改 删除
+  int gridY = 0;
+  int gridHeight = 0;
+  int pagerY = 0;  // 首页 上一页 下一页 末页 and the page label
+  int height = 0;  // client height; the width is fixed
+};
+
+// The searchable members in member order (image members cannot be
+// searched and are left out), placed on the search lines.
+TQueryLayout PlanQueryForm(const TDesignClass& cls);
+
+std::string BuildFullQueryCode(const TDesign& design, const TDesignClass& cls);
+std::string BuildFullQueryDesigner(const TDesignClass& cls);

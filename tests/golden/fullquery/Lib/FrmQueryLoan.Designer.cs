@@ -1,0 +1,344 @@
+namespace LoginFrame
+{
+    partial class FrmQueryLoan
+    {
+        /// <summary>
+        /// Required designer variable.
+        /// </summary>
+        private System.ComponentModel.IContainer components = null;
+
+        /// <summary>
+        /// Clean up any resources being used.
+        /// </summary>
+        /// <param name="disposing">true if managed resources should be disposed; otherwise, false.</param>
+        protected override void Dispose(bool disposing)
+        {
+            if (disposing && (components != null))
+            {
+                components.Dispose();
+            }
+            base.Dispose(disposing);
+        }
+
+        #region Windows Form Designer generated code
+
+        /// <summary>
+        /// Required method for Designer support - do not modify
+        /// the contents of this method with the code editor.
+        /// </summary>
+        private void InitializeComponent()
+        {
+            System.ComponentModel.ComponentResourceManager resources = new System.ComponentModel.ComponentResourceManager(typeof(FrmQueryLoan));
+            this.lbl_reader = new System.Windows.Forms.Label();
+            this.txt_reader = new System.Windows.Forms.TextBox();
+            this.lbl_days = new System.Windows.Forms.Label();
+            this.txt_days = new System.Windows.Forms.TextBox();
+            this.lbl_fee = new System.Windows.Forms.Label();
+            this.txt_fee = new System.Windows.Forms.TextBox();
+            this.lbl_lentOn = new System.Windows.Forms.Label();
+            this.dtpFrom_lentOn = new System.Windows.Forms.DateTimePicker();
+            this.lblTo_lentOn = new System.Windows.Forms.Label();
+            this.dtpTo_lentOn = new System.Windows.Forms.DateTimePicker();
+            this.lbl_shelf = new System.Windows.Forms.Label();
+            this.cb_shelf = new System.Windows.Forms.ComboBox();
+            this.btnQuery = new System.Windows.Forms.Button();
+            this.btnReset = new System.Windows.Forms.Button();
+            this.btnAdd = new System.Windows.Forms.Button();
+            this.btnEdit = new System.Windows.Forms.Button();
+            this.btnDel = new System.Windows.Forms.Button();
+            this.dgvList = new System.Windows.Forms.DataGridView();
+            this.btnFirst = new System.Windows.Forms.Button();
+            this.btnPrev = new System.Windows.Forms.Button();
+            this.btnNext = new System.Windows.Forms.Button();
+            this.btnLast = new System.Windows.Forms.Button();
+            this.lblPager = new System.Windows.Forms.Label();
+            ((System.ComponentModel.ISupportInitialize)(this.dgvList)).BeginInit();
+            this.SuspendLayout();
+            // 
+            // lbl_reader
+            // 
+            this.lbl_reader.Location = new System.Drawing.Point(12, 12);
+            this.lbl_reader.Name = "lbl_reader";
+            this.lbl_reader.Size = new System.Drawing.Size(80, 21);
+            this.lbl_reader.TabIndex = 0;
+            this.lbl_reader.Text = "读者：";
+            this.lbl_reader.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
+            // 
+            // txt_reader
+            // 
+            this.txt_reader.Location = new System.Drawing.Point(97, 12);
+            this.txt_reader.Name = "txt_reader";
+            this.txt_reader.Size = new System.Drawing.Size(150, 21);
+            this.txt_reader.TabIndex = 1;
+            // 
+            // lbl_days
+            // 
+            this.lbl_days.Location = new System.Drawing.Point(257, 12);
+            this.lbl_days.Name = "lbl_days";
+            this.lbl_days.Size = new System.Drawing.Size(80, 21);
+            this.lbl_days.TabIndex = 2;
+            this.lbl_days.Text = "天数：";
+            this.lbl_days.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
+            // 
+            // txt_days
+            // 
+            this.txt_days.Location = new System.Drawing.Point(342, 12);
+            this.txt_days.Name = "txt_days";
+            this.txt_days.Size = new System.Drawing.Size(150, 21);
+            this.txt_days.TabIndex = 3;
+            // 
+            // lbl_fee
+            // 
+            this.lbl_fee.Location = new System.Drawing.Point(502, 12);
+            this.lbl_fee.Name = "lbl_fee";
+            this.lbl_fee.Size = new System.Drawing.Size(80, 21);
+            this.lbl_fee.TabIndex = 4;
+            this.lbl_fee.Text = "费用：";
+            this.lbl_fee.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
+            // 
+            // txt_fee
+            // 
+            this.txt_fee.Location = new System.Drawing.Point(587, 12);
+            this.txt_fee.Name = "txt_fee";
+            this.txt_fee.Size = new System.Drawing.Size(150, 21);
+            this.txt_fee.TabIndex = 5;
+            // 
+            // lbl_lentOn
+            // 
+            this.lbl_lentOn.Location = new System.Drawing.Point(12, 42);
+            this.lbl_lentOn.Name = "lbl_lentOn";
+            this.lbl_lentOn.Size = new System.Drawing.Size(80, 21);
+            this.lbl_lentOn.TabIndex = 6;
+            this.lbl_lentOn.Text = "借出日期：";
+            this.lbl_lentOn.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
+            // 
+            // dtpFrom_lentOn
+            // 
+            this.dtpFrom_lentOn.Checked = false;
+            this.dtpFrom_lentOn.Format = System.Windows.Forms.DateTimePickerFormat.Short;
+            this.dtpFrom_lentOn.Location = new System.Drawing.Point(97, 42);
+            this.dtpFrom_lentOn.Name = "dtpFrom_lentOn";
+            this.dtpFrom_lentOn.Size = new System.Drawing.Size(150, 21);
+            this.dtpFrom_lentOn.TabIndex = 7;
+            this.dtpFrom_lentOn.ShowCheckBox = true;
+            // 
+            // lblTo_lentOn
+            // 
+            this.lblTo_lentOn.Location = new System.Drawing.Point(257, 42);
+            this.lblTo_lentOn.Name = "lblTo_lentOn";
+            this.lblTo_lentOn.Size = new System.Drawing.Size(80, 21);
+            this.lblTo_lentOn.TabIndex = 8;
+            this.lblTo_lentOn.Text = "至";
+            this.lblTo_lentOn.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
+            // 
+            // dtpTo_lentOn
+            // 
+            this.dtpTo_lentOn.Checked = false;
+            this.dtpTo_lentOn.Format = System.Windows.Forms.DateTimePickerFormat.Short;
+            this.dtpTo_lentOn.Location = new System.Drawing.Point(342, 42);
+            this.dtpTo_lentOn.Name = "dtpTo_lentOn";
+            this.dtpTo_lentOn.Size = new System.Drawing.Size(150, 21);
+            this.dtpTo_lentOn.TabIndex = 9;
+            this.dtpTo_lentOn.ShowCheckBox = true;
+            // 
+            // lbl_shelf
+            // 
+            this.lbl_shelf.Location = new System.Drawing.Point(502, 42);
+            this.lbl_shelf.Name = "lbl_shelf";
+            this.lbl_shelf.Size = new System.Drawing.Size(80, 21);
+            this.lbl_shelf.TabIndex = 10;
+            this.lbl_shelf.Text = "shelf：";
+            this.lbl_shelf.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
+            // 
+            // cb_shelf
+            // 
+            this.cb_shelf.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList;
+            this.cb_shelf.FormattingEnabled = true;
+            this.cb_shelf.Location = new System.Drawing.Point(587, 42);
+            this.cb_shelf.Name = "cb_shelf";
+            this.cb_shelf.Size = new System.Drawing.Size(150, 20);
+            this.cb_shelf.TabIndex = 11;
+            // 
+            // btnQuery
+            // 
+            this.btnQuery.Location = new System.Drawing.Point(12, 72);
+            this.btnQuery.Name = "btnQuery";
+            this.btnQuery.Size = new System.Drawing.Size(75, 23);
+            this.btnQuery.TabIndex = 12;
+            this.btnQuery.Text = "查询";
+            this.btnQuery.UseVisualStyleBackColor = true;
+            this.btnQuery.Click += new System.EventHandler(this.btnQuery_Click);
+            // 
+            // btnReset
+            // 
+            this.btnReset.Location = new System.Drawing.Point(93, 72);
+            this.btnReset.Name = "btnReset";
+            this.btnReset.Size = new System.Drawing.Size(75, 23);
+            this.btnReset.TabIndex = 13;
+            this.btnReset.Text = "重置";
+            this.btnReset.UseVisualStyleBackColor = true;
+            this.btnReset.Click += new System.EventHandler(this.btnReset_Click);
+            // 
+            // btnAdd
+            // 
+            this.btnAdd.Location = new System.Drawing.Point(199, 72);
+            this.btnAdd.Name = "btnAdd";
+            this.btnAdd.Size = new System.Drawing.Size(75, 23);
+            this.btnAdd.TabIndex = 14;
+            this.btnAdd.Text = "添加";
+            this.btnAdd.UseVisualStyleBackColor = true;
+            this.btnAdd.Click += new System.EventHandler(this.btnAdd_Click);
+            // 
+            // btnEdit
+            // 
+            this.btnEdit.Location = new System.Drawing.Point(280, 72);
+            this.btnEdit.Name = "btnEdit";
+            this.btnEdit.Size = new System.Drawing.Size(75, 23);
+            this.btnEdit.TabIndex = 15;
+            this.btnEdit.Text = "修改";
+            this.btnEdit.UseVisualStyleBackColor = true;
+            this.btnEdit.Click += new System.EventHandler(this.btnEdit_Click);
+            // 
+            // btnDel
+            // 
+            this.btnDel.Location = new System.Drawing.Point(361, 72);
+            this.btnDel.Name = "btnDel";
+            this.btnDel.Size = new System.Drawing.Size(75, 23);
+            this.btnDel.TabIndex = 16;
+            this.btnDel.Text = "删除";
+            this.btnDel.UseVisualStyleBackColor = true;
+            this.btnDel.Click += new System.EventHandler(this.btnDel_Click);
+            // 
+            // dgvList
+            // 
+            this.dgvList.AllowUserToAddRows = false;
+            this.dgvList.AllowUserToDeleteRows = false;
+            this.dgvList.ColumnHeadersHeightSizeMode = System.Windows.Forms.DataGridViewColumnHeadersHeightSizeMode.AutoSize;
+            this.dgvList.Location = new System.Drawing.Point(12, 105);
+            this.dgvList.MultiSelect = true;
+            this.dgvList.Name = "dgvList";
+            this.dgvList.ReadOnly = true;
+            this.dgvList.RowTemplate.Height = 23;
+            this.dgvList.SelectionMode = System.Windows.Forms.DataGridViewSelectionMode.FullRowSelect;
+            this.dgvList.Size = new System.Drawing.Size(734, 354);
+            this.dgvList.TabIndex = 17;
+            this.dgvList.CellDoubleClick += new System.Windows.Forms.DataGridViewCellEventHandler(this.dgvList_CellDoubleClick);
+            this.dgvList.DataError += new System.Windows.Forms.DataGridViewDataErrorEventHandler(this.dgvList_DataError);
+            // 
+            // btnFirst
+            // 
+            this.btnFirst.Location = new System.Drawing.Point(12, 468);
+            this.btnFirst.Name = "btnFirst";
+            this.btnFirst.Size = new System.Drawing.Size(75, 23);
+            this.btnFirst.TabIndex = 18;
+            this.btnFirst.Text = "首页";
+            this.btnFirst.UseVisualStyleBackColor = true;
+            this.btnFirst.Click += new System.EventHandler(this.btnFirst_Click);
+            // 
+            // btnPrev
+            // 
+            this.btnPrev.Location = new System.Drawing.Point(93, 468);
+            this.btnPrev.Name = "btnPrev";
+            this.btnPrev.Size = new System.Drawing.Size(75, 23);
+            this.btnPrev.TabIndex = 19;
+            this.btnPrev.Text = "上一页";
+            this.btnPrev.UseVisualStyleBackColor = true;
+            this.btnPrev.Click += new System.EventHandler(this.btnPrev_Click);
+            // 
+            // btnNext
+            // 
+            this.btnNext.Location = new System.Drawing.Point(174, 468);
+            this.btnNext.Name = "btnNext";
+            this.btnNext.Size = new System.Drawing.Size(75, 23);
+            this.btnNext.TabIndex = 20;
+            this.btnNext.Text = "下一页";
+            this.btnNext.UseVisualStyleBackColor = true;
+            this.btnNext.Click += new System.EventHandler(this.btnNext_Click);
+            // 
+            // btnLast
+            // 
+            this.btnLast.Location = new System.Drawing.Point(255, 468);
+            this.btnLast.Name = "btnLast";
+            this.btnLast.Size = new System.Drawing.Size(75, 23);
+            this.btnLast.TabIndex = 21;
+            this.btnLast.Text = "末页";
+            this.btnLast.UseVisualStyleBackColor = true;
+            this.btnLast.Click += new System.EventHandler(this.btnLast_Click);
+            // 
+            // lblPager
+            // 
+            this.lblPager.AutoSize = true;
+            this.lblPager.Location = new System.Drawing.Point(345, 473);
+            this.lblPager.Name = "lblPager";
+            this.lblPager.Size = new System.Drawing.Size(120, 12);
+            this.lblPager.TabIndex = 22;
+            this.lblPager.Text = "";
+            // 
+            // FrmQueryLoan
+            // 
+            this.AutoScaleDimensions = new System.Drawing.SizeF(6F, 12F);
+            this.AutoScaleMode = System.Windows.Forms.AutoScaleMode.Font;
+            this.AutoScroll = true;
+            this.ClientSize = new System.Drawing.Size(758, 500);
+            this.Controls.Add(this.lbl_reader);
+            this.Controls.Add(this.txt_reader);
+            this.Controls.Add(this.lbl_days);
+            this.Controls.Add(this.txt_days);
+            this.Controls.Add(this.lbl_fee);
+            this.Controls.Add(this.txt_fee);
+            this.Controls.Add(this.lbl_lentOn);
+            this.Controls.Add(this.dtpFrom_lentOn);
+            this.Controls.Add(this.lblTo_lentOn);
+            this.Controls.Add(this.dtpTo_lentOn);
+            this.Controls.Add(this.lbl_shelf);
+            this.Controls.Add(this.cb_shelf);
+            this.Controls.Add(this.btnQuery);
+            this.Controls.Add(this.btnReset);
+            this.Controls.Add(this.btnAdd);
+            this.Controls.Add(this.btnEdit);
+            this.Controls.Add(this.btnDel);
+            this.Controls.Add(this.dgvList);
+            this.Controls.Add(this.btnFirst);
+            this.Controls.Add(this.btnPrev);
+            this.Controls.Add(this.btnNext);
+            this.Controls.Add(this.btnLast);
+            this.Controls.Add(this.lblPager);
+            this.FormBorderStyle = System.Windows.Forms.FormBorderStyle.FixedSingle;
+            this.Icon = ((System.Drawing.Icon)(resources.GetObject("$this.Icon")));
+            this.MaximizeBox = false;
+            this.MinimizeBox = false;
+            this.Name = "FrmQueryLoan";
+            this.StartPosition = System.Windows.Forms.FormStartPosition.CenterParent;
+            this.Text = "借阅信息查询";
+            this.Load += new System.EventHandler(this.FrmQueryLoan_Load);
+            ((System.ComponentModel.ISupportInitialize)(this.dgvList)).EndInit();
+            this.ResumeLayout(false);
+            this.PerformLayout();
+        }
+        #endregion
+
+        private System.Windows.Forms.Label lbl_reader;
+        private System.Windows.Forms.TextBox txt_reader;
+        private System.Windows.Forms.Label lbl_days;
+        private System.Windows.Forms.TextBox txt_days;
+        private System.Windows.Forms.Label lbl_fee;
+        private System.Windows.Forms.TextBox txt_fee;
+        private System.Windows.Forms.Label lbl_lentOn;
+        private System.Windows.Forms.DateTimePicker dtpFrom_lentOn;
+        private System.Windows.Forms.Label lblTo_lentOn;
+        private System.Windows.Forms.DateTimePicker dtpTo_lentOn;
+        private System.Windows.Forms.Label lbl_shelf;
+        private System.Windows.Forms.ComboBox cb_shelf;
+        private System.Windows.Forms.Button btnQuery;
+        private System.Windows.Forms.Button btnReset;
+        private System.Windows.Forms.Button btnAdd;
+        private System.Windows.Forms.Button btnEdit;
+        private System.Windows.Forms.Button btnDel;
+        private System.Windows.Forms.DataGridView dgvList;
+        private System.Windows.Forms.Button btnFirst;
+        private System.Windows.Forms.Button btnPrev;
+        private System.Windows.Forms.Button btnNext;
+        private System.Windows.Forms.Button btnLast;
+        private System.Windows.Forms.Label lblPager;
+    }
+}
