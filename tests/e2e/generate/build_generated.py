@@ -2,7 +2,8 @@
 """Generates whole solutions and builds them with Mono's xbuild, offline:
 the sample design, a design with string keys, two references to one class
 and key-only classes, and a class with every member type under a name with
-a Chinese letter. Any compiler error fails the test, and so does a missing
+a Chinese letter; the sample design again with the complete query forms.
+Any compiler error fails the test, and so does a missing
 xbuild: the generated code must be shown to build. Then, on a virtual X
 display, the built application starts and shows its login form, and every
 form of it is created (designer code and resources), the main form and an
@@ -61,9 +62,9 @@ def cli(base, args):
         raise RuntimeError("corvane-cli %s: %s" % (" ".join(args), done.stderr))
 
 
-def build(name, commands, project):
+def build(name, commands, project, options=()):
     base = os.path.join(WORK, name)
-    for args in commands + [["generate", project]]:
+    for args in commands + [["generate", project] + list(options)]:
         cli(base, args)
     out = os.path.join(base, "projects", project, "LoginFrame")
     done = subprocess.run([XBUILD, "/nologo", "/verbosity:minimal", "LoginFrame.sln"],
@@ -110,10 +111,14 @@ def main():
         print("FAIL xbuild not found (Debian package mono-devel)")
         return 1
     results = [build("demo", [["demo"]], "Demo"), build("shop", SHOP, "Shop"),
-               build("kinds", ALL_TYPES, "Kinds")]
+               build("kinds", ALL_TYPES, "Kinds"),
+               build("demo-full", [["demo"]], "Demo", ["--full-query-forms"])]
     if not all(results):
         return 1
-    return 0 if run(results[2], "FrmAddUnit") else 1
+    ok = run(results[2], "FrmAddUnit")
+    # Every form of the application with the complete query forms is
+    # created (without a database its query forms would only say so).
+    return 0 if run(results[3], "-") and ok else 1
 
 
 try:

@@ -1,6 +1,8 @@
 // Stands in for the solution's DBHelp: records every statement the
 // generated data-access code would send, without a database. Paged
-// queries are built exactly as the solution's DBHelp builds them.
+// queries are built exactly as the solution's DBHelp builds them. A test
+// may give it rows: Tables answers "select * from <table>", PagerRows
+// is what every paged query pages through.
 using System;
 using System.Collections.Generic;
 using System.Data;
@@ -13,6 +15,8 @@ namespace DAL
     public static class DBHelp
     {
         public static List<string> Statements = new List<string>();
+        public static Dictionary<string, DataTable> Tables = new Dictionary<string, DataTable>();
+        public static DataTable PagerRows = null;
 
         public static int ExecuteNonQuery(string sql, SqlParameter[] parm)
         {
@@ -29,7 +33,11 @@ namespace DAL
         public static DataSet ExecuteDataSet(string sql, SqlParameter[] parm)
         {
             Statements.Add(sql);
-            return new DataSet();
+            DataSet ds = new DataSet();
+            foreach (KeyValuePair<string, DataTable> t in Tables)
+                if (sql == "select * from " + t.Key)
+                    ds.Tables.Add(t.Value.Copy());
+            return ds;
         }
 
         public static DataTable ExecutePager(int PageIndex, int PageSize, string key, string strShow, string strSql, string strWhere, string strOrder, out int PageCount, out int RecordCount)
@@ -53,11 +61,20 @@ namespace DAL
                 + "select PagerSource.*, ROW_NUMBER() over (order by " + order + ") as PagerRowNumber"
                 + " from (" + query + ") as PagerSource"
                 + ") as PagerRows"
-                + " where PagerRowNumber between 1 and " + PageSize
+                + " where PagerRowNumber between " + ((PageIndex - 1) * PageSize + 1) + " and " + (PageIndex * PageSize)
                 + " order by PagerRowNumber");
-            PageCount = 0;
-            RecordCount = 0;
-            return new DataTable();
+            if (PagerRows == null)
+            {
+                PageCount = 0;
+                RecordCount = 0;
+                return new DataTable();
+            }
+            RecordCount = PagerRows.Rows.Count;
+            PageCount = (RecordCount + PageSize - 1) / PageSize;
+            DataTable page = PagerRows.Clone();
+            for (int i = (PageIndex - 1) * PageSize; i < RecordCount && i < PageIndex * PageSize; i++)
+                page.ImportRow(PagerRows.Rows[i]);
+            return page;
         }
     }
 }
