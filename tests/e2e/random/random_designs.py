@@ -61,7 +61,8 @@ def random_design(rng, index):
         pool = rng.sample(MEMBER_NAMES, rng.randint(2, 7))
         # A key named like the class is an ordinary choice (Code.code).
         if rng.random() < 0.2:
-            pool[0] = cname[0].lower() + cname[1:]
+            own = cname[0].lower() + cname[1:]
+            pool = [own] + [n for n in pool if n != own]
         key_type = rng.choice(["整型", "字符串"])
         members = [member(pool[0], key_type, rng.choice(COMMENTS), key=True,
                           length=rng.choice([8, 20, 50]))]
