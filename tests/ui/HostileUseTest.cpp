@@ -1,11 +1,16 @@
-// The bounds of what the dialogs store, met where the user meets them: a
-// name or text too long, a string length outside 1 to 8000, and a class
-// that another process deleted while its dialog was open.
+// The window as a hostile or unlucky user meets it: a name or text too
+// long, a string length outside 1 to 8000, a class that another process
+// deleted while its dialog was open, and the script saved onto the design
+// database.
 #include <QCheckBox>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 
 #include "UiTestSupport.h"
+#include "commands/SampleDesign.h"
 #include "store/ClassDAO.h"
+#include "store/ProjectDAO.h"
 
 namespace {
 
@@ -26,15 +31,16 @@ void TryMember(QDialog* d, const QString& name, const QString& length,
 
 }  // namespace
 
-class EntryBoundsTest : public QObject {
+class HostileUseTest : public QObject {
   Q_OBJECT
 
 private slots:
   void namesTextsAndLengthsOutOfBoundsAreRefusedInTheDialogs();
   void aClassGoneWhileItsDialogIsOpenIsReported();
+  void theScriptIsNeverSavedOntoTheDesignDatabase();
 };
 
-void EntryBoundsTest::namesTextsAndLengthsOutOfBoundsAreRefusedInTheDialogs() {
+void HostileUseTest::namesTextsAndLengthsOutOfBoundsAreRefusedInTheDialogs() {
   TWindowFixture f;
   f.Open();
   f.prompter.answers = {QString(81, QLatin1Char('P')), QString(80, QChar(0x5DE5))};
@@ -83,7 +89,7 @@ void EntryBoundsTest::namesTextsAndLengthsOutOfBoundsAreRefusedInTheDialogs() {
   QCOMPARE(Column(members, 3), QStringList({"8000"}));
 }
 
-void EntryBoundsTest::aClassGoneWhileItsDialogIsOpenIsReported() {
+void HostileUseTest::aClassGoneWhileItsDialogIsOpenIsReported() {
   TWindowFixture f;
   f.Open();
   f.prompter.answers = {QStringLiteral("Shop")};
@@ -108,5 +114,30 @@ void EntryBoundsTest::aClassGoneWhileItsDialogIsOpenIsReported() {
   QCOMPARE(f.Find<QListWidget>("LB_Object")->count(), 0);
 }
 
-QTEST_MAIN(EntryBoundsTest)
-#include "EntryBoundsTest.moc"
+void HostileUseTest::theScriptIsNeverSavedOntoTheDesignDatabase() {
+  TWindowFixture f;
+  int demo = 0;
+  QVERIFY(!CreateSampleDesign(demo));
+  f.Open();
+  const QString database = f.Path("projects.mdb");
+  QFile file(database);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+  WhenDialogOpens([&](QDialog* d) {
+    f.prompter.saveChoice = TSaveChoice{database, 0};
+    Click(Child<QPushButton>(d, "Btn_SaveAs"));
+    QVERIFY(!Child<QLabel>(d, "Label_Saved")->isVisible());
+  });
+  f.Trigger("sql1");
+  QCOMPARE(f.prompter.boxes.size(), 2);
+  QCOMPARE(f.prompter.boxes[1].kind, QStringLiteral("error"));
+  QVERIFY2(f.prompter.boxes[1].text.contains(QStringLiteral("设计数据库")),
+           qPrintable(f.prompter.boxes[1].text));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), before);
+  QCOMPARE(TProjectDAO().GetAllProjects().size(), std::size_t{1});
+}
+
+QTEST_MAIN(HostileUseTest)
+#include "HostileUseTest.moc"
