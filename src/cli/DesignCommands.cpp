@@ -69,16 +69,19 @@ struct TMemberOptions {
 };
 
 void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
-  CLI::App* project = app.add_subcommand("project", "工程: 列出、新建、改名、删除");
+  CLI::App* project = app.add_subcommand("project", "工程: 列出、新建、改名、删除、设置");
   project->require_subcommand(1);
 
-  project->add_subcommand("list", "列出所有工程(编号<TAB>名称)")->callback([&ctx] {
-    ctx.run = [] {
-      for (const auto& p : TProjectDAO().GetAllProjects())
-        std::cout << p.id << '\t' << p.name << '\n';
-      return 0;
-    };
-  });
+  project->add_subcommand("list", "列出所有工程(编号<TAB>名称[<TAB>完整查询窗体])")
+      ->callback([&ctx] {
+        ctx.run = [] {
+          TProjectDAO projects;
+          for (const auto& p : projects.GetAllProjects())
+            std::cout << p.id << '\t' << p.name
+                      << (projects.GetFullQueryForms(p.id) ? "\t完整查询窗体" : "") << '\n';
+          return 0;
+        };
+      });
 
   auto name = std::make_shared<std::string>();
   CLI::App* add = project->add_subcommand("add", "新建工程");
@@ -104,6 +107,22 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   del->callback([&ctx, deleteRef] {
     ctx.run = [deleteRef] {
       return Show([&] { return commands::DeleteProject(deleteRef->Resolve()); });
+    };
+  });
+
+  auto setRef = std::make_shared<TProjectRef>();
+  auto setting = std::make_shared<std::string>();
+  auto value = std::make_shared<std::string>();
+  CLI::App* set =
+      project->add_subcommand("set", "工程设置: full-query-forms on|off (完整查询窗体)");
+  setRef->AddTo(set);
+  set->add_option("setting", *setting, "设置名称")
+      ->required()
+      ->check(CLI::IsMember({"full-query-forms"}));
+  set->add_option("value", *value, "on 或 off")->required()->check(CLI::IsMember({"on", "off"}));
+  set->callback([&ctx, setRef, value] {
+    ctx.run = [setRef, value] {
+      return Show([&] { return commands::SetFullQueryForms(setRef->Resolve(), *value == "on"); });
     };
   });
 }

@@ -73,6 +73,14 @@ TCommandResult DeleteProject(int projectId) {
   });
 }
 
+TCommandResult SetFullQueryForms(int projectId, bool on) {
+  return InTransaction([&] {
+    if (!TProjectDAO().ProjectExists(projectId)) return Refused(msg::kProjectGone);
+    TProjectDAO().SetFullQueryForms(projectId, on);
+    return Done(on ? "完整查询窗体已打开" : "完整查询窗体已关闭");
+  });
+}
+
 TCommandResult AddClass(int projectId, const TClassEntry& entry) {
   return InTransaction([&] {
     if (!TProjectDAO().ProjectExists(projectId)) return Refused(msg::kProjectGone);

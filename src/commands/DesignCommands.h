@@ -36,6 +36,8 @@ TCommandResult AddProject(const std::string& name);
 TCommandResult RenameProject(int projectId, const std::string& name);
 // With its classes and their members.
 TCommandResult DeleteProject(int projectId);
+// The project's 完整查询窗体 setting (off unless set).
+TCommandResult SetFullQueryForms(int projectId, bool on);
 
 TCommandResult AddClass(int projectId, const TClassEntry& entry);
 // Renames every reference to the class along with it.

@@ -31,6 +31,8 @@ namespace {
 using TFields = std::span<const std::string_view>;
 constexpr std::array<std::string_view, 3> kProjectFields = {"formatVersion", "projectName",
                                                             "classes"};
+// Written only when set (true); a text without it reads as off.
+constexpr std::array<std::string_view, 1> kProjectOptionalFields = {"fullQueryForms"};
 constexpr std::array<std::string_view, 4> kClassFields = {"className", "friendName",
                                                           "frontShowFlag", "members"};
 constexpr std::array<std::string_view, 11> kMemberFields = {
@@ -141,12 +143,13 @@ private:
 // One JSON object of the text, read field by field with its place.
 class TObjectReader {
 public:
-  TObjectReader(const json& value, std::string place, TFields fields)
+  TObjectReader(const json& value, std::string place, TFields fields, TFields optional = {})
       : value_(value), place_(std::move(place)) {
     if (!value.is_object())
       throw TDesignTextError(place_.empty() ? kTopLevel : place_, "应为 JSON 对象");
     for (const auto& [name, ignored] : value.items())
-      if (std::find(fields.begin(), fields.end(), name) == fields.end())
+      if (std::find(fields.begin(), fields.end(), name) == fields.end() &&
+          std::find(optional.begin(), optional.end(), name) == optional.end())
         throw TDesignTextError(Join(place_, name), "未知字段");
     for (std::string_view name : fields)
       if (!value.contains(std::string(name)))
@@ -207,6 +210,7 @@ struct TClassText {
 
 struct TDesignData {
   std::string projectName;
+  bool fullQueryForms = false;
   std::vector<TClassText> classes;
 };
 
@@ -257,9 +261,10 @@ TDesignData ReadText(const std::string& text) {
                                                 "，本程序读取版本 " +
                                                 std::to_string(kDesignFormatVersion));
 
-  const TObjectReader r(root, "", kProjectFields);
+  const TObjectReader r(root, "", kProjectFields, kProjectOptionalFields);
   TDesignData data;
   data.projectName = r.Text("projectName");
+  data.fullQueryForms = root.contains("fullQueryForms") && r.Flag("fullQueryForms");
   const json& classes = r.Array("classes");
   for (std::size_t i = 0; i < classes.size(); ++i)
     data.classes.push_back(ReadClass(classes[i], "classes[" + std::to_string(i) + "]"));
@@ -305,6 +310,7 @@ std::string ExportDesign(int projectId) {
   nlohmann::ordered_json root;
   root["formatVersion"] = kDesignFormatVersion;
   root["projectName"] = design.projectName;
+  if (design.fullQueryForms) root["fullQueryForms"] = true;
   root["classes"] = nlohmann::ordered_json::array();
   for (const TDesignClass& cls : design.classes) {
     nlohmann::ordered_json c;
@@ -349,6 +355,7 @@ int ImportDesign(const std::string& text, const std::optional<std::string>& proj
     if (auto refused = CheckAddProject(name))
       throw TDesignTextError(projectName ? "" : "projectName", *refused);
     projectId = TProjectDAO().AddProject(name);
+    if (data.fullQueryForms) TProjectDAO().SetFullQueryForms(projectId, true);
     std::vector<int> classIds;
     for (const TClassText& c : data.classes) {
       Refuse(c.place, CheckAddClass(projectId, c.className, c.friendName));

@@ -6,6 +6,7 @@
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
 
 const TDesignMember* TDesignClass::Key() const {
   for (const TDesignMember& m : members)
@@ -67,6 +68,7 @@ TDesign ReadDesign(int projectId, const std::string& projectName) {
   design.projectName = projectName;
   TDbHelper db;
   db.Transaction([&] {
+    design.fullQueryForms = TProjectDAO().GetFullQueryForms(projectId);
     const std::vector<TClassRecord> classes = TClassDAO().ListClasses(projectId);
     std::map<int, std::size_t> indexOf;
     for (const TClassRecord& c : classes) {

@@ -2,6 +2,8 @@
 
 #include "store/DbHelper.h"
 
+#include <vector>
+
 int TProjectDAO::GetProjectCount(const std::string& name) {
   return TDbHelper().GetIntValue(
       "select count(*) from t_project where projectName=? collate nocase", {name});
@@ -28,12 +30,44 @@ void TProjectDAO::UpdateProjectName(int projectId, const std::string& name) {
                          {name, std::int64_t{projectId}});
 }
 
+namespace {
+
+bool HasOptionTable(TDbHelper& db) {
+  return db.GetIntValue(
+             "select count(*) from sqlite_master where type='table' and name='t_projectoption'") >
+         0;
+}
+
+}  // namespace
+
 void TProjectDAO::DeleteProject(int projectId) {
   const std::int64_t id = projectId;
-  TDbHelper().ExecuteSqlList({
+  TDbHelper db;
+  std::vector<TDbStatement> statements = {
       {"delete from t_project where projectId=?", {id}},
       {"delete from t_class where projectId=?", {id}},
       {"delete from t_member where projectId=?", {id}},
+  };
+  if (HasOptionTable(db))
+    statements.push_back({"delete from t_projectoption where projectId=?", {id}});
+  db.ExecuteSqlList(statements);
+}
+
+bool TProjectDAO::GetFullQueryForms(int projectId) {
+  TDbHelper db;
+  return HasOptionTable(db) &&
+         db.GetIntValue("select fullQueryForms from t_projectoption where projectId=?",
+                        {std::int64_t{projectId}}) == 1;
+}
+
+void TProjectDAO::SetFullQueryForms(int projectId, bool on) {
+  TDbHelper().ExecuteSqlList({
+      {"create table if not exists t_projectoption ("
+       " projectId integer primary key,"
+       " fullQueryForms integer not null default 0)",
+       {}},
+      {"insert or replace into t_projectoption(projectId,fullQueryForms) values (?,?)",
+       {std::int64_t{projectId}, std::int64_t{on ? 1 : 0}}},
   });
 }
 

@@ -20,4 +20,9 @@ public:
   // Name of the project; empty when there is none.
   std::string GetProjectName(int projectId);
   bool ProjectExists(int projectId);
+
+  // The project's 完整查询窗体 setting, kept in a table of its own made when
+  // first written; a design file without that table reads as off.
+  bool GetFullQueryForms(int projectId);
+  void SetFullQueryForms(int projectId, bool on);
 };

@@ -235,8 +235,32 @@ QAction* TFormMain::AddCommand(QMenu* menu, const char* name, const QString& cap
                                void (TFormMain::*command)()) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
-  connect(action, &QAction::triggered, this, command);
+  if (command) connect(action, &QAction::triggered, this, command);
   return action;
+}
+
+// The item shows the current project's setting whenever the menu opens.
+void TFormMain::ShowFullQueryForms() {
+  const int projectId = CurrentProjectId();
+  bool on = false;
+  if (projectId >= 0)
+    RunCommand(prompter_, this, [&] { on = TProjectDAO().GetFullQueryForms(projectId); });
+  fullQueryForms_->setEnabled(projectId >= 0);
+  fullQueryForms_->setChecked(on);
+}
+
+void TFormMain::SetFullQueryForms(bool on) {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectSelected));
+    fullQueryForms_->setChecked(false);
+    return;
+  }
+  const TCommandResult result =
+      Execute(this, [&] { return commands::SetFullQueryForms(CurrentProjectId(), on); });
+  if (!result) {
+    Show(this, result);
+    ShowFullQueryForms();
+  }
 }
 
 void TFormMain::BuildMenus() {
@@ -260,6 +284,10 @@ void TFormMain::BuildMenus() {
   p1->setObjectName(QStringLiteral("P1"));
   AddCommand(p1, "sql1", tr("生成建表sql语句"), &TFormMain::ShowTableScript);
   AddCommand(p1, "A1", tr("自动生成代码(&A)"), &TFormMain::Generate);
+  fullQueryForms_ = AddCommand(p1, "FullQueryForms", tr("完整查询窗体"), nullptr);
+  fullQueryForms_->setCheckable(true);
+  connect(fullQueryForms_, &QAction::triggered, this, &TFormMain::SetFullQueryForms);
+  connect(p1, &QMenu::aboutToShow, this, &TFormMain::ShowFullQueryForms);
 
   popup_ = new QMenu(this);
   popup_->setObjectName(QStringLiteral("PopupMenu1"));

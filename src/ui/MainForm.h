@@ -75,6 +75,9 @@ private:
   void DeleteMember();
   void ShowTableScript();
   void Generate();
+  // The current project's 完整查询窗体 setting, from its checkable item.
+  void SetFullQueryForms(bool on);
+  void ShowFullQueryForms();
   void ExchangeMembers();
   void MoveMember(int step);
   void MoveMemberUp();
@@ -106,6 +109,7 @@ private:
 
   void RunEnded();
 
+  QAction* fullQueryForms_ = nullptr;
   TMainSettings settings_;
   TPrompter& prompter_;
   TDesktopOpener& opener_;

@@ -5,12 +5,15 @@
 
 #include "TempDesign.h"
 #include "TestSupport.h"
+#include "commands/DesignCommands.h"
+#include "commands/DesignText.h"
 #include "generate/AutoCode.h"
 #include "generate/ClassInfo.h"
 #include "generate/DALOperate.h"
 #include "generate/EntityOperate.h"
 #include "generate/GeneratorContext.h"
 #include "generate/SqlNames.h"
+#include "store/DbHelper.h"
 #include "store/ProjectDAO.h"
 #include "store/SampleDesign.h"
 
@@ -279,4 +282,36 @@ TEST_F(FullQueryFormTest, StringKeysEverySearchKindAndNoSearchMatchExpectedFiles
   TMemberBuilder(p, loan, "photo", kTypeImage, "照片").Optional().Hidden().Queried().Store();
   TMemberBuilder(p, loan, "shelf", "Shelf", "").Queried().Store();
   ExpectCompleteQueryForms(p, "Lib");
+}
+
+// The setting is the project's own: off for a design file that has never
+// stored it, kept per project, read with the design, carried by export and
+// import, and gone with its project.
+TEST_F(FullQueryFormTest, TheProjectsSettingIsStoredReadExportedAndImported) {
+  int demo = 0;
+  ASSERT_FALSE(CreateSampleDesign(demo));
+  const int other = TProjectDAO().AddProject("Other");
+  EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from sqlite_master where "
+                                    "name='t_projectoption'"),
+            0);
+  EXPECT_FALSE(ReadDesign(demo, kSampleProjectName).fullQueryForms);
+  const std::string plainText = ExportDesign(demo);
+  EXPECT_EQ(plainText.find("fullQueryForms"), std::string::npos);
+
+  ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
+  EXPECT_TRUE(ReadDesign(demo, kSampleProjectName).fullQueryForms);
+  EXPECT_FALSE(ReadDesign(other, "Other").fullQueryForms);
+  const std::string fullText = ExportDesign(demo);
+  EXPECT_NE(fullText.find("\"fullQueryForms\": true"), std::string::npos);
+  EXPECT_TRUE(ReadDesign(ImportDesign(fullText, "Copy"), "Copy").fullQueryForms);
+  EXPECT_FALSE(ReadDesign(ImportDesign(plainText, "Plain"), "Plain").fullQueryForms);
+
+  ASSERT_TRUE(commands::SetFullQueryForms(demo, false));
+  EXPECT_FALSE(ReadDesign(demo, kSampleProjectName).fullQueryForms);
+  ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
+  ASSERT_TRUE(commands::DeleteProject(demo));
+  EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from t_projectoption where projectId=?",
+                                    {std::int64_t{demo}}),
+            0);
+  EXPECT_FALSE(commands::SetFullQueryForms(demo, true));
 }

@@ -10,7 +10,9 @@ number). Each strWhere the form builds must be the condition expected here,
 each recorded statement must parse as one T-SQL statement whose literal is
 exactly the input with its quotes doubled and its pattern characters
 bracketed, and input that is no number must give a message box and no
-statement. Last, the form pages through 25 served rows.
+statement. The form pages through 25 served rows. Last, the project's own
+setting (project set ... full-query-forms on|off, shown by project list)
+chooses the query forms of a run without the option.
 
 usage: query_forms.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF XVFB_RUN
 """
@@ -215,6 +217,30 @@ def main():
     if "rows 20" not in done.stdout or "pager 第 1 / 2 页，共 25 条" not in done.stdout \
             or "boxes at load 0" not in done.stdout:
         problems.append("paging: " + done.stdout + done.stderr[-1000:])
+
+    # The stored setting: on, the query forms are complete without the
+    # option; off again, they are the bare window.
+    form = os.path.join(out, "LoginFrame", "FrmQueryShelf.cs")
+    listed = []
+    for value in ("on", "off"):
+        steps = [["project", "set", "Lib", "full-query-forms", value], ["project", "list"],
+                 ["generate", "Lib"]]
+        for args in steps:
+            done = run([CLI, "--dir", base] + args)
+            if done.returncode != 0:
+                problems.append("corvane-cli %s: %s" % (" ".join(args), done.stderr))
+            if args[1] == "list":
+                listed.append(done.stdout)
+        with open(form, encoding="gbk") as f:
+            complete = "BuildWhere" in f.read()
+        if complete != (value == "on"):
+            problems.append("project set full-query-forms %s: the query form %s complete" %
+                            (value, "is not" if value == "on" else "is still"))
+    if listed != ["1\tLib\t完整查询窗体\n", "1\tLib\n"]:
+        problems.append("project list: %r" % listed)
+    done = run([CLI, "--dir", base, "project", "set", "Lib", "full-query-forms", "yes"])
+    if done.returncode == 0:
+        problems.append("project set accepted the value yes")
 
     print("search cases: %d, statements parsed: %d" % (len(CASES), len(parsed)))
     for p in problems:
