@@ -19,10 +19,10 @@
 #include <string>
 #include <vector>
 
+#include "commands/DesignRules.h"
 #include "generate/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
-#include "store/DesignRules.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 

@@ -15,11 +15,11 @@
 
 #include "TempDesign.h"
 #include "TestSupport.h"
+#include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
-#include "store/SampleDesign.h"
 
 namespace fs = std::filesystem;
 

@@ -7,15 +7,15 @@
 
 #include "TempDesign.h"
 #include "TestSupport.h"
+#include "commands/DesignRules.h"
+#include "commands/DesignText.h"
+#include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
 #include "generate/GeneratorContext.h"
 #include "store/ClassDAO.h"
 #include "store/Design.h"
-#include "store/DesignRules.h"
-#include "store/DesignText.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
-#include "store/SampleDesign.h"
 
 namespace {
 
@@ -255,6 +255,11 @@ TEST_F(DesignTextTest, RefusedTextsNameThePlaceAndLeaveTheDesignFileAsItWas) {
        "classes[0].members[1].memberLength: 应为整数"},
       {Replace(kValid, "\"memberLength\": 20", "\"memberLength\": 4294967316"),
        "classes[0].members[1].memberLength: 应为整数"},
+      {Replace(kValid, "\"memberLength\": 20", "\"memberLength\": 0"),
+       "classes[0].members[1].memberLength: 字符串长度必须在1到8000之间!"},
+      {Replace(kValid, "\"memberComment\": \"姓名\"",
+               "\"memberComment\": \"" + std::string(129, 'c') + "\""),
+       "classes[0].members[1].memberComment: 成员注释不能超过128个字符!"},
       {Replace(kValid, "\"memberComment\": \"姓名\"", "\"memberComment\": null"),
        "classes[0].members[1].memberComment: 应为字符串"},
       {Replace(kValid, "\"memberComment\": \"姓名\"",

@@ -11,10 +11,10 @@
 
 #include "TempDesign.h"
 #include "TestSupport.h"
+#include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
-#include "store/SampleDesign.h"
 
 namespace fs = std::filesystem;
 

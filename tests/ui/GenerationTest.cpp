@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QPlainTextEdit>
 
+#include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
-#include "store/SampleDesign.h"
 #include "UiTestSupport.h"
 
 namespace {

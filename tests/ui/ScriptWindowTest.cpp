@@ -8,10 +8,10 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "commands/SampleDesign.h"
 #include "generate/Encoding.h"
 #include "sqlscript/DataBaseSql.h"
 #include "store/ProjectDAO.h"
-#include "store/SampleDesign.h"
 #include "UiTestSupport.h"
 
 namespace {
