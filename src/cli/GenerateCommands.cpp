@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "cli/CliSupport.h"
+#include "commands/BaseDirectory.h"
 #include "generate/AutoCode.h"
-#include "store/BaseDirectory.h"
 #include "store/ProjectDAO.h"
 
 namespace cli {

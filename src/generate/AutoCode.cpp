@@ -3,6 +3,7 @@
 #include <exception>
 #include <optional>
 
+#include "commands/BaseDirectory.h"
 #include "generate/BLLOperate.h"
 #include "generate/DALOperate.h"
 #include "generate/DesignCheck.h"
@@ -10,7 +11,6 @@
 #include "generate/FileContext.h"
 #include "generate/FileOperate.h"
 #include "generate/UIOperate.h"
-#include "store/BaseDirectory.h"
 
 namespace fs = std::filesystem;
 

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "commands/DesignCommands.h"
 #include "commands/DesignText.h"
+#include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
 #include "generate/ClassInfo.h"
 #include "generate/DALOperate.h"
@@ -15,7 +16,6 @@
 #include "generate/SqlNames.h"
 #include "store/DbHelper.h"
 #include "store/ProjectDAO.h"
-#include "store/SampleDesign.h"
 
 namespace fs = std::filesystem;
 using test::TMemberBuilder;
