@@ -1,5 +1,6 @@
 // Helpers shared by the core tests: a member builder that stores members as
-// the member dialog does, and the golden-file comparison.
+// the member dialog does, file reading and writing, and the golden-file
+// comparison.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -25,6 +26,31 @@ inline std::string ReadFile(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Writes the bytes, creating missing parent directories.
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The text of the error E that body throws; a failure when it throws none.
+template <typename E, typename Body>
+std::string ErrorOf(Body body) {
+  try {
+    body();
+  } catch (const E& e) {
+    return e.what();
+  }
+  ADD_FAILURE() << "no error";
+  return {};
+}
+
+// The line with CR and tab shown, so that a difference in them can be seen.
+inline std::string Visible(const std::string& line) {
+  std::string out;
+  for (char c : line) out += c == '\r' ? "\\r" : c == '\t' ? "\\t" : std::string(1, c);
+  return out;
+}
+
 // Passes when equal; otherwise names the first differing line of each text.
 inline ::testing::AssertionResult SameText(const std::string& expected, const std::string& actual) {
   if (expected == actual) return ::testing::AssertionSuccess();
@@ -38,8 +64,8 @@ inline ::testing::AssertionResult SameText(const std::string& expected, const st
     if (moreE != moreA || le != la)
       return ::testing::AssertionFailure()
              << "first difference at line " << line << "\n  expected: ["
-             << (moreE ? le : "<end of text>") << "]\n  actual:   ["
-             << (moreA ? la : "<end of text>") << "]";
+             << (moreE ? Visible(le) : "<end of text>") << "]\n  actual:   ["
+             << (moreA ? Visible(la) : "<end of text>") << "]";
   }
 }
 
