@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Drives corvane-cli as a user would script it: messages, exit statuses,
-# and design files made by other tools.
+# Drives corvane-cli as a user would script it: a design built and changed
+# command by command, one refusal of each kind with its exit status, and
+# design files made by other tools.
 set -u
 CLI="$1"
 WORK=$(mktemp -d)
@@ -8,6 +9,10 @@ trap 'rm -rf "$WORK"' EXIT
 passed=0
 failed=0
 
+fail() {
+  echo "FAIL $*"
+  failed=$((failed + 1))
+}
 # expect NAME STATUS STDOUT-SUBSTRING STDERR-SUBSTRING -- command...
 expect() {
   local name=$1 status=$2 out=$3 err=$4
@@ -16,18 +21,19 @@ expect() {
   local got=$?
   if [[ $got -ne $status ]] || { [[ -n $out ]] && ! grep -qF -- "$out" "$WORK/out"; } ||
     { [[ -n $err ]] && ! grep -qF -- "$err" "$WORK/err"; }; then
-    echo "FAIL $name: status $got (want $status)"
+    fail "$name: status $got (want $status)"
     echo "  stdout: $(head -c 600 "$WORK/out")"
     echo "  stderr: $(head -c 600 "$WORK/err")"
-    failed=$((failed + 1))
   else
     passed=$((passed + 1))
   fi
 }
 cli() { "$CLI" --dir "$WORK/d" "$@"; }
+# The member names of Shop's Order, in list order, on one line.
+names() { cli member list Shop Order | tail -n +2 | cut -f2 | paste -sd' '; }
 
 expect "empty design lists nothing" 0 "" "" -- cli project list
-[[ -s "$WORK/out" ]] && { echo "FAIL empty list printed: $(cat "$WORK/out")"; failed=$((failed + 1)); }
+[[ -s "$WORK/out" ]] && fail "empty list printed: $(cat "$WORK/out")"
 expect "demo" 0 "示例工程 Demo 已添加" "" -- cli demo
 expect "demo twice" 1 "" "该工程名称已经存在!" -- cli demo
 expect "classes of demo" 0 $'2\tBook\t图书\t是' "" -- cli class list Demo
@@ -35,37 +41,28 @@ expect "members of Book" 0 $'\tbookType\tBookType\t0\t否\t是\t是\t否\t是\t�
 
 expect "add project" 0 "工程名称添加成功！" "" -- cli project add "O'Reilly"
 expect "add taken project" 1 "" "该工程名称已经存在!" -- cli project add "o'reilly"
-expect "add empty project" 1 "" "工程名称不能为空!" -- cli project add ""
-expect "unsafe project" 1 "" "工程名称不能含有" -- cli project add "../x"
 expect "rename project" 0 "工程名称修改成功！" "" -- cli project rename "O'Reilly" "Shop"
-expect "rename to empty" 1 "" "工程项目名称不能为空!" -- cli project rename Shop ""
 expect "unknown project" 1 "" "工程不存在: Nope" -- cli class list Nope
 
-expect "class no capital" 1 "" "类名首个字母必须大写" -- cli class add Shop order "订单"
-expect "class empty friend" 1 "" "友好名称不能为空" -- cli class add Shop Order ""
 expect "add class" 0 "类名称添加成功！" "" -- cli class add Shop Order "订单"
-expect "add class 2" 0 "类名称添加成功！" "" -- cli class add Shop Customer "客户"
+expect "add class 2" 0 "类名称添加成功！" "" -- cli class add Shop Customer "客户" --no-front-show
 expect "class taken" 1 "" "该类名称已经存在!" -- cli class add Shop ORDER "订单"
+expect "classes of Shop" 0 $'\tCustomer\t客户\t否' "" -- cli class list Shop
 expect "member must flag" 1 "" "日期型必须勾选是否必填标志!" -- cli member add Shop Order placed 日期型
-expect "member key type" 1 "" "主键字段必须是整型或字符串型!" -- cli member add Shop Order k 浮点型 --key --required
 expect "member own class" 1 "" "成员类型 \"Order\" 不可用" -- cli member add Shop Order self Order --required
 expect "member length" 1 "" "长度必须是整数!" -- cli member add Shop Order code 字符串 --length abc
 expect "add key" 0 "类成员属性添加成功!" "" -- cli member add Shop Order orderId 整型 --key --required
 expect "add ref" 0 "类成员属性添加成功!" "" -- cli member add Shop Order customer Customer --required --comment "客户's"
 expect "add note" 0 "类成员属性添加成功!" "" -- cli member add Shop Order note 字符串 --length 200 --no-shown
-expect "first cannot move up" 1 "" "第一个成员无法上移了！" -- cli member up Shop Order orderId
 expect "last cannot move down" 1 "" "最后一个成员无法下移了！" -- cli member down Shop Order note
 expect "move up" 0 "" "" -- cli member up Shop Order note
-expect "order after move" 0 $'\tnote\t字符串\t200\t否\t否\t否\t否\t否\t' "" -- cli member list Shop Order
-sed -n 3p "$WORK/out" | grep -q $'\tnote\t' || { echo "FAIL note is not second"; failed=$((failed + 1)); }
+[[ $(names) == "orderId note customer" ]] || fail "order after move up: $(names)"
 expect "exchange" 0 "" "" -- cli member exchange Shop Order orderId customer
-cli member list Shop Order >"$WORK/out"
-[[ $(sed -n 2p "$WORK/out" | cut -f2) == customer && $(sed -n 4p "$WORK/out" | cut -f2) == orderId ]] ||
-  { echo "FAIL exchange order: $(cat "$WORK/out")"; failed=$((failed + 1)); }
+[[ $(names) == "customer note orderId" ]] || fail "order after exchange: $(names)"
 expect "update member" 0 "类成员属性更新成功!" "" -- cli member update Shop Order note --type 整型 --required
-expect "updated member" 0 $'\tnote\t整型\t0\t' "" -- cli member list Shop Order
+expect "updated member" 0 $'\tnote\t整型\t0\t否\t是\t否\t否\t否\t' "" -- cli member list Shop Order
 expect "rename class cascades" 0 "类名称更新成功" "" -- cli class update Shop Customer --name Client
-expect "reference renamed" 0 $'\tcustomer\tClient\t' "" -- cli member list Shop Order
+expect "reference renamed" 0 $'\tcustomer\tClient\t0\t否\t是\t否\t否\t是\t客户\'s' "" -- cli member list Shop Order
 expect "delete member" 0 "成员属性删除成功" "" -- cli member delete Shop Order note
 expect "delete class" 0 "类对象删除成功!" "" -- cli class delete Shop Client
 expect "delete project" 0 "删除成功!" "" -- cli project delete Shop
@@ -95,7 +92,7 @@ expect "project by id" 0 $'5\tThing\t东西\t是' "" -- "$CLI" --dir "$WORK/hand
 mkdir -p "$WORK/junk"
 printf 'not a database\n' >"$WORK/junk/projects.mdb"
 expect "foreign file refused" 1 "" "$WORK/junk/projects.mdb" -- "$CLI" --dir "$WORK/junk" project list
-[[ $(cat "$WORK/junk/projects.mdb") == "not a database" ]] || { echo "FAIL foreign file changed"; failed=$((failed + 1)); }
+[[ $(cat "$WORK/junk/projects.mdb") == "not a database" ]] || fail "foreign file changed"
 
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]
