@@ -173,8 +173,10 @@ def main():
                 "--format", "json", os.path.join(WORK, "sql")])
     try:
         parsed = json.loads(done.stdout)
+        if len(parsed) != len(sql_files):
+            problems.append("sqlfluff read %d of %d files" % (len(parsed), len(sql_files)))
         for entry in parsed:
-            text = json.dumps(entry.get("parsed"))
+            text = json.dumps(entry)
             if "unparsable" in text:
                 problems.append("does not parse as T-SQL: " + entry.get("filepath", "?"))
     except ValueError:
