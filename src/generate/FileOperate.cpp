@@ -58,6 +58,8 @@ void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize
     const fs::path real = fs::canonical(path, ec);
     if (!ec) target = real;
   }
+  // A file the user made read-only stays refused, as a plain write would be.
+  if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) Fail("无法写入文件", path, errno);
   fs::path temporary;
   int fd = -1;
   while (fd < 0) {
