@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "TempDesign.h"
+#include "commands/DesignRules.h"
 #include "store/ClassDAO.h"
-#include "store/DesignRules.h"
 #include "store/ProjectDAO.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // the column forms, references and what an incomplete design leaves out.
 #include "TempDesign.h"
 #include "TestSupport.h"
+#include "commands/SampleDesign.h"
 #include "sqlscript/DataBaseSql.h"
 #include "store/ProjectDAO.h"
-#include "store/SampleDesign.h"
 
 namespace {
 
