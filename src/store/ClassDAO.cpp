@@ -11,18 +11,6 @@ TNameList ReadClassList(TRowSet rows) {
   return list;
 }
 
-bool CheckEachHasOne(const TNameList& classes, const char* sql,
-                     const TClassDAO::TFailureHandler& onFailure) {
-  TDbHelper db;
-  for (const auto& entry : classes) {
-    if (db.GetIntValue(sql, {std::int64_t{entry.id}}) != 1) {
-      if (onFailure) onFailure(entry.id);
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string TClassDAO::GetClassName(int classId) {
@@ -121,12 +109,3 @@ TNameList TClassDAO::GetOtherClassList(int projectId, int classId) {
       {std::int64_t{classId}, std::int64_t{projectId}}));
 }
 
-bool TClassDAO::CheckPrimaryKeys(const TNameList& classes, const TFailureHandler& onFailure) {
-  return CheckEachHasOne(classes, "select count(*) from t_member where classId=? and memberIsPri=1",
-                         onFailure);
-}
-
-bool TClassDAO::CheckDisplayMembers(const TNameList& classes, const TFailureHandler& onFailure) {
-  return CheckEachHasOne(
-      classes, "select count(*) from t_member where classId=? and memberIsDisplay=1", onFailure);
-}

@@ -1,10 +1,8 @@
 // Reads and writes t_class and keeps members consistent with their class:
 // deleting a class deletes its members, renaming it renames every
-// reference to it. Also holds the two checks a project must pass before
-// code is generated.
+// reference to it.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,11 +42,4 @@ public:
   // Every column of the project's classes, in class order.
   std::vector<TClassRecord> ListClasses(int projectId);
   TNameList GetOtherClassList(int projectId, int classId);
-
-  // Called with the classId of the first class that fails a check.
-  using TFailureHandler = std::function<void(int classId)>;
-  // True when every class has exactly one key member.
-  bool CheckPrimaryKeys(const TNameList& classes, const TFailureHandler& onFailure);
-  // True when every class has exactly one display member.
-  bool CheckDisplayMembers(const TNameList& classes, const TFailureHandler& onFailure);
 };

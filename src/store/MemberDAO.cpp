@@ -90,62 +90,9 @@ std::optional<TMember> TMemberDAO::GetMember(int memberId) {
   return m;
 }
 
-std::optional<TMember> TMemberDAO::GetKeyMember(int classId) {
-  return FirstMember(
-      std::string("select * from t_member where memberIsPri=1 and classId=?") + kOrder,
-      Id(classId));
-}
-
-std::optional<TMember> TMemberDAO::GetDisplayMemberByClassName(int projectId,
-                                                               const std::string& className) {
-  const int classId = TClassDAO().GetClassId(projectId, className);
-  return FirstMember(
-      std::string("select * from t_member where memberIsDisplay=1 and projectId=? and classId=?") +
-          kOrder,
-      {std::int64_t{projectId}, std::int64_t{classId}});
-}
-
-std::optional<TMember> TMemberDAO::GetKeyMemberByClassName(int projectId,
-                                                           const std::string& className) {
-  const int classId = TClassDAO().GetClassId(projectId, className);
-  return FirstMember(
-      std::string("select * from t_member where memberIsPri=1 and projectId=? and classId=?") +
-          kOrder,
-      {std::int64_t{projectId}, std::int64_t{classId}});
-}
-
 TRowSet TMemberDAO::QueryMembers(int classId) {
   return db_.ExecuteQuery(std::string("select * from t_member where classId=?") + kOrder,
                           Id(classId));
-}
-
-TRowSet TMemberDAO::QueryImageMembers(int classId) {
-  return db_.ExecuteQuery(
-      std::string("select * from t_member where memberType='图片型' and classId=?") + kOrder,
-      Id(classId));
-}
-
-TRowSet TMemberDAO::QueryReferenceMembers(int classId) {
-  return db_.ExecuteQuery(
-      std::string("select * from t_member where memberType<>'字符串' and memberType<>'整型'"
-                  " and memberType<>'浮点型' and memberType<>'日期型' and memberType<>'图片型'"
-                  " and classId=?") +
-          kOrder,
-      Id(classId));
-}
-
-TRowSet TMemberDAO::QueryShownMembers(int classId) {
-  return db_.ExecuteQuery(
-      std::string("select * from t_member where memberQueryDisplay = 1 and memberIsPri = 0"
-                  " and classId=?") +
-          kOrder,
-      Id(classId));
-}
-
-TRowSet TMemberDAO::QueryNonKeyMembers(int classId) {
-  return db_.ExecuteQuery(
-      std::string("select * from t_member where memberIsPri=0 and classId=?") + kOrder,
-      Id(classId));
 }
 
 namespace {

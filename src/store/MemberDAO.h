@@ -22,15 +22,8 @@ public:
   void ExchangeMembers(int first, int second);
 
   std::optional<TMember> GetMember(int memberId);
-  std::optional<TMember> GetKeyMember(int classId);
-  std::optional<TMember> GetDisplayMemberByClassName(int projectId, const std::string& className);
-  std::optional<TMember> GetKeyMemberByClassName(int projectId, const std::string& className);
 
   TRowSet QueryMembers(int classId);
-  TRowSet QueryImageMembers(int classId);
-  TRowSet QueryReferenceMembers(int classId);
-  TRowSet QueryShownMembers(int classId);  // non-key members shown in the query grid
-  TRowSet QueryNonKeyMembers(int classId);
 
   // The members of a class, and of every class of a project, as records.
   std::vector<TMember> ListMembers(int classId);
