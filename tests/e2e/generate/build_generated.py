@@ -17,8 +17,20 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 CLI, XBUILD, MCS, MONO, XVFB_RUN = sys.argv[1:6]
+
+
+def on_display(args, **kw):
+    """Runs args under xvfb-run; once more when the virtual display could not
+    be opened (a busy machine can lose the race for a display number)."""
+    for attempt in range(3):
+        done = subprocess.run([XVFB_RUN, "-a"] + args, capture_output=True, text=True, **kw)
+        if "XplatUI" not in done.stdout + done.stderr:
+            return done
+        time.sleep(2)
+    return done
 HARNESS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "FormHarness.cs")
 WORK = tempfile.mkdtemp(prefix="corvane-build-e2e-")
 
@@ -97,8 +109,7 @@ def run(exe, add_form):
     if done.returncode != 0:
         print("FAIL harness: " + done.stdout + done.stderr)
         return False
-    done = subprocess.run([XVFB_RUN, "-a", MONO, harness, exe, add_form, "2"],
-                          capture_output=True, text=True, timeout=120)
+    done = on_display([MONO, harness, exe, add_form, "2"], timeout=120)
     print(done.stdout)
     if done.returncode != 0 or "all forms opened" not in done.stdout:
         print("FAIL opening forms (status %d): %s" % (done.returncode, done.stderr))

@@ -25,8 +25,20 @@ import sqlite3
 import subprocess
 import sys
 import tempfile
+import time
 
 CLI, XBUILD, MCS, MONO, SQLFLUFF, XVFB_RUN = sys.argv[1:7]
+
+
+def on_display(args, **kw):
+    """Runs args under xvfb-run; once more when the virtual display could not
+    be opened (a busy machine can lose the race for a display number)."""
+    for attempt in range(3):
+        done = subprocess.run([XVFB_RUN, "-a"] + args, capture_output=True, text=True, **kw)
+        if "XplatUI" not in done.stdout + done.stderr:
+            return done
+        time.sleep(2)
+    return done
 HERE = os.path.dirname(os.path.abspath(__file__))
 WORK = tempfile.mkdtemp(prefix="corvane-query-e2e-")
 
@@ -151,7 +163,7 @@ def main():
             f.write(name + "".join("\t%s\t%s" % (k, base64.b64encode(v.encode()).decode())
                                    for k, v in inputs.items()) + "\n")
 
-    done = run([XVFB_RUN, "-a", MONO, harness, exe, "FrmQueryLoan", data, "search", cases],
+    done = on_display([MONO, harness, exe, "FrmQueryLoan", data, "search", cases],
                cwd=bin_dir, timeout=300)
     results = {}
     for line in done.stdout.splitlines():
@@ -212,7 +224,7 @@ def main():
                 problems.append("%s: the input is not one whole literal: %r" % (name, found))
 
     # Paging through served rows.
-    done = run([XVFB_RUN, "-a", MONO, harness, exe, "FrmQueryLoan", data, "show", "2"],
+    done = on_display([MONO, harness, exe, "FrmQueryLoan", data, "show", "2"],
                cwd=bin_dir, timeout=120)
     if "rows 20" not in done.stdout or "pager 第 1 / 2 页，共 25 条" not in done.stdout \
             or "boxes at load 0" not in done.stdout:
