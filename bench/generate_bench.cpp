@@ -25,6 +25,7 @@
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/BaseDirectory.h"
 
 namespace fs = std::filesystem;
 using TClock = std::chrono::steady_clock;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes src/generate/ImportedTypes.inc: the public, non-generic type names
+# Writes src/vocabulary/ImportedTypes.inc: the public, non-generic type names
 # of the namespaces that generated files import (using lines of the Model,
 # DAL, BLL and form files), read by reflection from Mono's .NET 4.0
 # reference assemblies, the framework the generated projects target. A
@@ -48,4 +48,4 @@ mcs -nologo -out:"$WORK/list.exe" "$WORK/list.cs"
   echo "// assemblies: type names in scope in generated files. Do not edit."
   mono "$WORK/list.exe" $REF/mscorlib.dll $REF/System.dll $REF/System.Core.dll $REF/System.Data.dll \
     $REF/System.Drawing.dll $REF/System.Windows.Forms.dll $REF/System.Xml.dll
-} > "$ROOT/src/generate/ImportedTypes.inc"
+} > "$ROOT/src/vocabulary/ImportedTypes.inc"

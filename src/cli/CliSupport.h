@@ -9,7 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "store/Member.h"
+#include "vocabulary/Member.h"
 
 struct TGenerationRequest;
 

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "cli/CliSupport.h"
-#include "commands/BaseDirectory.h"
 #include "generate/AutoCode.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/BaseDirectory.h"
 
 namespace cli {
 

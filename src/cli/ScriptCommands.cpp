@@ -5,8 +5,8 @@
 
 #include "cli/CliSupport.h"
 #include "commands/UserFiles.h"
-#include "generate/Encoding.h"
 #include "sqlscript/DataBaseSql.h"
+#include "vocabulary/Encoding.h"
 
 namespace cli {
 

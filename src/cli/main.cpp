@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "cli/CliSupport.h"
-#include "commands/BaseDirectory.h"
 #include "store/DbHelper.h"
+#include "vocabulary/BaseDirectory.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Corvane 代码生成器的命令行: 编辑设计、生成代码和建表脚本", "corvane-cli"};

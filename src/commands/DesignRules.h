@@ -1,133 +1,23 @@
-// The checks a design entry must pass before it is stored, shared by the
-// designer window, the command line and the design import. Each rule
-// answers the exact message to show the user, or nothing when the entry is
-// accepted; the callers only show it.
+// The checks of a design entry against the stored design: names already
+// taken and the member types a class may take. They run inside a design
+// command's transaction, after the entry's own checks.
 #pragma once
 
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "store/Member.h"
+#include "vocabulary/EntryRules.h"
 
-using TRuleResult = std::optional<std::string>;
-
-// Bounds of what is stored. Class and member names become SQL Server
-// identifiers (128 characters at most); a project name becomes a directory
-// name on every file system; comments and friendly names become column
-// headings and captions; a string member is a varchar(n), n from 1 to 8000.
-inline constexpr std::size_t kMaxProjectNameLength = 80;
-inline constexpr std::size_t kMaxNameLength = 128;
-inline constexpr std::size_t kMaxTextLength = 128;
-inline constexpr int kMinStringLength = 1;
-inline constexpr int kMaxStringLength = 8000;
-
-namespace msg {
-// Project commands
-inline constexpr const char* kProjectNameEmpty = "工程名称不能为空!";
-inline constexpr const char* kProjectRenameEmpty = "工程项目名称不能为空!";
-inline constexpr const char* kProjectNameTaken = "该工程名称已经存在!";
-inline constexpr const char* kProjectNameUnsafe =
-    "工程名称不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..!";
-inline constexpr const char* kProjectNameTooLong = "工程名称不能超过80个字符!";
-inline constexpr const char* kProjectAdded = "工程名称添加成功！";
-inline constexpr const char* kProjectRenamed = "工程名称修改成功！";
-inline constexpr const char* kProjectDeleted = "删除成功!";
-inline constexpr const char* kNoProjectSelected = "当前未有任何项目被选中!";
-inline constexpr const char* kNoProjectToDelete = "未有任何项目被选中!";
-inline constexpr const char* kNoProjectToGenerate = "没有一个工程被选中！";
-inline constexpr const char* kProjectGone = "该工程已不存在!";
-// Class commands
-inline constexpr const char* kNoClassSelected = "没有类被选中!";
-inline constexpr const char* kClassNameEmpty = "类名称不能为空!";
-inline constexpr const char* kClassRenameEmpty = "类名称不能为空";
-inline constexpr const char* kFriendNameEmpty = "友好名称不能为空";
-inline constexpr const char* kClassNameCapital = "类名首个字母必须大写";
-inline constexpr const char* kClassNameTooLong = "类名称不能超过128个字符!";
-inline constexpr const char* kFriendNameTooLong = "友好名称不能超过128个字符!";
-inline constexpr const char* kClassNameTaken = "该类名称已经存在!";
-inline constexpr const char* kClassAdded = "类名称添加成功！";
-inline constexpr const char* kClassUpdated = "类名称更新成功";
-inline constexpr const char* kClassDeleted = "类对象删除成功!";
-inline constexpr const char* kClassGone = "该类已不存在!";
-// Member commands
-inline constexpr const char* kSelectClassFirst = "请先选择类对象";
-inline constexpr const char* kSelectMemberFirst = "请先选择一个成员";
-inline constexpr const char* kMemberNameEmpty = "成员名称输入不能为空!";
-inline constexpr const char* kMemberNameLower = "成员属性首个字母必须小写";
-inline constexpr const char* kMustFlagSuffix = "必须勾选是否必填标志!";
-inline constexpr const char* kKeyType = "主键字段必须是整型或字符串型!";
-inline constexpr const char* kQueryTypePrefix = "参与查询的字段不能是";
-inline constexpr const char* kMemberNameTooLong = "成员名称不能超过128个字符!";
-inline constexpr const char* kCommentTooLong = "成员注释不能超过128个字符!";
-inline constexpr const char* kLengthNotNumber = "长度必须是整数!";
-inline constexpr const char* kLengthOutOfRange = "字符串长度必须在1到8000之间!";
-inline constexpr const char* kMemberAdded = "类成员属性添加成功!";
-inline constexpr const char* kMemberUpdated = "类成员属性更新成功!";
-inline constexpr const char* kMemberDeleted = "成员属性删除成功";
-inline constexpr const char* kMemberGone = "该成员已不存在!";
-inline constexpr const char* kSelectTwo = "请选中2条记录!";
-inline constexpr const char* kFirstCannotMoveUp = "第一个成员无法上移了！";
-inline constexpr const char* kLastCannotMoveDown = "最后一个成员无法下移了！";
-}  // namespace msg
-
-// ---- Projects -------------------------------------------------------------
-
-// True when the name can serve as a directory name under projects/.
-bool IsSafeProjectName(const std::string& name);
 TRuleResult CheckAddProject(const std::string& name);
 TRuleResult CheckRenameProject(int projectId, const std::string& name);
-
-// ---- Classes --------------------------------------------------------------
 
 TRuleResult CheckAddClass(int projectId, const std::string& className,
                           const std::string& friendName);
 TRuleResult CheckUpdateClass(int projectId, int classId, const std::string& className,
                              const std::string& friendName);
 
-// ---- Members --------------------------------------------------------------
-
-// A member as entered in the member dialog: texts as typed, boxes ticked.
-struct TMemberEntry {
-  std::string memberName;
-  std::string memberType;
-  std::string lengthText = "20";
-  std::string memberComment;
-  bool isPri = false;
-  bool isMust = false;
-  bool queryFlag = false;
-  bool isDisplay = false;
-  bool queryDisplay = true;
-};
-
 // The types a member of the class may take: the five base types, then the
 // other classes of the project in class order (never the class itself).
 std::vector<std::string> MemberTypeChoices(int projectId, int classId);
 // Refuses a type the member dialog would not offer, listing those it does.
 TRuleResult CheckTypeOffered(int projectId, int classId, const std::string& memberType);
-
-TRuleResult CheckAddMember(const TMemberEntry& entry);
-TRuleResult CheckUpdateMember(const TMemberEntry& entry);
-
-// Builds the record to store from an accepted entry, with the derived
-// flags; the length is read only for strings. Answers the message when the
-// length is not a whole number or lies outside 1 to 8000.
-TRuleResult BuildMember(const TMemberEntry& entry, int projectId, int classId, TMember& out);
-
-// The entry that shows a stored member (the update dialog's loaded state).
-TMemberEntry EntryFromMember(const TMember& member);
-
-// ---- Member list operations ----------------------------------------------
-
-// selected: index of the first selected row, or -1; rowCount: rows shown.
-TRuleResult CheckDeleteMember(int selected);
-TRuleResult CheckMoveUp(int selected);
-TRuleResult CheckMoveDown(int selected, int rowCount);
-TRuleResult CheckExchange(int selectedCount);
-
-// ---- Where a refusal points -------------------------------------------------
-
-// The entry a refusing message is about, named as the design record's
-// field ("className", "memberLength", ...); "" for one about no entry.
-std::string FieldOfRefusal(const std::string& message);

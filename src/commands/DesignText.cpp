@@ -11,12 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "commands/DesignRules.h"
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
-#include "store/Design.h"
-#include "commands/DesignRules.h"
+#include "store/DesignReader.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/Design.h"
 
 using json = nlohmann::json;
 

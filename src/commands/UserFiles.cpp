@@ -1,7 +1,7 @@
 #include "commands/UserFiles.h"
 
-#include "generate/FileOperate.h"
 #include "store/DbHelper.h"
+#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 

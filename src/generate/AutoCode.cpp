@@ -3,14 +3,15 @@
 #include <exception>
 #include <optional>
 
-#include "commands/BaseDirectory.h"
 #include "generate/BLLOperate.h"
 #include "generate/DALOperate.h"
 #include "generate/DesignCheck.h"
 #include "generate/EntityOperate.h"
 #include "generate/FileContext.h"
-#include "generate/FileOperate.h"
 #include "generate/UIOperate.h"
+#include "store/DesignReader.h"
+#include "vocabulary/BaseDirectory.h"
+#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 
@@ -18,11 +19,6 @@ namespace {
 
 constexpr const char* kKeyError = "表主键设置错误，每个类只能设置一个主键!";
 constexpr const char* kDisplayError = "表显示成员设置错误，每个类有且只能设置一个显示成员!";
-
-bool HoldsResources(const fs::path& dir) {
-  std::error_code ec;
-  return fs::is_directory(dir / "template", ec) && fs::is_directory(dir / "bak", ec);
-}
 
 }  // namespace
 
@@ -106,10 +102,4 @@ void TAutoCode::CopyResources(TOutputGuard& guard) {
     TFileOperate::CopyDirectory(source, ProjectDirectory() / "LoginFrame", true);
   });
   Progress("移动资源文件完毕!");
-}
-
-fs::path ResourceDirectory() {
-  const fs::path programDir = ProgramDirectory();
-  if (HoldsResources(programDir)) return programDir;
-  return programDir.parent_path() / "share" / "corvane";
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "generate/OutputGuard.h"
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 // What the run needs from whoever started it (the designer window or the
 // command line). Calls come from the run's thread, in order; the calls
@@ -70,8 +70,3 @@ private:
   TGenerationHost& host_;
   std::vector<TPlannedFile> planned_;
 };
-
-// The directory holding template/ and bak/: beside the program in a build
-// tree or portable copy, else the installed share directory
-// (<prefix>/share/corvane for a program in <prefix>/bin).
-std::filesystem::path ResourceDirectory();

@@ -1,7 +1,7 @@
 #include "generate/BLLOperate.h"
 
 #include "generate/ClassInfo.h"
-#include "generate/MemberKinds.h"
+#include "vocabulary/MemberKinds.h"
 
 void TBLLOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
   WriteTier(ctx, design, "BLL", "bll", BuildClass);

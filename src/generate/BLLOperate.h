@@ -4,7 +4,7 @@
 #include <string>
 
 #include "generate/GeneratorContext.h"
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 // One business class bll<Class> per designed class, in namespace BLL, whose
 // six static methods forward to the same-named methods of DAL.dal<Class>.

@@ -1,8 +1,8 @@
 #include "generate/ClassInfo.h"
 
-#include "generate/Naming.h"
 #include "generate/OutputFiles.h"
-#include "generate/SqlNames.h"
+#include "vocabulary/Naming.h"
+#include "vocabulary/SqlNames.h"
 
 const TDesignMember& KeyMember(const TDesignClass& cls) {
   const TDesignMember* key = cls.Key();

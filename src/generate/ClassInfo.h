@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "generate/CodeWriter.h"
 #include "generate/GeneratorContext.h"
-#include "store/Design.h"
+#include "vocabulary/CodeWriter.h"
+#include "vocabulary/Design.h"
 
 // A design that cannot be written (a class without key member, a reference
 // to a class that is missing); the message names the class and member.

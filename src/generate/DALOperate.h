@@ -4,7 +4,7 @@
 #include <string>
 
 #include "generate/GeneratorContext.h"
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 // One static data-access class dal<Class> per designed class, in namespace
 // DAL, over SQL Server through the solution's DBHelp class: insert, fetch

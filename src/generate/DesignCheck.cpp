@@ -5,11 +5,11 @@
 #include <set>
 #include <string_view>
 
-#include "commands/DesignRules.h"
-#include "generate/Encoding.h"
-#include "generate/Naming.h"
-#include "generate/SqlNames.h"
-#include "store/Text.h"
+#include "vocabulary/Encoding.h"
+#include "vocabulary/EntryRules.h"
+#include "vocabulary/Naming.h"
+#include "vocabulary/SqlNames.h"
+#include "vocabulary/Text.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 // Every problem found, one message each, in project / class / member
 // order; each names its class and member. Empty when the design passes.

@@ -1,8 +1,8 @@
 #include "generate/EntityOperate.h"
 
 #include "generate/ClassInfo.h"
-#include "generate/MemberKinds.h"
-#include "generate/Naming.h"
+#include "vocabulary/MemberKinds.h"
+#include "vocabulary/Naming.h"
 
 void TEntityOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
   WriteTier(ctx, design, "Model", "",

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "generate/GeneratorContext.h"
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 // One entity class per designed class: a private field and a public
 // property per member, in member order, in namespace Model. The project

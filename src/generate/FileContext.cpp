@@ -1,8 +1,8 @@
 #include "generate/FileContext.h"
 
-#include "generate/Encoding.h"
-#include "generate/FileOperate.h"
 #include "generate/OutputGuard.h"
+#include "vocabulary/Encoding.h"
+#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "generate/ClassInfo.h"
-#include "generate/Naming.h"
+#include "vocabulary/Naming.h"
 
 namespace {
 

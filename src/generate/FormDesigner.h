@@ -7,6 +7,6 @@
 #include <string>
 
 #include "generate/FormPlan.h"
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 std::string BuildFormDesigner(const TDesignClass& cls, TFormVariant variant);

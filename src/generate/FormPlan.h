@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "generate/MemberKinds.h"
-#include "store/Design.h"
+#include "vocabulary/Design.h"
+#include "vocabulary/MemberKinds.h"
 
 enum class TFormVariant { Add, Edit };
 

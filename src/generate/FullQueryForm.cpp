@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "generate/ClassInfo.h"
-#include "generate/MemberKinds.h"
-#include "generate/Naming.h"
-#include "generate/SqlNames.h"
+#include "vocabulary/MemberKinds.h"
+#include "vocabulary/Naming.h"
+#include "vocabulary/SqlNames.h"
 
 namespace {
 

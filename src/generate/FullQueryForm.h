@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 // One input of the search row. A date member takes two places (from and
 // to); every other member one. Places run three to a line; a date never

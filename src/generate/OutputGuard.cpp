@@ -8,7 +8,7 @@
 #include <system_error>
 #include <utility>
 
-#include "generate/FileOperate.h"
+#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "generate/GeneratorContext.h"
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 class TUIOperate {
 public:

@@ -5,10 +5,11 @@
 
 #include <optional>
 
-#include "generate/CodeWriter.h"
-#include "generate/MemberKinds.h"
-#include "generate/SqlNames.h"
-#include "store/Design.h"
+#include "store/DesignReader.h"
+#include "vocabulary/CodeWriter.h"
+#include "vocabulary/Design.h"
+#include "vocabulary/MemberKinds.h"
+#include "vocabulary/SqlNames.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/NameList.h"
+#include "vocabulary/NameList.h"
 
 // One row of t_class.
 struct TClassRecord {

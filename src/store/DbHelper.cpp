@@ -1,6 +1,6 @@
 #include "store/DbHelper.h"
 
-#include "store/Text.h"
+#include "vocabulary/Text.h"
 
 #include <sqlite3.h>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "store/DbHelper.h"
-#include "store/Member.h"
+#include "vocabulary/Member.h"
 
 class TMemberDAO {
 public:

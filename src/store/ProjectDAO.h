@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "store/NameList.h"
+#include "vocabulary/NameList.h"
 
 class TProjectDAO {
 public:

@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 
 #include "commands/UserFiles.h"
-#include "generate/Encoding.h"
 #include "sqlscript/DataBaseSql.h"
 #include "ui/Prompter.h"
 #include "ui/UiCommand.h"
+#include "vocabulary/Encoding.h"
 
 TDataBaseSqlForm::TDataBaseSqlForm(QWidget* owner, TPrompter& prompter, int projectId)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

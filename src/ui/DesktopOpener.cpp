@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 
-#include "commands/BaseDirectory.h"
+#include "vocabulary/BaseDirectory.h"
 
 void TSystemDesktopOpener::Open(const QUrl& url) {
   QDesktopServices::openUrl(url);

@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <exception>
 
-#include "commands/BaseDirectory.h"
 #include "generate/AutoCode.h"
 #include "store/DbHelper.h"
 #include "ui/DesktopOpener.h"
 #include "ui/MainForm.h"
 #include "ui/Prompter.h"
 #include "ui/Startup.h"
+#include "vocabulary/BaseDirectory.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

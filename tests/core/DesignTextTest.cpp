@@ -13,9 +13,10 @@
 #include "generate/AutoCode.h"
 #include "generate/GeneratorContext.h"
 #include "store/ClassDAO.h"
-#include "store/Design.h"
+#include "store/DesignReader.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/Design.h"
 
 namespace {
 

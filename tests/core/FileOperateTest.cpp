@@ -2,8 +2,8 @@
 // and which files the resource copy keeps or replaces.
 #include "TempDesign.h"
 #include "TestSupport.h"
-#include "generate/Encoding.h"
-#include "generate/FileOperate.h"
+#include "vocabulary/Encoding.h"
+#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 using test::ReadFile;

@@ -13,9 +13,10 @@
 #include "generate/DALOperate.h"
 #include "generate/EntityOperate.h"
 #include "generate/GeneratorContext.h"
-#include "generate/SqlNames.h"
 #include "store/DbHelper.h"
+#include "store/DesignReader.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/SqlNames.h"
 
 namespace fs = std::filesystem;
 using test::TMemberBuilder;

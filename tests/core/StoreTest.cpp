@@ -5,9 +5,10 @@
 #include "TempDesign.h"
 #include "TestSupport.h"
 #include "store/ClassDAO.h"
-#include "store/Design.h"
+#include "store/DesignReader.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/Design.h"
 
 namespace {
 

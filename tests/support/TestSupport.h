@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "store/ClassDAO.h"
-#include "store/Member.h"
 #include "store/MemberDAO.h"
+#include "vocabulary/Member.h"
 
 namespace test {
 

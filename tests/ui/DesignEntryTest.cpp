@@ -4,8 +4,8 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "store/MemberDAO.h"
 #include "UiTestSupport.h"
+#include "store/MemberDAO.h"
 
 namespace {
 

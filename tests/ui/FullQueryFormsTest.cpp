@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QMenu>
 
+#include "UiTestSupport.h"
 #include "commands/SampleDesign.h"
 #include "store/ProjectDAO.h"
-#include "UiTestSupport.h"
 
 class FullQueryFormsTest : public QObject {
   Q_OBJECT

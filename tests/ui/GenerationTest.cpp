@@ -5,12 +5,12 @@
 #include <QDir>
 #include <QPlainTextEdit>
 
+#include "UiTestSupport.h"
 #include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
-#include "UiTestSupport.h"
 
 namespace {
 

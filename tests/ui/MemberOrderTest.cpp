@@ -4,10 +4,10 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
+#include "UiTestSupport.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
-#include "UiTestSupport.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "UiTestSupport.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 #include "ui/Banner.h"
-#include "UiTestSupport.h"
 
 namespace {
 

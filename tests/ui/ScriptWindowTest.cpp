@@ -8,11 +8,11 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "UiTestSupport.h"
 #include "commands/SampleDesign.h"
-#include "generate/Encoding.h"
 #include "sqlscript/DataBaseSql.h"
 #include "store/ProjectDAO.h"
-#include "UiTestSupport.h"
+#include "vocabulary/Encoding.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "ui/Startup.h"
 #include "UiTestSupport.h"
+#include "ui/Startup.h"
 
 namespace {
 

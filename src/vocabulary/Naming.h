@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "store/Design.h"
+#include "vocabulary/Design.h"
 
 // The class name with its first character lowered when it is an ASCII
 // capital ("Book" -> "book").

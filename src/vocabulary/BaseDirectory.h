@@ -1,4 +1,5 @@
-// Where the program keeps its design database and writes generated output.
+// Where the program finds its skeleton, keeps its design database and
+// writes generated output.
 #pragma once
 
 #include <filesystem>
@@ -7,6 +8,11 @@
 
 // Directory of the running executable.
 std::filesystem::path ProgramDirectory();
+
+// The directory holding template/ and bak/: beside the program in a build
+// tree or portable copy, else the installed share directory
+// (<prefix>/share/corvane for a program in <prefix>/bin).
+std::filesystem::path ResourceDirectory();
 
 // The base directory: the override when given (created if missing);
 // otherwise the program's directory when it is writable (a build tree or a

@@ -1,4 +1,4 @@
-#include "generate/Naming.h"
+#include "vocabulary/Naming.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::string_view kImportedTypes[] = {
-#include "generate/ImportedTypes.inc"
+#include "vocabulary/ImportedTypes.inc"
 };
 
 // Names the generated code itself declares in the scopes where the entity

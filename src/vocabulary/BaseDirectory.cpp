@@ -1,4 +1,4 @@
-#include "commands/BaseDirectory.h"
+#include "vocabulary/BaseDirectory.h"
 
 #include <unistd.h>
 
@@ -14,6 +14,21 @@ fs::path ProgramDirectory() {
   return exe.parent_path();
 }
 
+namespace {
+
+bool HoldsResources(const fs::path& dir) {
+  std::error_code ec;
+  return fs::is_directory(dir / "template", ec) && fs::is_directory(dir / "bak", ec);
+}
+
+}  // namespace
+
+fs::path ResourceDirectory() {
+  const fs::path programDir = ProgramDirectory();
+  if (HoldsResources(programDir)) return programDir;
+  return programDir.parent_path() / "share" / "corvane";
+}
+
 fs::path ResolveBaseDirectory(const std::optional<std::string>& override) {
   if (override) {
     fs::path dir = fs::absolute(*override);
@@ -26,10 +41,7 @@ fs::path ResolveBaseDirectory(const std::optional<std::string>& override) {
   // A build tree or a portable copy keeps its design beside the program; an
   // installed program (its skeleton under share/) never writes into bin/.
   fs::path programDir = ProgramDirectory();
-  std::error_code probe;
-  const bool portable = fs::is_directory(programDir / "template", probe) &&
-                        fs::is_directory(programDir / "bak", probe);
-  if (portable && access(programDir.c_str(), W_OK) == 0) return programDir;
+  if (HoldsResources(programDir) && access(programDir.c_str(), W_OK) == 0) return programDir;
   const char* data = std::getenv("XDG_DATA_HOME");
   const char* home = std::getenv("HOME");
   fs::path dir = data && *data ? fs::path(data) / "corvane"

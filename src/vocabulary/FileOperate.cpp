@@ -1,4 +1,4 @@
-#include "generate/FileOperate.h"
+#include "vocabulary/FileOperate.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "generate/Encoding.h"
+#include "vocabulary/Encoding.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "generate/MemberKinds.h"
+#include "vocabulary/MemberKinds.h"
 
 #include <array>
 

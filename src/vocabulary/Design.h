@@ -1,13 +1,13 @@
-// A whole project of the design store read at once: what a generation run
-// and the table script work from. Plain values, read inside one transaction,
-// so a run sees one design however the store changes meanwhile.
+// A whole project as plain values: what a generation run and the table
+// script work from. The store reads it in one transaction (ReadDesign), so
+// a run sees one design however the store changes meanwhile.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "store/Member.h"
+#include "vocabulary/Member.h"
 
 // A member with what it needs from the rest of the design. For a reference
 // member the class it names is resolved as the store's lookups resolve it
@@ -50,7 +50,7 @@ struct TDesign {
   int FindClass(const std::string& className) const;
 };
 
-// Reads the project's classes and members in one transaction. The project
-// name is the caller's (the run's output directory is named by it).
-// Errors of the store propagate as TDbError.
-TDesign ReadDesign(int projectId, const std::string& projectName = {});
+// Resolves every member's kind, and for a reference member the class it
+// names with that class's key and display member, as the store's lookups
+// resolve them. Run once the classes and members are in place.
+void ResolveReferences(TDesign& design);

@@ -1,4 +1,4 @@
-#include "store/Text.h"
+#include "vocabulary/Text.h"
 
 std::string AsciiLower(std::string_view text) {
   std::string out(text);

@@ -1,4 +1,4 @@
-#include "generate/CodeWriter.h"
+#include "vocabulary/CodeWriter.h"
 
 #include <stdexcept>
 

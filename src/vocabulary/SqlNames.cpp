@@ -1,6 +1,6 @@
-#include "generate/SqlNames.h"
+#include "vocabulary/SqlNames.h"
 
-#include "store/Text.h"
+#include "vocabulary/Text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "generate/Encoding.h"
+#include "vocabulary/Encoding.h"
 
-#include "store/Text.h"
+#include "vocabulary/Text.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "store/Member.h"
+#include "vocabulary/Member.h"
 
 TMemberKind ClassifyMemberType(std::string_view memberType) {
   if (memberType == kTypeString) return TMemberKind::String;

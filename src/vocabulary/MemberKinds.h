@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "store/Member.h"
+#include "vocabulary/Member.h"
 
 // The row a member gets on the add and edit forms.
 enum class TRowKind { Text, Number, Date, Image, Reference };

@@ -1,0 +1,175 @@
+#include "vocabulary/EntryRules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include "vocabulary/Text.h"
+
+namespace {
+
+bool StartsWithCapital(const std::string& s) {
+  return !s.empty() && s[0] >= 'A' && s[0] <= 'Z';
+}
+bool StartsWithLower(const std::string& s) {
+  return !s.empty() && s[0] >= 'a' && s[0] <= 'z';
+}
+bool Longer(const std::string& text, std::size_t limit) {
+  // Bytes bound characters from above: most texts need no counting.
+  return text.size() > limit && CharacterCount(text) > limit;
+}
+
+TRuleResult CheckProjectName(const std::string& name) {
+  if (!IsSafeProjectName(name)) return msg::kProjectNameUnsafe;
+  if (Longer(name, kMaxProjectNameLength)) return msg::kProjectNameTooLong;
+  return std::nullopt;
+}
+
+TRuleResult CheckClassTexts(const std::string& className, const std::string& friendName) {
+  if (Longer(className, kMaxNameLength)) return msg::kClassNameTooLong;
+  if (Longer(friendName, kMaxTextLength)) return msg::kFriendNameTooLong;
+  return std::nullopt;
+}
+
+TRuleResult CheckMemberEntry(const TMemberEntry& e) {
+  if (e.memberName.empty()) return msg::kMemberNameEmpty;
+  if (!StartsWithLower(e.memberName)) return msg::kMemberNameLower;
+  if (e.memberType != kTypeString && e.memberType != kTypeImage && !e.isMust)
+    return e.memberType + msg::kMustFlagSuffix;
+  // A key must be an integer or a string: any other key gives a table
+  // script that cannot run. The update dialog keeps to the same rule.
+  if (e.isPri && e.memberType != kTypeString && e.memberType != kTypeInteger) return msg::kKeyType;
+  if (e.queryFlag &&
+      (e.memberType == kTypeInteger || e.memberType == kTypeFloat || e.memberType == kTypeImage))
+    return msg::kQueryTypePrefix + e.memberType;
+  if (Longer(e.memberName, kMaxNameLength)) return msg::kMemberNameTooLong;
+  if (Longer(e.memberComment, kMaxTextLength)) return msg::kCommentTooLong;
+  return std::nullopt;
+}
+
+// The length as typed: blanks around it and a plus sign are allowed.
+std::optional<int> ParseLength(const std::string& text) {
+  const std::size_t b = text.find_first_not_of(' ');
+  if (b == std::string::npos) return std::nullopt;
+  const char* first = text.data() + b;
+  const char* end = text.data() + text.find_last_not_of(' ') + 1;
+  if (*first == '+') ++first;
+  int value = 0;
+  auto [ptr, ec] = std::from_chars(first, end, value);
+  if (ec == std::errc::result_out_of_range && ptr == end) return std::numeric_limits<int>::max();
+  if (ec != std::errc() || ptr != end || first == end) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+TRuleResult CheckProjectNameEntry(const std::string& name, bool rename) {
+  if (name.empty()) return rename ? msg::kProjectRenameEmpty : msg::kProjectNameEmpty;
+  return CheckProjectName(name);
+}
+
+TRuleResult CheckClassEntry(const std::string& className, const std::string& friendName,
+                            bool update) {
+  if (className.empty()) return update ? msg::kClassRenameEmpty : msg::kClassNameEmpty;
+  if (!update && friendName.empty()) return msg::kFriendNameEmpty;
+  if (!StartsWithCapital(className)) return msg::kClassNameCapital;
+  if (update && friendName.empty()) return msg::kFriendNameEmpty;
+  return CheckClassTexts(className, friendName);
+}
+
+bool IsSafeProjectName(const std::string& name) {
+  if (name == "." || name == "..") return false;
+  for (unsigned char c : name)
+    if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
+  return true;
+}
+
+TRuleResult CheckAddMember(const TMemberEntry& entry) {
+  return CheckMemberEntry(entry);
+}
+TRuleResult CheckUpdateMember(const TMemberEntry& entry) {
+  return CheckMemberEntry(entry);
+}
+
+TRuleResult BuildMember(const TMemberEntry& e, int projectId, int classId, TMember& out) {
+  TMember m;
+  m.projectId = projectId;
+  m.classId = classId;
+  m.memberName = e.memberName;
+  m.memberType = e.memberType;
+  if (e.memberType == kTypeString) {
+    const std::optional<int> length = ParseLength(e.lengthText);
+    if (!length) return msg::kLengthNotNumber;
+    if (*length < kMinStringLength || *length > kMaxStringLength) return msg::kLengthOutOfRange;
+    m.memberLength = *length;
+  }
+  m.memberIsPri = e.isPri ? 1 : 0;
+  m.memberComment = e.memberComment;
+  m.memberIsMust = e.isMust ? 1 : 0;
+  m.memberIsInteger = e.memberType == kTypeInteger ? 1 : 0;
+  m.memberIsFloat = e.memberType == kTypeFloat ? 1 : 0;
+  m.queryFlag = e.queryFlag ? 1 : 0;
+  m.memberIsDisplay = e.isDisplay ? 1 : 0;
+  m.memberQueryDisplay = e.queryDisplay ? 1 : 0;
+  out = m;
+  return std::nullopt;
+}
+
+TMemberEntry EntryFromMember(const TMember& m) {
+  TMemberEntry e;
+  e.memberName = m.memberName;
+  e.memberType = m.memberType;
+  e.lengthText = m.LengthText();
+  e.memberComment = m.memberComment;
+  e.isPri = m.IsKey();
+  e.isMust = m.IsMust();
+  e.queryFlag = m.IsQueried();
+  e.isDisplay = m.IsDisplay();
+  e.queryDisplay = m.IsShown();
+  return e;
+}
+
+TRuleResult CheckDeleteMember(int selected) {
+  if (selected < 0) return msg::kSelectMemberFirst;
+  return std::nullopt;
+}
+
+TRuleResult CheckMoveUp(int selected) {
+  if (selected < 0) return msg::kSelectMemberFirst;
+  if (selected == 0) return msg::kFirstCannotMoveUp;
+  return std::nullopt;
+}
+
+TRuleResult CheckMoveDown(int selected, int rowCount) {
+  if (selected < 0) return msg::kSelectMemberFirst;
+  if (selected >= rowCount - 1) return msg::kLastCannotMoveDown;
+  return std::nullopt;
+}
+
+TRuleResult CheckExchange(int selectedCount) {
+  if (selectedCount != 2) return msg::kSelectTwo;
+  return std::nullopt;
+}
+
+std::string FieldOfRefusal(const std::string& message) {
+  using namespace msg;
+  const auto is = [&](std::initializer_list<const char*> messages) {
+    return std::any_of(messages.begin(), messages.end(),
+                       [&](const char* m) { return message == m; });
+  };
+  if (is({kProjectNameEmpty, kProjectRenameEmpty, kProjectNameTaken, kProjectNameUnsafe,
+          kProjectNameTooLong}))
+    return "projectName";
+  if (is({kClassNameEmpty, kClassRenameEmpty, kClassNameCapital, kClassNameTooLong,
+          kClassNameTaken}))
+    return "className";
+  if (is({kFriendNameEmpty, kFriendNameTooLong})) return "friendName";
+  if (is({kMemberNameEmpty, kMemberNameLower, kMemberNameTooLong})) return "memberName";
+  if (is({kCommentTooLong})) return "memberComment";
+  if (is({kLengthNotNumber, kLengthOutOfRange})) return "memberLength";
+  if (is({kKeyType})) return "memberIsPri";
+  if (message.starts_with(kQueryTypePrefix)) return "queryFlag";
+  if (message.ends_with(kMustFlagSuffix)) return "memberIsMust";
+  if (message.starts_with(msg::kTypeNotOfferedPrefix)) return "memberType";
+  return "";
+}
