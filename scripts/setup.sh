@@ -4,6 +4,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="${CORVANE_BUILD_DIR:-$ROOT/build}"
+source "$ROOT/scripts/utf8-locale.sh"
 
 PACKAGES=(
   build-essential cmake pkg-config

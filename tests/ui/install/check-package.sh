@@ -9,7 +9,11 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cpack --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; fail cpack; }
+# Packed from an environment without any locale, as a minimal container
+# runs the scripts: the scripts' locale set-up must be enough.
+scripts=$(cd "$(dirname "$0")/../../../scripts" && pwd)
+env -i PATH="$PATH" bash -c 'source "$1/utf8-locale.sh" && cpack --config "$2/CPackConfig.cmake" -B "$3/out"' \
+  _ "$scripts" "$build" "$tmp" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; fail cpack; }
 debs=("$tmp/out"/corvane_*_"$(dpkg --print-architecture)".deb)
 [[ -f ${debs[0]} ]] || fail "no package in $(ls "$tmp/out")"
 deb=${debs[0]}
