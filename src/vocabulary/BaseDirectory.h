@@ -16,8 +16,22 @@ std::filesystem::path ResourceDirectory();
 
 // The base directory: the override when given (created if missing);
 // otherwise the program's directory when it is writable (a build tree or a
-// portable copy), else ~/.local/share/corvane (an installed copy).
+// portable copy), else DataDirectory() (an installed copy), created if
+// missing and refused unless it is the user's own (CheckOwnDirectory).
 std::filesystem::path ResolveBaseDirectory(const std::optional<std::string>& override);
+
+// Where an installed copy keeps its design: $XDG_DATA_HOME/corvane when
+// that is an absolute path (a relative one is ignored, as the XDG rules
+// say), else <home>/.local/share/corvane. The home directory is $HOME when
+// that is an absolute path, else the user's entry in the password database,
+// never a shared directory such as /tmp.
+std::filesystem::path DataDirectory();
+
+// Refuses (std::runtime_error naming the directory and why) a directory in
+// which another user could plant files or links: one owned by another user,
+// writable by its group or by others, or reached through a symbolic link
+// owned by another user.
+void CheckOwnDirectory(const std::filesystem::path& dir);
 
 // The design database file inside a base directory.
 inline std::filesystem::path DesignDatabasePath(const std::filesystem::path& baseDir) {
