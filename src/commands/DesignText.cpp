@@ -307,7 +307,7 @@ void StoreMember(const TMemberText& m, int projectId, int classId) {
 }  // namespace
 
 std::string ExportDesign(int projectId) {
-  const TDesign design = ReadDesign(projectId, TProjectDAO().GetProjectName(projectId));
+  const TDesign design = ReadDesign(projectId);
   nlohmann::ordered_json root;
   root["formatVersion"] = kDesignFormatVersion;
   root["projectName"] = design.projectName;

@@ -48,7 +48,10 @@ void TAutoCode::Execute() {
   try {
     // The one read of the design: checks and generators all work from it,
     // so edits made while the run writes do not reach this run's files.
-    TDesign design = ReadDesign(request_.projectId, request_.projectName);
+    TDesign design = ReadDesign(request_.projectId);
+    // The name the project has now, read with its design: a project renamed
+    // since the run was asked for is written under its new name.
+    request_.projectName = design.projectName;
     design.fullQueryForms = design.fullQueryForms || request_.fullQueryForms;
     if (!PreChecksPass(design)) return;
 

@@ -28,7 +28,7 @@ public:
 
 struct TGenerationRequest {
   int projectId = 0;
-  std::string projectName;            // taken once, when the run starts
+  std::string projectName;            // as asked; the run writes under the name it reads
   std::filesystem::path baseDir;      // where projects/ is written
   std::filesystem::path resourceDir;  // holds template/ and bak/
   // Runs every check and generator but writes nothing: Planned() then

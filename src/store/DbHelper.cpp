@@ -78,7 +78,18 @@ const std::map<std::string, std::vector<std::string>>& RequiredColumns() {
   return columns;
 }
 
+// How long a statement waits for another process's write to finish.
+int busyTimeoutMs = 30000;
+
+// Another process held the design database for the whole busy timeout:
+// the user is told so in their words, not the engine's.
+bool IsBusy(sqlite3* db) {
+  const int code = db ? sqlite3_errcode(db) & 0xff : SQLITE_OK;
+  return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
 [[noreturn]] void Fail(sqlite3* db, const std::string& what) {
+  if (IsBusy(db)) throw TDbError(kDesignDatabaseBusy);
   throw TDbError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
 }
 
@@ -87,6 +98,7 @@ void Exec(sqlite3* db, const char* sql) {
   if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
     std::string msg = err ? err : sqlite3_errmsg(db);
     sqlite3_free(err);
+    if (IsBusy(db)) throw TDbError(kDesignDatabaseBusy);
     throw TDbError(msg);
   }
 }
@@ -151,7 +163,7 @@ sqlite3* OpenDesignFile(const std::string& path) {
     sqlite3_close(db);
     throw TDbError(msg);
   }
-  sqlite3_busy_timeout(db, 5000);
+  sqlite3_busy_timeout(db, busyTimeoutMs);
   sqlite3_extended_result_codes(db, 1);
   try {
     if (TableCount(db, path) == 0) {
@@ -408,6 +420,20 @@ std::string TDbHelper::GetStringValue(const std::string& sql, const TDbParams& p
 }
 
 void TDbHelper::Transaction(const std::function<void()>& body) {
+  RunTransaction("begin immediate", body);
+}
+
+void TDbHelper::ReadTransaction(const std::function<void()>& body) {
+  RunTransaction("begin", body);
+}
+
+void TDbHelper::SetBusyTimeout(int milliseconds) {
+  std::lock_guard guard(Lock());
+  busyTimeoutMs = milliseconds;
+  if (Shared().db) sqlite3_busy_timeout(Shared().db, milliseconds);
+}
+
+void TDbHelper::RunTransaction(const char* begin, const std::function<void()>& body) {
   std::lock_guard guard(Lock());
   sqlite3* db = GetConnection();
   SharedConnection& shared = Shared();
@@ -422,7 +448,7 @@ void TDbHelper::Transaction(const std::function<void()>& body) {
     --shared.transactionDepth;
     return;
   }
-  Exec(db, "begin immediate");
+  Exec(db, begin);
   shared.transactionDepth = 1;
   try {
     body();

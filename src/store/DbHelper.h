@@ -16,11 +16,15 @@
 
 struct sqlite3;
 
-// An error of the design database; what() carries the engine's text.
+// An error of the design database; what() carries the engine's text, or
+// kDesignDatabaseBusy when another process kept it locked too long.
 class TDbError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
+
+inline constexpr const char* kDesignDatabaseBusy =
+    "设计数据库正被另一个程序修改，等待超时，请稍后再试!";
 
 // A value bound to a '?' placeholder.
 using TDbParam = std::variant<std::int64_t, std::string>;
@@ -95,10 +99,18 @@ public:
   // First column of the first row; "" when there is no row or a null.
   std::string GetStringValue(const std::string& sql, const TDbParams& params = {});
 
-  // Runs body inside one transaction on the shared connection, holding the
-  // lock throughout. Any exception rolls back and is rethrown. Nested calls
-  // join the outer transaction.
+  // Runs body inside one write-locked transaction on the shared connection,
+  // holding the lock throughout: no other process writes between its
+  // statements. Any exception rolls back and is rethrown. Nested calls join
+  // the outer transaction.
   void Transaction(const std::function<void()>& body);
+  // The same for a body that only reads: it sees one state of the file and
+  // never waits for, or holds up, another process's write lock.
+  void ReadTransaction(const std::function<void()>& body);
+
+  // How long a statement waits for another process's write (30 s unless
+  // set); past it, the statement fails with kDesignDatabaseBusy.
+  static void SetBusyTimeout(int milliseconds);
 
   // Identifier assigned by the last insert on the shared connection.
   std::int64_t LastInsertId();
@@ -108,4 +120,5 @@ private:
   // must hold Lock(), since the connection has no mutex of its own.
   sqlite3* GetConnection();
   static std::recursive_mutex& Lock();
+  void RunTransaction(const char* begin, const std::function<void()>& body);
 };

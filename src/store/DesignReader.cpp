@@ -6,14 +6,17 @@
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/EntryRules.h"
 
-TDesign ReadDesign(int projectId, const std::string& projectName) {
+TDesign ReadDesign(int projectId) {
   TDesign design;
   design.projectId = projectId;
-  design.projectName = projectName;
   TDbHelper db;
-  db.Transaction([&] {
-    design.fullQueryForms = TProjectDAO().GetFullQueryForms(projectId);
+  db.ReadTransaction([&] {
+    TProjectDAO projects;
+    if (!projects.ProjectExists(projectId)) throw TDbError(msg::kProjectGone);
+    design.projectName = projects.GetProjectName(projectId);
+    design.fullQueryForms = projects.GetFullQueryForms(projectId);
     const std::vector<TClassRecord> classes = TClassDAO().ListClasses(projectId);
     std::map<int, std::size_t> indexOf;
     for (const TClassRecord& c : classes) {

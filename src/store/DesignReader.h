@@ -5,7 +5,8 @@
 
 #include "vocabulary/Design.h"
 
-// Reads the project's classes and members in one transaction. The project
-// name is the caller's (the run's output directory is named by it).
-// Errors of the store propagate as TDbError.
-TDesign ReadDesign(int projectId, const std::string& projectName = {});
+// Reads the project, its name, settings, classes and members in one read
+// transaction, so a project renamed meanwhile is read under the name it has
+// now. A project that no longer exists is a TDbError with the message
+// msg::kProjectGone; other errors of the store propagate as TDbError.
+TDesign ReadDesign(int projectId);

@@ -91,7 +91,11 @@ protected:
     return c;
   }
 
+  // A run of the project stored under projectName (names the dialogs refuse
+  // are stored as a file made by other tools holds them).
   std::vector<std::string> Run(const std::string& projectName = "Shop") {
+    TDbHelper().ExecuteSql("update t_project set projectName=? where projectId=?",
+                           {projectName, std::int64_t{projectId_}});
     RecordingHost host;
     TAutoCode(TGenerationRequest{projectId_, projectName, Dir(), Res()}, host).Execute();
     return host.events;

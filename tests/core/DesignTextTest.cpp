@@ -98,7 +98,7 @@ protected:
     ctx.templates["template/LoginFrame/LoginFrame/Frm主面.cs"] = "$csString";
     ctx.templates["template/LoginFrame/LoginFrame/Frm主面.designer.cs"] =
         "$designerString1$designerString2$designerString3$designerString4";
-    GenerateSolution(ctx, ReadDesign(projectId, "Same"));
+    GenerateSolution(ctx, ReadDesign(projectId));
     return ctx;
   }
 

@@ -45,7 +45,7 @@ protected:
   TMemoryContext Generate(int projectId, const std::string& projectName) {
     TMemoryContext ctx(projectName);
     ctx.templates = kTemplates;
-    GenerateSolution(ctx, ReadDesign(projectId, projectName));
+    GenerateSolution(ctx, ReadDesign(projectId));
     return ctx;
   }
 
@@ -143,7 +143,7 @@ TEST_F(GeneratorTest, ProjectWithoutClassesWritesProjectFilesOnly) {
   TMemoryContext ctx("Empty");
   ctx.templates = kTemplates;
   ctx.templates["template/LoginFrame/Model/Model.csproj"] = "no placeholder here\r\n";
-  GenerateSolution(ctx, ReadDesign(projectId, "Empty"));
+  GenerateSolution(ctx, ReadDesign(projectId));
   EXPECT_TRUE(ctx.ansiFiles.empty());
   EXPECT_EQ(ctx.utf8Files["projects/Empty/LoginFrame/Model/Model.csproj"],
             "no placeholder here\r\n");
@@ -153,7 +153,7 @@ TEST_F(GeneratorTest, ProjectWithoutClassesWritesProjectFilesOnly) {
 TEST_F(GeneratorTest, ClassWithoutMembersGivesAnEmptyEntityBody) {
   const int p = TProjectDAO().AddProject("Bare");
   test::AddClass(p, "Note", "便签");
-  const TDesign design = ReadDesign(p, "Bare");
+  const TDesign design = ReadDesign(p);
   const std::string text = TEntityOperate::BuildClass(design, design.classes.at(0));
   const std::string tail = "    public class Note\r\n    {\r\n    }\r\n}\r\n";
   ASSERT_GE(text.size(), tail.size());
@@ -167,7 +167,7 @@ TEST_F(GeneratorTest, MissingReferencedClassOrKeyStopsWithAMessageNamingIt) {
   TMemberBuilder(p, book, "shelf", "Shelf", "书架").Store();
   const int note = test::AddClass(p, "Note", "便签");
   TMemberBuilder(p, note, "text", kTypeString, "内容").Display().Store();
-  const TDesign design = ReadDesign(p, "Broken");
+  const TDesign design = ReadDesign(p);
   try {
     TDALOperate::BuildClass(design, design.classes.at(0));
     ADD_FAILURE() << "a reference to a missing class was accepted";
@@ -230,7 +230,7 @@ TEST(GeneratorSqlNames, HeadingsSqlServerCannotReadBareGoBetweenBrackets) {
 class FullQueryFormTest : public GeneratorTest {
 protected:
   void ExpectCompleteQueryForms(int projectId, const std::string& projectName) {
-    TDesign design = ReadDesign(projectId, projectName);
+    TDesign design = ReadDesign(projectId);
     TMemoryContext plain(projectName);
     plain.templates = kTemplates;
     GenerateSolution(plain, design);
@@ -295,20 +295,20 @@ TEST_F(FullQueryFormTest, TheProjectsSettingIsStoredReadExportedAndImported) {
   EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from sqlite_master where "
                                     "name='t_projectoption'"),
             0);
-  EXPECT_FALSE(ReadDesign(demo, kSampleProjectName).fullQueryForms);
+  EXPECT_FALSE(ReadDesign(demo).fullQueryForms);
   const std::string plainText = ExportDesign(demo);
   EXPECT_EQ(plainText.find("fullQueryForms"), std::string::npos);
 
   ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
-  EXPECT_TRUE(ReadDesign(demo, kSampleProjectName).fullQueryForms);
-  EXPECT_FALSE(ReadDesign(other, "Other").fullQueryForms);
+  EXPECT_TRUE(ReadDesign(demo).fullQueryForms);
+  EXPECT_FALSE(ReadDesign(other).fullQueryForms);
   const std::string fullText = ExportDesign(demo);
   EXPECT_NE(fullText.find("\"fullQueryForms\": true"), std::string::npos);
-  EXPECT_TRUE(ReadDesign(ImportDesign(fullText, "Copy"), "Copy").fullQueryForms);
-  EXPECT_FALSE(ReadDesign(ImportDesign(plainText, "Plain"), "Plain").fullQueryForms);
+  EXPECT_TRUE(ReadDesign(ImportDesign(fullText, "Copy")).fullQueryForms);
+  EXPECT_FALSE(ReadDesign(ImportDesign(plainText, "Plain")).fullQueryForms);
 
   ASSERT_TRUE(commands::SetFullQueryForms(demo, false));
-  EXPECT_FALSE(ReadDesign(demo, kSampleProjectName).fullQueryForms);
+  EXPECT_FALSE(ReadDesign(demo).fullQueryForms);
   ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
   ASSERT_TRUE(commands::DeleteProject(demo));
   EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from t_projectoption where projectId=?",
