@@ -78,6 +78,10 @@ void TAutoCode::Progress(const std::string& line) {
 }
 
 bool TAutoCode::PreChecksPass(const TDesign& design) {
+  if (design.classes.empty()) {
+    host_.PreCheckFailed("工程 \"" + design.projectName + "\" 还没有任何类，无法生成代码!");
+    return false;
+  }
   for (const TDesignClass& cls : design.classes)
     if (cls.KeyCount() != 1) {
       host_.PreCheckFailed(cls.className + kKeyError);

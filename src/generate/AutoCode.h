@@ -59,8 +59,9 @@ public:
   const std::vector<TPlannedFile>& Planned() const { return planned_; }
 
 private:
-  // The key and display-member checks, then the design check; reports the
-  // first failure to the host and answers false.
+  // A project without classes (its solution would not build), the key and
+  // display-member checks, then the design check; reports the first
+  // failure to the host and answers false.
   bool PreChecksPass(const TDesign& design);
   // Copies bak/LoginFrame over the output tree, with its two progress lines.
   void CopyResources(TOutputGuard& guard);

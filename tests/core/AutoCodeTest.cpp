@@ -244,11 +244,10 @@ TEST_F(AutoCodeTest, SecondRunRewritesGeneratedFilesAndKeepsTopLevelResourceFile
   EXPECT_NE(Bytes(Out() / "Model/Book.cs"), "changed");
 }
 
-TEST_F(AutoCodeTest, ProjectWithoutClassesWritesEmptyProjectFilesAndCompletes) {
-  const std::vector<std::string> events = Run();
-  ASSERT_FALSE(events.empty());
-  EXPECT_EQ(events.back(), "completed: " + (Dir() / "projects" / "Shop").string());
-  EXPECT_EQ(Bytes(Out() / "BLL/BLL.csproj"), "\xEF\xBB\xBF<Project>\r\n</Project>\r\n");
+TEST_F(AutoCodeTest, ProjectWithoutClassesIsRefusedBeforeWriting) {
+  // Its solution would not build: a project without a single source file.
+  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: 工程 \"Shop\" 还没有任何类，无法生成代码!"});
+  EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 
 TEST_F(AutoCodeTest, UnwritableOutputDirectoryEndsTheRunWithItsError) {
