@@ -1,6 +1,7 @@
 #include "store/ProjectDAO.h"
 
 #include "store/DbHelper.h"
+#include "vocabulary/Text.h"
 
 #include <vector>
 
@@ -32,10 +33,27 @@ void TProjectDAO::UpdateProjectName(int projectId, const std::string& name) {
 
 namespace {
 
+constexpr const char* kOptionTable = "t_projectoption";
+
+// Whether the file has the option table. One made by other tools without
+// the columns read here is the file's fault, reported naming the table,
+// never as the engine's complaint about a missing column.
 bool HasOptionTable(TDbHelper& db) {
-  return db.GetIntValue(
-             "select count(*) from sqlite_master where type='table' and name='t_projectoption'") >
-         0;
+  if (db.GetIntValue("select count(*) from sqlite_master where type='table' and name=?",
+                     {std::string(kOptionTable)}) <= 0)
+    return false;
+  TRowSet columns =
+      db.ExecuteQuery("select name from pragma_table_info(?)", {std::string(kOptionTable)});
+  bool project = false, fullQuery = false;
+  for (columns.First(); !columns.Eof(); columns.Next()) {
+    const std::string name = AsciiLower(columns.AsString("name"));
+    project = project || name == "projectid";
+    fullQuery = fullQuery || name == "fullqueryforms";
+  }
+  if (!project || !fullQuery)
+    throw TDbError(std::string("设计数据库中的表 ") + kOptionTable + " 不是本程序所建: 缺少列 " +
+                   (project ? "fullQueryForms" : "projectId"));
+  return true;
 }
 
 }  // namespace
@@ -61,13 +79,19 @@ bool TProjectDAO::GetFullQueryForms(int projectId) {
 }
 
 void TProjectDAO::SetFullQueryForms(int projectId, bool on) {
-  TDbHelper().ExecuteSqlList({
-      {"create table if not exists t_projectoption ("
-       " projectId integer primary key,"
-       " fullQueryForms integer not null default 0)",
-       {}},
-      {"insert or replace into t_projectoption(projectId,fullQueryForms) values (?,?)",
-       {std::int64_t{projectId}, std::int64_t{on ? 1 : 0}}},
+  TDbHelper db;
+  const std::int64_t id = projectId;
+  db.Transaction([&] {
+    if (!HasOptionTable(db))
+      db.ExecuteSql(
+          "create table t_projectoption ("
+          " projectId integer primary key,"
+          " fullQueryForms integer not null default 0)");
+    // Delete, then insert: a table made by other tools may lack the key that
+    // "insert or replace" relies on, and an older row must not outlive this.
+    db.ExecuteSql("delete from t_projectoption where projectId=?", {id});
+    db.ExecuteSql("insert into t_projectoption(projectId,fullQueryForms) values (?,?)",
+                  {id, std::int64_t{on ? 1 : 0}});
   });
 }
 

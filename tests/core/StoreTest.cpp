@@ -207,4 +207,24 @@ TEST_F(DesignFileTest, FileMissingAColumnIsRefusedNamingItAndLeftAlone) {
   EXPECT_EQ(test::ReadFile(path), before);
 }
 
+// The project option table as other tools may have made it: without the
+// key that keeps one row a project, or with columns of its own.
+TEST_F(DesignFileTest, OptionTableMadeByOtherToolsIsReadRightOrReportedAsTheFilesFault) {
+  const int p = TProjectDAO().AddProject("A");
+  Sql("create table t_projectoption (projectId integer, fullQueryForms integer)");
+  Sql("insert into t_projectoption values (" + std::to_string(p) + ", 1)");
+  TProjectDAO().SetFullQueryForms(p, false);
+  EXPECT_FALSE(TProjectDAO().GetFullQueryForms(p));
+  TProjectDAO().SetFullQueryForms(p, true);
+  EXPECT_TRUE(TProjectDAO().GetFullQueryForms(p));
+
+  Sql("drop table t_projectoption");
+  Sql("create table t_projectoption (projectId integer, theme text)");
+  for (const std::string& what :
+       {test::ErrorOf<TDbError>([&] { TProjectDAO().GetFullQueryForms(p); }),
+        test::ErrorOf<TDbError>([&] { TProjectDAO().SetFullQueryForms(p, true); })})
+    EXPECT_NE(what.find("t_projectoption 不是本程序所建: 缺少列 fullQueryForms"), std::string::npos)
+        << what;
+}
+
 }  // namespace
