@@ -324,6 +324,22 @@ std::string ExportDesign(int projectId) {
       if (!m.storedLength.empty())
         throw std::runtime_error("类 " + cls.className + " 的成员 " + m.memberName + " 的长度 " +
                                  m.storedLength + " 超出范围，无法导出");
+      // Fields that the type decides, as the import derives them: a file
+      // made by other tools may disagree, and its export would be refused
+      // by its own import.
+      const auto refuse = [&](const std::string& problem) {
+        throw std::runtime_error("类 " + cls.className + " 的成员 " + m.memberName + ": " +
+                                 problem + "，无法导出");
+      };
+      TMember derived;
+      if (auto refused = BuildMember(EntryFromMember(m), m.projectId, m.classId, derived))
+        refuse(*refused);
+      if (derived.memberLength != m.memberLength)
+        refuse("长度 " + std::to_string(m.memberLength) + " 与类型 " + m.memberType +
+               " 不符(只有字符串类型的成员有长度)");
+      if (derived.memberIsInteger != (m.IsInteger() ? 1 : 0) ||
+          derived.memberIsFloat != (m.memberIsFloat == 1 ? 1 : 0))
+        refuse("整型或浮点型标志与类型 " + m.memberType + " 不符");
       nlohmann::ordered_json j;
       j["memberName"] = m.memberName;
       j["memberType"] = m.memberType;

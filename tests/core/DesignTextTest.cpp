@@ -227,6 +227,28 @@ TEST_F(DesignTextTest, ImportStoresTheTextAsTheDialogsWouldAndNamesTheProjectAsA
   EXPECT_EQ(TProjectDAO().GetProjectName(ImportDesign(kValid, "Shop 2")), "Shop 2");
 }
 
+// Stored by other tools: fields the type decides that disagree with it.
+TEST_F(DesignTextTest, ExportRefusesWhatItsOwnImportWouldRefuse) {
+  const int p = TProjectDAO().AddProject("Odd");
+  const int c = test::AddClass(p, "Book", "图书");
+  TMember price;
+  price.projectId = p;
+  price.classId = c;
+  price.memberName = "price";
+  price.memberType = "浮点型";
+  price.memberLength = 20;
+  price.memberIsMust = 1;
+  price.memberIsFloat = 1;
+  price.memberId = TMemberDAO().AddMember(price);
+  EXPECT_EQ(test::ErrorOf<std::runtime_error>([&] { ExportDesign(p); }),
+            "类 Book 的成员 price: 长度 20 与类型 浮点型 不符(只有字符串类型的成员有长度)，无法导出");
+  price.memberType = "字符串";
+  price.memberLength = 10;
+  TMemberDAO().UpdateMember(price);
+  EXPECT_EQ(test::ErrorOf<std::runtime_error>([&] { ExportDesign(p); }),
+            "类 Book 的成员 price: 整型或浮点型标志与类型 字符串 不符，无法导出");
+}
+
 TEST_F(DesignTextTest, RefusedTextsNameThePlaceAndLeaveTheDesignFileAsItWas) {
   TProjectDAO().AddProject("Existing");
   const std::string member = R"("memberName": "placed", "memberType": "日期型")";
