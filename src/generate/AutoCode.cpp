@@ -12,6 +12,7 @@
 #include "store/DesignReader.h"
 #include "vocabulary/BaseDirectory.h"
 #include "vocabulary/FileOperate.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace fs = std::filesystem;
 
@@ -60,7 +61,7 @@ void TAutoCode::Execute() {
     TFileContext ctx(request_.projectName, request_.baseDir, request_.resourceDir, progress,
                      &*guard);
     GenerateSolution(ctx, design);
-    CopyResources(*guard);
+    CopyResources(design, *guard);
     guard->Finish();
     planned_ = guard->Planned();
     host_.Completed(ProjectDirectory());
@@ -100,11 +101,11 @@ bool TAutoCode::PreChecksPass(const TDesign& design) {
   return true;
 }
 
-void TAutoCode::CopyResources(TOutputGuard& guard) {
+void TAutoCode::CopyResources(const TDesign& design, TOutputGuard& guard) {
   Progress("正在移动资源文件。。。");
   // Top-level files the user may have adapted (the solution file) are kept;
   // everything deeper is the skeleton's and replaced.
-  const fs::path source = request_.resourceDir / "bak" / "LoginFrame";
+  const fs::path source = request_.resourceDir / DialectOf(design).ResourceTree();
   guard.ReplaceTree(source, "projects/" + request_.projectName + "/LoginFrame", true, [&] {
     TFileOperate::CopyDirectory(source, ProjectDirectory() / "LoginFrame", true);
   });

@@ -63,8 +63,9 @@ private:
   // display-member checks, then the design check; reports the first
   // failure to the host and answers false.
   bool PreChecksPass(const TDesign& design);
-  // Copies bak/LoginFrame over the output tree, with its two progress lines.
-  void CopyResources(TOutputGuard& guard);
+  // Copies the dialect's resource tree (bak/LoginFrame for SQL Server) over
+  // the output tree, with its two progress lines.
+  void CopyResources(const TDesign& design, TOutputGuard& guard);
   void Progress(const std::string& line);
 
   TGenerationRequest request_;

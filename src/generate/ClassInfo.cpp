@@ -2,7 +2,6 @@
 
 #include "generate/OutputFiles.h"
 #include "vocabulary/Naming.h"
-#include "vocabulary/SqlNames.h"
 
 const TDesignMember& KeyMember(const TDesignClass& cls) {
   const TDesignMember* key = cls.Key();
@@ -24,12 +23,10 @@ TCodeWriter ClassWriter(const TDesignClass& cls) {
   w.Set("C", cls.className);
   w.Set("CT", EntityType(cls.className));
   w.Set("inst", EntityVariable(cls));
-  w.Set("T", SqlName(cls.className));
   w.Set("F", cls.friendName);
   if (const TDesignMember* key = cls.Key()) {
     w.Set("k", key->memberName);
     w.Set("ki", CSharpName(key->memberName));
-    w.Set("kc", SqlName(key->memberName));
   }
   return w;
 }

@@ -32,9 +32,8 @@ TReferenced Referenced(const TDesign& design, const TDesignClass& owner, const T
 
 // A writer holding the class's values: $C$ class name (as part of longer
 // names: dalBook, FrmAddBook), $CT$ the entity type as code names it,
-// $inst$ the entity variable, $T$ the table in SQL, $F$ friendly name; for
-// the key member, when there is one, $k$ its name, $ki$ the name as a C#
-// identifier, $kc$ the column in SQL.
+// $inst$ the entity variable, $F$ friendly name; for the key member, when
+// there is one, $k$ its name, $ki$ the name as a C# identifier.
 TCodeWriter ClassWriter(const TDesignClass& cls);
 
 using TClassBuilder = std::function<std::string(const TDesignClass&)>;

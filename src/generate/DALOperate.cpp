@@ -6,24 +6,25 @@
 #include "generate/ClassInfo.h"
 #include "vocabulary/MemberKinds.h"
 #include "vocabulary/Naming.h"
-#include "vocabulary/SqlNames.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace {
 
-// name itself when no name in `taken` equals it (as SQL Server compares
+// name itself when no name in `taken` equals it (as the database compares
 // names), else name followed by the first free number from 2; the answer is
 // added to `taken`.
-std::string FreeName(const std::string& name, std::set<std::string>& taken) {
+std::string FreeName(const TSqlDialect& sql, const std::string& name,
+                     std::set<std::string>& taken) {
   std::string candidate = name;
-  for (int n = 2; !taken.insert(SqlNameKey(candidate)).second; ++n)
+  for (int n = 2; !taken.insert(sql.NameKey(candidate)).second; ++n)
     candidate = name + std::to_string(n);
   return candidate;
 }
 
 // The heading of a column of the paged query: the member's comment, or its
 // name when the comment is empty (an empty alias is no SQL).
-std::string Heading(const TMember& m) {
-  return SqlAlias(m.memberComment.empty() ? m.memberName : m.memberComment);
+std::string Heading(const TSqlDialect& sql, const TMember& m) {
+  return sql.Name(m.memberComment.empty() ? m.memberName : m.memberComment);
 }
 
 // Members in member order that pass test.
@@ -35,11 +36,21 @@ std::vector<const TDesignMember*> Select(const TDesignClass& cls, TTest test) {
   return list;
 }
 
-// Writes the methods of one class.
+// Writes the methods of one class. Besides the class's values, its writer
+// holds $T$ the table and $kc$ the key column as statements name them, $P$
+// the parameter class.
 class TDalClassWriter {
 public:
   TDalClassWriter(const TDesign& design, const TDesignClass& cls)
-      : design_(design), cls_(cls), key_(KeyMember(cls)), w_(ClassWriter(cls)) {}
+      : design_(design),
+        sql_(DialectOf(design)),
+        cls_(cls),
+        key_(KeyMember(cls)),
+        w_(ClassWriter(cls)) {
+    w_.Set("T", sql_.Name(cls.className));
+    w_.Set("kc", sql_.Name(key_.memberName));
+    w_.Set("P", sql_.ParameterClass());
+  }
 
   std::string Build();
 
@@ -52,6 +63,7 @@ private:
   void WriteGetAll();
 
   const TDesign& design_;
+  const TSqlDialect& sql_;
   const TDesignClass& cls_;
   const TDesignMember& key_;
   TCodeWriter w_;
@@ -62,7 +74,7 @@ std::string TDalClassWriter::Build() {
   w_.Line("using System.Collections.Generic;");
   w_.Line("using System.Linq;");
   w_.Line("using System.Text;");
-  w_.Line("using System.Data.SqlClient;");
+  w_.Line("using $ns$;", {{"ns", sql_.ProviderNamespace()}});
   w_.Line("using System.Data;");
   w_.Blank();
   w_.Line("using Model;");
@@ -105,18 +117,17 @@ void TDalClassWriter::WriteAdd() {
     std::string columns, values;
     for (std::size_t i = 0; i < n; ++i) {
       const char* sep = i + 1 < n ? "," : "";
-      columns += SqlName(set[i]->memberName) + sep;
+      columns += sql_.Name(set[i]->memberName) + sep;
       values += "@" + set[i]->memberName + sep;
     }
     w_.Line("            string sql = \"insert into $T$($cols$) values($vals$)\";",
             {{"cols", columns}, {"vals", values}});
   }
   w_.Line("            /*构建sql参数*/");
-  w_.Line("            SqlParameter[] parm = new SqlParameter[] {");
+  w_.Line("            $P$[] parm = new $P$[] {");
   for (std::size_t i = 0; i < n; ++i)
-    w_.Line("             new SqlParameter(\"@$m$\",SqlDbType.$type$)$sep$",
-            {{"m", set[i]->memberName},
-             {"type", KindInfo(set[i]->kind).sqlDbType},
+    w_.Line("             $new$$sep$",
+            {{"new", sql_.NewParameter("@" + set[i]->memberName, set[i]->kind)},
              {"sep", i + 1 < n ? "," : ""}});
   w_.Line("            };");
   w_.Line("            /*给参数赋值*/");
@@ -144,7 +155,8 @@ void TDalClassWriter::WriteGetSome() {
     w_.Line(
         "            string sql = \"select * from $T$ where $kc$='\" + $ki$.Replace(\"'\", \"''\") "
         "+ \"'\"; ");
-  w_.Line("            SqlDataReader DataRead = DBHelp.ExecuteReader(sql, null);");
+  w_.Line("            $reader$ DataRead = DBHelp.ExecuteReader(sql, null);",
+          {{"reader", sql_.ReaderClass()}});
   w_.Line("            $CT$ $inst$ = new $CT$();");
   w_.Line("            /*如果查询存在记录，就包装到对象中返回*/");
   w_.Line("            if (DataRead.Read())");
@@ -176,25 +188,24 @@ void TDalClassWriter::WriteEdit() {
   w_.Line("        public static bool Edit$C$($CT$ $inst$)");
   w_.Line("        {");
   if (n == 0) {
-    // Nothing to set but the key, which an identity column refuses: the
-    // statement assigns the parameter to itself, changes no column and
-    // still counts the row, so the method tells whether the record exists.
-    w_.Line("            string sql = \"update $T$ set @$k$=@$k$ where $kc$=@$k$\";");
+    // Nothing to set but the key: the statement changes no column and still
+    // counts the row, so the method tells whether the record exists.
+    w_.Line(
+        "            string sql = \"$update$\";",
+        {{"update", sql_.UpdateNoColumn(cls_.className, key_.memberName, "@" + key_.memberName)}});
   } else {
     std::string assignments;
     for (std::size_t i = 0; i < n; ++i)
       assignments +=
-          SqlName(set[i]->memberName) + "=@" + set[i]->memberName + (i + 1 < n ? "," : "");
+          sql_.Name(set[i]->memberName) + "=@" + set[i]->memberName + (i + 1 < n ? "," : "");
     w_.Line("            string sql = \"update $T$ set $set$ where $kc$=@$k$\";",
             {{"set", assignments}});
   }
   w_.Line("            /*构建sql参数信息*/");
-  w_.Line("            SqlParameter[] parm = new SqlParameter[] {");
+  w_.Line("            $P$[] parm = new $P$[] {");
   for (const TDesignMember* m : set)
-    w_.Line("             new SqlParameter(\"@$m$\",SqlDbType.$type$),",
-            {{"m", m->memberName}, {"type", KindInfo(m->kind).sqlDbType}});
-  w_.Line("             new SqlParameter(\"@$k$\",SqlDbType.$type$)",
-          {{"type", KindInfo(KeyKind(key_)).sqlDbType}});
+    w_.Line("             $new$,", {{"new", sql_.NewParameter("@" + m->memberName, m->kind)}});
+  w_.Line("             $new$", {{"new", sql_.NewParameter("@" + key_.memberName, KeyKind(key_))}});
   w_.Line("            };");
   w_.Line("            /*为参数赋值*/");
   for (std::size_t j = 0; j < n; ++j)
@@ -240,9 +251,9 @@ void TDalClassWriter::WriteGet() {
   // the select as a derived table, which needs distinct table names and
   // distinct column names: a class named a second time is given an alias,
   // and a display column whose name is taken is renamed.
-  std::set<std::string> tables{SqlNameKey(className)};
+  std::set<std::string> tables{sql_.NameKey(className)};
   std::set<std::string> columns;
-  for (const TDesignMember& m : cls_.members) columns.insert(SqlNameKey(m.memberName));
+  for (const TDesignMember& m : cls_.members) columns.insert(sql_.NameKey(m.memberName));
   std::map<const TDesignMember*, std::string> displayColumn;  // column name in the select
   std::string extraColumns, extraTables, joins;
   for (const TDesignMember& ref : cls_.members) {
@@ -250,30 +261,29 @@ void TDalClassWriter::WriteGet() {
     const TReferenced target = Referenced(design_, cls_, ref);
     const std::string& display = target.display.memberName;
     std::string table = ref.memberType;
-    std::string tableText = SqlName(ref.memberType);
-    if (!tables.insert(SqlNameKey(table)).second) {
-      table = FreeName(ref.memberName, tables);
-      tableText += " " + SqlName(table);
+    std::string tableText = sql_.Name(ref.memberType);
+    if (!tables.insert(sql_.NameKey(table)).second) {
+      table = FreeName(sql_, ref.memberName, tables);
+      tableText += " " + sql_.Name(table);
     }
     std::string column = display;
-    std::string columnText = SqlName(table) + "." + SqlName(display);
-    if (!columns.insert(SqlNameKey(column)).second) {
-      column = FreeName(ref.memberName + "_" + display, columns);
-      columnText += " as " + SqlName(column);
+    std::string columnText = sql_.Column(table, display);
+    if (!columns.insert(sql_.NameKey(column)).second) {
+      column = FreeName(sql_, ref.memberName + "_" + display, columns);
+      columnText += " as " + sql_.Name(column);
     }
     displayColumn[&ref] = column;
     extraColumns += "," + columnText;
     extraTables += "," + tableText;
-    joins += " and  " + SqlName(className) + "." + SqlName(ref.memberName) + "=" + SqlName(table) +
-             "." + SqlName(target.key.memberName);
+    joins += " and  " + sql_.Column(className, ref.memberName) + "=" +
+             sql_.Column(table, target.key.memberName);
   }
 
-  std::string show = SqlName(key_.memberName) + " as " + Heading(key_);
+  std::string show = sql_.Name(key_.memberName) + " as " + Heading(sql_, key_);
   for (const TDesignMember& m : cls_.members) {
     if (m.IsKey() || !m.IsShown()) continue;
     const std::string& column = m.IsReference() ? displayColumn.at(&m) : m.memberName;
-    show +=
-        "," + Fill(KindInfo(m.kind).showColumn, {{"col", SqlName(column)}}) + " as " + Heading(m);
+    show += "," + sql_.ShowColumn(column, m.kind) + " as " + Heading(sql_, m);
   }
 
   w_.Line("        /*查询$F$*/");

@@ -8,7 +8,7 @@
 #include "vocabulary/Encoding.h"
 #include "vocabulary/EntryRules.h"
 #include "vocabulary/Naming.h"
-#include "vocabulary/SqlNames.h"
+#include "vocabulary/SqlDialect.h"
 #include "vocabulary/Text.h"
 
 namespace {
@@ -79,11 +79,12 @@ void CheckClassName(const TDesign& design, const TDesignClass& cls, const std::s
     problems.push_back(where + "类名与解决方案的命名空间 " + name + " 相同");
   if (IsOneOf(name, {"Program", "DBHelp", "FrmLogin", "Frm主面", "Resources", "Settings"}))
     problems.push_back(where + "类名与解决方案中已有的类型 " + name + " 相同");
-  // Class names become file names, and SQL Server compares table names
+  // Class names become file names, and the database compares table names
   // without case.
+  const TSqlDialect& sql = DialectOf(design);
   for (const TDesignClass& other : design.classes) {
     if (&other == &cls) break;
-    if (SqlNameKey(other.className) == SqlNameKey(name))
+    if (sql.NameKey(other.className) == sql.NameKey(name))
       problems.push_back(where + "类名与类 \"" + other.className + "\" 重复(不区分大小写)");
   }
   for (const TDesignClass& other : design.classes)
@@ -203,11 +204,11 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
       CheckIdentifier(m.memberName, "成员名", at, true, gbk, problems);
       CheckMemberName(cls, m, at, problems);
       CheckMemberBounds(m, at, problems);
-      // C# refuses a member named like its class; SQL Server compares
+      // C# refuses a member named like its class; the database compares
       // column names without case, so two names differing only in case
       // collide in the table.
       if (m.memberName == cls.className) problems.push_back(at + "成员名与类名相同");
-      if (!seen.insert(SqlNameKey(m.memberName)).second)
+      if (!seen.insert(DialectOf(design).NameKey(m.memberName)).second)
         problems.push_back(at + "成员名与本类的另一个成员重复(不区分大小写)");
       const TMemberKind kind = ClassifyMemberType(m.memberType);
       if (m.IsKey() && kind != TMemberKind::String && kind != TMemberKind::Integer)

@@ -5,7 +5,7 @@
 #include "generate/ClassInfo.h"
 #include "vocabulary/MemberKinds.h"
 #include "vocabulary/Naming.h"
-#include "vocabulary/SqlNames.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace {
 
@@ -91,28 +91,7 @@ std::string TQueryCodeWriter::Build() {
 }
 
 void TQueryCodeWriter::WriteHelpers() {
-  w_.Line("        /*SQL 文本常量：两边加单引号，其中的单引号加倍*/");
-  w_.Line("        private static string SqlText(string value)");
-  w_.Line("        {");
-  w_.Line("            return \"N'\" + value.Replace(\"'\", \"''\") + \"'\";");
-  w_.Line("        }");
-  w_.Blank();
-  w_.Line("        /*like 的包含模式：[、% 和 _ 放进方括号，按输入的字面匹配*/");
-  w_.Line("        private static string SqlContains(string value)");
-  w_.Line("        {");
-  w_.Line(
-      "            return SqlText(\"%\" + value.Replace(\"[\", \"[[]\").Replace(\"%\", "
-      "\"[%]\").Replace(\"_\", \"[_]\") + \"%\");");
-  w_.Line("        }");
-  w_.Blank();
-  w_.Line("        /*日期常量，写成与语言设置无关的 yyyyMMdd*/");
-  w_.Line("        private static string SqlDate(DateTime value)");
-  w_.Line("        {");
-  w_.Line(
-      "            return \"'\" + value.ToString(\"yyyyMMdd\", CultureInfo.InvariantCulture) + "
-      "\"'\";");
-  w_.Line("        }");
-  w_.Blank();
+  w_.Append(DialectOf(design_).QueryLiteralMethods());
 }
 
 void TQueryCodeWriter::WriteBuildWhere() {
@@ -131,7 +110,7 @@ void TQueryCodeWriter::WriteBuildWhere() {
 void TQueryCodeWriter::WriteCondition(const TDesignMember& m) {
   // Every column is named with its table: the paged query joins tables.
   const TCodeWriter::TVars v = {{"m", m.memberName},
-                                {"col", SqlName(cls_.className) + "." + SqlName(m.memberName)},
+                                {"col", DialectOf(design_).Column(cls_.className, m.memberName)},
                                 {"c", Caption(m)}};
   switch (m.kind) {
     case TFieldKind::String:

@@ -1,4 +1,4 @@
-// The SQL Server table-creation script of a project.
+// The table-creation script of a project, in the project's SQL dialect.
 #pragma once
 
 #include <string>

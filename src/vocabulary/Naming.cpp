@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "vocabulary/SqlDialect.h"
+
 namespace {
 
 constexpr std::string_view kImportedTypes[] = {
@@ -86,17 +88,12 @@ struct TFrameworkType {
   std::string_view fullName;
 };
 
-// The framework types each kind of file names bare in its fixed text.
+// The framework types each kind of file names bare in its fixed text (the
+// data-access code also names its data provider's, which the dialect gives).
 constexpr TFrameworkType kDataAccessTypes[] = {
-    {"Array", "System.Array"},
-    {"Convert", "System.Convert"},
-    {"DataSet", "System.Data.DataSet"},
-    {"DateTime", "System.DateTime"},
-    {"DBNull", "System.DBNull"},
-    {"Exception", "System.Exception"},
-    {"SqlDataReader", "System.Data.SqlClient.SqlDataReader"},
-    {"SqlDbType", "System.Data.SqlDbType"},
-    {"SqlParameter", "System.Data.SqlClient.SqlParameter"},
+    {"Array", "System.Array"},          {"Convert", "System.Convert"},
+    {"DataSet", "System.Data.DataSet"}, {"DateTime", "System.DateTime"},
+    {"DBNull", "System.DBNull"},        {"Exception", "System.Exception"},
 };
 
 constexpr TFrameworkType kFormCodeTypes[] = {
@@ -127,13 +124,15 @@ constexpr TFrameworkType kFormCodeTypes[] = {
 std::string TypeAliasLines(const TDesign& design, TImportingFile file) {
   std::string lines;
   auto add = [&](const auto& types) {
-    for (const TFrameworkType& t : types)
+    for (const auto& t : types)
       if (design.FindClass(std::string(t.name)) >= 0)
         lines += "using " + std::string(t.name) + " = " + std::string(t.fullName) + ";\r\n";
   };
-  if (file == TImportingFile::DataAccess)
+  if (file == TImportingFile::DataAccess) {
     add(kDataAccessTypes);
-  else
+    add(DialectOf(design).ProviderTypes());
+  } else {
     add(kFormCodeTypes);
+  }
   return lines;
 }

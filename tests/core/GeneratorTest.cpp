@@ -16,7 +16,7 @@
 #include "store/DbHelper.h"
 #include "store/DesignReader.h"
 #include "store/ProjectDAO.h"
-#include "vocabulary/SqlNames.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace fs = std::filesystem;
 using test::TMemberBuilder;
@@ -211,15 +211,16 @@ TEST_F(GeneratorTest, NamesThatCollideWithSqlOrCSharpAreWrittenSafely) {
 }
 
 TEST(GeneratorSqlNames, HeadingsSqlServerCannotReadBareGoBetweenBrackets) {
-  EXPECT_EQ(SqlAlias("出版日期"), "出版日期");
-  EXPECT_EQ(SqlAlias("title2"), "title2");
-  EXPECT_EQ(SqlAlias("_x"), "_x");
-  EXPECT_EQ(SqlAlias("书 名"), "[书 名]");
-  EXPECT_EQ(SqlAlias("价格（元）"), "[价格（元）]");
-  EXPECT_EQ(SqlAlias("2号"), "[2号]");
-  EXPECT_EQ(SqlAlias("a]b"), "[a]]b]");
-  EXPECT_EQ(SqlAlias("Order"), "[Order]");
-  EXPECT_EQ(SqlAlias("orders"), "orders");
+  const TSqlDialect& sql = SqlServerDialect();
+  EXPECT_EQ(sql.Name("出版日期"), "出版日期");
+  EXPECT_EQ(sql.Name("title2"), "title2");
+  EXPECT_EQ(sql.Name("_x"), "_x");
+  EXPECT_EQ(sql.Name("书 名"), "[书 名]");
+  EXPECT_EQ(sql.Name("价格（元）"), "[价格（元）]");
+  EXPECT_EQ(sql.Name("2号"), "[2号]");
+  EXPECT_EQ(sql.Name("a]b"), "[a]]b]");
+  EXPECT_EQ(sql.Name("Order"), "[Order]");
+  EXPECT_EQ(sql.Name("orders"), "orders");
 }
 
 }  // namespace
