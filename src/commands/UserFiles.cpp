@@ -14,8 +14,10 @@ bool IsDesignDatabase(const fs::path& path) {
   const fs::path database = TDbHelper::DatabaseFile();
   std::error_code ec, targetError, realError;
   if (fs::equivalent(path, database, ec)) return true;
-  const fs::path target = fs::weakly_canonical(path, targetError);
-  const fs::path real = fs::weakly_canonical(database, realError);
+  // Absolute first: a relative name that does not exist yet would stay
+  // relative, and never equal the database's resolved path.
+  const fs::path target = fs::weakly_canonical(fs::absolute(path), targetError);
+  const fs::path real = fs::weakly_canonical(fs::absolute(database), realError);
   if (targetError || realError) return false;
   for (const char* suffix : {"", "-journal", "-wal", "-shm"})
     if (target == fs::path(real.string() + suffix)) return true;

@@ -117,8 +117,10 @@ try:
     os.symlink(database, os.path.join(WORK, "link.sql"))
     os.mkdir(os.path.join(BASE, "sub"))
     kept = read(database)
+    os.chdir(BASE)  # names relative to the base directory, the journal's too
     for target in (database, os.path.join(WORK, "link.sql"),
-                   os.path.join(BASE, "sub", "..", "projects.mdb")):
+                   os.path.join(BASE, "sub", "..", "projects.mdb"), "projects.mdb",
+                   "projects.mdb-journal", "projects.mdb-wal", "sub/../projects.mdb-shm"):
         for command in (["sql", "Demo", "-o", target], ["export", "Demo", "-o", target]):
             status, _, err = cli(*command)
             check(status == 1 and "设计数据库" in err,
