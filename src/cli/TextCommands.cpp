@@ -1,9 +1,7 @@
 // Design text commands: export writes a project's design as JSON, import
 // makes a new project from such a text under the rules of the dialogs. Also
 // the dry run of generate, which lists what a run would write.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <map>
 #include <memory>
 
@@ -27,14 +25,6 @@ struct TImportArgs {
   std::optional<std::string> name;
 };
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw TRefused("无法读取文件: " + path);
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw TRefused("无法读取文件: " + path);
-  return text;
-}
-
 int RunExport(const TExportArgs& args) {
   const std::string text = ExportDesign(args.project.Resolve());
   if (args.output) {
@@ -47,7 +37,7 @@ int RunExport(const TExportArgs& args) {
 }
 
 int RunImport(const TImportArgs& args) {
-  const std::string text = ReadWholeFile(args.file);
+  const std::string text = ReadDesignFile(args.file);
   int projectId = 0;
   try {
     projectId = ImportDesign(text, args.name);

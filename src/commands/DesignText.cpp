@@ -257,6 +257,10 @@ TDesignData ReadText(const std::string& text) {
   const auto version = root.find("formatVersion");
   if (version == root.end())
     throw TDesignTextError("formatVersion", "缺少该字段(不是设计导出文件)");
+  // A whole number, as every number of the text: 1.0 is no version, as 50.0
+  // is no length.
+  if (!version->is_number_integer())
+    throw TDesignTextError("formatVersion", "应为整数");
   if (*version != kDesignFormatVersion)
     throw TDesignTextError("formatVersion", "不支持的格式版本 " + version->dump() +
                                                 "，本程序读取版本 " +

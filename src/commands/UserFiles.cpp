@@ -1,5 +1,7 @@
 #include "commands/UserFiles.h"
 
+#include <fstream>
+
 #include "store/DbHelper.h"
 #include "vocabulary/FileOperate.h"
 
@@ -30,4 +32,22 @@ void WriteUserFile(const fs::path& path, const std::string& bytes) {
   if (IsDesignDatabase(path))
     throw TFileError("不能写入 " + path.string() + ": 它是正在使用的设计数据库");
   TFileOperate::WriteFile(path, bytes);
+}
+
+std::string ReadDesignFile(const fs::path& path) {
+  const auto refuse = [&](const std::string& why) {
+    throw TFileError("无法读取设计文件 " + path.string() + ": " + why);
+  };
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec) refuse(ec.message());
+  if (status.type() != fs::file_type::regular) refuse("不是普通文件");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) refuse("无法打开");
+  std::string bytes(kMaxDesignFileBytes + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) refuse("读取出错");
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (bytes.size() > kMaxDesignFileBytes) refuse("超过 16 MB，不是设计文件");
+  return bytes;
 }

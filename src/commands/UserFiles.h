@@ -1,7 +1,8 @@
 // Files the user names: the table script (sql -o, the script window's
-// "另存为…") and an exported design.
+// "另存为…"), an exported design, and a design file to import.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -10,3 +11,12 @@
 // design database in use or its journal: that is refused with a TFileError
 // before anything is written.
 void WriteUserFile(const std::filesystem::path& path, const std::string& bytes);
+
+// The largest design file read: 16 MB hold thousands of classes, and keep
+// a wrong file (a disk image, /dev/zero) from filling memory.
+inline constexpr std::size_t kMaxDesignFileBytes = 16u << 20;
+
+// A design file's bytes: read up to the limit and refused (a TFileError
+// naming the file) when it is larger, not a regular file (a directory, a
+// device such as /dev/zero) or cannot be read.
+std::string ReadDesignFile(const std::filesystem::path& path);

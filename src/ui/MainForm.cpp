@@ -545,11 +545,7 @@ void TFormMain::ImportDesignText() {
                                                     tr("设计文件 (*.json);;所有文件 (*)"));
   if (path.isEmpty()) return;
   RunCommand(prompter_, this, [&] {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-      throw std::runtime_error(ToStd(tr("无法读取文件: ") + path));
-    const QByteArray bytes = file.readAll();
-    const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::string text = ReadDesignFile(ToStd(path));
     std::optional<std::string> name;
     for (;;) {
       try {

@@ -91,6 +91,8 @@ def hostile(text):
          "classes[1].members[3].memberName: 成员属性首个字母必须小写"),
         ("unknown version", text.replace('"formatVersion": 1', '"formatVersion": 3'),
          "formatVersion: 不支持的格式版本 3"),
+        ("version as a fraction", text.replace('"formatVersion": 1', '"formatVersion": 1.0'),
+         "formatVersion: 应为整数"),
         ("project name taken", taken, "projectName: 该工程名称已经存在!"),
         ("10 MB of nesting", deep, "[0][0][0]: 嵌套超过 32 层"),
     ]
@@ -102,8 +104,14 @@ def hostile(text):
         status, out, err = cli("import", path)
         check(status == 1 and out == "" and expected in err, "%s: %d %r" % (name, status, err))
         check(read(database) == before, name + " leaves the design file unchanged")
-    status, _, err = cli("import", os.path.join(WORK, "missing.json"))
-    check(status == 1 and "无法读取文件" in err, "missing file: " + err)
+    sparse = os.path.join(WORK, "sparse.json")
+    with open(sparse, "wb") as f:
+        f.truncate(3 << 30)
+    for name, path, why in (("missing file", os.path.join(WORK, "missing.json"), ""),
+                            ("folder", WORK, "不是普通文件"), ("device", "/dev/zero", "不是普通文件"),
+                            ("3 GB file", sparse, "超过 16 MB")):
+        status, _, err = cli("import", path)
+        check(status == 1 and ("无法读取设计文件 " + path) in err and why in err, name + ": " + err)
     status, out, _ = cli("project", "list")
     check(out == "1\tDemo\n2\tCopy\n", "no project added: " + out)
 
