@@ -144,7 +144,7 @@ std::optional<std::string> TTableScriptBuilder::WhyNoTable(std::size_t index) co
   if (!key) return "类 " + name + " 没有主键成员，未生成它的表";
   // An integer type whose integer flag is clear (possible only in a file
   // made by other tools) has no length to make a character key of.
-  if (ClassifyMemberType(key->memberType) == TMemberKind::Integer && !key->IsInteger())
+  if (key->Kind().setsIntegerFlag && !key->IsInteger())
     return "类 " + name + " 的主键成员 " + key->memberName + " 的整型标志与类型不符，未生成它的表";
   if (!key->IsInteger() && !FitsVarchar(*key))
     return "类 " + name + " 的主键成员 " + key->memberName + " 的长度 " + key->LengthText() +
@@ -215,7 +215,7 @@ void TTableScriptBuilder::AppendKeyColumn(const TMember& key) {
 void TTableScriptBuilder::AppendColumn(const TDesignClass& cls, const TDesignMember& member) {
   const std::string& name = member.memberName;
   int length = member.memberLength;
-  if (member.kind == TFieldKind::String && !FitsVarchar(member)) {
+  if (member.Kind().hasLength && !FitsVarchar(member)) {
     Omit(pendingNotes_, "类 " + cls.className + " 的成员 " + name + " 的长度 " +
                             member.LengthText() + " 不在1到8000之间，未生成该列");
     return;
@@ -242,10 +242,9 @@ void TTableScriptBuilder::AppendColumn(const TDesignClass& cls, const TDesignMem
     length = member.targetKey->memberLength;
   }
   // A string reference is always required, like every other reference.
-  const bool must = member.IsMust() || member.IsReference();
   const std::string column =
-      Fill(KindInfo(member.kind).scriptColumn,
-           {{"n", std::to_string(length)}, {"null", must ? "NOT NULL" : "NULL"}});
+      Fill(member.Kind().scriptColumn,
+           {{"n", std::to_string(length)}, {"null", member.IsRequired() ? "NOT NULL" : "NULL"}});
   AppendColumnLine(Fill("\t$m$ $type$\r\n", {{"m", Bracketed(name)}, {"type", column}}));
 }
 
