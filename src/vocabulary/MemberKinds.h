@@ -95,7 +95,8 @@ struct TKindInfo {
   std::span<const TFormControl> controls{};
   int rowHeight = 0;  // to the next row's top
   // Form code. formValue: the value read back from the row's controls.
-  // emptyTest: when set, a required member is refused while it holds.
+  // emptyTest: when set, a required member is refused while it holds (and
+  // the row's first control gets the focus).
   // entry: the lines that store $value$ in the entity ($note$: entryNote),
   // optionalEntry those of a member that is not required.
   std::string_view formValue{};
