@@ -1,6 +1,7 @@
 #include "generate/BLLOperate.h"
 
-#include "generate/ClassInfo.h"
+#include "generate/CSharpBoilerplate.h"
+#include "generate/ClassFiles.h"
 #include "vocabulary/MemberKinds.h"
 
 void TBLLOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
@@ -10,58 +11,49 @@ void TBLLOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
 std::string TBLLOperate::BuildClass(const TDesignClass& cls) {
   TCodeWriter w = ClassWriter(cls);
   w.Set("ktype", std::string(KindInfo(KeyKind(KeyMember(cls))).csType));
-  w.Line("using System;");
-  w.Line("using System.Collections.Generic;");
-  w.Line("using System.Linq;");
-  w.Line("using System.Text;");
-  w.Blank();
-  w.Line("namespace BLL");
-  w.Line("{");
-  w.Line("    /*$F$业务逻辑层*/");
-  w.Line("    public class bll$C${");
+  WriteUsings(w, TUsings::Tier);
+  w.Lines(R"(
 
-  w.Line("        /*添加$F$*/");
-  w.Line("        public static bool Add$C$(Model.$C$ $inst$)");
-  w.Line("        {");
-  w.Line("            return DAL.dal$C$.Add$C$($inst$);");
-  w.Line("        }");
-  w.Blank();
+namespace BLL
+{
+    /*$F$业务逻辑层*/
+    public class bll$C${
+        /*添加$F$*/
+        public static bool Add$C$(Model.$C$ $inst$)
+        {
+            return DAL.dal$C$.Add$C$($inst$);
+        }
 
-  w.Line("        /*根据$k$获取某条$F$记录*/");
-  w.Line("        public static Model.$C$ getSome$C$($ktype$ $ki$)");
-  w.Line("        {");
-  w.Line("            return DAL.dal$C$.getSome$C$($ki$);");
-  w.Line("        }");
-  w.Blank();
+        /*根据$k$获取某条$F$记录*/
+        public static Model.$C$ getSome$C$($ktype$ $ki$)
+        {
+            return DAL.dal$C$.getSome$C$($ki$);
+        }
 
-  w.Line("        /*更新$F$*/");
-  w.Line("        public static bool Edit$C$(Model.$C$ $inst$)");
-  w.Line("        {");
-  w.Line("            return DAL.dal$C$.Edit$C$($inst$);");
-  w.Line("        }");
-  w.Blank();
+        /*更新$F$*/
+        public static bool Edit$C$(Model.$C$ $inst$)
+        {
+            return DAL.dal$C$.Edit$C$($inst$);
+        }
 
-  w.Line("        /*删除$F$*/");
-  w.Line("        public static bool Del$C$(string p)");
-  w.Line("        {");
-  w.Line("            return DAL.dal$C$.Del$C$(p);");
-  w.Line("        }");
-  w.Blank();
+        /*删除$F$*/
+        public static bool Del$C$(string p)
+        {
+            return DAL.dal$C$.Del$C$(p);
+        }
 
-  w.Line("        /*根据条件分页查询$F$*/");
-  w.Line(
-      "        public static System.Data.DataTable Get$C$(int NowPage, int PageSize, out int "
-      "AllPage, out int DataCount, string p)");
-  w.Line("        {");
-  w.Line("            return DAL.dal$C$.Get$C$(NowPage, PageSize, out AllPage, out DataCount, p);");
-  w.Line("        }");
-
-  w.Line("        /*查询所有的$F$*/");
-  w.Line("        public static System.Data.DataSet getAll$C$()");
-  w.Line("        {");
-  w.Line("            return DAL.dal$C$.getAll$C$();");
-  w.Line("        }");
-  w.Line("    }");
-  w.Line("}");
+        /*根据条件分页查询$F$*/
+        public static System.Data.DataTable Get$C$(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
+        {
+            return DAL.dal$C$.Get$C$(NowPage, PageSize, out AllPage, out DataCount, p);
+        }
+        /*查询所有的$F$*/
+        public static System.Data.DataSet getAll$C$()
+        {
+            return DAL.dal$C$.getAll$C$();
+        }
+    }
+}
+)");
   return w.Take();
 }

@@ -3,7 +3,8 @@
 #include <map>
 #include <set>
 
-#include "generate/ClassInfo.h"
+#include "generate/CSharpBoilerplate.h"
+#include "generate/ClassFiles.h"
 #include "vocabulary/MemberKinds.h"
 #include "vocabulary/Naming.h"
 #include "vocabulary/SqlDialect.h"
@@ -70,12 +71,7 @@ private:
 };
 
 std::string TDalClassWriter::Build() {
-  w_.Line("using System;");
-  w_.Line("using System.Collections.Generic;");
-  w_.Line("using System.Linq;");
-  w_.Line("using System.Text;");
-  w_.Line("using $ns$;", {{"ns", sql_.ProviderNamespace()}});
-  w_.Line("using System.Data;");
+  WriteUsings(w_, TUsings::DataAccess, sql_.ProviderNamespace());
   w_.Blank();
   w_.Line("using Model;");
   w_.Append(TypeAliasLines(design_, TImportingFile::DataAccess));
@@ -167,9 +163,8 @@ void TDalClassWriter::WriteGetSome() {
         {"mi", CSharpName(m.memberName)},
         {"item", item},
         {"value", Fill(KindInfo(m.kind).readerConversion, {{"item", item}})}};
-    // Image and date columns allow NULL: such a value leaves the property
-    // at its default.
-    if (m.kind == TFieldKind::Image || m.kind == TFieldKind::Date)
+    // A NULL of a column that allows it leaves the property at its default.
+    if (m.Kind().nullable)
       w_.Line("                if (!($item$ is DBNull)) $inst$.$mi$ = $value$;", v);
     else
       w_.Line("                $inst$.$mi$ = $value$;", v);

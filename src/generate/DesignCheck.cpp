@@ -94,8 +94,9 @@ void CheckClassName(const TDesign& design, const TDesignClass& cls, const std::s
 }
 
 // Names the generated forms give their own variables and controls, in the
-// scopes where a key or image member's own name also stands (the edit
-// form's key field; the image's local in the edit form's load handler).
+// scopes where a key's own name also stands (the edit form's key field) or
+// the locals a kind names after its member (in the edit form's load
+// handler: an image's bytes).
 void CheckMemberName(const TDesignClass& cls, const TDesignMember& m, const std::string& at,
                      std::vector<std::string>& problems) {
   const std::string& name = m.memberName;
@@ -106,10 +107,10 @@ void CheckMemberName(const TDesignClass& cls, const TDesignMember& m, const std:
     for (const TDesignMember& other : cls.members)
       for (const char* control : {"txt_", "dtp_", "cb_", "pictureBox_", "btn_"})
         if (name == control + other.memberName) clash = true;
-  } else if (m.kind == TFieldKind::Image) {
+  } else if (m.Kind().namesLocals) {
     clash = IsOneOf(name, {"e", "sender"});
     for (const TDesignMember& other : cls.members) {
-      if (&other != &m && other.kind == TFieldKind::Image && name == "ms_" + other.memberName)
+      if (&other != &m && other.Kind().namesLocals && name == "ms_" + other.memberName)
         clash = true;
       if (other.IsReference() && name == InstanceName(other.memberType) + "Ds") clash = true;
     }
@@ -167,7 +168,7 @@ void CheckMemberBounds(const TDesignMember& m, const std::string& at,
     problems.push_back(at + "注释超过" + std::to_string(kMaxTextLength) + "个字符");
   if (!m.storedLength.empty())
     problems.push_back(at + "长度 " + m.storedLength + " 超出范围");
-  else if (ClassifyMemberType(m.memberType) == TMemberKind::String &&
+  else if (m.Kind().hasLength &&
            (m.memberLength < kMinStringLength || m.memberLength > kMaxStringLength))
     problems.push_back(at + "字符串长度 " + std::to_string(m.memberLength) + " 不在" +
                        std::to_string(kMinStringLength) + "到" + std::to_string(kMaxStringLength) +
@@ -210,15 +211,15 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
       if (m.memberName == cls.className) problems.push_back(at + "成员名与类名相同");
       if (!seen.insert(DialectOf(design).NameKey(m.memberName)).second)
         problems.push_back(at + "成员名与本类的另一个成员重复(不区分大小写)");
-      const TMemberKind kind = ClassifyMemberType(m.memberType);
-      if (m.IsKey() && kind != TMemberKind::String && kind != TMemberKind::Integer)
+      const TKindInfo& kind = m.Kind();
+      if (m.IsKey() && !kind.mayBeKey)
         problems.push_back(at + "主键的类型必须是字符串或整型，现为 \"" + m.memberType + "\"");
-      else if (m.IsKey() && m.IsInteger() != (kind == TMemberKind::Integer))
+      else if (m.IsKey() && m.IsInteger() != kind.setsIntegerFlag)
         // The key's integer flag decides the generated key type; one that
         // disagrees with the type word would give a table and code that
         // disagree with each other.
         problems.push_back(at + "主键的整型标志与成员类型 \"" + m.memberType + "\" 不符");
-      if (kind == TMemberKind::Reference && m.target < 0)
+      if (m.IsReference() && m.target < 0)
         problems.push_back(at + "成员类型 \"" + m.memberType + "\" 不是本工程的类");
       CheckText(m.memberComment, "注释", at, gbk, problems);
     }

@@ -1,6 +1,7 @@
 #include "generate/EntityOperate.h"
 
-#include "generate/ClassInfo.h"
+#include "generate/CSharpBoilerplate.h"
+#include "generate/ClassFiles.h"
 #include "vocabulary/MemberKinds.h"
 #include "vocabulary/Naming.h"
 
@@ -11,39 +12,43 @@ void TEntityOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
 
 std::string TEntityOperate::BuildClass(const TDesign& design, const TDesignClass& cls) {
   TCodeWriter w = ClassWriter(cls);
-  // In namespace Model a designed class named DateTime would stand for
-  // the framework's type.
-  const bool dateShadowed = design.FindClass("DateTime") >= 0;
-  w.Line("using System;");
-  w.Line("using System.Collections.Generic;");
-  w.Line("using System.Linq;");
-  w.Line("using System.Text;");
-  w.Blank();
-  w.Line("namespace Model");
-  w.Line("{");
-  w.Line("    /// <summary>");
-  w.Line("    ///$C$ 的摘要说明：$F$实体");
-  w.Line("    /// </summary>");
-  w.Blank();
-  w.Line("    public class $C$");
-  w.Line("    {");
+  WriteUsings(w, TUsings::Tier);
+  w.Lines(R"(
+
+namespace Model
+{
+    /// <summary>
+    ///$C$ 的摘要说明：$F$实体
+    /// </summary>
+
+    public class $C$
+    {
+)");
   for (const TDesignMember& m : cls.members) {
-    const TCodeWriter::TVars vars = {
-        {"m", m.memberName},
-        {"mi", CSharpName(m.memberName)},
-        {"c", m.memberComment},
-        {"type",
-         dateShadowed && m.kind == TFieldKind::Date ? "System.DateTime" : KindInfo(m.kind).csType}};
-    w.Line("        /*$c$*/", vars);
-    w.Line("        private $type$ _$m$;", vars);
-    w.Line("        public $type$ $mi$", vars);
-    w.Line("        {");
-    w.Line("            get { return _$m$; }", vars);
-    w.Line("            set { _$m$ = value; }", vars);
-    w.Line("        }");
-    w.Blank();
+    // In namespace Model a designed class named like a type of System
+    // (DateTime) would stand for the framework's type.
+    const std::string_view systemName = m.Kind().systemName;
+    const bool hidden = !systemName.empty() && design.FindClass(std::string(systemName)) >= 0;
+    const std::string type =
+        hidden ? "System." + std::string(systemName) : std::string(m.Kind().csType);
+    w.Lines(R"(
+        /*$c$*/
+        private $type$ _$m$;
+        public $type$ $mi$
+        {
+            get { return _$m$; }
+            set { _$m$ = value; }
+        }
+
+)",
+            {{"m", m.memberName},
+             {"mi", CSharpName(m.memberName)},
+             {"c", m.memberComment},
+             {"type", type}});
   }
-  w.Line("    }");
-  w.Line("}");
+  w.Lines(R"(
+    }
+}
+)");
   return w.Take();
 }

@@ -2,7 +2,8 @@
 
 #include <set>
 
-#include "generate/ClassInfo.h"
+#include "generate/CSharpBoilerplate.h"
+#include "generate/ClassFiles.h"
 #include "vocabulary/Naming.h"
 
 namespace {
@@ -13,6 +14,7 @@ public:
       : design_(design),
         cls_(cls),
         key_(KeyMember(cls)),
+        keyKind_(KindInfo(KeyKind(key_))),
         edit_(variant == TFormVariant::Edit),
         w_(ClassWriter(cls)) {}
 
@@ -20,8 +22,8 @@ public:
 
 private:
   void WriteHeader();
-  void WriteUploadHandler(const TDesignMember& m);
-  void WriteEmptyCheck(std::string_view control, const TMember& m);
+  void WriteKindMethods();
+  void WriteEmptyCheck(std::string_view test, std::string_view control, const TMember& m);
   void WriteEntries();
   void WriteButtonHandler();
   void WriteLoadHandler();
@@ -30,6 +32,7 @@ private:
   const TDesign& design_;
   const TDesignClass& cls_;
   const TDesignMember& key_;
+  const TKindInfo& keyKind_;
   const bool edit_;
   TCodeWriter w_;
 };
@@ -38,156 +41,97 @@ std::string TFormCodeWriter::Build() {
   WriteHeader();
   if (edit_) {
     WriteButtonHandler();
-    for (const TDesignMember& m : cls_.members)
-      if (m.kind == TFieldKind::Image) WriteUploadHandler(m);
+    WriteKindMethods();
   } else {
-    for (const TDesignMember& m : cls_.members)
-      if (m.kind == TFieldKind::Image) WriteUploadHandler(m);
+    WriteKindMethods();
     WriteButtonHandler();
   }
   WriteLoadHandler();
-  w_.Line("        }");
-  w_.Line("    }");
-  w_.Line("}");
+  w_.Lines(R"(
+        }
+    }
+}
+)");
   return w_.Take();
 }
 
 void TFormCodeWriter::WriteHeader() {
-  w_.Line("using System;");
-  w_.Line("using System.Collections.Generic;");
-  w_.Line("using System.ComponentModel;");
-  w_.Line("using System.Data;");
-  w_.Line("using System.Drawing;");
-  w_.Line("using System.Linq;");
-  w_.Line("using System.Text;");
-  w_.Line("using System.Windows.Forms;");
+  WriteUsings(w_, TUsings::Form);
   if (edit_) w_.Blank();
   w_.Line("using System.IO;");
   if (!edit_) w_.Blank();
   w_.Line("using Model;");
   w_.Append(TypeAliasLines(design_, TImportingFile::FormCode));
   w_.Blank();
-  w_.Line("namespace LoginFrame");
-  w_.Line("{");
   if (!edit_) {
-    w_.Line("    public partial class FrmAdd$C$ : Form");
-    w_.Line("    {");
-    w_.Line("        public FrmAdd$C$()");
-    w_.Line("        {");
-    w_.Line("            InitializeComponent();");
-    w_.Line("        }");
-    w_.Blank();
-    w_.Line("        private $CT$ $inst$ = new $CT$();");
+    w_.Lines(R"(
+namespace LoginFrame
+{
+    public partial class FrmAdd$C$ : Form
+    {
+        public FrmAdd$C$()
+        {
+            InitializeComponent();
+        }
+
+        private $CT$ $inst$ = new $CT$();
+)");
     return;
   }
-  // The key's type as the edit form's constructor and field spell it.
-  w_.Set("ktype", key_.IsInteger() ? "int" : "String");
-  w_.Line("    public partial class FrmEdit$C$ : Form");
-  w_.Line("    {");
-  w_.Line("        public FrmEdit$C$($ktype$ $ki$,FrmQuery$C$ frmQuery$C$)");
-  w_.Line("        {");
-  w_.Line("            InitializeComponent();");
-  w_.Line("            this.$ki$ = $ki$;");
-  w_.Line("            this.frmQuery$C$ = frmQuery$C$;");
-  w_.Line("        }");
-  w_.Line("        private $CT$ $inst$;");
-  w_.Line("        private $ktype$ $ki$;");
-  w_.Line("        private FrmQuery$C$ frmQuery$C$;");
+  w_.Lines(R"(
+namespace LoginFrame
+{
+    public partial class FrmEdit$C$ : Form
+    {
+        public FrmEdit$C$($ktype$ $ki$,FrmQuery$C$ frmQuery$C$)
+        {
+            InitializeComponent();
+            this.$ki$ = $ki$;
+            this.frmQuery$C$ = frmQuery$C$;
+        }
+        private $CT$ $inst$;
+        private $ktype$ $ki$;
+        private FrmQuery$C$ frmQuery$C$;
+)",
+           {{"ktype", keyKind_.keyOnEditForm}});
 }
 
-void TFormCodeWriter::WriteUploadHandler(const TDesignMember& m) {
-  const TCodeWriter::TVars v = {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}};
-  w_.Line("        private void btn_$m$_Click(object sender, EventArgs e)", v);
-  w_.Line("        {");
-  w_.Line("            OpenFileDialog openFileDialog1 = new OpenFileDialog();");
-  w_.Line("            try");
-  w_.Line("            {");
-  w_.Line(
-      "                openFileDialog1.InitialDirectory = "
-      "Environment.GetFolderPath(Environment.SpecialFolder.MyComputer);");
-  w_.Line(
-      "                openFileDialog1.Filter = "
-      "\"图片（*.jpg;*.bmp;*.gif,*.png）|*.jpg;*.bmp;*.gif;*.png\";");
-  w_.Line("                if (openFileDialog1.ShowDialog() == DialogResult.OK)");
-  w_.Line("                {");
-  w_.Line("                    this.txt_$m$.Text = openFileDialog1.FileName;", v);
-  w_.Line("                    pictureBox_$m$.Image = Image.FromFile(txt_$m$.Text);", v);
-  w_.Line("                    pictureBox_$m$.SizeMode = PictureBoxSizeMode.StretchImage;", v);
-  w_.Line(
-      "                    FileStream fs = new FileStream(openFileDialog1.FileName, "
-      "FileMode.Open, FileAccess.Read);");
-  w_.Line("                    BinaryReader bw = new BinaryReader(fs);");
-  w_.Line("                    $inst$.$mi$ = bw.ReadBytes((int)fs.Length);", v);
-  // Closing the reader closes the file, which would otherwise stay locked.
-  w_.Line("                    bw.Close();");
-  w_.Line("                }");
-  w_.Line("            }");
-  w_.Line("            catch");
-  w_.Line("            {");
-  w_.Line(
-      "                MessageBox.Show(\"请选择正确的图片格式\", \"提示\", MessageBoxButtons.OK, "
-      "MessageBoxIcon.Asterisk);");
-  w_.Line("            }");
-  w_.Line("        }");
-  w_.Blank();
+// The methods a member's kind gives both forms (an image's upload handler).
+void TFormCodeWriter::WriteKindMethods() {
+  for (const TDesignMember& m : cls_.members)
+    w_.Lines(m.Kind().formMethods, {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}});
 }
 
-void TFormCodeWriter::WriteEmptyCheck(std::string_view control, const TMember& m) {
-  const TCodeWriter::TVars v = {{"ctl", control}, {"m", m.memberName}, {"c", m.memberComment}};
-  if (control == "txt_")
-    w_.Line("            if (this.txt_$m$.Text == \"\")", v);
-  else  // a drop-down over an empty table has nothing selected
-    w_.Line("            if (this.$ctl$$m$.SelectedValue == null)", v);
-  w_.Line("            {");
-  w_.Line("                MessageBox.Show(\"$c$输入不能为空!\");", v);
-  w_.Line("                this.$ctl$$m$.Focus();", v);
-  w_.Line("                return;");
-  w_.Line("            }");
+void TFormCodeWriter::WriteEmptyCheck(std::string_view test, std::string_view control,
+                                      const TMember& m) {
+  w_.Lines(R"(
+            if ($test$)
+            {
+                MessageBox.Show("$c$输入不能为空!");
+                this.$ctl$.Focus();
+                return;
+            }
+)",
+           {{"test", Fill(test, {{"m", m.memberName}})},
+            {"ctl", std::string(control) + m.memberName},
+            {"c", m.memberComment}});
 }
 
 void TFormCodeWriter::WriteEntries() {
   for (const TDesignMember& m : cls_.members) {
     if (m.IsKey()) continue;
-    const TKindInfo& kind = KindInfo(m.kind);
-    const std::string value =
-        Fill(kind.formValue, {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}});
-    const TCodeWriter::TVars v = {{"m", m.memberName},
-                                  {"mi", CSharpName(m.memberName)},
-                                  {"c", m.memberComment},
-                                  {"value", value}};
-    switch (kind.row) {
-      case TRowKind::Text:
-        if (m.IsMust()) {
-          WriteEmptyCheck("txt_", m);
-          w_.Line("            $inst$.$mi$ = $value$; //$c$", v);
-        } else {
-          w_.Line("            $inst$.$mi$ = $value$;  //$c$", v);
-        }
-        break;
-      case TRowKind::Number:
-        w_.Line("            try");
-        w_.Line("            {");
-        w_.Line("                $inst$.$mi$ = $value$;  $fixed$",
-                {{"m", m.memberName},
-                 {"mi", CSharpName(m.memberName)},
-                 {"value", value},
-                 {"fixed", kind.numberComment}});
-        w_.Line("            }");
-        w_.Line("            catch");
-        w_.Line("            {");
-        w_.Line("                MessageBox.Show(\"$c$请输入正确的格式!\");", v);
-        w_.Line("                this.txt_$m$.SelectAll();", v);
-        w_.Line("                this.txt_$m$.Focus();", v);
-        w_.Line("                return;");
-        w_.Line("            }");
-        break;
-      case TRowKind::Date: w_.Line("            $inst$.$mi$ = $value$;", v); break;
-      case TRowKind::Image: break;
-      case TRowKind::Reference:
-        WriteEmptyCheck("cb_", m);
-        w_.Line("            $inst$.$mi$ = $value$; //$c$", v);
-        break;
-    }
+    const TKindInfo& kind = m.Kind();
+    const bool required = m.IsRequired();
+    // The check points at the row's input, its first control.
+    if (required && !kind.emptyTest.empty())
+      WriteEmptyCheck(kind.emptyTest, kind.controls.front().prefix, m);
+    const std::string mi = CSharpName(m.memberName);
+    w_.Lines(required ? kind.entry : kind.optionalEntry,
+             {{"m", m.memberName},
+              {"mi", mi},
+              {"c", m.memberComment},
+              {"value", Fill(kind.formValue, {{"m", m.memberName}, {"mi", mi}})},
+              {"note", kind.entryNote}});
   }
 }
 
@@ -198,21 +142,24 @@ void TFormCodeWriter::WriteButtonHandler() {
   } else {
     w_.Line("        private void Btn_Add_Click(object sender, EventArgs e)");
     w_.Line("        {");
-    // A string key is typed by the user and must not be empty.
-    if (!key_.IsInteger()) {
-      WriteEmptyCheck("txt_", key_);
+    // A key the database does not give is typed by the user and must not
+    // be empty.
+    if (!keyKind_.keyByDatabase) {
+      WriteEmptyCheck(R"(this.txt_$m$.Text == "")", "txt_", key_);
       w_.Line("            $inst$.$ki$ = this.txt_$k$.Text;  //$c$", {{"c", key_.memberComment}});
     }
   }
   WriteEntries();
-  const TCodeWriter::TVars v = {{"op", edit_ ? "Edit" : "Add"}, {"done", edit_ ? "更新" : "添加"}};
-  w_.Line("            if (BLL.bll$C$.$op$$C$($inst$))", v);
-  w_.Line("                MessageBox.Show(\"$F$$done$成功!\");", v);
-  w_.Line("            else");
-  w_.Line("                MessageBox.Show(\"$F$$done$失败!\");", v);
-  w_.Line("            this.Close(); ");
-  w_.Line("        }");
-  w_.Blank();
+  w_.Lines(R"(
+            if (BLL.bll$C$.$op$$C$($inst$))
+                MessageBox.Show("$F$$done$成功!");
+            else
+                MessageBox.Show("$F$$done$失败!");
+            this.Close(); 
+        }
+
+)",
+           {{"op", edit_ ? "Edit" : "Add"}, {"done", edit_ ? "更新" : "添加"}});
 }
 
 void TFormCodeWriter::WriteReferenceBindings() {
@@ -231,11 +178,14 @@ void TFormCodeWriter::WriteReferenceBindings() {
                                   {"rd", target.display.memberName},
                                   {"rk", target.key.memberName},
                                   {"decl", fetched.insert(r).second ? "DataSet " : ""}};
-    w_.Line("            //查询所有的$rf$", v);
-    w_.Line("            $decl$$r$Ds = BLL.bll$R$.getAll$R$();", v);
-    w_.Line("            this.cb_$m$.DataSource = $r$Ds.Tables[0];", v);
-    w_.Line("            this.cb_$m$.DisplayMember = \"$rd$\";", v);
-    w_.Line("            this.cb_$m$.ValueMember = \"$rk$\";", v);
+    w_.Lines(R"(
+            //查询所有的$rf$
+            $decl$$r$Ds = BLL.bll$R$.getAll$R$();
+            this.cb_$m$.DataSource = $r$Ds.Tables[0];
+            this.cb_$m$.DisplayMember = "$rd$";
+            this.cb_$m$.ValueMember = "$rk$";
+)",
+             v);
     if (edit_) w_.Line("            this.cb_$m$.SelectedValue = $inst$.$mi$.ToString();", v);
   }
 }
@@ -245,40 +195,19 @@ void TFormCodeWriter::WriteLoadHandler() {
     w_.Line("        private void FrmAdd$C$_Load(object sender, EventArgs e)");
     w_.Line("        {");
     WriteReferenceBindings();
-    for (const TDesignMember& m : cls_.members) {
-      if (m.kind != TFieldKind::Image) continue;
-      const TCodeWriter::TVars v = {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}};
-      w_.Line("            pictureBox_$m$.Image = Image.FromFile(\"pic/NoImage.jpg\");", v);
-      w_.Line("            pictureBox_$m$.SizeMode = PictureBoxSizeMode.StretchImage;", v);
-      w_.Line(
-          "            FileStream $m$_fs = new FileStream(\"pic/NoImage.jpg\", FileMode.Open, "
-          "FileAccess.Read);",
-          v);
-      w_.Line("            BinaryReader $m$_bw = new BinaryReader($m$_fs);", v);
-      w_.Line("            $inst$.$mi$ = $m$_bw.ReadBytes((int)$m$_fs.Length);", v);
-      w_.Line("            $m$_bw.Close();", v);
-    }
+    for (const TDesignMember& m : cls_.members)
+      w_.Lines(m.Kind().addFormLoad, {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}});
     return;
   }
-  w_.Line("        private void FrmEdit$C$_Load(object sender, EventArgs e)");
-  w_.Line("        {");
-  w_.Line("            $inst$ = BLL.bll$C$.getSome$C$($ki$);");
+  w_.Lines(R"(
+        private void FrmEdit$C$_Load(object sender, EventArgs e)
+        {
+            $inst$ = BLL.bll$C$.getSome$C$($ki$);
+)");
   WriteReferenceBindings();
   w_.Line("            this.txt_$k$.ReadOnly = true;");
-  for (const TDesignMember& m : cls_.members) {
-    const TCodeWriter::TVars v = {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}};
-    if (m.kind == TFieldKind::Image) {
-      // A record without a picture shows none.
-      w_.Line("            byte[] $mi$ = (byte[])($inst$.$mi$);", v);
-      w_.Line("            if ($mi$ != null)", v);
-      w_.Line("            {");
-      w_.Line("                MemoryStream ms_$m$ = new MemoryStream($mi$);", v);
-      w_.Line("                pictureBox_$m$.Image = Image.FromStream(ms_$m$);", v);
-      w_.Line("            }");
-    } else if (!KindInfo(m.kind).showOnForm.empty()) {
-      w_.Line(std::string("            ") + std::string(KindInfo(m.kind).showOnForm), v);
-    }
-  }
+  for (const TDesignMember& m : cls_.members)
+    w_.Lines(m.Kind().showOnEditForm, {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}});
 }
 
 }  // namespace

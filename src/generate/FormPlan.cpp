@@ -1,10 +1,11 @@
 #include "generate/FormPlan.h"
 
+#include "vocabulary/MemberKinds.h"
+
 namespace {
 
 constexpr int kFirstRowY = 47;
-constexpr int kRowHeight = 35;
-constexpr int kImageRowHeight = 178;
+constexpr int kKeyRowHeight = 35;
 
 }  // namespace
 
@@ -12,19 +13,18 @@ TFormPlan PlanForm(const TDesignClass& cls, TFormVariant variant) {
   TFormPlan plan;
   int label = 1, y = kFirstRowY, tab = 0;
   const TDesignMember* key = cls.Key();
-  if (key && (variant == TFormVariant::Edit || !key->IsInteger())) {
-    plan.rows.push_back({key, true, TRowKind::Text, label, y, tab});
+  if (key && (variant == TFormVariant::Edit || !KindInfo(KeyKind(*key)).keyByDatabase)) {
+    plan.rows.push_back({key, true, label, y, tab});
     ++label;
-    y += kRowHeight;
-    tab += 2;
+    y += kKeyRowHeight;
+    tab += 2;  // the label and the text box
   }
   for (const TDesignMember& m : cls.members) {
     if (m.IsKey()) continue;
-    const TRowKind kind = KindInfo(m.kind).row;
-    plan.rows.push_back({&m, false, kind, label, y, tab});
+    plan.rows.push_back({&m, false, label, y, tab});
     ++label;
-    y += kind == TRowKind::Image ? kImageRowHeight : kRowHeight;
-    tab += kind == TRowKind::Image ? 4 : 2;
+    y += m.Kind().rowHeight;
+    tab += 1 + static_cast<int>(m.Kind().controls.size());
   }
   plan.buttonY = y;
   plan.buttonTab = tab;

@@ -3,8 +3,8 @@
 // paged query, a search row built from the members whose query flag is set,
 // and buttons that add, edit and delete records. The search turns what the
 // user types into SQL literals itself (quotes doubled, like patterns
-// escaped, numbers and keys parsed first), since the paged query pastes its
-// condition into the statement.
+// escaped, integer keys converted first), since the paged query pastes its
+// condition into the statement. What a member searches is its kind's.
 #pragma once
 
 #include <string>
@@ -12,9 +12,9 @@
 
 #include "vocabulary/Design.h"
 
-// One input of the search row. A date member takes two places (from and
-// to); every other member one. Places run three to a line; a date never
-// starts in the last place of a line.
+// One input of the search row. A member takes the places its kind asks
+// for (a date two: from and to). Places run three to a line; an input that
+// does not fit in what is left of a line starts the next.
 struct TSearchInput {
   const TDesignMember* member = nullptr;
   int line = 0;   // search line, from 0
@@ -31,8 +31,9 @@ struct TQueryLayout {
   int height = 0;  // client height; the width is fixed
 };
 
-// The searchable members in member order (image members cannot be
-// searched and are left out), placed on the search lines.
+// The members whose query flag is set, in member order, placed on the
+// search lines; a member of a kind that may not be searched (the entry
+// rules refuse its flag) is left out.
 TQueryLayout PlanQueryForm(const TDesignClass& cls);
 
 std::string BuildFullQueryCode(const TDesign& design, const TDesignClass& cls);

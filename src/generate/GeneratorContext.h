@@ -26,8 +26,9 @@ public:
   virtual void Progress(const std::string& line) = 0;
 };
 
-// Keeps everything in memory: for tests and dry runs. Templates are
-// served from `templates` (keyed by their path, text after the mark).
+// Keeps everything in memory, for tests (a dry run goes through the file
+// context, whose output guard writes nothing). Templates are served from
+// `templates` (keyed by their path, text after the mark).
 class TMemoryContext : public TGeneratorContext {
 public:
   explicit TMemoryContext(std::string projectName) : projectName_(std::move(projectName)) {}

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "generate/ClassInfo.h"
+#include "generate/CSharpBoilerplate.h"
+#include "generate/ClassFiles.h"
 #include "generate/FormCode.h"
 #include "generate/FormDesigner.h"
 #include "generate/FullQueryForm.h"
@@ -35,12 +36,15 @@ std::string TUIOperate::CompileItems(const TDesign& design) {
   for (const TDesignClass& cls : design.classes) {
     for (std::string_view form : {"FrmAdd", "FrmEdit", "FrmQuery"}) {
       const TCodeWriter::TVars v = {{"f", form}, {"C", cls.className}};
-      w.Line("    <Compile Include=\"$f$$C$.cs\">", v);
-      w.Line("      <SubType>Form</SubType>");
-      w.Line("    </Compile>");
-      w.Line("    <Compile Include=\"$f$$C$.Designer.cs\">", v);
-      w.Line("      <DependentUpon>$f$$C$.cs</DependentUpon>", v);
-      w.Line("    </Compile>");
+      w.Lines(R"(
+    <Compile Include="$f$$C$.cs">
+      <SubType>Form</SubType>
+    </Compile>
+    <Compile Include="$f$$C$.Designer.cs">
+      <DependentUpon>$f$$C$.cs</DependentUpon>
+    </Compile>
+)",
+              v);
     }
   }
   return w.Take();
@@ -65,87 +69,50 @@ std::string TUIOperate::ResourceItems(const TDesign& design) {
 
 std::string TUIOperate::BuildQueryCode(const TDesignClass& cls) {
   TCodeWriter w = ClassWriter(cls);
-  w.Line("using System;");
-  w.Line("using System.Collections.Generic;");
-  w.Line("using System.ComponentModel;");
-  w.Line("using System.Data;");
-  w.Line("using System.Drawing;");
-  w.Line("using System.Linq;");
-  w.Line("using System.Text;");
-  w.Line("using System.Windows.Forms;");
-  w.Blank();
-  w.Line("namespace LoginFrame");
-  w.Line("{");
-  w.Line("    public partial class FrmQuery$C$ : Form");
-  w.Line("    {");
-  w.Line("        public FrmQuery$C$()");
-  w.Line("        {");
-  w.Line("            InitializeComponent();");
-  w.Line("        }");
-  w.Line("    }");
-  w.Line("}");
+  WriteUsings(w, TUsings::Form);
+  w.Lines(R"(
+
+namespace LoginFrame
+{
+    public partial class FrmQuery$C$ : Form
+    {
+        public FrmQuery$C$()
+        {
+            InitializeComponent();
+        }
+    }
+}
+)");
   return w.Take();
 }
 
 std::string TUIOperate::BuildQueryDesigner(const TDesignClass& cls) {
   TCodeWriter w = ClassWriter(cls);
-  w.Line("namespace LoginFrame");
-  w.Line("{");
-  w.Line("    partial class FrmQuery$C$");
-  w.Line("    {");
-  w.Line("        /// <summary>");
-  w.Line("        /// Required designer variable.");
-  w.Line("        /// </summary>");
-  w.Line("        private System.ComponentModel.IContainer components = null;");
-  w.Blank();
-  w.Line("        /// <summary>");
-  w.Line("        /// Clean up any resources being used.");
-  w.Line("        /// </summary>");
-  w.Line(
-      "        /// <param name=\"disposing\">true if managed resources should be disposed; "
-      "otherwise, false.</param>");
-  w.Line("        protected override void Dispose(bool disposing)");
-  w.Line("        {");
-  w.Line("            if (disposing && (components != null))");
-  w.Line("            {");
-  w.Line("                components.Dispose();");
-  w.Line("            }");
-  w.Line("            base.Dispose(disposing);");
-  w.Line("        }");
-  w.Blank();
-  w.Line("        #region Windows Form Designer generated code");
-  w.Blank();
-  w.Line("        /// <summary>");
-  w.Line("        /// Required method for Designer support - do not modify");
-  w.Line("        /// the contents of this method with the code editor.");
-  w.Line("        /// </summary>");
-  w.Line("        private void InitializeComponent()");
-  w.Line("        {");
-  w.Line(
-      "            System.ComponentModel.ComponentResourceManager resources = new "
-      "System.ComponentModel.ComponentResourceManager(typeof(FrmQuery$C$));");
-  w.Line("            this.SuspendLayout();");
-  w.Line("            // ");
-  // This comment names the same form for every class.
-  w.Line("            // FrmQueryBook");
-  w.Line("            // ");
-  w.Line("            this.AutoScaleDimensions = new System.Drawing.SizeF(6F, 12F);");
-  w.Line("            this.AutoScaleMode = System.Windows.Forms.AutoScaleMode.Font;");
-  w.Line("            this.AutoScroll = true;");
-  w.Line("            this.ClientSize = new System.Drawing.Size(758, 500);");
-  w.Line("            this.FormBorderStyle = System.Windows.Forms.FormBorderStyle.FixedSingle;");
-  w.Line("            this.Icon = ((System.Drawing.Icon)(resources.GetObject(\"$this.Icon\")));");
-  w.Line("            this.MaximizeBox = false;");
-  w.Line("            this.MinimizeBox = false;");
-  w.Line("            this.Name = \"FrmQuery$C$\";");
-  w.Line("            this.StartPosition = System.Windows.Forms.FormStartPosition.CenterParent;");
-  w.Line("            this.Text = \"$F$信息查询\";");
-  w.Line("            this.ResumeLayout(false);");
-  w.Line("            this.PerformLayout();");
-  w.Line("        }");
-  w.Line("        #endregion");
-  w.Line("    }");
-  w.Line("}");
+  WriteDesignerHeader(w, "FrmQuery" + cls.className, "FrmQuery" + cls.className, true);
+  // The comment names the same form for every class.
+  w.Lines(R"(
+            this.SuspendLayout();
+            // 
+            // FrmQueryBook
+            // 
+            this.AutoScaleDimensions = new System.Drawing.SizeF(6F, 12F);
+            this.AutoScaleMode = System.Windows.Forms.AutoScaleMode.Font;
+            this.AutoScroll = true;
+            this.ClientSize = new System.Drawing.Size(758, 500);
+            this.FormBorderStyle = System.Windows.Forms.FormBorderStyle.FixedSingle;
+            this.Icon = ((System.Drawing.Icon)(resources.GetObject("$this.Icon")));
+            this.MaximizeBox = false;
+            this.MinimizeBox = false;
+            this.Name = "FrmQuery$C$";
+            this.StartPosition = System.Windows.Forms.FormStartPosition.CenterParent;
+            this.Text = "$F$信息查询";
+            this.ResumeLayout(false);
+            this.PerformLayout();
+        }
+        #endregion
+    }
+}
+)");
   return w.Take();
 }
 
@@ -155,78 +122,61 @@ void TUIOperate::WriteMainForm(TGeneratorContext& ctx, const TDesign& design) {
   for (const TDesignClass& cls : design.classes) {
     const std::string k = std::to_string(number++);
     const TCodeWriter::TVars v = {{"N", cls.className}, {"F", cls.friendName}, {"k", k}};
-    handlers.Line("        //添加$F$", v);
-    handlers.Line("        private void $N$Add_ToolStripMenuItem_Click(object sender, EventArgs e)",
-                  v);
-    handlers.Line("        {");
-    handlers.Line("            FrmAdd$N$ frmAdd$N$ = new FrmAdd$N$();", v);
-    handlers.Line("            frmAdd$N$.ShowDialog();", v);
-    handlers.Line("        }");
-    handlers.Line("        //$F$管理", v);
-    handlers.Line(
-        "        private void $N$Manage_ToolStripMenuItem_Click(object sender, EventArgs e)", v);
-    handlers.Line("        {");
-    handlers.Line("            FrmQuery$N$ frmQuery$N$ = new FrmQuery$N$();", v);
-    handlers.Line("            frmQuery$N$.ShowDialog();", v);
-    handlers.Line("        }");
-    handlers.Blank();
+    handlers.Lines(R"(
+        //添加$F$
+        private void $N$Add_ToolStripMenuItem_Click(object sender, EventArgs e)
+        {
+            FrmAdd$N$ frmAdd$N$ = new FrmAdd$N$();
+            frmAdd$N$.ShowDialog();
+        }
+        //$F$管理
+        private void $N$Manage_ToolStripMenuItem_Click(object sender, EventArgs e)
+        {
+            FrmQuery$N$ frmQuery$N$ = new FrmQuery$N$();
+            frmQuery$N$.ShowDialog();
+        }
 
-    creation.Line(
-        "            this.toolStripMenuItem_$k$ = new System.Windows.Forms.ToolStripMenuItem();",
-        v);
-    creation.Line(
-        "            this.$N$Add_ToolStripMenuItem = new System.Windows.Forms.ToolStripMenuItem();",
-        v);
-    creation.Line(
-        "            this.$N$Manage_ToolStripMenuItem = new "
-        "System.Windows.Forms.ToolStripMenuItem();",
-        v);
-
+)",
+                   v);
+    creation.Lines(R"(
+            this.toolStripMenuItem_$k$ = new System.Windows.Forms.ToolStripMenuItem();
+            this.$N$Add_ToolStripMenuItem = new System.Windows.Forms.ToolStripMenuItem();
+            this.$N$Manage_ToolStripMenuItem = new System.Windows.Forms.ToolStripMenuItem();
+)",
+                   v);
     menuList.Line("            this.toolStripMenuItem_$k$,", v);
-
-    properties.Line("            //");
-    properties.Line("            // toolStripMenuItem_$k$", v);
-    properties.Line("            // ");
-    properties.Line(
-        "            this.toolStripMenuItem_$k$.DropDownItems.AddRange(new "
-        "System.Windows.Forms.ToolStripItem[] {",
-        v);
-    properties.Line("            this.$N$Add_ToolStripMenuItem,", v);
-    properties.Line("            this.$N$Manage_ToolStripMenuItem});", v);
-    properties.Line("            this.toolStripMenuItem_$k$.Name = \"toolStripMenuItem$k$\";", v);
-    properties.Line(
-        "            this.toolStripMenuItem_$k$.Size = new System.Drawing.Size(108, 21);", v);
-    properties.Line("            this.toolStripMenuItem_$k$.Text = \"$F$管理\";", v);
-    properties.Line("            // ");
-    properties.Line("            // $N$Add_ToolStripMenuItem", v);
-    properties.Line("            // ");
-    properties.Line(
-        "            this.$N$Add_ToolStripMenuItem.Name = \"$N$Add_ToolStripMenuItem\";", v);
-    properties.Line(
-        "            this.$N$Add_ToolStripMenuItem.Size = new System.Drawing.Size(166, 22);", v);
-    properties.Line("            this.$N$Add_ToolStripMenuItem.Text = \"添加$F$\";", v);
-    properties.Line(
-        "            this.$N$Add_ToolStripMenuItem.Click += new "
-        "System.EventHandler(this.$N$Add_ToolStripMenuItem_Click);",
-        v);
-    properties.Line("            // ");
-    properties.Line("            // $N$Manage_ToolStripMenuItem", v);
-    properties.Line("            // ");
-    properties.Line(
-        "            this.$N$Manage_ToolStripMenuItem.Name = \"$N$Manage_ToolStripMenuItem\";", v);
-    properties.Line(
-        "            this.$N$Manage_ToolStripMenuItem.Size = new System.Drawing.Size(166, 22);", v);
-    properties.Line("            this.$N$Manage_ToolStripMenuItem.Text = \"$F$查询\";", v);
-    properties.Line(
-        "            this.$N$Manage_ToolStripMenuItem.Click += new "
-        "System.EventHandler(this.$N$Manage_ToolStripMenuItem_Click);",
-        v);
-
-    fields.Line("        private System.Windows.Forms.ToolStripMenuItem toolStripMenuItem_$k$;", v);
-    fields.Line("        private System.Windows.Forms.ToolStripMenuItem $N$Add_ToolStripMenuItem;",
-                v);
-    fields.Line(
-        "        private System.Windows.Forms.ToolStripMenuItem $N$Manage_ToolStripMenuItem;", v);
+    properties.Lines(R"(
+            //
+            // toolStripMenuItem_$k$
+            // 
+            this.toolStripMenuItem_$k$.DropDownItems.AddRange(new System.Windows.Forms.ToolStripItem[] {
+            this.$N$Add_ToolStripMenuItem,
+            this.$N$Manage_ToolStripMenuItem});
+            this.toolStripMenuItem_$k$.Name = "toolStripMenuItem$k$";
+            this.toolStripMenuItem_$k$.Size = new System.Drawing.Size(108, 21);
+            this.toolStripMenuItem_$k$.Text = "$F$管理";
+            // 
+            // $N$Add_ToolStripMenuItem
+            // 
+            this.$N$Add_ToolStripMenuItem.Name = "$N$Add_ToolStripMenuItem";
+            this.$N$Add_ToolStripMenuItem.Size = new System.Drawing.Size(166, 22);
+            this.$N$Add_ToolStripMenuItem.Text = "添加$F$";
+            this.$N$Add_ToolStripMenuItem.Click += new System.EventHandler(this.$N$Add_ToolStripMenuItem_Click);
+            // 
+            // $N$Manage_ToolStripMenuItem
+            // 
+            this.$N$Manage_ToolStripMenuItem.Name = "$N$Manage_ToolStripMenuItem";
+            this.$N$Manage_ToolStripMenuItem.Size = new System.Drawing.Size(166, 22);
+            this.$N$Manage_ToolStripMenuItem.Text = "$F$查询";
+            this.$N$Manage_ToolStripMenuItem.Click += new System.EventHandler(this.$N$Manage_ToolStripMenuItem_Click);
+)",
+                     v);
+    fields.Lines(R"(
+        private System.Windows.Forms.ToolStripMenuItem toolStripMenuItem_$k$;
+        private System.Windows.Forms.ToolStripMenuItem $N$Add_ToolStripMenuItem;
+        private System.Windows.Forms.ToolStripMenuItem $N$Manage_ToolStripMenuItem;
+)",
+                 v);
   }
   WriteTemplateFile(ctx, "LoginFrame/Frm主面.cs", {{"$csString", handlers.Take()}});
   WriteTemplateFile(ctx, "LoginFrame/Frm主面.designer.cs",

@@ -69,7 +69,7 @@ std::optional<std::string> TTableScriptBuilder::WhyNoTable(std::size_t index) co
   if (!key) return "类 " + name + " 没有主键成员，未生成它的表";
   // An integer type whose integer flag is clear (possible only in a file
   // made by other tools) has no length to make a character key of.
-  if (ClassifyMemberType(key->memberType) == TMemberKind::Integer && !key->IsInteger())
+  if (key->Kind().setsIntegerFlag && !key->IsInteger())
     return "类 " + name + " 的主键成员 " + key->memberName + " 的整型标志与类型不符，未生成它的表";
   if (!key->IsInteger() && !FitsVarchar(*key))
     return "类 " + name + " 的主键成员 " + key->memberName + " 的长度 " + key->LengthText() +
@@ -104,7 +104,7 @@ void TTableScriptBuilder::AddColumn(const TDesignClass& cls, const TDesignMember
                                     TScriptTable& table) {
   const std::string& name = member.memberName;
   int length = member.memberLength;
-  if (member.kind == TFieldKind::String && !FitsVarchar(member)) {
+  if (member.Kind().hasLength && !FitsVarchar(member)) {
     Omit(notes_, "类 " + cls.className + " 的成员 " + name + " 的长度 " + member.LengthText() +
                      " 不在1到8000之间，未生成该列");
     return;
@@ -124,9 +124,8 @@ void TTableScriptBuilder::AddColumn(const TDesignClass& cls, const TDesignMember
                                  member.targetKey->memberName});
     length = member.targetKey->memberLength;
   }
-  // A string reference is always required, like every other reference.
-  const bool must = member.IsMust() || member.IsReference();
-  table.columns.push_back({std::move(notes_), name, member.kind, length, must});
+  // A reference is required whatever its flag says: its kind may not be optional.
+  table.columns.push_back({std::move(notes_), name, member.kind, length, member.IsRequired()});
   notes_.clear();
 }
 

@@ -65,6 +65,16 @@ void TCodeWriter::Line(std::string_view text, TVars vars) {
   out_ += "\r\n";
 }
 
+void TCodeWriter::Lines(std::string_view text, TVars vars) {
+  if (text.starts_with('\n')) text.remove_prefix(1);
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    Line(text.substr(0, end), vars);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+}
+
 std::string Fill(std::string_view text, TCodeWriter::TVars vars) {
   std::string out;
   Expand(out, text, [&](std::string_view name) { return Find(name, vars); });

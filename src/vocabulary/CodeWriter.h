@@ -41,6 +41,12 @@ public:
 
   // The text with its values, then CR LF.
   void Line(std::string_view text, TVars vars = {});
+  // Several lines: the text holds lines as a file does, each ended by a
+  // line break (the last may lack it), and each is written as Line writes
+  // it. A line break right at the start is skipped, so that a raw string
+  // can open on a line of its own. Empty text writes nothing. Blanks at a
+  // line's end are kept: some generated lines end in one ("// ").
+  void Lines(std::string_view text, TVars vars = {});
   // The text with its values, no line break.
   void Text(std::string_view text, TVars vars = {});
   // An empty line.

@@ -26,8 +26,8 @@ int TDesign::FindClass(const std::string& className) const {
 
 namespace {
 
-// The first member of the class (and of the project, as the store's
-// lookups by class name require) that passes test.
+// The first member of the class that passes test and belongs to the
+// project too (a design file made by other tools may say otherwise).
 template <typename TTest>
 std::optional<TMember> FirstOf(const TDesignClass& cls, int projectId, TTest test) {
   for (const TDesignMember& m : cls.members)
@@ -40,10 +40,8 @@ std::optional<TMember> FirstOf(const TDesignClass& cls, int projectId, TTest tes
 void ResolveReferences(TDesign& design) {
   for (TDesignClass& cls : design.classes) {
     for (TDesignMember& m : cls.members) {
-      if (ClassifyMemberType(m.memberType) != TMemberKind::Reference) {
-        m.kind = FieldKindOf(m, nullptr);
-        continue;
-      }
+      m.kind = FieldKindOf(m.memberType);
+      if (!m.IsReference()) continue;
       m.target = design.FindClass(m.memberType);
       if (m.target >= 0) {
         const TDesignClass& target = design.classes[static_cast<std::size_t>(m.target)];
@@ -51,7 +49,7 @@ void ResolveReferences(TDesign& design) {
         m.targetDisplay =
             FirstOf(target, design.projectId, [](const TMember& t) { return t.IsDisplay(); });
       }
-      m.kind = FieldKindOf(m, m.targetKey ? &*m.targetKey : nullptr);
+      m.kind = FieldKindOf(m.memberType, m.targetKey ? &*m.targetKey : nullptr);
     }
   }
 }

@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "vocabulary/Member.h"
+#include "vocabulary/MemberKinds.h"
 
 // A member with what it needs from the rest of the design. For a reference
-// member the class it names is resolved as the store's lookups resolve it
-// (exact class name within the project; that class's first key and first
-// display member in member order).
+// member, the class it names (exact class name within the project) with
+// that class's first key and first display member in member order.
 struct TDesignMember : TMember {
   TFieldKind kind = TFieldKind::String;
   // Reference members only: index of the named class in TDesign::classes
@@ -22,9 +21,10 @@ struct TDesignMember : TMember {
   std::optional<TMember> targetKey;
   std::optional<TMember> targetDisplay;
 
-  bool IsReference() const {
-    return kind == TFieldKind::IntegerReference || kind == TFieldKind::StringReference;
-  }
+  const TKindInfo& Kind() const { return KindInfo(kind); }
+  bool IsReference() const { return Kind().refersToClass; }
+  // Flagged as required, or of a kind that may not be left optional.
+  bool IsRequired() const { return IsMust() || !Kind().mayBeOptional; }
 };
 
 struct TDesignClass {
@@ -51,6 +51,6 @@ struct TDesign {
 };
 
 // Resolves every member's kind, and for a reference member the class it
-// names with that class's key and display member, as the store's lookups
-// resolve them. Run once the classes and members are in place.
+// names with that class's key and display member. Run once the classes and
+// members are in place.
 void ResolveReferences(TDesign& design);

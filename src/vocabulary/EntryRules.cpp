@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "vocabulary/MemberKinds.h"
 #include "vocabulary/Text.h"
 
 namespace {
@@ -34,14 +35,13 @@ TRuleResult CheckClassTexts(const std::string& className, const std::string& fri
 TRuleResult CheckMemberEntry(const TMemberEntry& e) {
   if (e.memberName.empty()) return msg::kMemberNameEmpty;
   if (!StartsWithLower(e.memberName)) return msg::kMemberNameLower;
-  if (e.memberType != kTypeString && e.memberType != kTypeImage && !e.isMust)
-    return e.memberType + msg::kMustFlagSuffix;
+  const TKindInfo& kind = KindInfo(FieldKindOf(e.memberType));
+  if (!kind.mayBeOptional && !e.isMust) return e.memberType + msg::kMustFlagSuffix;
   // A key must be an integer or a string: any other key gives a table
   // script that cannot run. The update dialog keeps to the same rule.
-  if (e.isPri && e.memberType != kTypeString && e.memberType != kTypeInteger) return msg::kKeyType;
-  if (e.queryFlag &&
-      (e.memberType == kTypeInteger || e.memberType == kTypeFloat || e.memberType == kTypeImage))
-    return msg::kQueryTypePrefix + e.memberType;
+  if (e.isPri && !kind.mayBeKey) return msg::kKeyType;
+  // The complete query form searches the same kinds.
+  if (e.queryFlag && !kind.MayBeSearched()) return msg::kQueryTypePrefix + e.memberType;
   if (Longer(e.memberName, kMaxNameLength)) return msg::kMemberNameTooLong;
   if (Longer(e.memberComment, kMaxTextLength)) return msg::kCommentTooLong;
   return std::nullopt;
@@ -97,7 +97,8 @@ TRuleResult BuildMember(const TMemberEntry& e, int projectId, int classId, TMemb
   m.classId = classId;
   m.memberName = e.memberName;
   m.memberType = e.memberType;
-  if (e.memberType == kTypeString) {
+  const TKindInfo& kind = KindInfo(FieldKindOf(e.memberType));
+  if (kind.hasLength) {
     const std::optional<int> length = ParseLength(e.lengthText);
     if (!length) return msg::kLengthNotNumber;
     if (*length < kMinStringLength || *length > kMaxStringLength) return msg::kLengthOutOfRange;
@@ -106,8 +107,8 @@ TRuleResult BuildMember(const TMemberEntry& e, int projectId, int classId, TMemb
   m.memberIsPri = e.isPri ? 1 : 0;
   m.memberComment = e.memberComment;
   m.memberIsMust = e.isMust ? 1 : 0;
-  m.memberIsInteger = e.memberType == kTypeInteger ? 1 : 0;
-  m.memberIsFloat = e.memberType == kTypeFloat ? 1 : 0;
+  m.memberIsInteger = kind.setsIntegerFlag ? 1 : 0;
+  m.memberIsFloat = kind.setsFloatFlag ? 1 : 0;
   m.queryFlag = e.queryFlag ? 1 : 0;
   m.memberIsDisplay = e.isDisplay ? 1 : 0;
   m.memberQueryDisplay = e.queryDisplay ? 1 : 0;

@@ -1,5 +1,5 @@
-// The member record (one row of t_member), the member-type vocabulary and
-// the one decision of what kind of field a member is.
+// The member record (one row of t_member) and the member type words. What
+// a type means to the writers is the kind table's (MemberKinds.h).
 #pragma once
 
 #include <array>
@@ -41,7 +41,8 @@ struct TMember {
   }
 };
 
-// The five base type words, in the order they are always offered.
+// The five base type words, in the order they are always offered. Any other
+// type names another class of the project: a reference.
 inline constexpr std::string_view kTypeString = "字符串";
 inline constexpr std::string_view kTypeInteger = "整型";
 inline constexpr std::string_view kTypeFloat = "浮点型";
@@ -49,28 +50,3 @@ inline constexpr std::string_view kTypeDate = "日期型";
 inline constexpr std::string_view kTypeImage = "图片型";
 inline constexpr std::array<std::string_view, 5> kBaseTypes = {kTypeString, kTypeInteger,
                                                                kTypeFloat, kTypeDate, kTypeImage};
-
-// What a member type word means. Any text that is not a base type word
-// names another class of the project: a reference.
-enum class TMemberKind { String, Integer, Float, Date, Image, Reference };
-
-TMemberKind ClassifyMemberType(std::string_view memberType);
-inline bool IsReferenceType(std::string_view memberType) {
-  return ClassifyMemberType(memberType) == TMemberKind::Reference;
-}
-
-// A member's type with a reference resolved by the key of the class it
-// names: an integer reference when that key is an integer key, else a
-// string one.
-enum class TFieldKind { String, Integer, Float, Date, Image, IntegerReference, StringReference };
-
-// The one place a member's field kind is decided. referencedKey is the key
-// member of the class a reference names (null when there is none, which
-// reads as a string reference; such designs are refused before writing).
-TFieldKind FieldKindOf(const TMember& member, const TMember* referencedKey);
-
-// The kind of a class's key in generated code: integer exactly when the key
-// member's integer flag is set, string otherwise.
-inline TFieldKind KeyKind(const TMember& key) {
-  return key.IsInteger() ? TFieldKind::Integer : TFieldKind::String;
-}

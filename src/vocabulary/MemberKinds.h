@@ -1,28 +1,124 @@
-// Everything the generators write differently for a kind of member, in one
-// table (the SQL of each kind is the dialect's, vocabulary/SqlDialect.h).
+// The kinds of member, and everything the writers do differently for each,
+// in one table: a row per kind holds its types, the rules of entry (what
+// may be a key, searched or left optional), its row on the add and edit
+// forms, the code that reads it back and shows it, and its part of the
+// complete query form's search. Writers ask a member's row; none tests
+// which kind a member is, so a new kind is a new row.
+//
+// The SQL of each kind (column types, parameter types, the show list) is
+// the dialect's (vocabulary/SqlDialect.h).
+//
 // Texts with $name$ are filled by a TCodeWriter: $m$ the member name, $mi$
-// the member name as a C# identifier on its own, $inst$ the entity's
-// instance name, $item$ a data-reader item.
+// the member name as a C# identifier on its own, $c$ the member's comment,
+// $inst$ the entity's instance name, $item$ a data-reader item, $col$ a
+// column in SQL, $ctl$ a control's name. Texts of several lines are written with
+// TCodeWriter::Lines: each line as it reads in the generated file.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "vocabulary/Member.h"
 
-// The row a member gets on the add and edit forms.
-enum class TRowKind { Text, Number, Date, Image, Reference };
+// A member's kind: its type, a reference resolved by the key of the class it
+// names (an integer reference when that key is an integer key, else a
+// string one).
+enum class TFieldKind { String, Integer, Float, Date, Image, IntegerReference, StringReference };
+
+// The one place a member's kind is decided. Any type that is not a base
+// type word names a class; referencedKey is that class's key member (null
+// when there is none, which reads as a string reference; such designs are
+// refused before writing).
+TFieldKind FieldKindOf(std::string_view memberType, const TMember* referencedKey = nullptr);
+
+// The kind of a class's key in generated code: integer exactly when the key
+// member's integer flag is set, string otherwise.
+inline TFieldKind KeyKind(const TMember& key) {
+  return key.IsInteger() ? TFieldKind::Integer : TFieldKind::String;
+}
+
+// One control of a member's row on the add and edit forms. In its texts
+// $ctl$ is its name, $y$ its top, $t$ its TabIndex and $len$ the member's
+// length. The controls of a row follow its label in TabIndex order.
+struct TFormControl {
+  std::string_view prefix;       // of its name, before the member name
+  std::string_view type;         // System.Windows.Forms.<type>
+  std::string_view created;      // lines right after its creation
+  std::string_view commentOpen;  // the separators around its comment: "// " or "//"
+  std::string_view commentClose;
+  std::string_view properties;  // its property lines
+  int dy;                       // its top below the top of the row's label
+};
+
+// One control of a member's place on the complete query form's search
+// lines, after the member's label. $ctl$ is its name. Location, Name, Size
+// and TabIndex come between the lines before and after.
+struct TSearchControl {
+  std::string_view prefix;
+  std::string_view type;
+  std::string_view before;
+  std::string_view after;
+  int dx;  // right of the place's left edge
+  int width, height;
+};
 
 struct TKindInfo {
-  std::string_view csType;            // entity property and locals
-  std::string_view readerConversion;  // data-reader item to the C# type
-  TRowKind row;
-  // Form code: the value read back from the form's control (empty for an
-  // image, whose bytes the upload handler stores), the fixed comment after
-  // a converted number, and the line that shows the record's value on the
-  // edit form (empty: the drop-down's binding selects it).
-  std::string_view formValue;
-  std::string_view numberComment;
-  std::string_view showOnForm;
+  // ---- Types --------------------------------------------------------------
+  std::string_view csType{};  // entity property and locals
+  // csType's name in System where a designed class of that name would hide
+  // it (the entity then spells it System.<name>); empty for a keyword.
+  std::string_view systemName{};
+  std::string_view readerConversion{};  // data-reader item to the C# type
+  // The column takes NULL whatever the member's flags; a NULL read leaves
+  // the property at its default.
+  bool nullable = false;
+
+  // ---- Rules ----------------------------------------------------------------
+  bool mayBeKey = false;
+  // Only a kind that may be optional follows the member's must flag; a
+  // member of any other kind is required whatever its flag says.
+  bool mayBeOptional = false;
+  bool hasLength = false;  // the length counts (1 to 8000); any other kind stores 0
+  // The integer and float flags a member of the kind is stored with.
+  bool setsIntegerFlag = false;
+  bool setsFloatFlag = false;
+  bool refersToClass = false;  // the type names another class of the project
+
+  // ---- As a class's key (the integer and string rows) --------------------
+  bool keyByDatabase = false;        // the database gives it: the add form has no key row
+  std::string_view keyOnEditForm{};  // the key's type on the edit form
+  std::string_view keyFromCell{};    // the key read from the query grid's first cell
+
+  // ---- Add and edit forms --------------------------------------------------
+  std::string_view labelCommentClose{};  // the separator closing the label's comment
+  std::span<const TFormControl> controls{};
+  int rowHeight = 0;  // to the next row's top
+  // Form code. formValue: the value read back from the row's controls.
+  // emptyTest: when set, a required member is refused while it holds (and
+  // the row's first control gets the focus).
+  // entry: the lines that store $value$ in the entity ($note$: entryNote),
+  // optionalEntry those of a member that is not required.
+  std::string_view formValue{};
+  std::string_view emptyTest{};
+  std::string_view entry{};
+  std::string_view optionalEntry{};
+  std::string_view entryNote{};
+  std::string_view formMethods{};  // methods of both forms (an image's upload handler)
+  std::string_view addFormLoad{};  // the add form's load handler
+  // The edit form's lines that show the record's value (none for a
+  // drop-down: its binding selects it).
+  std::string_view showOnEditForm{};
+  // The edit form's load handler declares locals named after the member:
+  // the member's own name and ms_<name>.
+  bool namesLocals = false;
+
+  // ---- Complete query form -----------------------------------------------
+  int searchPlaces = 0;  // places it takes on a search line; 0: it may not be searched
+  std::span<const TSearchControl> searchControls{};
+  std::string_view searchCondition{};  // adds to `conditions` what the user asked for
+  std::string_view searchReset{};
+
+  bool MayBeSearched() const { return searchPlaces > 0; }
 };
 
 const TKindInfo& KindInfo(TFieldKind kind);

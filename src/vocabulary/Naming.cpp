@@ -67,7 +67,7 @@ std::string EntityVariable(const TDesignClass& cls) {
   const std::string name = InstanceName(cls.className);
   bool taken = IsFixedName(name);
   for (const TDesignMember& m : cls.members)
-    if (m.memberName == name && (m.IsKey() || m.kind == TFieldKind::Image)) taken = true;
+    if (m.memberName == name && (m.IsKey() || m.Kind().namesLocals)) taken = true;
   if (taken) return name + "_";
   return CSharpName(name);
 }

@@ -25,8 +25,9 @@ std::string CSharpName(const std::string& name);
 
 // The variable of the entity type in generated code (parameter, local and
 // field): the instance name, followed by '_' when it would meet a name of
-// the same scope (the key, an image member, a fixed name of the generated
-// code), or with '@' when it is a keyword ("event" -> "@event").
+// the same scope (the key, a member whose kind names locals after it, a
+// fixed name of the generated code), or with '@' when it is a keyword
+// ("event" -> "@event").
 std::string EntityVariable(const TDesignClass& cls);
 
 // A public type of a namespace that generated files import (Image, Form,

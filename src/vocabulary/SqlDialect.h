@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "vocabulary/Member.h"
+#include "vocabulary/MemberKinds.h"
 
 struct TDesign;
 

@@ -9,7 +9,7 @@
 #include "commands/DesignText.h"
 #include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
-#include "generate/ClassInfo.h"
+#include "generate/ClassFiles.h"
 #include "generate/DALOperate.h"
 #include "generate/EntityOperate.h"
 #include "generate/GeneratorContext.h"
@@ -267,9 +267,10 @@ TEST_F(FullQueryFormTest, SampleDesignMatchesExpectedFiles) {
   ExpectCompleteQueryForms(projectId, kSampleProjectName);
 }
 
-// A string key, a reference whose class has a string key, a date, and
-// searchable members of every kind (numbers too, which the entry rules
-// refuse but a design file may hold); a class with nothing to search.
+// A string key, a reference whose class has a string key, a date, and a
+// member of every kind flagged for search: numbers and images, whose flag
+// the entry rules refuse but a design file may hold, are left out as the
+// rules have it; a class with nothing to search.
 TEST_F(FullQueryFormTest, StringKeysEverySearchKindAndNoSearchMatchExpectedFiles) {
   const int p = TProjectDAO().AddProject("Lib");
   const int shelf = test::AddClass(p, "Shelf", "书架");

@@ -1,16 +1,14 @@
 #!/usr/bin/env python3
 """The complete query form's search against hostile input. A design with a
-string key, a reference with string keys and searchable members of every
-kind (the integer and float ones flagged in the design file directly, as
-the entry rules refuse them) is generated with --full-query-forms and built with xbuild; the
-application's DAL.dll is then replaced by one built with the recording
-DBHelp, and on a virtual display the form of Loan is driven with ordinary
-and hostile inputs (quotes, %, _, [, ], --, ;, line breaks, text that is no
-number). Each strWhere the form builds must be the condition expected here,
-each recorded statement must parse as one T-SQL statement whose literal is
-exactly the input with its quotes doubled and its pattern characters
-bracketed, and input that is no number must give a message box and no
-statement. The form pages through 25 served rows. Last, the project's own
+string key, a reference with string keys and a searchable member of every
+kind that may be searched (text, date, drop-down) is generated with
+--full-query-forms and built with xbuild; the application's DAL.dll is then
+replaced by one built with the recording DBHelp, and on a virtual display
+the form of Loan is driven with ordinary and hostile inputs (quotes, %, _,
+[, ], --, ;, line breaks). Each strWhere the form builds must be the
+condition expected here, and each recorded statement must parse as one
+T-SQL statement whose literal is exactly the input with its quotes doubled
+and its pattern characters bracketed. The form pages through 25 served rows. Last, the project's own
 setting (project set ... full-query-forms on|off, shown by project list)
 chooses the query forms of a run without the option.
 
@@ -21,7 +19,6 @@ import json
 import os
 import re
 import shutil
-import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -75,29 +72,20 @@ def contains(text):
 
 HOSTILE = ["'", "%", "_", "[", "]", "--", ";", "a\r\nb", "x' or 1=1 --", "'; drop table Loan; --",
            "[a-z]%_'", "50%_off", "张三"]
-# name, inputs {field: value}, expected strWhere (None: refused with a box)
+# name, inputs {field: value}, expected strWhere
 CASES = [("reader%d" % i, {"txt_reader": s}, "Loan.reader like " + contains(s))
          for i, s in enumerate(HOSTILE)]
 CASES += [
     ("trimmed", {"txt_reader": "  李四 "}, "Loan.reader like " + contains("李四")),
-    ("days", {"txt_days": "12"}, "Loan.days=12"),
-    ("daysSpaces", {"txt_days": " -7 "}, "Loan.days=-7"),
-    ("daysStatement", {"txt_days": "1;drop table Loan"}, None),
-    ("daysComment", {"txt_days": "1 --"}, None),
-    ("daysQuote", {"txt_days": "12'"}, None),
-    ("fee", {"txt_fee": "2.5"}, "Loan.fee=2.5"),
-    ("feeExponent", {"txt_fee": "1e3"}, "Loan.fee=1000"),
-    ("feeNaN", {"txt_fee": "NaN"}, None),
-    ("feeComma", {"txt_fee": "1,5"}, None),
     ("shelfQuote", {"cb_shelf": "1"}, "Loan.shelf=" + literal("S'1")),
     ("shelfBracket", {"cb_shelf": "2"}, "Loan.shelf=" + literal("B]2")),
     ("shelfAny", {"cb_shelf": "0"}, ""),
     ("from", {"dtpFrom_lentOn": "20260105"}, "Loan.lentOn>='20260105'"),
     ("to", {"dtpTo_lentOn": "20260131"}, "Loan.lentOn<'20260201'"),
-    ("all", {"txt_reader": "O'Neil", "txt_days": "3", "txt_fee": "0.25",
-             "dtpFrom_lentOn": "20260101", "dtpTo_lentOn": "20260102", "cb_shelf": "1"},
-     "Loan.reader like N'%O''Neil%' and Loan.days=3 and Loan.fee=0.25 and "
-     "Loan.lentOn>='20260101' and Loan.lentOn<'20260103' and Loan.shelf=N'S''1'"),
+    ("all", {"txt_reader": "O'Neil", "dtpFrom_lentOn": "20260101", "dtpTo_lentOn": "20260102",
+             "cb_shelf": "1"},
+     "Loan.reader like N'%O''Neil%' and Loan.lentOn>='20260101' and Loan.lentOn<'20260103' "
+     "and Loan.shelf=N'S''1'"),
     ("nothing", {}, ""),
 ]
 
@@ -124,11 +112,6 @@ def main():
     problems = []
     base = os.path.join(WORK, "lib")
     for args in LIB + [["generate", "Lib", "--full-query-forms"]]:
-        if args[0] == "generate":
-            # The entry rules keep numbers out of the search; a design file
-            # edited by other means can still ask for them.
-            with sqlite3.connect(os.path.join(base, "projects.mdb")) as db:
-                db.execute("update t_member set queryFlag=1 where memberName in ('days','fee')")
         done = run([CLI, "--dir", base] + args)
         if done.returncode != 0:
             print("FAIL corvane-cli %s: %s" % (" ".join(args), done.stderr))
@@ -181,11 +164,6 @@ def main():
             problems.append("%s: no result" % name)
             continue
         boxes, where, statement = results[name]
-        if expected is None:
-            if boxes != "1" or where != "-" or statement != "-":
-                problems.append("%s: input that is no number must give one message box and no "
-                                "statement (boxes %s, where %s)" % (name, boxes, where))
-            continue
         where = base64.b64decode(where).decode() if where != "-" else None
         if boxes != "0" or where != expected:
             problems.append("%s: strWhere %r, expected %r (boxes %s)" % (name, where, expected, boxes))

@@ -31,10 +31,6 @@ namespace LoginFrame
             System.ComponentModel.ComponentResourceManager resources = new System.ComponentModel.ComponentResourceManager(typeof(FrmQueryLoan));
             this.lbl_reader = new System.Windows.Forms.Label();
             this.txt_reader = new System.Windows.Forms.TextBox();
-            this.lbl_days = new System.Windows.Forms.Label();
-            this.txt_days = new System.Windows.Forms.TextBox();
-            this.lbl_fee = new System.Windows.Forms.Label();
-            this.txt_fee = new System.Windows.Forms.TextBox();
             this.lbl_lentOn = new System.Windows.Forms.Label();
             this.dtpFrom_lentOn = new System.Windows.Forms.DateTimePicker();
             this.lblTo_lentOn = new System.Windows.Forms.Label();
@@ -71,44 +67,12 @@ namespace LoginFrame
             this.txt_reader.Size = new System.Drawing.Size(150, 21);
             this.txt_reader.TabIndex = 1;
             // 
-            // lbl_days
-            // 
-            this.lbl_days.Location = new System.Drawing.Point(257, 12);
-            this.lbl_days.Name = "lbl_days";
-            this.lbl_days.Size = new System.Drawing.Size(80, 21);
-            this.lbl_days.TabIndex = 2;
-            this.lbl_days.Text = "天数：";
-            this.lbl_days.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
-            // 
-            // txt_days
-            // 
-            this.txt_days.Location = new System.Drawing.Point(342, 12);
-            this.txt_days.Name = "txt_days";
-            this.txt_days.Size = new System.Drawing.Size(150, 21);
-            this.txt_days.TabIndex = 3;
-            // 
-            // lbl_fee
-            // 
-            this.lbl_fee.Location = new System.Drawing.Point(502, 12);
-            this.lbl_fee.Name = "lbl_fee";
-            this.lbl_fee.Size = new System.Drawing.Size(80, 21);
-            this.lbl_fee.TabIndex = 4;
-            this.lbl_fee.Text = "费用：";
-            this.lbl_fee.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
-            // 
-            // txt_fee
-            // 
-            this.txt_fee.Location = new System.Drawing.Point(587, 12);
-            this.txt_fee.Name = "txt_fee";
-            this.txt_fee.Size = new System.Drawing.Size(150, 21);
-            this.txt_fee.TabIndex = 5;
-            // 
             // lbl_lentOn
             // 
-            this.lbl_lentOn.Location = new System.Drawing.Point(12, 42);
+            this.lbl_lentOn.Location = new System.Drawing.Point(257, 12);
             this.lbl_lentOn.Name = "lbl_lentOn";
             this.lbl_lentOn.Size = new System.Drawing.Size(80, 21);
-            this.lbl_lentOn.TabIndex = 6;
+            this.lbl_lentOn.TabIndex = 2;
             this.lbl_lentOn.Text = "借出日期：";
             this.lbl_lentOn.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
             // 
@@ -116,18 +80,18 @@ namespace LoginFrame
             // 
             this.dtpFrom_lentOn.Checked = false;
             this.dtpFrom_lentOn.Format = System.Windows.Forms.DateTimePickerFormat.Short;
-            this.dtpFrom_lentOn.Location = new System.Drawing.Point(97, 42);
+            this.dtpFrom_lentOn.Location = new System.Drawing.Point(342, 12);
             this.dtpFrom_lentOn.Name = "dtpFrom_lentOn";
             this.dtpFrom_lentOn.Size = new System.Drawing.Size(150, 21);
-            this.dtpFrom_lentOn.TabIndex = 7;
+            this.dtpFrom_lentOn.TabIndex = 3;
             this.dtpFrom_lentOn.ShowCheckBox = true;
             // 
             // lblTo_lentOn
             // 
-            this.lblTo_lentOn.Location = new System.Drawing.Point(257, 42);
+            this.lblTo_lentOn.Location = new System.Drawing.Point(502, 12);
             this.lblTo_lentOn.Name = "lblTo_lentOn";
             this.lblTo_lentOn.Size = new System.Drawing.Size(80, 21);
-            this.lblTo_lentOn.TabIndex = 8;
+            this.lblTo_lentOn.TabIndex = 4;
             this.lblTo_lentOn.Text = "至";
             this.lblTo_lentOn.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
             // 
@@ -135,18 +99,18 @@ namespace LoginFrame
             // 
             this.dtpTo_lentOn.Checked = false;
             this.dtpTo_lentOn.Format = System.Windows.Forms.DateTimePickerFormat.Short;
-            this.dtpTo_lentOn.Location = new System.Drawing.Point(342, 42);
+            this.dtpTo_lentOn.Location = new System.Drawing.Point(587, 12);
             this.dtpTo_lentOn.Name = "dtpTo_lentOn";
             this.dtpTo_lentOn.Size = new System.Drawing.Size(150, 21);
-            this.dtpTo_lentOn.TabIndex = 9;
+            this.dtpTo_lentOn.TabIndex = 5;
             this.dtpTo_lentOn.ShowCheckBox = true;
             // 
             // lbl_shelf
             // 
-            this.lbl_shelf.Location = new System.Drawing.Point(502, 42);
+            this.lbl_shelf.Location = new System.Drawing.Point(12, 42);
             this.lbl_shelf.Name = "lbl_shelf";
             this.lbl_shelf.Size = new System.Drawing.Size(80, 21);
-            this.lbl_shelf.TabIndex = 10;
+            this.lbl_shelf.TabIndex = 6;
             this.lbl_shelf.Text = "shelf：";
             this.lbl_shelf.TextAlign = System.Drawing.ContentAlignment.MiddleRight;
             // 
@@ -154,17 +118,17 @@ namespace LoginFrame
             // 
             this.cb_shelf.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList;
             this.cb_shelf.FormattingEnabled = true;
-            this.cb_shelf.Location = new System.Drawing.Point(587, 42);
+            this.cb_shelf.Location = new System.Drawing.Point(97, 42);
             this.cb_shelf.Name = "cb_shelf";
             this.cb_shelf.Size = new System.Drawing.Size(150, 20);
-            this.cb_shelf.TabIndex = 11;
+            this.cb_shelf.TabIndex = 7;
             // 
             // btnQuery
             // 
             this.btnQuery.Location = new System.Drawing.Point(12, 72);
             this.btnQuery.Name = "btnQuery";
             this.btnQuery.Size = new System.Drawing.Size(75, 23);
-            this.btnQuery.TabIndex = 12;
+            this.btnQuery.TabIndex = 8;
             this.btnQuery.Text = "查询";
             this.btnQuery.UseVisualStyleBackColor = true;
             this.btnQuery.Click += new System.EventHandler(this.btnQuery_Click);
@@ -174,7 +138,7 @@ namespace LoginFrame
             this.btnReset.Location = new System.Drawing.Point(93, 72);
             this.btnReset.Name = "btnReset";
             this.btnReset.Size = new System.Drawing.Size(75, 23);
-            this.btnReset.TabIndex = 13;
+            this.btnReset.TabIndex = 9;
             this.btnReset.Text = "重置";
             this.btnReset.UseVisualStyleBackColor = true;
             this.btnReset.Click += new System.EventHandler(this.btnReset_Click);
@@ -184,7 +148,7 @@ namespace LoginFrame
             this.btnAdd.Location = new System.Drawing.Point(199, 72);
             this.btnAdd.Name = "btnAdd";
             this.btnAdd.Size = new System.Drawing.Size(75, 23);
-            this.btnAdd.TabIndex = 14;
+            this.btnAdd.TabIndex = 10;
             this.btnAdd.Text = "添加";
             this.btnAdd.UseVisualStyleBackColor = true;
             this.btnAdd.Click += new System.EventHandler(this.btnAdd_Click);
@@ -194,7 +158,7 @@ namespace LoginFrame
             this.btnEdit.Location = new System.Drawing.Point(280, 72);
             this.btnEdit.Name = "btnEdit";
             this.btnEdit.Size = new System.Drawing.Size(75, 23);
-            this.btnEdit.TabIndex = 15;
+            this.btnEdit.TabIndex = 11;
             this.btnEdit.Text = "修改";
             this.btnEdit.UseVisualStyleBackColor = true;
             this.btnEdit.Click += new System.EventHandler(this.btnEdit_Click);
@@ -204,7 +168,7 @@ namespace LoginFrame
             this.btnDel.Location = new System.Drawing.Point(361, 72);
             this.btnDel.Name = "btnDel";
             this.btnDel.Size = new System.Drawing.Size(75, 23);
-            this.btnDel.TabIndex = 16;
+            this.btnDel.TabIndex = 12;
             this.btnDel.Text = "删除";
             this.btnDel.UseVisualStyleBackColor = true;
             this.btnDel.Click += new System.EventHandler(this.btnDel_Click);
@@ -221,7 +185,7 @@ namespace LoginFrame
             this.dgvList.RowTemplate.Height = 23;
             this.dgvList.SelectionMode = System.Windows.Forms.DataGridViewSelectionMode.FullRowSelect;
             this.dgvList.Size = new System.Drawing.Size(734, 354);
-            this.dgvList.TabIndex = 17;
+            this.dgvList.TabIndex = 13;
             this.dgvList.CellDoubleClick += new System.Windows.Forms.DataGridViewCellEventHandler(this.dgvList_CellDoubleClick);
             this.dgvList.DataError += new System.Windows.Forms.DataGridViewDataErrorEventHandler(this.dgvList_DataError);
             // 
@@ -230,7 +194,7 @@ namespace LoginFrame
             this.btnFirst.Location = new System.Drawing.Point(12, 468);
             this.btnFirst.Name = "btnFirst";
             this.btnFirst.Size = new System.Drawing.Size(75, 23);
-            this.btnFirst.TabIndex = 18;
+            this.btnFirst.TabIndex = 14;
             this.btnFirst.Text = "首页";
             this.btnFirst.UseVisualStyleBackColor = true;
             this.btnFirst.Click += new System.EventHandler(this.btnFirst_Click);
@@ -240,7 +204,7 @@ namespace LoginFrame
             this.btnPrev.Location = new System.Drawing.Point(93, 468);
             this.btnPrev.Name = "btnPrev";
             this.btnPrev.Size = new System.Drawing.Size(75, 23);
-            this.btnPrev.TabIndex = 19;
+            this.btnPrev.TabIndex = 15;
             this.btnPrev.Text = "上一页";
             this.btnPrev.UseVisualStyleBackColor = true;
             this.btnPrev.Click += new System.EventHandler(this.btnPrev_Click);
@@ -250,7 +214,7 @@ namespace LoginFrame
             this.btnNext.Location = new System.Drawing.Point(174, 468);
             this.btnNext.Name = "btnNext";
             this.btnNext.Size = new System.Drawing.Size(75, 23);
-            this.btnNext.TabIndex = 20;
+            this.btnNext.TabIndex = 16;
             this.btnNext.Text = "下一页";
             this.btnNext.UseVisualStyleBackColor = true;
             this.btnNext.Click += new System.EventHandler(this.btnNext_Click);
@@ -260,7 +224,7 @@ namespace LoginFrame
             this.btnLast.Location = new System.Drawing.Point(255, 468);
             this.btnLast.Name = "btnLast";
             this.btnLast.Size = new System.Drawing.Size(75, 23);
-            this.btnLast.TabIndex = 21;
+            this.btnLast.TabIndex = 17;
             this.btnLast.Text = "末页";
             this.btnLast.UseVisualStyleBackColor = true;
             this.btnLast.Click += new System.EventHandler(this.btnLast_Click);
@@ -271,7 +235,7 @@ namespace LoginFrame
             this.lblPager.Location = new System.Drawing.Point(345, 473);
             this.lblPager.Name = "lblPager";
             this.lblPager.Size = new System.Drawing.Size(120, 12);
-            this.lblPager.TabIndex = 22;
+            this.lblPager.TabIndex = 18;
             this.lblPager.Text = "";
             // 
             // FrmQueryLoan
@@ -282,10 +246,6 @@ namespace LoginFrame
             this.ClientSize = new System.Drawing.Size(758, 500);
             this.Controls.Add(this.lbl_reader);
             this.Controls.Add(this.txt_reader);
-            this.Controls.Add(this.lbl_days);
-            this.Controls.Add(this.txt_days);
-            this.Controls.Add(this.lbl_fee);
-            this.Controls.Add(this.txt_fee);
             this.Controls.Add(this.lbl_lentOn);
             this.Controls.Add(this.dtpFrom_lentOn);
             this.Controls.Add(this.lblTo_lentOn);
@@ -319,10 +279,6 @@ namespace LoginFrame
 
         private System.Windows.Forms.Label lbl_reader;
         private System.Windows.Forms.TextBox txt_reader;
-        private System.Windows.Forms.Label lbl_days;
-        private System.Windows.Forms.TextBox txt_days;
-        private System.Windows.Forms.Label lbl_fee;
-        private System.Windows.Forms.TextBox txt_fee;
         private System.Windows.Forms.Label lbl_lentOn;
         private System.Windows.Forms.DateTimePicker dtpFrom_lentOn;
         private System.Windows.Forms.Label lblTo_lentOn;

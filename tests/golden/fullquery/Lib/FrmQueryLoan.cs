@@ -50,30 +50,6 @@ namespace LoginFrame
             List<string> conditions = new List<string>();
             if (this.txt_reader.Text.Trim() != "")
                 conditions.Add("Loan.reader like " + SqlContains(this.txt_reader.Text.Trim()));
-            if (this.txt_days.Text.Trim() != "")
-            {
-                int number;
-                if (!int.TryParse(this.txt_days.Text.Trim(), NumberStyles.Integer, CultureInfo.InvariantCulture, out number))
-                {
-                    MessageBox.Show("天数请输入正确的格式!");
-                    this.txt_days.SelectAll();
-                    this.txt_days.Focus();
-                    return false;
-                }
-                conditions.Add("Loan.days=" + number.ToString(CultureInfo.InvariantCulture));
-            }
-            if (this.txt_fee.Text.Trim() != "")
-            {
-                double number;
-                if (!double.TryParse(this.txt_fee.Text.Trim(), NumberStyles.Float, CultureInfo.InvariantCulture, out number) || double.IsNaN(number) || double.IsInfinity(number))
-                {
-                    MessageBox.Show("费用请输入正确的格式!");
-                    this.txt_fee.SelectAll();
-                    this.txt_fee.Focus();
-                    return false;
-                }
-                conditions.Add("Loan.fee=" + number.ToString("R", CultureInfo.InvariantCulture));
-            }
             if (this.dtpFrom_lentOn.Checked)
                 conditions.Add("Loan.lentOn>=" + SqlDate(this.dtpFrom_lentOn.Value.Date));
             if (this.dtpTo_lentOn.Checked)
@@ -145,8 +121,6 @@ namespace LoginFrame
         private void btnReset_Click(object sender, EventArgs e)
         {
             this.txt_reader.Text = "";
-            this.txt_days.Text = "";
-            this.txt_fee.Text = "";
             this.dtpFrom_lentOn.Checked = false;
             this.dtpTo_lentOn.Checked = false;
             if (this.cb_shelf.Items.Count > 0) this.cb_shelf.SelectedIndex = 0;

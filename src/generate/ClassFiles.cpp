@@ -1,4 +1,4 @@
-#include "generate/ClassInfo.h"
+#include "generate/ClassFiles.h"
 
 #include "generate/OutputFiles.h"
 #include "vocabulary/Naming.h"

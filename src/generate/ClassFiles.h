@@ -1,5 +1,7 @@
-// What every per-class generator starts from: the class's names as values
-// of a code writer, and the one loop that writes a file per class.
+// What every per-class generator starts from: the class's key and
+// referenced classes (or the error that the design cannot be written), a
+// code writer holding the class's names, and the loops that write a file
+// per class.
 #pragma once
 
 #include <functional>
