@@ -19,6 +19,11 @@ struct TCommandResult {
   // ("className", "memberLength", ...); empty for the others.
   std::string field;
   int id = 0;  // the added project, class or member
+  // The refused entry could not be read at all (see TRefusal).
+  bool unreadable = false;
+  // The project, class or member the command was for is no longer in the
+  // design: another process removed it after the front end listed it.
+  bool gone = false;
 
   explicit operator bool() const { return done; }
 };

@@ -274,9 +274,9 @@ TDesignData ReadText(const std::string& text) {
 
 // ---- Storing under the entry rules -----------------------------------------
 
-// Refuses at the field the rule's message is about, below place.
+// Refuses at the field the rule's refusal is about, below place.
 void Refuse(const std::string& place, const TRuleResult& refused) {
-  if (refused) throw TDesignTextError(Join(place, FieldOfRefusal(*refused)), *refused);
+  if (refused) throw TDesignTextError(Join(place, refused->field), refused->message);
 }
 
 const char* TrueFalse(bool value) {
@@ -354,7 +354,7 @@ int ImportDesign(const std::string& text, const std::optional<std::string>& proj
   // Every class first, so that a member may name a class later in the text.
   TDbHelper().Transaction([&] {
     if (auto refused = CheckAddProject(name))
-      throw TDesignTextError(projectName ? "" : "projectName", *refused);
+      throw TDesignTextError(projectName ? "" : refused->field, refused->message);
     projectId = TProjectDAO().AddProject(name);
     if (data.fullQueryForms) TProjectDAO().SetFullQueryForms(projectId, true);
     std::vector<int> classIds;

@@ -478,15 +478,14 @@ TCommandResult TFormMain::Execute(QWidget* parent, const std::function<TCommandR
 
 void TFormMain::Show(QWidget* parent, const TCommandResult& result) {
   if (result.message.empty()) return;
-  // A length that is no whole number is an input error the user fixes in place.
-  if (result.message == msg::kLengthNotNumber)
+  // An entry that cannot be read (a length that is no whole number) is an
+  // input error the user fixes in place.
+  if (result.unreadable)
     prompter_.Error(parent, RuleText(result.message));
   else
     prompter_.Message(parent, RuleText(result.message));
   // Another process changed the design under the lists: show it as it is.
-  if (result.message == msg::kProjectGone || result.message == msg::kClassGone ||
-      result.message == msg::kMemberGone)
-    RunCommand(prompter_, this, [&] { LoadProjects(); });
+  if (result.gone) RunCommand(prompter_, this, [&] { LoadProjects(); });
 }
 
 // ---- Project commands ------------------------------------------------------
@@ -692,7 +691,7 @@ void TFormMain::UpdateMember() {
 void TFormMain::DeleteMember() {
   const int row = FirstSelectedRow();
   if (auto refused = CheckDeleteMember(row)) {
-    prompter_.Message(this, RuleText(*refused));
+    prompter_.Message(this, RuleText(refused->message));
     return;
   }
   if (!prompter_.Confirm(this, tr("确定删除当前成员属性?"), tr("删除提示"))) return;

@@ -34,6 +34,11 @@ protected:
   int project_ = 0, dept_ = 0, deptId_ = 0;
 };
 
+// The message of a refusal that reports its target gone.
+std::string Gone(const TCommandResult& result) {
+  return result.gone ? result.message : "<not reported gone>";
+}
+
 TEST_F(CommandsTest, TargetsGoneBeforeTheWriteAreReportedAndNothingIsWritten) {
   TMemberEntry name;
   name.memberName = "name";
@@ -44,20 +49,20 @@ TEST_F(CommandsTest, TargetsGoneBeforeTheWriteAreReportedAndNothingIsWritten) {
   commands::DeleteClass(other);
   const int rows = Rows("t_member");
 
-  EXPECT_EQ(commands::AddMember(project_, other, name).message, msg::kClassGone);
-  EXPECT_EQ(commands::UpdateClass(project_, other, {"Other", "其他"}).message, msg::kClassGone);
-  EXPECT_EQ(commands::UpdateMember(project_, other, otherId, name).message, msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::AddMember(project_, other, name)), msg::kClassGone);
+  EXPECT_EQ(Gone(commands::UpdateClass(project_, other, {"Other", "其他"})), msg::kClassGone);
+  EXPECT_EQ(Gone(commands::UpdateMember(project_, other, otherId, name)), msg::kMemberGone);
   // A member of another class is not this class's, whatever its identifier.
-  EXPECT_EQ(commands::UpdateMember(project_, dept_, otherId, name).message, msg::kMemberGone);
-  EXPECT_EQ(commands::DeleteMember(otherId).message, msg::kMemberGone);
-  EXPECT_EQ(commands::MoveMember(dept_, otherId, -1).message, msg::kMemberGone);
-  EXPECT_EQ(commands::ExchangeMembers(dept_, {deptId_, otherId}).message, msg::kMemberGone);
-  EXPECT_EQ(commands::DeleteClass(other).message, msg::kClassGone);
+  EXPECT_EQ(Gone(commands::UpdateMember(project_, dept_, otherId, name)), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::DeleteMember(otherId)), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::MoveMember(dept_, otherId, -1)), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::ExchangeMembers(dept_, {deptId_, otherId})), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::DeleteClass(other)), msg::kClassGone);
   EXPECT_EQ(Rows("t_member"), rows);
 
   commands::DeleteProject(project_);
-  EXPECT_EQ(commands::AddClass(project_, {"Late", "迟"}).message, msg::kProjectGone);
-  EXPECT_EQ(commands::RenameProject(project_, "Store").message, msg::kProjectGone);
+  EXPECT_EQ(Gone(commands::AddClass(project_, {"Late", "迟"})), msg::kProjectGone);
+  EXPECT_EQ(Gone(commands::RenameProject(project_, "Store")), msg::kProjectGone);
   EXPECT_EQ(Rows("t_class"), 0);
   EXPECT_EQ(Rows("t_project"), 0);
 }
