@@ -8,6 +8,18 @@
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 
+void TMemberChanges::ApplyTo(TMemberEntry& e) const {
+  if (memberName) e.memberName = *memberName;
+  if (memberType) e.memberType = *memberType;
+  if (lengthText) e.lengthText = *lengthText;
+  if (memberComment) e.memberComment = *memberComment;
+  if (isPri) e.isPri = *isPri;
+  if (isMust) e.isMust = *isMust;
+  if (queryFlag) e.queryFlag = *queryFlag;
+  if (isDisplay) e.isDisplay = *isDisplay;
+  if (queryDisplay) e.queryDisplay = *queryDisplay;
+}
+
 namespace commands {
 
 namespace {
@@ -122,6 +134,19 @@ TCommandResult UpdateClass(int projectId, int classId, const TClassEntry& entry)
   });
 }
 
+TCommandResult UpdateClassFields(int projectId, int classId, const TClassChanges& changes) {
+  return InTransaction([&] {
+    // A class that is gone reads as blanks here; UpdateClass refuses it.
+    TClassDAO classes;
+    TClassEntry entry{classes.GetClassName(classId), classes.GetFriendName(classId),
+                      classes.GetFrontShowFlag(classId) == 1};
+    if (changes.className) entry.className = *changes.className;
+    if (changes.friendName) entry.friendName = *changes.friendName;
+    if (changes.frontShow) entry.frontShow = *changes.frontShow;
+    return UpdateClass(projectId, classId, entry);
+  });
+}
+
 TCommandResult DeleteClass(int classId) {
   return InTransaction([&] {
     if (TClassDAO().GetProjectId(classId) < 0) return Gone(msg::kClassGone);
@@ -152,6 +177,17 @@ TCommandResult UpdateMember(int projectId, int classId, int memberId, const TMem
     record.memberId = memberId;
     TMemberDAO().UpdateMember(record);
     return Done(msg::kMemberUpdated);
+  });
+}
+
+TCommandResult UpdateMemberFields(int projectId, int classId, int memberId,
+                                  const TMemberChanges& changes) {
+  return InTransaction([&] {
+    const std::optional<TMember> stored = TMemberDAO().GetMember(memberId);
+    if (!stored) return Gone(msg::kMemberGone);
+    TMemberEntry entry = EntryFromMember(*stored);
+    changes.ApplyTo(entry);
+    return UpdateMember(projectId, classId, memberId, entry);
   });
 }
 
