@@ -26,8 +26,9 @@ int TDesign::FindClass(const std::string& className) const {
 
 namespace {
 
-// The first member of the class (and of the project, as the store's
-// lookups by class name require) that passes test.
+// The first member of the class that passes test; a row whose own
+// projectId is another project's (only a file made by other tools holds
+// one) does not count.
 template <typename TTest>
 std::optional<TMember> FirstOf(const TDesignClass& cls, int projectId, TTest test) {
   for (const TDesignMember& m : cls.members)

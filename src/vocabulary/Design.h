@@ -10,9 +10,9 @@
 #include "vocabulary/Member.h"
 
 // A member with what it needs from the rest of the design. For a reference
-// member the class it names is resolved as the store's lookups resolve it
-// (exact class name within the project; that class's first key and first
-// display member in member order).
+// member the class it names is found by exact class name within the
+// project, with that class's first key and first display member in member
+// order.
 struct TDesignMember : TMember {
   TFieldKind kind = TFieldKind::String;
   // Reference members only: index of the named class in TDesign::classes
@@ -51,6 +51,6 @@ struct TDesign {
 };
 
 // Resolves every member's kind, and for a reference member the class it
-// names with that class's key and display member, as the store's lookups
-// resolve them. Run once the classes and members are in place.
+// names with that class's key and display member. Run once the classes and
+// members are in place.
 void ResolveReferences(TDesign& design);
