@@ -60,7 +60,8 @@ std::string Numbered(const char* prefix, int n, int width) {
 
 void AddMember(int projectId, int classId, const TMemberEntry& entry) {
   TMember m;
-  if (auto refused = BuildMember(entry, projectId, classId, m)) throw std::runtime_error(*refused);
+  if (auto refused = BuildMember(entry, projectId, classId, m))
+    throw std::runtime_error(refused->message);
   TMemberDAO().AddMember(m);
 }
 

@@ -9,7 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "vocabulary/Member.h"
+#include "commands/DesignReads.h"
 
 struct TGenerationRequest;
 
@@ -34,13 +34,17 @@ struct TProjectRef {
   std::string name;
   std::optional<int> id;
   void AddTo(CLI::App* command);
+  // The project, or a class of it and members of that class, as the design
+  // commands take them.
+  commands::TDesignRef Ref(std::optional<std::string> className = {},
+                           std::vector<std::string> memberNames = {}) const {
+    return {name, id, std::move(className), std::move(memberNames)};
+  }
   int Resolve() const;
 };
 
-// A class of a project by name, or "#N" for identifier N.
-int ResolveClass(int projectId, const std::string& ref);
-// A member of a class by name, or "#N" for identifier N.
-TMember ResolveMember(int classId, const std::string& ref);
+// What the reference names; a lookup that fails is refused.
+commands::TTarget Resolve(const commands::TDesignRef& ref);
 
 void RegisterDesignCommands(CLI::App& app, TContext& ctx);
 void RegisterScriptCommands(CLI::App& app, TContext& ctx);

@@ -5,23 +5,23 @@
 
 #include "cli/CliSupport.h"
 #include "commands/DesignCommands.h"
-#include "store/ClassDAO.h"
-#include "store/DbHelper.h"
-#include "store/MemberDAO.h"
-#include "store/ProjectDAO.h"
 
 namespace cli {
 
 namespace {
 
-// Runs a command together with the lookups that find its targets, in one
-// transaction, and shows its answer once the change is committed.
-int Show(const std::function<TCommandResult()>& command) {
-  TCommandResult result;
-  TDbHelper().Transaction([&] { result = command(); });
+// Shows a command's answer, given once the change is committed.
+int Show(const TCommandResult& result) {
   if (!result) throw TRefused(result.message);
   if (!result.message.empty()) std::cout << result.message << '\n';
   return 0;
+}
+
+// Runs a command on what the reference names, found in the command's own
+// transaction.
+int ShowOn(const commands::TDesignRef& ref,
+           const std::function<TCommandResult(const commands::TTarget&)>& command) {
+  return Show(commands::OnTarget(ref, command));
 }
 
 const char* YesNo(int flag) {
@@ -37,36 +37,20 @@ void AddSwitch(CLI::App* cmd, const std::string& name, std::optional<bool>& valu
       "--no-" + name, [&value] { value = false; }, "取消: " + help);
 }
 
-// Member fields a command may set; unset ones keep their current value.
-struct TMemberOptions {
-  std::optional<std::string> name, type, length, comment;
-  std::optional<bool> key, must, query, display, shown;
-
-  void AddTo(CLI::App* cmd, bool withName) {
-    if (withName) cmd->add_option("--name", name, "新的成员名称");
-    if (withName)
-      cmd->add_option("--type", type, "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名");
-    cmd->add_option("--length", length, "长度(仅字符串类型有效)");
-    cmd->add_option("--comment", comment, "成员注释");
-    AddSwitch(cmd, "key", key, "是否主键");
-    AddSwitch(cmd, "required", must, "是否必填");
-    AddSwitch(cmd, "query", query, "是否参与查询");
-    AddSwitch(cmd, "display", display, "下拉框显示字段");
-    AddSwitch(cmd, "shown", shown, "查询界面是否显示(默认显示)");
-  }
-
-  void ApplyTo(TMemberEntry& e) const {
-    if (name) e.memberName = *name;
-    if (type) e.memberType = *type;
-    if (length) e.lengthText = *length;
-    if (comment) e.memberComment = *comment;
-    if (key) e.isPri = *key;
-    if (must) e.isMust = *must;
-    if (query) e.queryFlag = *query;
-    if (display) e.isDisplay = *display;
-    if (shown) e.queryDisplay = *shown;
-  }
-};
+// The member fields a command may set; unset ones keep their current value.
+void AddMemberOptions(CLI::App* cmd, TMemberChanges& changes, bool withName) {
+  if (withName) cmd->add_option("--name", changes.memberName, "新的成员名称");
+  if (withName)
+    cmd->add_option("--type", changes.memberType,
+                    "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名");
+  cmd->add_option("--length", changes.lengthText, "长度(仅字符串类型有效)");
+  cmd->add_option("--comment", changes.memberComment, "成员注释");
+  AddSwitch(cmd, "key", changes.isPri, "是否主键");
+  AddSwitch(cmd, "required", changes.isMust, "是否必填");
+  AddSwitch(cmd, "query", changes.queryFlag, "是否参与查询");
+  AddSwitch(cmd, "display", changes.isDisplay, "下拉框显示字段");
+  AddSwitch(cmd, "shown", changes.queryDisplay, "查询界面是否显示(默认显示)");
+}
 
 void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   CLI::App* project = app.add_subcommand("project", "工程: 列出、新建、改名、删除、设置");
@@ -75,10 +59,9 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   project->add_subcommand("list", "列出所有工程(编号<TAB>名称[<TAB>完整查询窗体])")
       ->callback([&ctx] {
         ctx.run = [] {
-          TProjectDAO projects;
-          for (const auto& p : projects.GetAllProjects())
+          for (const auto& p : commands::ListProjects())
             std::cout << p.id << '\t' << p.name
-                      << (projects.GetFullQueryForms(p.id) ? "\t完整查询窗体" : "") << '\n';
+                      << (commands::FullQueryForms(p.id) ? "\t完整查询窗体" : "") << '\n';
           return 0;
         };
       });
@@ -86,9 +69,7 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   auto name = std::make_shared<std::string>();
   CLI::App* add = project->add_subcommand("add", "新建工程");
   add->add_option("name", *name, "工程名称")->required();
-  add->callback([&ctx, name] {
-    ctx.run = [name] { return Show([&] { return commands::AddProject(*name); }); };
-  });
+  add->callback([&ctx, name] { ctx.run = [name] { return Show(commands::AddProject(*name)); }; });
 
   auto renameRef = std::make_shared<TProjectRef>();
   auto newName = std::make_shared<std::string>();
@@ -97,7 +78,9 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   rename->add_option("new-name", *newName, "新的工程名称")->required();
   rename->callback([&ctx, renameRef, newName] {
     ctx.run = [renameRef, newName] {
-      return Show([&] { return commands::RenameProject(renameRef->Resolve(), *newName); });
+      return ShowOn(renameRef->Ref(), [&](const commands::TTarget& t) {
+        return commands::RenameProject(t.projectId, *newName);
+      });
     };
   });
 
@@ -106,7 +89,9 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   deleteRef->AddTo(del);
   del->callback([&ctx, deleteRef] {
     ctx.run = [deleteRef] {
-      return Show([&] { return commands::DeleteProject(deleteRef->Resolve()); });
+      return ShowOn(deleteRef->Ref(), [](const commands::TTarget& t) {
+        return commands::DeleteProject(t.projectId);
+      });
     };
   });
 
@@ -122,7 +107,9 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   set->add_option("value", *value, "on 或 off")->required()->check(CLI::IsMember({"on", "off"}));
   set->callback([&ctx, setRef, value] {
     ctx.run = [setRef, value] {
-      return Show([&] { return commands::SetFullQueryForms(setRef->Resolve(), *value == "on"); });
+      return ShowOn(setRef->Ref(), [&](const commands::TTarget& t) {
+        return commands::SetFullQueryForms(t.projectId, *value == "on");
+      });
     };
   });
 }
@@ -137,10 +124,9 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   listRef->AddTo(list);
   list->callback([&ctx, listRef] {
     ctx.run = [listRef] {
-      TClassDAO classes;
-      for (const auto& c : classes.GetClassList(listRef->Resolve()))
-        std::cout << c.id << '\t' << c.name << '\t' << classes.GetFriendName(c.id) << '\t'
-                  << YesNo(classes.GetFrontShowFlag(c.id)) << '\n';
+      for (const auto& c : commands::ListClasses(listRef->Resolve()))
+        std::cout << c.classId << '\t' << c.entry.className << '\t' << c.entry.friendName << '\t'
+                  << YesNo(c.entry.frontShow) << '\n';
       return 0;
     };
   });
@@ -158,8 +144,8 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   add->add_flag("--no-front-show", addArgs->hidden, "不勾选 是否前台显示");
   add->callback([&ctx, addArgs] {
     ctx.run = [addArgs] {
-      return Show([&] {
-        return commands::AddClass(addArgs->project.Resolve(),
+      return ShowOn(addArgs->project.Ref(), [&](const commands::TTarget& t) {
+        return commands::AddClass(t.projectId,
                                   {addArgs->className, addArgs->friendName, !addArgs->hidden});
       });
     };
@@ -168,28 +154,19 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   struct UpdateArgs {
     TProjectRef project;
     std::string classRef;
-    std::optional<std::string> newName, friendName;
-    std::optional<bool> frontShow;
+    TClassChanges changes;
   };
   auto upArgs = std::make_shared<UpdateArgs>();
   CLI::App* update = cls->add_subcommand("update", "修改类名、友好名称或前台显示");
   upArgs->project.AddTo(update);
   update->add_option("class", upArgs->classRef, "类名或 #编号")->required();
-  update->add_option("--name", upArgs->newName, "新的类英文名称");
-  update->add_option("--friend-name", upArgs->friendName, "新的中文友好名称");
-  AddSwitch(update, "front-show", upArgs->frontShow, "是否前台显示");
+  update->add_option("--name", upArgs->changes.className, "新的类英文名称");
+  update->add_option("--friend-name", upArgs->changes.friendName, "新的中文友好名称");
+  AddSwitch(update, "front-show", upArgs->changes.frontShow, "是否前台显示");
   update->callback([&ctx, upArgs] {
     ctx.run = [upArgs] {
-      return Show([&] {
-        const int projectId = upArgs->project.Resolve();
-        const int classId = ResolveClass(projectId, upArgs->classRef);
-        TClassDAO classes;
-        TClassEntry entry{classes.GetClassName(classId), classes.GetFriendName(classId),
-                          classes.GetFrontShowFlag(classId) == 1};
-        if (upArgs->newName) entry.className = *upArgs->newName;
-        if (upArgs->friendName) entry.friendName = *upArgs->friendName;
-        if (upArgs->frontShow) entry.frontShow = *upArgs->frontShow;
-        return commands::UpdateClass(projectId, classId, entry);
+      return ShowOn(upArgs->project.Ref(upArgs->classRef), [&](const commands::TTarget& t) {
+        return commands::UpdateClassFields(t.projectId, t.classId, upArgs->changes);
       });
     };
   });
@@ -204,9 +181,8 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
   del->add_option("class", delArgs->classRef, "类名或 #编号")->required();
   del->callback([&ctx, delArgs] {
     ctx.run = [delArgs] {
-      return Show([&] {
-        return commands::DeleteClass(ResolveClass(delArgs->project.Resolve(), delArgs->classRef));
-      });
+      return ShowOn(delArgs->project.Ref(delArgs->classRef),
+                    [](const commands::TTarget& t) { return commands::DeleteClass(t.classId); });
     };
   });
 }
@@ -222,9 +198,8 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
       project.AddTo(cmd);
       cmd->add_option("class", classRef, "类名或 #编号")->required();
     }
-    std::pair<int, int> Resolve() const {
-      const int projectId = project.Resolve();
-      return {projectId, ResolveClass(projectId, classRef)};
+    commands::TDesignRef Ref(std::vector<std::string> memberNames = {}) const {
+      return project.Ref(classRef, std::move(memberNames));
     }
   };
 
@@ -233,9 +208,9 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   listArgs->AddTo(list);
   list->callback([&ctx, listArgs] {
     ctx.run = [listArgs] {
-      const int classId = listArgs->Resolve().second;
+      const int classId = Resolve(listArgs->Ref()).classId;
       std::cout << "编号\t成员名称\t成员类型\t长度\t主键\t必填\t查询\t下拉框显示\t界面显示\t注释\n";
-      for (const TMember& m : TMemberDAO().ListMembers(classId)) {
+      for (const TMember& m : commands::ListMembers(classId)) {
         std::cout << m.memberId << '\t' << m.memberName << '\t' << m.memberType << '\t'
                   << m.LengthText() << '\t' << YesNo(m.memberIsPri) << '\t' << YesNo(m.memberIsMust)
                   << '\t' << YesNo(m.queryFlag) << '\t' << YesNo(m.memberIsDisplay) << '\t'
@@ -247,7 +222,7 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
 
   struct AddArgs : Target {
     std::string name, type;
-    TMemberOptions options;
+    TMemberChanges options;
   };
   auto addArgs = std::make_shared<AddArgs>();
   CLI::App* add = member->add_subcommand("add", "添加成员");
@@ -256,37 +231,33 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   add->add_option("type", addArgs->type,
                   "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名")
       ->required();
-  addArgs->options.AddTo(add, false);
+  AddMemberOptions(add, addArgs->options, false);
   add->callback([&ctx, addArgs] {
     ctx.run = [addArgs] {
-      return Show([&] {
-        const auto [projectId, classId] = addArgs->Resolve();
+      return ShowOn(addArgs->Ref(), [&](const commands::TTarget& t) {
         TMemberEntry entry;
         entry.memberName = addArgs->name;
         entry.memberType = addArgs->type;
         addArgs->options.ApplyTo(entry);
-        return commands::AddMember(projectId, classId, entry);
+        return commands::AddMember(t.projectId, t.classId, entry);
       });
     };
   });
 
   struct UpdateArgs : Target {
     std::string memberRef;
-    TMemberOptions options;
+    TMemberChanges options;
   };
   auto upArgs = std::make_shared<UpdateArgs>();
   CLI::App* update = member->add_subcommand("update", "修改成员属性(未给出的属性保持不变)");
   upArgs->AddTo(update);
   update->add_option("member", upArgs->memberRef, "成员名称或 #编号")->required();
-  upArgs->options.AddTo(update, true);
+  AddMemberOptions(update, upArgs->options, true);
   update->callback([&ctx, upArgs] {
     ctx.run = [upArgs] {
-      return Show([&] {
-        const auto [projectId, classId] = upArgs->Resolve();
-        const TMember current = ResolveMember(classId, upArgs->memberRef);
-        TMemberEntry entry = EntryFromMember(current);
-        upArgs->options.ApplyTo(entry);
-        return commands::UpdateMember(projectId, classId, current.memberId, entry);
+      return ShowOn(upArgs->Ref({upArgs->memberRef}), [&](const commands::TTarget& t) {
+        return commands::UpdateMemberFields(t.projectId, t.classId, t.memberIds[0],
+                                            upArgs->options);
       });
     };
   });
@@ -295,30 +266,27 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
     std::string memberRef;
   };
   auto oneCommand = [&](const char* name, const char* help,
-                        std::function<TCommandResult(int classId, const TMember&)> command) {
+                        std::function<TCommandResult(int classId, int memberId)> command) {
     auto args = std::make_shared<OneArgs>();
     CLI::App* cmd = member->add_subcommand(name, help);
     args->AddTo(cmd);
     cmd->add_option("member", args->memberRef, "成员名称或 #编号")->required();
     cmd->callback([&ctx, args, command] {
       ctx.run = [args, command] {
-        return Show([&] {
-          const int classId = args->Resolve().second;
-          return command(classId, ResolveMember(classId, args->memberRef));
+        return ShowOn(args->Ref({args->memberRef}), [&](const commands::TTarget& t) {
+          return command(t.classId, t.memberIds[0]);
         });
       };
     });
   };
 
   oneCommand("delete", "删除成员",
-             [](int, const TMember& m) { return commands::DeleteMember(m.memberId); });
+             [](int, int memberId) { return commands::DeleteMember(memberId); });
   // Moves exchange with the neighbouring row, as the member list does.
-  oneCommand("up", "成员上移", [](int classId, const TMember& m) {
-    return commands::MoveMember(classId, m.memberId, -1);
-  });
-  oneCommand("down", "成员下移", [](int classId, const TMember& m) {
-    return commands::MoveMember(classId, m.memberId, +1);
-  });
+  oneCommand("up", "成员上移",
+             [](int classId, int memberId) { return commands::MoveMember(classId, memberId, -1); });
+  oneCommand("down", "成员下移",
+             [](int classId, int memberId) { return commands::MoveMember(classId, memberId, +1); });
 
   struct ExchangeArgs : Target {
     std::string first, second;
@@ -330,11 +298,8 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   exchange->add_option("second", exArgs->second, "成员名称或 #编号")->required();
   exchange->callback([&ctx, exArgs] {
     ctx.run = [exArgs] {
-      return Show([&] {
-        const int classId = exArgs->Resolve().second;
-        const TMember a = ResolveMember(classId, exArgs->first);
-        const TMember b = ResolveMember(classId, exArgs->second);
-        return commands::ExchangeMembers(classId, {a.memberId, b.memberId});
+      return ShowOn(exArgs->Ref({exArgs->first, exArgs->second}), [](const commands::TTarget& t) {
+        return commands::ExchangeMembers(t.classId, t.memberIds);
       });
     };
   });
@@ -348,7 +313,7 @@ void RegisterDesignCommands(CLI::App& app, TContext& ctx) {
   RegisterMemberCommands(app, ctx);
 
   app.add_subcommand("demo", "添加示例工程 Demo(图书管理，含所有成员类型)")->callback([&ctx] {
-    ctx.run = [] { return Show([] { return commands::AddSampleDesign(); }); };
+    ctx.run = [] { return Show(commands::AddSampleDesign()); };
   });
 }
 

@@ -6,7 +6,6 @@
 
 #include "cli/CliSupport.h"
 #include "generate/AutoCode.h"
-#include "store/ProjectDAO.h"
 #include "vocabulary/BaseDirectory.h"
 
 namespace cli {
@@ -44,7 +43,7 @@ void RegisterGenerateCommands(CLI::App& app, TContext& ctx) {
     ctx.run = [&ctx, project, dryRun, fullQuery] {
       TGenerationRequest request;
       request.projectId = project->Resolve();
-      request.projectName = TProjectDAO().GetProjectName(request.projectId);
+      request.projectName = commands::ProjectName(request.projectId);
       request.baseDir = ResolveBaseDirectory(ctx.dir);
       request.resourceDir = ResourceDirectory();
       request.fullQueryForms = *fullQuery;

@@ -9,7 +9,6 @@
 #include "commands/DesignText.h"
 #include "commands/UserFiles.h"
 #include "generate/AutoCode.h"
-#include "store/ProjectDAO.h"
 
 namespace cli {
 
@@ -44,7 +43,7 @@ int RunImport(const TImportArgs& args) {
   } catch (const TDesignTextError& e) {
     throw TRefused(e.what());
   }
-  std::cout << "已导入为工程 " << TProjectDAO().GetProjectName(projectId) << "(编号 " << projectId
+  std::cout << "已导入为工程 " << commands::ProjectName(projectId) << "(编号 " << projectId
             << ")\n";
   return 0;
 }

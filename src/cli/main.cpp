@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "cli/CliSupport.h"
-#include "store/DbHelper.h"
+#include "commands/DesignReads.h"
 #include "vocabulary/BaseDirectory.h"
 
 int main(int argc, char** argv) {
@@ -32,8 +32,7 @@ int main(int argc, char** argv) {
 
   int status = 0;
   try {
-    const auto baseDir = ResolveBaseDirectory(ctx.dir);
-    TDbHelper::SetDatabaseFile(DesignDatabasePath(baseDir).string());
+    commands::UseDesignDatabase(ResolveBaseDirectory(ctx.dir));
     status = ctx.run();
   } catch (const cli::TRefused& e) {
     std::cerr << e.what() << '\n';

@@ -8,16 +8,47 @@
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 
+void TMemberChanges::ApplyTo(TMemberEntry& e) const {
+  if (memberName) e.memberName = *memberName;
+  if (memberType) e.memberType = *memberType;
+  if (lengthText) e.lengthText = *lengthText;
+  if (memberComment) e.memberComment = *memberComment;
+  if (isPri) e.isPri = *isPri;
+  if (isMust) e.isMust = *isMust;
+  if (queryFlag) e.queryFlag = *queryFlag;
+  if (isDisplay) e.isDisplay = *isDisplay;
+  if (queryDisplay) e.queryDisplay = *queryDisplay;
+}
+
 namespace commands {
 
 namespace {
 
-TCommandResult Refused(const std::string& message) {
-  return {false, message, FieldOfRefusal(message), 0};
+TCommandResult Refused(const TRefusal& refusal) {
+  TCommandResult result;
+  result.message = refusal.message;
+  result.field = refusal.field;
+  result.unreadable = refusal.unreadable;
+  return result;
+}
+
+TCommandResult Refused(const char* message) {
+  return Refused(TRefusal{{}, message});
+}
+
+// The target was removed by another process after the front end listed it.
+TCommandResult Gone(const char* message) {
+  TCommandResult result = Refused(message);
+  result.gone = true;
+  return result;
 }
 
 TCommandResult Done(const std::string& message, int id = 0) {
-  return {true, message, {}, id};
+  TCommandResult result;
+  result.done = true;
+  result.message = message;
+  result.id = id;
+  return result;
 }
 
 // Runs one command in one write-locked transaction: its checks see what
@@ -58,7 +89,7 @@ TCommandResult AddProject(const std::string& name) {
 
 TCommandResult RenameProject(int projectId, const std::string& name) {
   return InTransaction([&] {
-    if (!TProjectDAO().ProjectExists(projectId)) return Refused(msg::kProjectGone);
+    if (!TProjectDAO().ProjectExists(projectId)) return Gone(msg::kProjectGone);
     if (auto refused = CheckRenameProject(projectId, name)) return Refused(*refused);
     TProjectDAO().UpdateProjectName(projectId, name);
     return Done(msg::kProjectRenamed);
@@ -67,7 +98,7 @@ TCommandResult RenameProject(int projectId, const std::string& name) {
 
 TCommandResult DeleteProject(int projectId) {
   return InTransaction([&] {
-    if (!TProjectDAO().ProjectExists(projectId)) return Refused(msg::kProjectGone);
+    if (!TProjectDAO().ProjectExists(projectId)) return Gone(msg::kProjectGone);
     TProjectDAO().DeleteProject(projectId);
     return Done(msg::kProjectDeleted);
   });
@@ -75,7 +106,7 @@ TCommandResult DeleteProject(int projectId) {
 
 TCommandResult SetFullQueryForms(int projectId, bool on) {
   return InTransaction([&] {
-    if (!TProjectDAO().ProjectExists(projectId)) return Refused(msg::kProjectGone);
+    if (!TProjectDAO().ProjectExists(projectId)) return Gone(msg::kProjectGone);
     TProjectDAO().SetFullQueryForms(projectId, on);
     return Done(on ? "完整查询窗体已打开" : "完整查询窗体已关闭");
   });
@@ -83,7 +114,7 @@ TCommandResult SetFullQueryForms(int projectId, bool on) {
 
 TCommandResult AddClass(int projectId, const TClassEntry& entry) {
   return InTransaction([&] {
-    if (!TProjectDAO().ProjectExists(projectId)) return Refused(msg::kProjectGone);
+    if (!TProjectDAO().ProjectExists(projectId)) return Gone(msg::kProjectGone);
     if (auto refused = CheckAddClass(projectId, entry.className, entry.friendName))
       return Refused(*refused);
     const int id =
@@ -94,7 +125,7 @@ TCommandResult AddClass(int projectId, const TClassEntry& entry) {
 
 TCommandResult UpdateClass(int projectId, int classId, const TClassEntry& entry) {
   return InTransaction([&] {
-    if (!ClassOfProject(projectId, classId)) return Refused(msg::kClassGone);
+    if (!ClassOfProject(projectId, classId)) return Gone(msg::kClassGone);
     if (auto refused = CheckUpdateClass(projectId, classId, entry.className, entry.friendName))
       return Refused(*refused);
     TClassDAO().UpdateClass(projectId, classId, entry.className, entry.friendName,
@@ -103,9 +134,22 @@ TCommandResult UpdateClass(int projectId, int classId, const TClassEntry& entry)
   });
 }
 
+TCommandResult UpdateClassFields(int projectId, int classId, const TClassChanges& changes) {
+  return InTransaction([&] {
+    // A class that is gone reads as blanks here; UpdateClass refuses it.
+    TClassDAO classes;
+    TClassEntry entry{classes.GetClassName(classId), classes.GetFriendName(classId),
+                      classes.GetFrontShowFlag(classId) == 1};
+    if (changes.className) entry.className = *changes.className;
+    if (changes.friendName) entry.friendName = *changes.friendName;
+    if (changes.frontShow) entry.frontShow = *changes.frontShow;
+    return UpdateClass(projectId, classId, entry);
+  });
+}
+
 TCommandResult DeleteClass(int classId) {
   return InTransaction([&] {
-    if (TClassDAO().GetProjectId(classId) < 0) return Refused(msg::kClassGone);
+    if (TClassDAO().GetProjectId(classId) < 0) return Gone(msg::kClassGone);
     TClassDAO().DeleteClass(classId);
     return Done(msg::kClassDeleted);
   });
@@ -113,7 +157,7 @@ TCommandResult DeleteClass(int classId) {
 
 TCommandResult AddMember(int projectId, int classId, const TMemberEntry& entry) {
   return InTransaction([&] {
-    if (!ClassOfProject(projectId, classId)) return Refused(msg::kClassGone);
+    if (!ClassOfProject(projectId, classId)) return Gone(msg::kClassGone);
     TMember record;
     if (auto refused = BuildChecked(projectId, classId, entry, CheckAddMember, record))
       return Refused(*refused);
@@ -126,7 +170,7 @@ TCommandResult UpdateMember(int projectId, int classId, int memberId, const TMem
   return InTransaction([&] {
     if (memberId < 0) return Refused(msg::kSelectMemberFirst);
     if (!ClassOfProject(projectId, classId) || !MemberOfClass(classId, memberId))
-      return Refused(msg::kMemberGone);
+      return Gone(msg::kMemberGone);
     TMember record;
     if (auto refused = BuildChecked(projectId, classId, entry, CheckUpdateMember, record))
       return Refused(*refused);
@@ -136,10 +180,21 @@ TCommandResult UpdateMember(int projectId, int classId, int memberId, const TMem
   });
 }
 
+TCommandResult UpdateMemberFields(int projectId, int classId, int memberId,
+                                  const TMemberChanges& changes) {
+  return InTransaction([&] {
+    const std::optional<TMember> stored = TMemberDAO().GetMember(memberId);
+    if (!stored) return Gone(msg::kMemberGone);
+    TMemberEntry entry = EntryFromMember(*stored);
+    changes.ApplyTo(entry);
+    return UpdateMember(projectId, classId, memberId, entry);
+  });
+}
+
 TCommandResult DeleteMember(int memberId) {
   return InTransaction([&] {
     if (auto refused = CheckDeleteMember(memberId)) return Refused(*refused);
-    if (!TMemberDAO().GetMember(memberId)) return Refused(msg::kMemberGone);
+    if (!TMemberDAO().GetMember(memberId)) return Gone(msg::kMemberGone);
     TMemberDAO().DeleteMember(memberId);
     return Done(msg::kMemberDeleted);
   });
@@ -150,7 +205,7 @@ TCommandResult ExchangeMembers(int classId, const std::vector<int>& memberIds) {
     const std::set<int> distinct(memberIds.begin(), memberIds.end());
     if (auto refused = CheckExchange(static_cast<int>(distinct.size()))) return Refused(*refused);
     for (int id : distinct)
-      if (!MemberOfClass(classId, id)) return Refused(msg::kMemberGone);
+      if (!MemberOfClass(classId, id)) return Gone(msg::kMemberGone);
     TMemberDAO().ExchangeMembers(memberIds[0], memberIds[1]);
     return Done({});
   });
@@ -165,7 +220,7 @@ TCommandResult MoveMember(int classId, int memberId, int step) {
     int index = 0;
     const int count = static_cast<int>(ids.size());
     while (index < count && ids[static_cast<std::size_t>(index)] != memberId) ++index;
-    if (index == count) return Refused(msg::kMemberGone);
+    if (index == count) return Gone(msg::kMemberGone);
     if (auto refused = step < 0 ? CheckMoveUp(index) : CheckMoveDown(index, count))
       return Refused(*refused);
     TMemberDAO().ExchangeMembers(memberId, ids[static_cast<std::size_t>(index + step)]);

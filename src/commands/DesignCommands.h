@@ -4,9 +4,12 @@
 // write share one write-locked transaction, so no other process (or thread)
 // can slip a write between a check and the write it guards: a name found
 // free is still free when it is stored, and a target found is still there.
-// The front ends only show what a command answers.
+// The front ends only show what a command answers. What they read of the
+// design, and how the command line's names are looked up, is in
+// DesignReads.h.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,11 @@ struct TCommandResult {
   // ("className", "memberLength", ...); empty for the others.
   std::string field;
   int id = 0;  // the added project, class or member
+  // The refused entry could not be read at all (see TRefusal).
+  bool unreadable = false;
+  // The project, class or member the command was for is no longer in the
+  // design: another process removed it after the front end listed it.
+  bool gone = false;
 
   explicit operator bool() const { return done; }
 };
@@ -28,6 +36,21 @@ struct TClassEntry {
   std::string className;
   std::string friendName;
   bool frontShow = true;
+};
+
+// The fields of a class an update sets; the others keep what is stored.
+struct TClassChanges {
+  std::optional<std::string> className, friendName;
+  std::optional<bool> frontShow;
+};
+
+// The same for a member, in the terms of the member dialog.
+struct TMemberChanges {
+  std::optional<std::string> memberName, memberType, lengthText, memberComment;
+  std::optional<bool> isPri, isMust, queryFlag, isDisplay, queryDisplay;
+
+  // The entry with the given fields set.
+  void ApplyTo(TMemberEntry& entry) const;
 };
 
 namespace commands {
@@ -42,12 +65,19 @@ TCommandResult SetFullQueryForms(int projectId, bool on);
 TCommandResult AddClass(int projectId, const TClassEntry& entry);
 // Renames every reference to the class along with it.
 TCommandResult UpdateClass(int projectId, int classId, const TClassEntry& entry);
+// UpdateClass with the stored entry changed as given, read in the same
+// transaction.
+TCommandResult UpdateClassFields(int projectId, int classId, const TClassChanges& changes);
 // With its members.
 TCommandResult DeleteClass(int classId);
 
 // The type must be one the member dialog offers for the class.
 TCommandResult AddMember(int projectId, int classId, const TMemberEntry& entry);
 TCommandResult UpdateMember(int projectId, int classId, int memberId, const TMemberEntry& entry);
+// UpdateMember with the stored entry changed as given, read in the same
+// transaction.
+TCommandResult UpdateMemberFields(int projectId, int classId, int memberId,
+                                  const TMemberChanges& changes);
 // memberId -1: no member selected.
 TCommandResult DeleteMember(int memberId);
 // Swaps two members of the class; memberIds are the selected ones, and

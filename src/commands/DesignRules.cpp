@@ -7,20 +7,23 @@
 
 TRuleResult CheckAddProject(const std::string& name) {
   if (auto refused = CheckProjectNameEntry(name, false)) return refused;
-  if (TProjectDAO().GetProjectCount(name) > 0) return msg::kProjectNameTaken;
+  if (TProjectDAO().GetProjectCount(name) > 0)
+    return TRefusal{"projectName", msg::kProjectNameTaken};
   return std::nullopt;
 }
 
 TRuleResult CheckRenameProject(int projectId, const std::string& name) {
   if (auto refused = CheckProjectNameEntry(name, true)) return refused;
-  if (TProjectDAO().GetProjectCountExcept(name, projectId) > 0) return msg::kProjectNameTaken;
+  if (TProjectDAO().GetProjectCountExcept(name, projectId) > 0)
+    return TRefusal{"projectName", msg::kProjectNameTaken};
   return std::nullopt;
 }
 
 TRuleResult CheckAddClass(int projectId, const std::string& className,
                           const std::string& friendName) {
   if (auto refused = CheckClassEntry(className, friendName, false)) return refused;
-  if (TClassDAO().GetClassCount(projectId, className) >= 1) return msg::kClassNameTaken;
+  if (TClassDAO().GetClassCount(projectId, className) >= 1)
+    return TRefusal{"className", msg::kClassNameTaken};
   return std::nullopt;
 }
 
@@ -28,7 +31,7 @@ TRuleResult CheckUpdateClass(int projectId, int classId, const std::string& clas
                              const std::string& friendName) {
   if (auto refused = CheckClassEntry(className, friendName, true)) return refused;
   if (TClassDAO().GetClassCountExcept(projectId, className, classId) >= 1)
-    return msg::kClassNameTaken;
+    return TRefusal{"className", msg::kClassNameTaken};
   return std::nullopt;
 }
 
@@ -43,5 +46,6 @@ TRuleResult CheckTypeOffered(int projectId, int classId, const std::string& memb
   if (std::find(choices.begin(), choices.end(), memberType) != choices.end()) return std::nullopt;
   std::string offered;
   for (const std::string& choice : choices) offered += (offered.empty() ? "" : "、") + choice;
-  return msg::kTypeNotOfferedPrefix + memberType + "\" 不可用，可选: " + offered;
+  return TRefusal{"memberType",
+                  msg::kTypeNotOfferedPrefix + memberType + "\" 不可用，可选: " + offered};
 }

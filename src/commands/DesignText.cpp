@@ -278,9 +278,9 @@ TDesignData ReadText(const std::string& text) {
 
 // ---- Storing under the entry rules -----------------------------------------
 
-// Refuses at the field the rule's message is about, below place.
+// Refuses at the field the rule's refusal is about, below place.
 void Refuse(const std::string& place, const TRuleResult& refused) {
-  if (refused) throw TDesignTextError(Join(place, FieldOfRefusal(*refused)), *refused);
+  if (refused) throw TDesignTextError(Join(place, refused->field), refused->message);
 }
 
 const char* TrueFalse(bool value) {
@@ -337,7 +337,7 @@ std::string ExportDesign(int projectId) {
       };
       TMember derived;
       if (auto refused = BuildMember(EntryFromMember(m), m.projectId, m.classId, derived))
-        refuse(*refused);
+        refuse(refused->message);
       if (derived.memberLength != m.memberLength)
         refuse("长度 " + std::to_string(m.memberLength) + " 与类型 " + m.memberType +
                " 不符(只有字符串类型的成员有长度)");
@@ -374,7 +374,7 @@ int ImportDesign(const std::string& text, const std::optional<std::string>& proj
   // Every class first, so that a member may name a class later in the text.
   TDbHelper().Transaction([&] {
     if (auto refused = CheckAddProject(name))
-      throw TDesignTextError(projectName ? "" : "projectName", *refused);
+      throw TDesignTextError(projectName ? "" : refused->field, refused->message);
     projectId = TProjectDAO().AddProject(name);
     if (data.fullQueryForms) TProjectDAO().SetFullQueryForms(projectId, true);
     std::vector<int> classIds;

@@ -21,9 +21,10 @@ TMemberEntry Entry(std::string name, std::string_view type, std::string comment,
 }
 
 void AddMember(int projectId, int classId, const TMemberEntry& e) {
-  if (auto refused = CheckAddMember(e)) throw std::logic_error(*refused);
+  if (auto refused = CheckAddMember(e)) throw std::logic_error(refused->message);
   TMember m;
-  if (auto refused = BuildMember(e, projectId, classId, m)) throw std::logic_error(*refused);
+  if (auto refused = BuildMember(e, projectId, classId, m))
+    throw std::logic_error(refused->message);
   TMemberDAO().AddMember(m);
 }
 

@@ -23,7 +23,8 @@ struct SharedConnection {
   sqlite3* db = nullptr;
   int transactionDepth = 0;
   // The stores use a few dozen fixed statement texts; preparing each once
-  // keeps per-class queries cheap when a large design is generated.
+  // spares parsing it again when it runs many times over, as the checks and
+  // inserts of an import do for every class and member.
   std::unordered_map<std::string, CachedStatement> statements;
 };
 
@@ -60,8 +61,9 @@ const char* const kSchema =
     " memberIsDisplay integer not null default 0,"
     " memberQueryDisplay integer not null default 1);";
 
-// Per-class queries look members up by classId and classes by project and
-// name; without these every lookup scans its table.
+// Members are listed by classId, and classes by project and looked up by
+// project and name (a name taken); without these every such read scans its
+// table.
 const char* const kIndexes =
     "create index if not exists ix_member_class on t_member(classId);"
     "create index if not exists ix_class_project_name on t_class(projectId, className);";

@@ -26,11 +26,9 @@
 #include <vector>
 
 #include "commands/DesignCommands.h"
+#include "commands/DesignReads.h"
 #include "commands/DesignText.h"
 #include "commands/UserFiles.h"
-#include "store/ClassDAO.h"
-#include "store/MemberDAO.h"
-#include "store/ProjectDAO.h"
 #include "ui/Banner.h"
 #include "ui/DataBaseSqlForm.h"
 #include "ui/DesktopOpener.h"
@@ -244,7 +242,7 @@ void TFormMain::ShowFullQueryForms() {
   const int projectId = CurrentProjectId();
   bool on = false;
   if (projectId >= 0)
-    RunCommand(prompter_, this, [&] { on = TProjectDAO().GetFullQueryForms(projectId); });
+    RunCommand(prompter_, this, [&] { on = commands::FullQueryForms(projectId); });
   fullQueryForms_->setEnabled(projectId >= 0);
   fullQueryForms_->setChecked(on);
 }
@@ -301,7 +299,7 @@ void TFormMain::BuildMenus() {
 
 // The three loads let a store error through to the command that asked.
 void TFormMain::LoadProjects() {
-  const TNameList projects = TProjectDAO().GetAllProjects();
+  const TNameList projects = commands::ListProjects();
   {
     const QSignalBlocker block(project_);
     project_->clear();
@@ -326,24 +324,24 @@ void TFormMain::LoadProjects() {
 }
 
 void TFormMain::LoadClasses(int projectId) {
-  const TNameList list = TClassDAO().GetClassList(projectId);
+  const std::vector<commands::TClassItem> list = commands::ListClasses(projectId);
   {
     const QSignalBlocker block(classes_);
     classes_->clear();
     for (const auto& c : list) {
-      auto* item = new QListWidgetItem(FromStd(c.name), classes_);
-      item->setData(kIdRole, c.id);
+      auto* item = new QListWidgetItem(FromStd(c.entry.className), classes_);
+      item->setData(kIdRole, c.classId);
     }
     if (!list.empty()) classes_->setCurrentRow(0);
   }
   if (list.empty())
     ClearMembers();
   else
-    LoadMembers(list.front().id);
+    LoadMembers(list.front().classId);
 }
 
 void TFormMain::LoadMembers(int classId) {
-  const std::vector<TMember> list = TMemberDAO().ListMembers(classId);
+  const std::vector<TMember> list = commands::ListMembers(classId);
   ClearMembers();
   members_->setRowCount(static_cast<int>(list.size()));
   int r = 0;
@@ -478,15 +476,14 @@ TCommandResult TFormMain::Execute(QWidget* parent, const std::function<TCommandR
 
 void TFormMain::Show(QWidget* parent, const TCommandResult& result) {
   if (result.message.empty()) return;
-  // A length that is no whole number is an input error the user fixes in place.
-  if (result.message == msg::kLengthNotNumber)
+  // An entry that cannot be read (a length that is no whole number) is an
+  // input error the user fixes in place.
+  if (result.unreadable)
     prompter_.Error(parent, RuleText(result.message));
   else
     prompter_.Message(parent, RuleText(result.message));
   // Another process changed the design under the lists: show it as it is.
-  if (result.message == msg::kProjectGone || result.message == msg::kClassGone ||
-      result.message == msg::kMemberGone)
-    RunCommand(prompter_, this, [&] { LoadProjects(); });
+  if (result.gone) RunCommand(prompter_, this, [&] { LoadProjects(); });
 }
 
 // ---- Project commands ------------------------------------------------------
@@ -552,7 +549,7 @@ void TFormMain::ImportDesignText() {
         const int projectId = ImportDesign(text, name);
         LoadProjects();
         prompter_.Message(this, tr("已导入为工程 %1(编号 %2)")
-                                    .arg(FromStd(TProjectDAO().GetProjectName(projectId)))
+                                    .arg(FromStd(commands::ProjectName(projectId)))
                                     .arg(projectId));
         return;
       } catch (const TDesignTextError& e) {
@@ -594,9 +591,10 @@ void TFormMain::UpdateClass() {
   // The name as listed; the friendly name and the flag as stored.
   TClassEntry current{ToStd(CurrentClassName()), {}, false};
   RunCommand(prompter_, this, [&] {
-    TClassDAO classes;
-    current.friendName = classes.GetFriendName(classId);
-    current.frontShow = classes.GetFrontShowFlag(classId) == 1;
+    if (const std::optional<TClassEntry> stored = commands::ReadClass(classId)) {
+      current.friendName = stored->friendName;
+      current.frontShow = stored->frontShow;
+    }
   });
   const int projectId = CurrentProjectId();
   TUpdateClassForm dialog(
@@ -670,7 +668,7 @@ void TFormMain::UpdateMember() {
   std::vector<std::string> choices;
   std::optional<TMemberEntry> current;
   RunCommand(prompter_, this, [&] {
-    if (const std::optional<TMember> member = TMemberDAO().GetMember(memberId)) {
+    if (const std::optional<TMember> member = commands::ReadMember(memberId)) {
       classId = member->classId;
       current = EntryFromMember(*member);
     }
@@ -688,7 +686,7 @@ void TFormMain::UpdateMember() {
 void TFormMain::DeleteMember() {
   const int row = FirstSelectedRow();
   if (auto refused = CheckDeleteMember(row)) {
-    prompter_.Message(this, RuleText(*refused));
+    prompter_.Message(this, RuleText(refused->message));
     return;
   }
   if (!prompter_.Confirm(this, tr("确定删除当前成员属性?"), tr("删除提示"))) return;

@@ -126,6 +126,7 @@ void TMemberFormBase::Confirm() {
     accept();
     return;
   }
-  if (result.message == msg::kMemberNameEmpty) memberName_->setFocus();
+  // A refused empty name, and a refused length, put the focus in their box.
+  if (result.field == "memberName" && memberName_->text().isEmpty()) memberName_->setFocus();
   if (result.field == "memberLength") memberLength_->setFocus();
 }

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "commands/DesignReads.h"
 #include "generate/AutoCode.h"
-#include "store/DbHelper.h"
 #include "ui/DesktopOpener.h"
 #include "ui/MainForm.h"
 #include "ui/Prompter.h"
@@ -41,8 +41,7 @@ int main(int argc, char** argv) {
     std::optional<std::string> dir;
     if (parser.isSet(dirOption)) dir = parser.value(dirOption).toStdString();
     settings.baseDir = ResolveBaseDirectory(dir);
-    TDbHelper::SetDatabaseFile(DesignDatabasePath(settings.baseDir).string());
-    TDbHelper().Open();
+    commands::OpenDesignDatabase(settings.baseDir);
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, ApplicationTitle(), QString::fromUtf8(e.what()));
     return 1;

@@ -1,6 +1,5 @@
 #include "vocabulary/EntryRules.h"
 
-#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -20,30 +19,40 @@ bool Longer(const std::string& text, std::size_t limit) {
   return text.size() > limit && CharacterCount(text) > limit;
 }
 
+// A refusal about one field of the design record, and one about none.
+TRefusal About(const char* field, std::string message) {
+  return {field, std::move(message)};
+}
+TRefusal Refusal(std::string message) {
+  return {{}, std::move(message)};
+}
+
 TRuleResult CheckProjectName(const std::string& name) {
-  if (!IsSafeProjectName(name)) return msg::kProjectNameUnsafe;
-  if (Longer(name, kMaxProjectNameLength)) return msg::kProjectNameTooLong;
+  if (!IsSafeProjectName(name)) return About("projectName", msg::kProjectNameUnsafe);
+  if (Longer(name, kMaxProjectNameLength)) return About("projectName", msg::ProjectNameTooLong());
   return std::nullopt;
 }
 
 TRuleResult CheckClassTexts(const std::string& className, const std::string& friendName) {
-  if (Longer(className, kMaxNameLength)) return msg::kClassNameTooLong;
-  if (Longer(friendName, kMaxTextLength)) return msg::kFriendNameTooLong;
+  if (Longer(className, kMaxNameLength)) return About("className", msg::ClassNameTooLong());
+  if (Longer(friendName, kMaxTextLength)) return About("friendName", msg::FriendNameTooLong());
   return std::nullopt;
 }
 
 TRuleResult CheckMemberEntry(const TMemberEntry& e) {
-  if (e.memberName.empty()) return msg::kMemberNameEmpty;
-  if (!StartsWithLower(e.memberName)) return msg::kMemberNameLower;
+  if (e.memberName.empty()) return About("memberName", msg::kMemberNameEmpty);
+  if (!StartsWithLower(e.memberName)) return About("memberName", msg::kMemberNameLower);
   const TKindInfo& kind = KindInfo(FieldKindOf(e.memberType));
-  if (!kind.mayBeOptional && !e.isMust) return e.memberType + msg::kMustFlagSuffix;
+  if (!kind.mayBeOptional && !e.isMust)
+    return About("memberIsMust", e.memberType + msg::kMustFlagSuffix);
   // A key must be an integer or a string: any other key gives a table
   // script that cannot run. The update dialog keeps to the same rule.
-  if (e.isPri && !kind.mayBeKey) return msg::kKeyType;
+  if (e.isPri && !kind.mayBeKey) return About("memberIsPri", msg::kKeyType);
   // The complete query form searches the same kinds.
-  if (e.queryFlag && !kind.MayBeSearched()) return msg::kQueryTypePrefix + e.memberType;
-  if (Longer(e.memberName, kMaxNameLength)) return msg::kMemberNameTooLong;
-  if (Longer(e.memberComment, kMaxTextLength)) return msg::kCommentTooLong;
+  if (e.queryFlag && !kind.MayBeSearched())
+    return About("queryFlag", msg::kQueryTypePrefix + e.memberType);
+  if (Longer(e.memberName, kMaxNameLength)) return About("memberName", msg::MemberNameTooLong());
+  if (Longer(e.memberComment, kMaxTextLength)) return About("memberComment", msg::CommentTooLong());
   return std::nullopt;
 }
 
@@ -64,16 +73,18 @@ std::optional<int> ParseLength(const std::string& text) {
 }  // namespace
 
 TRuleResult CheckProjectNameEntry(const std::string& name, bool rename) {
-  if (name.empty()) return rename ? msg::kProjectRenameEmpty : msg::kProjectNameEmpty;
+  if (name.empty())
+    return About("projectName", rename ? msg::kProjectRenameEmpty : msg::kProjectNameEmpty);
   return CheckProjectName(name);
 }
 
 TRuleResult CheckClassEntry(const std::string& className, const std::string& friendName,
                             bool update) {
-  if (className.empty()) return update ? msg::kClassRenameEmpty : msg::kClassNameEmpty;
-  if (!update && friendName.empty()) return msg::kFriendNameEmpty;
-  if (!StartsWithCapital(className)) return msg::kClassNameCapital;
-  if (update && friendName.empty()) return msg::kFriendNameEmpty;
+  if (className.empty())
+    return About("className", update ? msg::kClassRenameEmpty : msg::kClassNameEmpty);
+  if (!update && friendName.empty()) return About("friendName", msg::kFriendNameEmpty);
+  if (!StartsWithCapital(className)) return About("className", msg::kClassNameCapital);
+  if (update && friendName.empty()) return About("friendName", msg::kFriendNameEmpty);
   return CheckClassTexts(className, friendName);
 }
 
@@ -100,8 +111,9 @@ TRuleResult BuildMember(const TMemberEntry& e, int projectId, int classId, TMemb
   const TKindInfo& kind = KindInfo(FieldKindOf(e.memberType));
   if (kind.hasLength) {
     const std::optional<int> length = ParseLength(e.lengthText);
-    if (!length) return msg::kLengthNotNumber;
-    if (*length < kMinStringLength || *length > kMaxStringLength) return msg::kLengthOutOfRange;
+    if (!length) return TRefusal{"memberLength", msg::kLengthNotNumber, true};
+    if (*length < kMinStringLength || *length > kMaxStringLength)
+      return About("memberLength", msg::LengthOutOfRange());
     m.memberLength = *length;
   }
   m.memberIsPri = e.isPri ? 1 : 0;
@@ -131,46 +143,23 @@ TMemberEntry EntryFromMember(const TMember& m) {
 }
 
 TRuleResult CheckDeleteMember(int selected) {
-  if (selected < 0) return msg::kSelectMemberFirst;
+  if (selected < 0) return Refusal(msg::kSelectMemberFirst);
   return std::nullopt;
 }
 
 TRuleResult CheckMoveUp(int selected) {
-  if (selected < 0) return msg::kSelectMemberFirst;
-  if (selected == 0) return msg::kFirstCannotMoveUp;
+  if (selected < 0) return Refusal(msg::kSelectMemberFirst);
+  if (selected == 0) return Refusal(msg::kFirstCannotMoveUp);
   return std::nullopt;
 }
 
 TRuleResult CheckMoveDown(int selected, int rowCount) {
-  if (selected < 0) return msg::kSelectMemberFirst;
-  if (selected >= rowCount - 1) return msg::kLastCannotMoveDown;
+  if (selected < 0) return Refusal(msg::kSelectMemberFirst);
+  if (selected >= rowCount - 1) return Refusal(msg::kLastCannotMoveDown);
   return std::nullopt;
 }
 
 TRuleResult CheckExchange(int selectedCount) {
-  if (selectedCount != 2) return msg::kSelectTwo;
+  if (selectedCount != 2) return Refusal(msg::kSelectTwo);
   return std::nullopt;
-}
-
-std::string FieldOfRefusal(const std::string& message) {
-  using namespace msg;
-  const auto is = [&](std::initializer_list<const char*> messages) {
-    return std::any_of(messages.begin(), messages.end(),
-                       [&](const char* m) { return message == m; });
-  };
-  if (is({kProjectNameEmpty, kProjectRenameEmpty, kProjectNameTaken, kProjectNameUnsafe,
-          kProjectNameTooLong}))
-    return "projectName";
-  if (is({kClassNameEmpty, kClassRenameEmpty, kClassNameCapital, kClassNameTooLong,
-          kClassNameTaken}))
-    return "className";
-  if (is({kFriendNameEmpty, kFriendNameTooLong})) return "friendName";
-  if (is({kMemberNameEmpty, kMemberNameLower, kMemberNameTooLong})) return "memberName";
-  if (is({kCommentTooLong})) return "memberComment";
-  if (is({kLengthNotNumber, kLengthOutOfRange})) return "memberLength";
-  if (is({kKeyType})) return "memberIsPri";
-  if (message.starts_with(kQueryTypePrefix)) return "queryFlag";
-  if (message.ends_with(kMustFlagSuffix)) return "memberIsMust";
-  if (message.starts_with(msg::kTypeNotOfferedPrefix)) return "memberType";
-  return "";
 }

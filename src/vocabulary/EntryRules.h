@@ -1,8 +1,9 @@
 // The bounds of a design and the checks of an entry that need nothing but
 // the entry, shared by the design commands (window, command line, import)
-// and the design check of a run. Each rule answers the exact message to
-// show the user, or nothing when the entry is accepted. The checks that look
-// at the stored design (names taken, types offered) are the commands'.
+// and the design check of a run. Each rule answers a refusal (the exact
+// message to show the user and the field it is about), or nothing when the
+// entry is accepted. The checks that look at the stored design (names
+// taken, types offered) are the commands'.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,19 @@
 
 #include "vocabulary/Member.h"
 
-using TRuleResult = std::optional<std::string>;
+// A refused entry. The field is named as the design record's field
+// ("className", "memberLength", ...), empty for a refusal about no entry;
+// the front ends point to it (the dialog's box, the import's place) without
+// reading the message.
+struct TRefusal {
+  std::string field;
+  std::string message;
+  // The entry could not be read at all (a length that is no whole number),
+  // rather than read and refused; the window shows it as an error.
+  bool unreadable = false;
+};
+
+using TRuleResult = std::optional<TRefusal>;
 
 // Bounds of what is stored. Class and member names become SQL Server
 // identifiers (128 characters at most); a project name becomes a directory
@@ -30,7 +43,6 @@ inline constexpr const char* kProjectRenameEmpty = "工程项目名称不能为�
 inline constexpr const char* kProjectNameTaken = "该工程名称已经存在!";
 inline constexpr const char* kProjectNameUnsafe =
     "工程名称不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..!";
-inline constexpr const char* kProjectNameTooLong = "工程名称不能超过80个字符!";
 inline constexpr const char* kProjectAdded = "工程名称添加成功！";
 inline constexpr const char* kProjectRenamed = "工程名称修改成功！";
 inline constexpr const char* kProjectDeleted = "删除成功!";
@@ -44,8 +56,6 @@ inline constexpr const char* kClassNameEmpty = "类名称不能为空!";
 inline constexpr const char* kClassRenameEmpty = "类名称不能为空";
 inline constexpr const char* kFriendNameEmpty = "友好名称不能为空";
 inline constexpr const char* kClassNameCapital = "类名首个字母必须大写";
-inline constexpr const char* kClassNameTooLong = "类名称不能超过128个字符!";
-inline constexpr const char* kFriendNameTooLong = "友好名称不能超过128个字符!";
 inline constexpr const char* kClassNameTaken = "该类名称已经存在!";
 inline constexpr const char* kClassAdded = "类名称添加成功！";
 inline constexpr const char* kClassUpdated = "类名称更新成功";
@@ -59,10 +69,7 @@ inline constexpr const char* kMemberNameLower = "成员属性首个字母必须�
 inline constexpr const char* kMustFlagSuffix = "必须勾选是否必填标志!";
 inline constexpr const char* kKeyType = "主键字段必须是整型或字符串型!";
 inline constexpr const char* kQueryTypePrefix = "参与查询的字段不能是";
-inline constexpr const char* kMemberNameTooLong = "成员名称不能超过128个字符!";
-inline constexpr const char* kCommentTooLong = "成员注释不能超过128个字符!";
 inline constexpr const char* kLengthNotNumber = "长度必须是整数!";
-inline constexpr const char* kLengthOutOfRange = "字符串长度必须在1到8000之间!";
 inline constexpr const char* kMemberAdded = "类成员属性添加成功!";
 inline constexpr const char* kMemberUpdated = "类成员属性更新成功!";
 inline constexpr const char* kMemberDeleted = "成员属性删除成功";
@@ -71,6 +78,27 @@ inline constexpr const char* kTypeNotOfferedPrefix = "成员类型 \"";
 inline constexpr const char* kSelectTwo = "请选中2条记录!";
 inline constexpr const char* kFirstCannotMoveUp = "第一个成员无法上移了！";
 inline constexpr const char* kLastCannotMoveDown = "最后一个成员无法下移了！";
+
+// The messages that quote a bound say the bound in force.
+inline std::string ProjectNameTooLong() {  // 工程名称不能超过80个字符!
+  return "工程名称不能超过" + std::to_string(kMaxProjectNameLength) + "个字符!";
+}
+inline std::string ClassNameTooLong() {  // 类名称不能超过128个字符!
+  return "类名称不能超过" + std::to_string(kMaxNameLength) + "个字符!";
+}
+inline std::string FriendNameTooLong() {  // 友好名称不能超过128个字符!
+  return "友好名称不能超过" + std::to_string(kMaxTextLength) + "个字符!";
+}
+inline std::string MemberNameTooLong() {  // 成员名称不能超过128个字符!
+  return "成员名称不能超过" + std::to_string(kMaxNameLength) + "个字符!";
+}
+inline std::string CommentTooLong() {  // 成员注释不能超过128个字符!
+  return "成员注释不能超过" + std::to_string(kMaxTextLength) + "个字符!";
+}
+inline std::string LengthOutOfRange() {  // 字符串长度必须在1到8000之间!
+  return "字符串长度必须在" + std::to_string(kMinStringLength) + "到" +
+         std::to_string(kMaxStringLength) + "之间!";
+}
 }  // namespace msg
 
 // ---- Projects -------------------------------------------------------------
@@ -123,9 +151,3 @@ TRuleResult CheckDeleteMember(int selected);
 TRuleResult CheckMoveUp(int selected);
 TRuleResult CheckMoveDown(int selected, int rowCount);
 TRuleResult CheckExchange(int selectedCount);
-
-// ---- Where a refusal points -------------------------------------------------
-
-// The entry a refusing message is about, named as the design record's
-// field ("className", "memberLength", ...); "" for one about no entry.
-std::string FieldOfRefusal(const std::string& message);

@@ -149,7 +149,7 @@ void TFileOperate::CopyFile(const fs::path& source, const fs::path& target) {
 }
 
 bool TFileOperate::CopyDirectory(const fs::path& source, const fs::path& destination,
-                                 bool failIfExists) {
+                                 bool keepExistingTopFiles) {
   std::error_code ec;
   if (!fs::is_directory(source, ec)) throw TFileError("目录不存在: " + source.string());
   fs::directory_iterator it(source, ec);
@@ -168,7 +168,7 @@ bool TFileOperate::CopyDirectory(const fs::path& source, const fs::path& destina
       CopyDirectory(it->path(), target, false);
       continue;
     }
-    if (failIfExists && fs::exists(fs::symlink_status(target, statError))) continue;
+    if (keepExistingTopFiles && fs::exists(fs::symlink_status(target, statError))) continue;
     CopyFile(it->path(), target);
   }
   if (listError) throw TFileError("无法列出目录 " + source.string() + ": " + listError.message());

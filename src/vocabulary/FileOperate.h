@@ -38,11 +38,11 @@ public:
   // Copies one file, replacing the target (its bytes, not its
   // permissions).
   static void CopyFile(const std::filesystem::path& source, const std::filesystem::path& target);
-  // Copies the tree below source into destination. With failIfExists, a
-  // file directly in source is skipped when destination already has it;
+  // Copies the tree below source into destination. With keepExistingTopFiles,
+  // a file directly in source is skipped when destination already has it;
   // deeper levels always replace what is there. A missing source is an
   // error; an empty one copies nothing and answers false. A file that
   // cannot be copied is an error too: a partial copy must not look whole.
   static bool CopyDirectory(const std::filesystem::path& source,
-                            const std::filesystem::path& destination, bool failIfExists);
+                            const std::filesystem::path& destination, bool keepExistingTopFiles);
 };

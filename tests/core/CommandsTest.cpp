@@ -1,7 +1,7 @@
 // The design commands where a front end cannot easily reach: a target that
 // another process removed between the user's choice and the write, the
-// place a refusal points to, and what a value in the design database reads
-// as, whatever made the file.
+// place a refusal points to, the lookup of the command line's names, and
+// what a value in the design database reads as, whatever made the file.
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include "TempDesign.h"
 #include "TestSupport.h"
 #include "commands/DesignCommands.h"
+#include "commands/DesignReads.h"
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
@@ -34,6 +35,11 @@ protected:
   int project_ = 0, dept_ = 0, deptId_ = 0;
 };
 
+// The message of a refusal that reports its target gone.
+std::string Gone(const TCommandResult& result) {
+  return result.gone ? result.message : "<not reported gone>";
+}
+
 TEST_F(CommandsTest, TargetsGoneBeforeTheWriteAreReportedAndNothingIsWritten) {
   TMemberEntry name;
   name.memberName = "name";
@@ -44,20 +50,20 @@ TEST_F(CommandsTest, TargetsGoneBeforeTheWriteAreReportedAndNothingIsWritten) {
   commands::DeleteClass(other);
   const int rows = Rows("t_member");
 
-  EXPECT_EQ(commands::AddMember(project_, other, name).message, msg::kClassGone);
-  EXPECT_EQ(commands::UpdateClass(project_, other, {"Other", "其他"}).message, msg::kClassGone);
-  EXPECT_EQ(commands::UpdateMember(project_, other, otherId, name).message, msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::AddMember(project_, other, name)), msg::kClassGone);
+  EXPECT_EQ(Gone(commands::UpdateClass(project_, other, {"Other", "其他"})), msg::kClassGone);
+  EXPECT_EQ(Gone(commands::UpdateMember(project_, other, otherId, name)), msg::kMemberGone);
   // A member of another class is not this class's, whatever its identifier.
-  EXPECT_EQ(commands::UpdateMember(project_, dept_, otherId, name).message, msg::kMemberGone);
-  EXPECT_EQ(commands::DeleteMember(otherId).message, msg::kMemberGone);
-  EXPECT_EQ(commands::MoveMember(dept_, otherId, -1).message, msg::kMemberGone);
-  EXPECT_EQ(commands::ExchangeMembers(dept_, {deptId_, otherId}).message, msg::kMemberGone);
-  EXPECT_EQ(commands::DeleteClass(other).message, msg::kClassGone);
+  EXPECT_EQ(Gone(commands::UpdateMember(project_, dept_, otherId, name)), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::DeleteMember(otherId)), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::MoveMember(dept_, otherId, -1)), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::ExchangeMembers(dept_, {deptId_, otherId})), msg::kMemberGone);
+  EXPECT_EQ(Gone(commands::DeleteClass(other)), msg::kClassGone);
   EXPECT_EQ(Rows("t_member"), rows);
 
   commands::DeleteProject(project_);
-  EXPECT_EQ(commands::AddClass(project_, {"Late", "迟"}).message, msg::kProjectGone);
-  EXPECT_EQ(commands::RenameProject(project_, "Store").message, msg::kProjectGone);
+  EXPECT_EQ(Gone(commands::AddClass(project_, {"Late", "迟"})), msg::kProjectGone);
+  EXPECT_EQ(Gone(commands::RenameProject(project_, "Store")), msg::kProjectGone);
   EXPECT_EQ(Rows("t_class"), 0);
   EXPECT_EQ(Rows("t_project"), 0);
 }
@@ -99,6 +105,42 @@ TEST_F(CommandsTest, ARefusalNamesTheFieldItIsAbout) {
   e.memberComment.clear();
   e.lengthText = " +8000 ";
   EXPECT_TRUE(commands::AddMember(project_, dept_, e));
+}
+
+TEST_F(CommandsTest, CommandLineNamesFindOneTargetOrNothing) {
+  const auto ref = [](std::string project, std::optional<int> projectId,
+                      std::optional<std::string> className = {},
+                      std::vector<std::string> memberNames = {}) {
+    return commands::TDesignRef{std::move(project), projectId, std::move(className),
+                                std::move(memberNames)};
+  };
+  TMemberEntry twin;
+  twin.memberName = "twin";
+  twin.memberType = "字符串";
+  const int first = commands::AddMember(project_, dept_, twin).id;
+  const int second = commands::AddMember(project_, dept_, twin).id;
+  const std::string dept = "#" + std::to_string(dept_);
+  const int foreign = commands::AddClass(commands::AddProject("Other").id, {"Dept", "部门"}).id;
+  const commands::TLookup found =
+      commands::Find(ref("Shop", project_, dept, {"#" + std::to_string(second), "deptId"}));
+  ASSERT_TRUE(found) << found.refusal;
+  EXPECT_EQ(found.target.classId, dept_);
+  EXPECT_EQ(found.target.memberIds, (std::vector<int>{second, deptId_}));
+  EXPECT_EQ(commands::Find(ref("Shop", {}, "Dept", {"twin"})).refusal,
+            "有多个成员名为 \"twin\"(编号 " + std::to_string(first) + ", " +
+                std::to_string(second) + ")，请用 #编号 指定其一");
+  // Names are exact; "#" with anything but a number is a name; a number
+  // names a class of this project only.
+  for (const commands::TDesignRef& wrong :
+       {ref("shop", {}), ref("Shop", project_ + 1), ref("Shop", {}, "dept"), ref("Shop", {}, "#+1"),
+        ref("Shop", {}, "#" + std::to_string(foreign)), ref("Shop", {}, "Dept", {"#1x"})})
+    EXPECT_FALSE(commands::Find(wrong)) << wrong.project << " " << wrong.className.value_or("");
+  bool ran = false;
+  EXPECT_FALSE(commands::OnTarget(ref("Shop", {}, "Dept", {"none"}), [&](const commands::TTarget&) {
+    ran = true;
+    return TCommandResult();
+  }));
+  EXPECT_FALSE(ran);
 }
 
 TEST_F(CommandsTest, StoredNumbersReadOneWayWithoutWrapping) {

@@ -14,7 +14,7 @@ namespace {
 using Rules = TempDesign;
 
 std::string Said(const TRuleResult& r) {
-  return r.value_or("<accepted>");
+  return r ? r->message : "<accepted>";
 }
 
 TMemberEntry Member(std::string name, std::string type, bool must = true) {
