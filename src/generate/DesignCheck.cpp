@@ -131,9 +131,6 @@ void CheckText(const std::string& text, const std::string& subject, const std::s
 // other tools, and the names the file system must take: without these, a
 // run would stop half way at a name too long for the file system.
 
-// The longest name a file or directory may have on the file systems the
-// solution is written to and copied to, in bytes of the name as written.
-constexpr std::size_t kMaxFileNameBytes = 255;
 // The longest file name a class gives: "FrmQuery" <class> ".Designer.cs".
 constexpr std::size_t kLongestFileNameAround = 8 + 12;
 

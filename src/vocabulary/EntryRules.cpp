@@ -19,6 +19,30 @@ bool Longer(const std::string& text, std::size_t limit) {
   return text.size() > limit && CharacterCount(text) > limit;
 }
 
+// Control characters (C0, DEL and C1): a line break or an escape in a name
+// or caption would break list output, terminals and generated comments.
+bool HasControl(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 || c == 0x7f) return true;
+    if (c == 0xc2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(text[i + 1]) <= 0x9f)
+      return true;
+  }
+  return false;
+}
+
+// Names Windows will not give a file or folder (with any extension), and
+// names it silently shortens: the generated solution is used there.
+bool IsWindowsReservedName(const std::string& name) {
+  if (name.ends_with('.') || name.ends_with(' ')) return true;
+  const std::string stem = AsciiLower(name.substr(0, name.find('.')));
+  for (const char* device : {"con", "prn", "aux", "nul"})
+    if (stem == device) return true;
+  return stem.size() == 4 && (stem.starts_with("com") || stem.starts_with("lpt")) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
 // A refusal about one field of the design record, and one about none.
 TRefusal About(const char* field, std::string message) {
   return {field, std::move(message)};
@@ -30,12 +54,16 @@ TRefusal Refusal(std::string message) {
 TRuleResult CheckProjectName(const std::string& name) {
   if (!IsSafeProjectName(name)) return About("projectName", msg::kProjectNameUnsafe);
   if (Longer(name, kMaxProjectNameLength)) return About("projectName", msg::ProjectNameTooLong());
+  if (name.size() > kMaxFileNameBytes) return About("projectName", msg::ProjectNameBytes());
+  if (IsWindowsReservedName(name)) return About("projectName", msg::kProjectNameWindows);
   return std::nullopt;
 }
 
 TRuleResult CheckClassTexts(const std::string& className, const std::string& friendName) {
   if (Longer(className, kMaxNameLength)) return About("className", msg::ClassNameTooLong());
   if (Longer(friendName, kMaxTextLength)) return About("friendName", msg::FriendNameTooLong());
+  if (HasControl(className)) return About("className", msg::kClassNameControl);
+  if (HasControl(friendName)) return About("friendName", msg::kFriendNameControl);
   return std::nullopt;
 }
 
@@ -53,6 +81,8 @@ TRuleResult CheckMemberEntry(const TMemberEntry& e) {
     return About("queryFlag", msg::kQueryTypePrefix + e.memberType);
   if (Longer(e.memberName, kMaxNameLength)) return About("memberName", msg::MemberNameTooLong());
   if (Longer(e.memberComment, kMaxTextLength)) return About("memberComment", msg::CommentTooLong());
+  if (HasControl(e.memberName)) return About("memberName", msg::kMemberNameControl);
+  if (HasControl(e.memberComment)) return About("memberComment", msg::kCommentControl);
   return std::nullopt;
 }
 

@@ -33,6 +33,8 @@ using TRuleResult = std::optional<TRefusal>;
 inline constexpr std::size_t kMaxProjectNameLength = 80;
 inline constexpr std::size_t kMaxNameLength = 128;
 inline constexpr std::size_t kMaxTextLength = 128;
+// A file or directory name, in bytes, on the file systems the output meets.
+inline constexpr std::size_t kMaxFileNameBytes = 255;
 inline constexpr int kMinStringLength = 1;
 inline constexpr int kMaxStringLength = 8000;
 
@@ -43,6 +45,9 @@ inline constexpr const char* kProjectRenameEmpty = "工程项目名称不能为�
 inline constexpr const char* kProjectNameTaken = "该工程名称已经存在!";
 inline constexpr const char* kProjectNameUnsafe =
     "工程名称不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..!";
+inline constexpr const char* kProjectNameWindows =
+    "工程名称不能是 CON、PRN、AUX、NUL、COM1 到 COM9、LPT1 到 LPT9，也不能以点或空格结尾"
+    "(生成的解决方案在 Windows 上使用)!";
 inline constexpr const char* kProjectAdded = "工程名称添加成功！";
 inline constexpr const char* kProjectRenamed = "工程名称修改成功！";
 inline constexpr const char* kProjectDeleted = "删除成功!";
@@ -57,6 +62,8 @@ inline constexpr const char* kClassRenameEmpty = "类名称不能为空";
 inline constexpr const char* kFriendNameEmpty = "友好名称不能为空";
 inline constexpr const char* kClassNameCapital = "类名首个字母必须大写";
 inline constexpr const char* kClassNameTaken = "该类名称已经存在!";
+inline constexpr const char* kClassNameControl = "类名称不能含有控制字符(换行、制表符等)!";
+inline constexpr const char* kFriendNameControl = "友好名称不能含有控制字符(换行、制表符等)!";
 inline constexpr const char* kClassAdded = "类名称添加成功！";
 inline constexpr const char* kClassUpdated = "类名称更新成功";
 inline constexpr const char* kClassDeleted = "类对象删除成功!";
@@ -70,6 +77,8 @@ inline constexpr const char* kMustFlagSuffix = "必须勾选是否必填标志!"
 inline constexpr const char* kKeyType = "主键字段必须是整型或字符串型!";
 inline constexpr const char* kQueryTypePrefix = "参与查询的字段不能是";
 inline constexpr const char* kLengthNotNumber = "长度必须是整数!";
+inline constexpr const char* kMemberNameControl = "成员名称不能含有控制字符(换行、制表符等)!";
+inline constexpr const char* kCommentControl = "成员注释不能含有控制字符(换行、制表符等)!";
 inline constexpr const char* kMemberAdded = "类成员属性添加成功!";
 inline constexpr const char* kMemberUpdated = "类成员属性更新成功!";
 inline constexpr const char* kMemberDeleted = "成员属性删除成功";
@@ -82,6 +91,9 @@ inline constexpr const char* kLastCannotMoveDown = "最后一个成员无法下�
 // The messages that quote a bound say the bound in force.
 inline std::string ProjectNameTooLong() {  // 工程名称不能超过80个字符!
   return "工程名称不能超过" + std::to_string(kMaxProjectNameLength) + "个字符!";
+}
+inline std::string ProjectNameBytes() {  // 工程名称太长，超过了目录名称的255字节!
+  return "工程名称太长，超过了目录名称的" + std::to_string(kMaxFileNameBytes) + "字节!";
 }
 inline std::string ClassNameTooLong() {  // 类名称不能超过128个字符!
   return "类名称不能超过" + std::to_string(kMaxNameLength) + "个字符!";

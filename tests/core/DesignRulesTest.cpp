@@ -30,9 +30,31 @@ TEST_F(Rules, ProjectNamesMustServeAsDirectoryNames) {
     EXPECT_EQ(Said(CheckAddProject(unsafe)), msg::kProjectNameUnsafe) << unsafe;
   const int demo = TProjectDAO().AddProject("Demo");
   EXPECT_EQ(Said(CheckRenameProject(demo, "..")), msg::kProjectNameUnsafe);
-  // Nothing is trimmed, and only the two dot names are refused.
-  for (const char* fine : {"  ", "...", ".hidden", "图书 管理"})
+  // Names Windows will not take as a folder, and over-long byte lengths
+  // (80 four-byte characters pass the character count).
+  for (const char* windows : {"con", "CON", "Nul.txt", "com1", "LPT9.x", "name.", "name ", "  "})
+    EXPECT_EQ(Said(CheckAddProject(windows)), msg::kProjectNameWindows) << windows;
+  std::string emoji;
+  for (int i = 0; i < 80; ++i) emoji += "\xF0\x9F\x98\x80";
+  EXPECT_EQ(Said(CheckAddProject(emoji)), msg::ProjectNameBytes());
+  // Nothing is trimmed.
+  for (const char* fine : {".hidden", "图书 管理", "com10", "console", "lpt"})
     EXPECT_EQ(Said(CheckAddProject(fine)), "<accepted>") << fine;
+}
+
+TEST_F(Rules, ControlCharactersAreRefusedInNamesAndTextsNamingTheField) {
+  const int p = TProjectDAO().AddProject("P");
+  for (const char* bad : {"Book\x1b[2J", "Bo\nok", "Bo\tok", "Bo\xC2\x85ok"}) {
+    EXPECT_EQ(CheckAddClass(p, bad, "图书")->field, "className") << bad;
+    EXPECT_EQ(Said(CheckAddClass(p, "Book", std::string("图") + (bad + 2))),
+              msg::kFriendNameControl) << bad;
+    TMemberEntry e = Member("title", std::string(kTypeString));
+    e.memberComment = bad;
+    EXPECT_EQ(Said(CheckAddMember(e)), msg::kCommentControl) << bad;
+    e.memberComment = "书名";
+    e.memberName = std::string("t") + bad;
+    EXPECT_EQ(CheckAddMember(e)->field, "memberName") << bad;
+  }
 }
 
 TEST_F(Rules, TakenNamesIgnoreAsciiCaseWithinTheProjectAndNeverCountThemselves) {
