@@ -135,7 +135,7 @@ TEST_F(DesignTextTest, ExportWritesEveryFieldInFixedOrderTwoSpacesAndAFinalNewli
   e.memberName = "tagName";
   e.memberType = "字符串";
   e.lengthText = "30";
-  e.memberComment = "名\"称\\ \t/";
+  e.memberComment = "名\"称\\ /";
   e.isDisplay = true;
   e.queryDisplay = false;
   AddMember(p, tag, e);
@@ -158,7 +158,7 @@ TEST_F(DesignTextTest, ExportWritesEveryFieldInFixedOrderTwoSpacesAndAFinalNewli
           "memberName": "tagName",
           "memberType": "字符串",
           "memberLength": 30,
-          "memberComment": "名\"称\\ \t/",
+          "memberComment": "名\"称\\ /",
           "memberIsPri": false,
           "memberIsMust": false,
           "memberIsInteger": false,

@@ -86,15 +86,15 @@ void DesignEntryTest::newProjectRefusesEmptyAndTakenNames() {
   f.Open();
   // Cancelling the box answers the empty name.
   f.prompter.answers = {QString(), QStringLiteral("Library"), QStringLiteral("library"),
-                        QStringLiteral("  ")};
+                        QStringLiteral(" 图书")};
   for (int i = 0; i < 4; ++i) f.Trigger("F2");
   const TBox ask{QStringLiteral("ask"), QStringLiteral("请输入工程名称"), QString()};
   const QList<TBox> expected = {ask, Msg("工程名称不能为空!"),   ask, Msg("工程名称添加成功！"),
                                 ask, Msg("该工程名称已经存在!"), ask, Msg("工程名称添加成功！")};
   QCOMPARE(f.prompter.boxes, expected);
-  // A name of blanks is a name; the list is in the order of creation.
+  // Blanks are part of a name; the list is in the order of creation.
   QCOMPARE(Entries(f.Find<QComboBox>("CB_Project")),
-           QStringList({QStringLiteral("Library"), QStringLiteral("  ")}));
+           QStringList({QStringLiteral("Library"), QStringLiteral(" 图书")}));
   QCOMPARE(f.Find<QComboBox>("CB_Project")->currentIndex(), 0);
 }
 

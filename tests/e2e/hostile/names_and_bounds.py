@@ -121,7 +121,10 @@ def statements(script, rename):
 def design(base, c):
     """One design under the class and member names in c: two tables, a key
     of each kind, a reference between them, a class without key and a
-    reference to a class that is gone, each left out with a comment."""
+    reference to a class that is gone, each left out with a comment. Line
+    breaks, which entry refuses, are put in afterwards, as a file made by
+    other tools holds them."""
+    c = {k: v.replace("\r", "~CR~").replace("\n", "~LF~") for k, v in c.items()}
     ok(base, "project", "add", "P")
     ok(base, "class", "add", "P", c["first"], "甲")
     ok(base, "member", "add", "P", c["first"], "xId", "整型", "--key", "--required")
@@ -135,6 +138,13 @@ def design(base, c):
     ok(base, "class", "add", "P", c["gone"], "丁")
     ok(base, "member", "add", "P", c["first"], "later", c["gone"], "--required")
     ok(base, "class", "delete", "P", c["gone"])
+    db = sqlite3.connect(os.path.join(WORK, base, "projects.mdb"))
+    for table, column in (("t_class", "className"), ("t_member", "memberName"),
+                          ("t_member", "memberType")):
+        db.execute("update %s set %s=replace(replace(%s,'~CR~',char(13)),'~LF~',char(10))"
+                   % (table, column, column))
+    db.commit()
+    db.close()
     status, out, err = cli(base, "sql", "P")
     check(status == 0 and err.count("警告: ") == 2, "script with two omissions: %r" % err)
     return out
