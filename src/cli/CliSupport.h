@@ -26,6 +26,9 @@ struct TRefused : std::runtime_error {
 // after the design database is open.
 struct TContext {
   std::optional<std::string> dir;
+  // The command only reads: neither the base directory nor the design
+  // database is made or changed (a mistyped --dir stays a mistake).
+  bool readOnly = false;
   std::function<int()> run;
 };
 

@@ -58,6 +58,7 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
 
   project->add_subcommand("list", "列出所有工程(编号<TAB>名称[<TAB>完整查询窗体])")
       ->callback([&ctx] {
+        ctx.readOnly = true;
         ctx.run = [] {
           for (const auto& p : commands::ListProjects())
             std::cout << p.id << '\t' << p.name
@@ -123,6 +124,7 @@ void RegisterClassCommands(CLI::App& app, TContext& ctx) {
       cls->add_subcommand("list", "列出工程的类(编号<TAB>类名<TAB>友好名称<TAB>前台显示)");
   listRef->AddTo(list);
   list->callback([&ctx, listRef] {
+    ctx.readOnly = true;
     ctx.run = [listRef] {
       for (const auto& c : commands::ListClasses(listRef->Resolve()))
         std::cout << c.classId << '\t' << c.entry.className << '\t' << c.entry.friendName << '\t'
@@ -207,6 +209,7 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   CLI::App* list = member->add_subcommand("list", "列出类的成员(列同设计窗口的成员列表)");
   listArgs->AddTo(list);
   list->callback([&ctx, listArgs] {
+    ctx.readOnly = true;
     ctx.run = [listArgs] {
       const int classId = Resolve(listArgs->Ref()).classId;
       std::cout << "编号\t成员名称\t成员类型\t长度\t主键\t必填\t查询\t下拉框显示\t界面显示\t注释\n";

@@ -40,11 +40,12 @@ void RegisterGenerateCommands(CLI::App& app, TContext& ctx) {
   generate->add_flag("--full-query-forms", *fullQuery,
                      "本次生成完整查询窗体(列表、查询、分页、修改和删除)");
   generate->callback([&ctx, project, dryRun, fullQuery] {
+    ctx.readOnly = *dryRun;
     ctx.run = [&ctx, project, dryRun, fullQuery] {
       TGenerationRequest request;
       request.projectId = project->Resolve();
       request.projectName = commands::ProjectName(request.projectId);
-      request.baseDir = ResolveBaseDirectory(ctx.dir);
+      request.baseDir = ResolveBaseDirectory(ctx.dir, !ctx.readOnly);
       request.resourceDir = ResourceDirectory();
       request.fullQueryForms = *fullQuery;
       if (*dryRun) return DryRunGeneration(request);

@@ -47,7 +47,10 @@ void RegisterScriptCommands(CLI::App& app, TContext& ctx) {
   sql->add_option("-o,--output", args->output, "写入此文件(写完整后才替换原有文件)，不写标准输出");
   sql->add_option("--encoding", args->encoding, "输出编码: utf8(默认) 或 gbk")
       ->check(CLI::IsMember({"utf8", "gbk"}));
-  sql->callback([&ctx, args] { ctx.run = [args] { return RunSql(*args); }; });
+  sql->callback([&ctx, args] {
+    ctx.readOnly = true;
+    ctx.run = [args] { return RunSql(*args); };
+  });
 }
 
 }  // namespace cli

@@ -97,7 +97,10 @@ void RegisterTextCommands(CLI::App& app, TContext& ctx) {
   exportCommand->add_option("-o,--output", exportArgs->output,
                             "写入此文件(写完整后才替换原有文件)");
   exportCommand->callback(
-      [&ctx, exportArgs] { ctx.run = [exportArgs] { return RunExport(*exportArgs); }; });
+      [&ctx, exportArgs] {
+    ctx.readOnly = true;
+    ctx.run = [exportArgs] { return RunExport(*exportArgs); };
+  });
 
   auto importArgs = std::make_shared<TImportArgs>();
   CLI::App* importCommand =

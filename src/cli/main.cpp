@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
 
   int status = 0;
   try {
-    commands::UseDesignDatabase(ResolveBaseDirectory(ctx.dir));
+    commands::UseDesignDatabase(ResolveBaseDirectory(ctx.dir, !ctx.readOnly), ctx.readOnly);
     status = ctx.run();
   } catch (const cli::TRefused& e) {
     std::cerr << e.what() << '\n';

@@ -112,8 +112,8 @@ TLookup FindNow(const TDesignRef& ref) {
 
 }  // namespace
 
-void UseDesignDatabase(const std::filesystem::path& baseDir) {
-  TDbHelper::SetDatabaseFile(DesignDatabasePath(baseDir).string());
+void UseDesignDatabase(const std::filesystem::path& baseDir, bool readOnly) {
+  TDbHelper::SetDatabaseFile(DesignDatabasePath(baseDir).string(), readOnly);
 }
 
 void OpenDesignDatabase(const std::filesystem::path& baseDir) {

@@ -21,7 +21,9 @@ namespace commands {
 
 // Works on the design database of the base directory from now on; the
 // first read or command opens it (made with its tables when missing).
-void UseDesignDatabase(const std::filesystem::path& baseDir);
+// readOnly: for commands that only read; nothing is made or changed, and a
+// missing file reads as an empty design.
+void UseDesignDatabase(const std::filesystem::path& baseDir, bool readOnly = false);
 // The same, opened at once, so that a file that cannot be opened or is no
 // design database is reported before anything else.
 void OpenDesignDatabase(const std::filesystem::path& baseDir);

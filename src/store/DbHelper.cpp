@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <set>
 #include <unordered_map>
@@ -20,6 +21,7 @@ struct CachedStatement {
 
 struct SharedConnection {
   std::string path = "projects.mdb";
+  bool readOnly = false;
   sqlite3* db = nullptr;
   int transactionDepth = 0;
   // The stores use a few dozen fixed statement texts; preparing each once
@@ -155,11 +157,27 @@ int TableCount(sqlite3* db, const std::string& path) {
 // whether another process made them first; and no file is ever removed,
 // since one this process did not make may stand at the path by then. A
 // file that holds tables is checked and never rewritten.
-sqlite3* OpenDesignFile(const std::string& path) {
+// An empty design held in memory: what a reader sees where no design file
+// is (yet), without one being made.
+sqlite3* OpenEmptyDesign() {
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+      SQLITE_OK) {
+    sqlite3_close(db);
+    throw TDbError("无法打开设计数据库: out of memory");
+  }
+  Exec(db, kSchema);
+  return db;
+}
+
+sqlite3* OpenDesignFile(const std::string& path, bool readOnly) {
+  std::error_code missing;
+  if (readOnly && !std::filesystem::exists(path, missing)) return OpenEmptyDesign();
   sqlite3* db = nullptr;
   // Every use of the connection holds TDbHelper's lock, so SQLite's own
   // per-call mutex would only be taken a second time.
-  const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
+  const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) |
+                    SQLITE_OPEN_NOMUTEX;
   if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
     std::string msg = "无法打开设计数据库 " + path + ": " + (db ? sqlite3_errmsg(db) : "");
     sqlite3_close(db);
@@ -168,6 +186,15 @@ sqlite3* OpenDesignFile(const std::string& path) {
   sqlite3_busy_timeout(db, busyTimeoutMs);
   sqlite3_extended_result_codes(db, 1);
   try {
+    if (readOnly) {
+      // Nothing is made or added: a file without tables reads as empty.
+      if (TableCount(db, path) == 0) {
+        sqlite3_close(db);
+        return OpenEmptyDesign();
+      }
+      CheckDesignFile(db, path);
+      return db;
+    }
     if (TableCount(db, path) == 0) {
       Exec(db, "begin immediate");
       try {
@@ -342,10 +369,11 @@ std::recursive_mutex& TDbHelper::Lock() {
   return lock;
 }
 
-void TDbHelper::SetDatabaseFile(const std::string& path) {
+void TDbHelper::SetDatabaseFile(const std::string& path, bool readOnly) {
   std::lock_guard guard(Lock());
   Close();
   Shared().path = path;
+  Shared().readOnly = readOnly;
 }
 
 std::string TDbHelper::DatabaseFile() {
@@ -366,7 +394,7 @@ void TDbHelper::Close() {
 
 sqlite3* TDbHelper::GetConnection() {
   std::lock_guard guard(Lock());
-  if (!Shared().db) Shared().db = OpenDesignFile(Shared().path);
+  if (!Shared().db) Shared().db = OpenDesignFile(Shared().path, Shared().readOnly);
   return Shared().db;
 }
 

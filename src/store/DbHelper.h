@@ -78,8 +78,10 @@ public:
   // statement opens the new file. A missing file, or one without any table,
   // gets the three empty tables (race-free when several processes open it
   // at once); a file that holds tables is checked and never rewritten, and
-  // no file is ever removed.
-  static void SetDatabaseFile(const std::string& path);
+  // no file is ever removed. readOnly: the file is only read, never made,
+  // changed or given indexes; a missing file or one without tables reads as
+  // an empty design, and any write fails.
+  static void SetDatabaseFile(const std::string& path, bool readOnly = false);
   static std::string DatabaseFile();
   // Closes the shared connection (the next statement opens it again).
   static void Close();

@@ -32,11 +32,13 @@ fs::path ResourceDirectory() {
   return programDir.parent_path() / "share" / "corvane";
 }
 
-fs::path ResolveBaseDirectory(const std::optional<std::string>& override) {
+fs::path ResolveBaseDirectory(const std::optional<std::string>& override, bool create) {
   if (override) {
     fs::path dir = fs::absolute(*override);
     std::error_code ec;
-    fs::create_directories(dir, ec);
+    if (create) fs::create_directories(dir, ec);
+    if (!create && !fs::exists(dir, ec))
+      throw std::runtime_error("无法使用目录 " + dir.string() + ": 目录不存在");
     if (!fs::is_directory(dir))
       throw std::runtime_error("无法使用目录 " + dir.string() + (ec ? ": " + ec.message() : ""));
     return dir;
@@ -47,6 +49,7 @@ fs::path ResolveBaseDirectory(const std::optional<std::string>& override) {
   if (HoldsResources(programDir) && access(programDir.c_str(), W_OK) == 0) return programDir;
   const fs::path dir = DataDirectory();
   std::error_code ec;
+  if (!create && !fs::exists(dir, ec)) return dir;
   // Made private, whatever the umask: the design is the user's alone.
   if (fs::create_directories(dir, ec)) fs::permissions(dir, fs::perms::owner_all, ec);
   if (!fs::is_directory(dir))

@@ -18,7 +18,9 @@ std::filesystem::path ResourceDirectory();
 // otherwise the program's directory when it is writable (a build tree or a
 // portable copy), else DataDirectory() (an installed copy), created if
 // missing and refused unless it is the user's own (CheckOwnDirectory).
-std::filesystem::path ResolveBaseDirectory(const std::optional<std::string>& override);
+// create false: nothing is made; an override that does not exist is refused.
+std::filesystem::path ResolveBaseDirectory(const std::optional<std::string>& override,
+                                           bool create = true);
 
 // Where an installed copy keeps its design: $XDG_DATA_HOME/corvane when
 // that is an absolute path (a relative one is ignored, as the XDG rules
