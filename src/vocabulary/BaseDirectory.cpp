@@ -37,8 +37,7 @@ fs::path ResolveBaseDirectory(const std::optional<std::string>& override, bool c
     fs::path dir = fs::absolute(*override);
     std::error_code ec;
     if (create) fs::create_directories(dir, ec);
-    if (!create && !fs::exists(dir, ec))
-      throw std::runtime_error("无法使用目录 " + dir.string() + ": 目录不存在");
+    else if (!fs::exists(dir, ec)) return dir;
     if (!fs::is_directory(dir))
       throw std::runtime_error("无法使用目录 " + dir.string() + (ec ? ": " + ec.message() : ""));
     return dir;

@@ -18,7 +18,8 @@ std::filesystem::path ResourceDirectory();
 // otherwise the program's directory when it is writable (a build tree or a
 // portable copy), else DataDirectory() (an installed copy), created if
 // missing and refused unless it is the user's own (CheckOwnDirectory).
-// create false: nothing is made; an override that does not exist is refused.
+// create false: nothing is made; a directory that does not exist is
+// answered as it is (its design reads as empty).
 std::filesystem::path ResolveBaseDirectory(const std::optional<std::string>& override,
                                            bool create = true);
 
