@@ -34,22 +34,12 @@ public:
 
 class AutoCodeTest : public TempDesign {
 protected:
+  // The skeleton is a copy of the real one, for tests to take parts away.
   void SetUp() override {
     TempDesign::SetUp();
-    const std::string project = "<Project>\r\n$CompileString</Project>\r\n";
-    test::WriteFile(Res() / "template/LoginFrame/Model/Model.csproj", "\xEF\xBB\xBF" + project);
-    test::WriteFile(Res() / "template/LoginFrame/DAL/DAL.csproj", "\xEF\xBB\xBF" + project);
-    test::WriteFile(Res() / "template/LoginFrame/BLL/BLL.csproj", "\xEF\xBB\xBF" + project);
-    test::WriteFile(Res() / "template/LoginFrame/LoginFrame/LoginFrame.csproj",
-                    "\xEF\xBB\xBF$CompileString$EmbeddedResourceString");
-    test::WriteFile(Res() / "template/LoginFrame/LoginFrame/Frm主面.cs", "\xEF\xBB\xBF$csString");
-    test::WriteFile(Res() / "template/LoginFrame/LoginFrame/Frm主面.designer.cs",
-                    "\xEF\xBB\xBF$designerString1$designerString2$designerString3$designerString4");
-    for (const char* form : {"FrmAdd", "FrmEdit", "FrmQuery"})
-      test::WriteFile(Res() / "template/LoginFrame/LoginFrame" / (std::string(form) + ".resx"),
-                      std::string(form) + " resources");
-    test::WriteFile(Res() / "bak/LoginFrame/LoginFrame.sln", "skeleton solution");
-    test::WriteFile(Res() / "bak/LoginFrame/DAL/DBHelp.cs", "skeleton helper");
+    fs::create_directories(Res());
+    for (const char* tree : {"template", "bak"})
+      fs::copy(test::kResourceDir / tree, Res() / tree, fs::copy_options::recursive);
     projectId_ = TProjectDAO().AddProject("Shop");
   }
 
@@ -127,13 +117,18 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
   AddMember(form, "kind", "Kind");
   const int kind = AddClass("Kind");
   AddMember(kind, "kindId", "整型", true, true);
+  AddMember(kind, "big", "字符串");
+  AddMember(kind, "huge", "字符串");
   const int same = AddClass("KIND");
   AddMember(same, "kindId", "整型", true, true);
-  // Flags a file made by other tools may hold: 2, or the text '1'.
+  // Values a file made by other tools may hold: flags of 2 or the text '1',
+  // lengths no entry lets in.
   AddMember(AddClass("Tag"), "tagId", "整型", true, true);
   AddMember(AddClass("Item"), "code", "字符串", true, true);
   Sql("update t_member set memberIsInteger=2 where memberName='tagId'");
   Sql("update t_member set memberIsInteger='1' where memberName='code'");
+  Sql("update t_member set memberLength=9223372036854775807 where memberName='big'");
+  Sql("update t_member set memberLength=1e300 where memberName='huge'");
 
   const std::vector<std::string> events = Run("a/b");
   ASSERT_EQ(events.size(), 1u);
@@ -159,6 +154,8 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
       "类 \"FrmAddBook\": 类名与类 \"Book\" 的窗体 FrmAddBook 相同\n"
       "类 \"FrmAddBook\" 的成员 \"sender\": 主键成员名与生成的代码中的名称 sender 相同\n"
       "类 \"FrmAddBook\" 的成员 \"kindDs\": 图片成员名与生成的代码中的名称 kindDs 相同\n"
+      "类 \"Kind\" 的成员 \"big\": 长度 9223372036854775807 超出范围\n"
+      "类 \"Kind\" 的成员 \"huge\": 长度 1e+300 超出范围\n"
       "类 \"KIND\": 类名与类 \"Kind\" 重复(不区分大小写)\n"
       "类 \"Tag\" 的成员 \"tagId\": 主键的整型标志与成员类型 \"整型\" 不符\n"
       "类 \"Item\" 的成员 \"code\": 主键的整型标志与成员类型 \"字符串\" 不符");
@@ -174,12 +171,11 @@ TEST_F(AutoCodeTest, ResourcesAreCopiedAfterTheGeneratedFilesAndTheRunCompletes)
   ASSERT_GE(events.size(), 3u);
   EXPECT_EQ(events[events.size() - 2], "progress: 移动资源文件完毕!");
   EXPECT_EQ(events.back(), "completed: " + (Dir() / "projects" / "Shop").string());
-  EXPECT_EQ(test::ReadFile(Out() / "LoginFrame.sln"), "skeleton solution");
-  EXPECT_EQ(test::ReadFile(Out() / "DAL/DBHelp.cs"), "skeleton helper");
-  EXPECT_EQ(test::ReadFile(Out() / "Model/Model.csproj"),
-            "\xEF\xBB\xBF<Project>\r\n    <Compile Include=\"Book.cs\" />\r\n</Project>\r\n");
-  EXPECT_EQ(test::ReadFile(Out() / "LoginFrame/FrmAddBook.resx"), "FrmAdd resources");
-  EXPECT_EQ(test::ReadFile(Out() / "LoginFrame/FrmQueryBook.resx"), "FrmQuery resources");
+  for (const char* copied : {"LoginFrame.sln", "DAL/DBHelp.cs", "LoginFrame/pic/NoImage.jpg"})
+    EXPECT_EQ(test::ReadFile(Out() / copied), test::ReadFile(Res() / "bak/LoginFrame" / copied));
+  EXPECT_EQ(test::ReadFile(Out() / "LoginFrame/FrmAddBook.resx"),
+            test::ReadFile(Res() / "template/LoginFrame/LoginFrame/FrmAdd.resx"));
+  EXPECT_TRUE(fs::exists(Out() / "LoginFrame/FrmQueryBook.resx"));
   EXPECT_FALSE(fs::exists(Out() / "LoginFrame/FrmEditBook.resx"));
 }
 

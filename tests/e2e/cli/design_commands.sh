@@ -72,10 +72,14 @@ create table t_member(memberId integer primary key, projectId int, classId int, 
   queryFlag int, memberIsDisplay int, memberQueryDisplay int);
 insert into t_project values (1, 'Twin'), (2, 'Twin');
 insert into t_class values (5, 2, 'Thing', '东西', 1);
+insert into t_member values (7, 2, 5, 'big', '字符串', 9223372036854775807, 2, '', 1, 0, 0, 0, 0, 1);
 SQL
 expect "hand-made file listed" 0 $'2\tTwin' "" -- "$CLI" --dir "$WORK/hand" project list
 expect "ambiguous project" 1 "" "--project-id" -- "$CLI" --dir "$WORK/hand" class list Twin
 expect "project by id" 0 $'5\tThing\t东西\t是' "" -- "$CLI" --dir "$WORK/hand" class list Twin --project-id 2
+# Stored values are shown as stored; a flag is set only when it holds 1.
+expect "values as stored" 0 $'\tbig\t字符串\t9223372036854775807\t否\t是\t' "" -- \
+  "$CLI" --dir "$WORK/hand" member list Twin Thing --project-id 2
 
 # A file that is not a design is reported and left as it was.
 mkdir -p "$WORK/junk"
