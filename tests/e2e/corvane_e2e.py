@@ -1,8 +1,8 @@
-"""Helpers shared by the end-to-end scripts. Every script takes corvane-cli
-as its first argument and works in a temporary directory of its own
-(WORK, removed at exit); checks are counted and a script ends through
-finish(). The outside tools (xbuild, mono, xvfb-run, sqlfluff) are run
-here the one way the scripts need them."""
+# Helpers shared by the end-to-end scripts. Every script takes corvane-cli
+# as its first argument and works in a temporary directory of its own
+# (WORK, removed at exit); checks are counted and a script ends through
+# finish(). The outside tools (xbuild, mono, xvfb-run, sqlfluff) are run
+# here the one way the scripts need them.
 import atexit
 import json
 import os
@@ -104,6 +104,13 @@ def parse_tsql(sqlfluff, path):
     except ValueError:
         check(False, "sqlfluff: " + done.stdout[:500] + done.stderr[:500])
         return []
+
+
+def leaves(node):
+    """(segment type, raw text) of every leaf of a sqlfluff parse tree."""
+    items = node.items() if isinstance(node, dict) else enumerate(node) if isinstance(node, list) else []
+    return [leaf for key, value in items
+            for leaf in ([(key, value)] if isinstance(value, str) else leaves(value))]
 
 
 def tools_present(*tools):

@@ -1,16 +1,16 @@
 #!/usr/bin/env python3
-"""Generates whole solutions and builds them with Mono's xbuild, offline:
-the sample design, a design with string keys, two references to one class
-and key-only classes, and a class with every member type under a name with
-a Chinese letter; the sample design again with the complete query forms.
-Any compiler error fails the test, and so does a missing xbuild: the
-generated code must be shown to build. Then, on a virtual X display, the
-built application starts and shows its login form, and every form of it is
-created (designer code and resources), the main form and an add form being
-shown.
-
-usage: build_generated.py CORVANE_CLI XBUILD MCS MONO XVFB_RUN
-"""
+# Generates whole solutions and builds them with Mono's xbuild, offline:
+# the sample design, a design with string keys, two references to one class
+# and key-only classes, and a class with every member type under a name with
+# a Chinese letter; the sample design again with the complete query forms.
+# Any compiler error fails the test, and so does a missing xbuild: the
+# generated code must be shown to build. Then, on a virtual X display, the
+# built application starts and shows its login form, and every form of it is
+# created (designer code and resources), the main form and an add form being
+# shown.
+#
+# usage: build_generated.py CORVANE_CLI XBUILD MCS MONO XVFB_RUN
+#
 import os
 import sys
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Drives `corvane-cli generate` as a user would: the progress lines, the
-written tree and its encodings, a second run over the first, and the runs
-that must stop (a failed check, an unwritable output directory).
-
-usage: generate_command.py CORVANE_CLI
-"""
+# Drives `corvane-cli generate` as a user would: the progress lines, the
+# written tree and its encodings, a second run over the first, and the runs
+# that must stop (a failed check, an unwritable output directory).
+#
+# usage: generate_command.py CORVANE_CLI
+#
 import os
 
 from corvane_e2e import WORK, check, cli, finish, read, tree, write

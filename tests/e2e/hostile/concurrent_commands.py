@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Several corvane-cli processes at once on one base directory, as an
-unlucky user meets them: a new directory opened by eight processes, names
-raced in different letter cases, additions racing a deletion and a
-generation. Every acknowledged row must be there once, no name that must be
-unique may be there twice, and the design database must stay sound.
-
-usage: concurrent_commands.py CORVANE_CLI
-"""
+# Several corvane-cli processes at once on one base directory, as an
+# unlucky user meets them: a new directory opened by eight processes, names
+# raced in different letter cases, additions racing a deletion and a
+# generation. Every acknowledged row must be there once, no name that must be
+# unique may be there twice, and the design database must stay sound.
+#
+# usage: concurrent_commands.py CORVANE_CLI
+#
 import multiprocessing as mp
 import os
 import sqlite3

@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
-"""Names made to break things, through corvane-cli: a table script whose
-statements are exactly those the design asks for whatever the names hold
-(checked by a T-SQL parser), and a class name too long for a file name.
-
-usage: names_and_bounds.py CORVANE_CLI SQLFLUFF
-"""
+# Names made to break things, through corvane-cli: a table script whose
+# statements are exactly those the design asks for whatever the names hold
+# (checked by a T-SQL parser), and a class name too long for a file name.
+#
+# usage: names_and_bounds.py CORVANE_CLI SQLFLUFF
+#
 import os
 import sys
 
-from corvane_e2e import WORK, check, cli, finish, ok, parse_tsql, write
+from corvane_e2e import WORK, check, cli, finish, leaves, ok, parse_tsql, write
 
 SQLFLUFF = sys.argv[2]
 
@@ -60,11 +60,7 @@ def statements(script, rename):
     found = []
 
     def text(node):
-        if isinstance(node, dict):
-            return "".join(text(v) for v in node.values())
-        if isinstance(node, list):
-            return "".join(text(v) for v in node)
-        return node
+        return node if isinstance(node, str) else "".join(raw for _, raw in leaves(node))
 
     def table(node):
         parts = [node] if isinstance(node, dict) else node if isinstance(node, list) else []

@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
-"""Writes that fail half way, files named to hit the design database, and
-an output that cannot be written, through corvane-cli.
-
-A full disk is made by a file size limit (RLIMIT_FSIZE, with SIGXFSZ
-ignored): every write past the limit fails with EFBIG, as a write to a full
-disk fails with ENOSPC, without the root rights a small file system would
-need.
-
-usage: write_failures.py CORVANE_CLI
-"""
+# Writes that fail half way, files named to hit the design database, and
+# an output that cannot be written, through corvane-cli.
+#
+# A full disk is made by a file size limit (RLIMIT_FSIZE, with SIGXFSZ
+# ignored): every write past the limit fails with EFBIG, as a write to a full
+# disk fails with ENOSPC, without the root rights a small file system would
+# need.
+#
+# usage: write_failures.py CORVANE_CLI
+#
 import os
 import resource
 import shutil

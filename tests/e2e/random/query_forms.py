@@ -1,28 +1,29 @@
 #!/usr/bin/env python3
-"""The complete query form's search against hostile input. A design with a
-string key, a reference with string keys and searchable members of every
-kind (the integer and float ones flagged in the design file directly, as
-the entry rules refuse them) is generated with --full-query-forms and built
-with xbuild; the application's DAL.dll is then replaced by one built with
-the recording DBHelp, and on a virtual display the form of Loan is driven
-with ordinary and hostile inputs (quotes, %, _, [, ], --, ;, line breaks,
-text that is no number). Each strWhere the form builds must be the
-condition expected here, each recorded statement must parse as one T-SQL
-statement whose literal is exactly the input with its quotes doubled and
-its pattern characters bracketed, and input that is no number must give a
-message box and no statement. The form pages through 25 served rows. Last,
-the project's own setting (project set ... full-query-forms on|off, shown
-by project list) chooses the query forms of a run without the option.
-
-usage: query_forms.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF XVFB_RUN
-"""
+# The complete query form's search against hostile input. A design with a
+# string key, a reference with string keys and searchable members of every
+# kind (the integer and float ones flagged in the design file directly, as
+# the entry rules refuse them) is generated with --full-query-forms and built
+# with xbuild; the application's DAL.dll is then replaced by one built with
+# the recording DBHelp, and on a virtual display the form of Loan is driven
+# with ordinary and hostile inputs (quotes, %, _, [, ], --, ;, line breaks,
+# text that is no number). Each strWhere the form builds must be the
+# condition expected here, each recorded statement must parse as one T-SQL
+# statement whose literal is exactly the input with its quotes doubled and
+# its pattern characters bracketed, and input that is no number must give a
+# message box and no statement. The form pages through 25 served rows. Last,
+# the project's own setting (project set ... full-query-forms on|off, shown
+# by project list) chooses the query forms of a run without the option.
+#
+# usage: query_forms.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF XVFB_RUN
+#
 import base64
 import json
 import os
 import sqlite3
 import sys
 
-from corvane_e2e import WORK, check, cli, finish, ok, on_display, parse_tsql, read, run, write, xbuild
+from corvane_e2e import (WORK, check, cli, finish, leaves, ok, on_display, parse_tsql, read, run,
+                         write, xbuild)
 
 XBUILD, MCS, MONO, SQLFLUFF, XVFB_RUN = sys.argv[2:7]
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -88,17 +89,6 @@ CASES += [
 ]
 
 
-def leaves(node, out):
-    """(segment type, raw text) of every leaf of a sqlfluff parse tree."""
-    items = node.items() if isinstance(node, dict) else enumerate(node) if isinstance(node, list) else []
-    for key, value in items:
-        if isinstance(value, str):
-            out.append((key, value))
-        else:
-            leaves(value, out)
-    return out
-
-
 def build():
     """The application over the recording DBHelp, and its query harness."""
     for args in LIB:
@@ -157,7 +147,7 @@ def search(harness):
     for entry in parsed:
         name = os.path.splitext(os.path.basename(entry.get("filepath", "?")))[0]
         tree = entry.get("segments", entry.get("parsed"))
-        text, segments = json.dumps(tree), leaves(tree, [])
+        text, segments = json.dumps(tree), leaves(tree)
         check(tree is not None and "unparsable" not in text, name + ": does not parse as T-SQL")
         check(text.count('"statement"') == 1 and not any(
             t in ("comment", "inline_comment", "block_comment", "statement_terminator") for t, _ in segments),

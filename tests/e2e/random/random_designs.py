@@ -1,16 +1,16 @@
 #!/usr/bin/env python3
-"""Seeded random designs with ordinary names, as users name things: class
-names such as Order, User, Event, Region or Image, member names such as key,
-end, default or event, comments with spaces, parentheses and full-width
-punctuation or none at all, several references to one class. Each design is
-imported, generated (every other one with --full-query-forms) and built
-with xbuild (no error allowed) unless the design check refuses it for a
-name the solution itself uses; its table script and every statement its
-data-access code sends (recorded by calling each method against a stand-in
-DBHelp) must parse as T-SQL.
-
-usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
-"""
+# Seeded random designs with ordinary names, as users name things: class
+# names such as Order, User, Event, Region or Image, member names such as key,
+# end, default or event, comments with spaces, parentheses and full-width
+# punctuation or none at all, several references to one class. Each design is
+# imported, generated (every other one with --full-query-forms) and built
+# with xbuild (no error allowed) unless the design check refuses it for a
+# name the solution itself uses; its table script and every statement its
+# data-access code sends (recorded by calling each method against a stand-in
+# DBHelp) must parse as T-SQL.
+#
+# usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
+#
 import concurrent.futures
 import json
 import os

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Drives `corvane-cli sql` as a user would: the script on stdout and in a
-file, UTF-8 and GBK, an incomplete design, and a T-SQL parser's verdict on
-what it prints.
-
-usage: sql_command.py CORVANE_CLI SQLFLUFF GOLDEN_DIR
-"""
+# Drives `corvane-cli sql` as a user would: the script on stdout and in a
+# file, UTF-8 and GBK, an incomplete design, and a T-SQL parser's verdict on
+# what it prints.
+#
+# usage: sql_command.py CORVANE_CLI SQLFLUFF GOLDEN_DIR
+#
 import json
 import os
 import sys

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Drives `corvane-cli export`, `import` and `generate --dry-run` as a user
-would: a design exported and imported under a new name exports the same
-text; a refused file leaves the design file as it was; the dry run lists
-what a run would do to an output tree edited by hand, and writes nothing.
-
-usage: text_commands.py CORVANE_CLI
-"""
+# Drives `corvane-cli export`, `import` and `generate --dry-run` as a user
+# would: a design exported and imported under a new name exports the same
+# text; a refused file leaves the design file as it was; the dry run lists
+# what a run would do to an output tree edited by hand, and writes nothing.
+#
+# usage: text_commands.py CORVANE_CLI
+#
 import os
 
 from corvane_e2e import WORK, check, cli, finish, read, tree, write
