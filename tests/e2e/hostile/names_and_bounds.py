@@ -1,41 +1,17 @@
 #!/usr/bin/env python3
-"""Names made to break things, and values out of range, through
-corvane-cli: a table script whose statements are exactly those the design
-asks for whatever the names hold (checked by a T-SQL parser), the bounds of
-names, texts and string lengths with their messages, and values in design
-files made by other tools that no rule would let in.
-
-usage: names_and_bounds.py CORVANE_CLI SQLFLUFF
-"""
-import json
+# Names made to break things, through corvane-cli: a table script whose
+# statements are exactly those the design asks for whatever the names hold
+# (checked by a T-SQL parser), and a class name too long for a file name.
+#
+# usage: names_and_bounds.py CORVANE_CLI SQLFLUFF
+#
 import os
-import shutil
 import sqlite3
-import subprocess
 import sys
-import tempfile
 
-CLI, SQLFLUFF = sys.argv[1], sys.argv[2]
-WORK = tempfile.mkdtemp(prefix="corvane-names-")
-failures = []
+from corvane_e2e import WORK, check, cli, finish, leaves, ok, parse_tsql, write
 
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAIL " + what)
-
-
-def cli(base, *args):
-    done = subprocess.run([CLI, "--dir", os.path.join(WORK, base)] + list(args),
-                          capture_output=True)
-    return (done.returncode, done.stdout.decode("utf-8", "replace"),
-            done.stderr.decode("utf-8", "replace").strip())
-
-
-def ok(base, *args):
-    status, _, err = cli(base, *args)
-    check(status == 0, "%s: %s" % (" ".join(args), err))
+SQLFLUFF = sys.argv[2]
 
 
 # ---- The script's statements --------------------------------------------------
@@ -80,19 +56,12 @@ def statements(script, rename):
     table names unbracketed and renamed through rename."""
     names = {}
     path = os.path.join(WORK, "script.sql")
-    with open(path, "w", encoding="utf-8", newline="") as f:
-        f.write(hide_odd_identifiers(script, names))
-    done = subprocess.run([SQLFLUFF, "parse", "--dialect", "tsql", "--format", "json", path],
-                          capture_output=True, text=True)
-    tree = json.loads(done.stdout)[0]["segments"]
+    write(path, hide_odd_identifiers(script, names))
+    tree = parse_tsql(SQLFLUFF, path)[0]["segments"]
     found = []
 
     def text(node):
-        if isinstance(node, dict):
-            return "".join(text(v) for v in node.values())
-        if isinstance(node, list):
-            return "".join(text(v) for v in node)
-        return node
+        return node if isinstance(node, str) else "".join(raw for _, raw in leaves(node))
 
     def table(node):
         parts = [node] if isinstance(node, dict) else node if isinstance(node, list) else []
@@ -150,13 +119,39 @@ def design(base, c):
     return out
 
 
-# ---- Design files made by other tools -------------------------------------------
+# Names that would end a bracket, a quoted string or a comment line: the
+# script asks for exactly what the same design with plain names asks for.
+hostile = {"first": "X] ([a] int);DROP TABLE U_UserInfo;CREATE TABLE [Y",
+           "second": "Q'); DROP TABLE U_UserInfo; --",
+           "keyless": "K\nDROP TABLE U_UserInfo\nGO",
+           "gone": "G\r\nDROP TABLE U_UserInfo",
+           "text": "m] varchar(1)); DROP TABLE U_UserInfo; --",
+           "broken": "d\nDROP TABLE U_UserInfo",
+           "quoted": "n'x",
+           "ref": "r]]'"}
+plain = {key: key.capitalize() if key in ("first", "second", "keyless", "gone") else key for key in hostile}
+expected = statements(design("plain", plain), {})
+check(("drop_table_statement", "First") in expected and ("alter_table_statement", "Second") in expected
+      and not [s for s in expected if s[0] == "unparsable"], "the plain design's script: %r" % expected)
+got = statements(design("hostile", hostile), {hostile[k]: plain[k] for k in ("first", "second")})
+check(got == expected, "the hostile names' script has the same statements:\n%r\n%r" % (got, expected))
 
-def hand_made(base, members, classes=(("A", "甲"),)):
-    """A design database made by hand, columns without declared types, as
-    a file made by other tools may have them."""
-    os.makedirs(os.path.join(WORK, base))
-    db = sqlite3.connect(os.path.join(WORK, base, "projects.mdb"))
+# A class name within the rules but too long for a file name (three bytes a
+# character) is refused before anything is written.
+ok("wide", "project", "add", "Wide")
+ok("wide", "class", "add", "Wide", "W" + "类" * 100, "宽")
+ok("wide", "member", "add", "Wide", "W" + "类" * 100, "wId", "整型", "--key", "--required", "--display")
+status, _, err = cli("wide", "generate", "Wide")
+check(status == 1 and "生成的文件名" in err and "超过255字节" in err, "a file name too long: %r" % err)
+check(not os.path.exists(os.path.join(WORK, "wide", "projects", "Wide")), "nothing written")
+
+# Commands that only read write nothing: not on a mistyped directory, and
+# not even indexes into a design file made by the sqlite3 shell.
+status, _, err = cli("typo", "generate", "--dry-run", "Demo")
+check(status == 1 and not os.path.exists(os.path.join(WORK, "typo")), "dry run on a typo: %r" % err)
+os.makedirs(os.path.join(WORK, "shell"))
+shell_file = os.path.join(WORK, "shell", "projects.mdb")
+with sqlite3.connect(shell_file) as db:
     db.executescript(
         "create table t_project(projectId integer primary key autoincrement, projectName);"
         "create table t_class(classId integer primary key autoincrement, projectId, className,"
@@ -164,122 +159,13 @@ def hand_made(base, members, classes=(("A", "甲"),)):
         "create table t_member(memberId integer primary key autoincrement, projectId, classId,"
         " memberName, memberType, memberLength, memberIsPri, memberComment, memberIsMust,"
         " memberIsInteger, memberIsFloat, queryFlag, memberIsDisplay, memberQueryDisplay);"
-        "insert into t_project(projectName) values ('P');")
-    for name, friend in classes:
-        db.execute("insert into t_class(projectId,className,friendName,frontShowFlag)"
-                   " values (1,?,?,1)", (name, friend))
-    for m in members:
-        db.execute("insert into t_member(projectId,classId,memberName,memberType,memberLength,"
-                   "memberIsPri,memberComment,memberIsMust,memberIsInteger,memberIsFloat,"
-                   "queryFlag,memberIsDisplay,memberQueryDisplay) values"
-                   " (1,?,?,?,?,?,'注释',1,?,0,0,?,1)", m)
-    db.commit()
-    db.close()
+        "insert into t_project(projectName) values ('P');"
+        "insert into t_class(projectId,className,friendName,frontShowFlag) values (1,'A','甲',1);")
+before = open(shell_file, "rb").read()
+for command in (["project", "list"], ["class", "list", "P"], ["export", "P"], ["sql", "P"],
+                ["generate", "--dry-run", "P"]):
+    cli("shell", *command)
+check(open(shell_file, "rb").read() == before, "reading commands leave a hand-made file as it was")
+check(set(os.listdir(os.path.join(WORK, "shell"))) == {"projects.mdb"}, "and make nothing beside it")
 
-
-try:
-    # Names that would end a bracket, a quoted string or a comment line: the
-    # script asks for exactly what the same design with plain names asks for.
-    hostile = {"first": "X] ([a] int);DROP TABLE U_UserInfo;CREATE TABLE [Y",
-               "second": "Q'); DROP TABLE U_UserInfo; --",
-               "keyless": "K\nDROP TABLE U_UserInfo\nGO",
-               "gone": "G\r\nDROP TABLE U_UserInfo",
-               "text": "m] varchar(1)); DROP TABLE U_UserInfo; --",
-               "broken": "d\nDROP TABLE U_UserInfo",
-               "quoted": "n'x",
-               "ref": "r]]'"}
-    plain = {key: key.capitalize() if key in ("first", "second", "keyless", "gone") else key
-             for key in hostile}
-    expected = statements(design("plain", plain), {})
-    check(("drop_table_statement", "First") in expected and
-          ("alter_table_statement", "Second") in expected and
-          not [s for s in expected if s[0] == "unparsable"],
-          "the plain design's script: %r" % expected)
-    got = statements(design("hostile", hostile),
-                     {hostile[k]: plain[k] for k in ("first", "second")})
-    check(got == expected, "the hostile names' script has the same statements:\n%r\n%r"
-          % (got, expected))
-
-    # Bounds, with their messages; characters are counted, not bytes.
-    base = "bounds"
-    ok(base, "project", "add", "工" * 80)
-    check(cli(base, "project", "add", "P" * 81)[2] == "工程名称不能超过80个字符!", "project name")
-    ok(base, "project", "add", "P")
-    check(cli(base, "class", "add", "P", "A" * 129, "甲")[2] == "类名称不能超过128个字符!",
-          "class name")
-    check(cli(base, "class", "add", "P", "A", "甲" * 129)[2] == "友好名称不能超过128个字符!",
-          "friendly name")
-    ok(base, "class", "add", "P", "A" + "b" * 127, "甲" * 128)
-    ok(base, "class", "add", "P", "A", "甲")
-    ok(base, "member", "add", "P", "A", "aId", "整型", "--key", "--required")
-    check(cli(base, "member", "add", "P", "A", "a" * 129, "字符串")[2] == "成员名称不能超过128个字符!",
-          "member name")
-    check(cli(base, "member", "add", "P", "A", "b", "字符串", "--comment", "注" * 129)[2] ==
-          "成员注释不能超过128个字符!", "comment")
-    for length in ("-1", "0", "8001", "2147483647", "99999999999", "-99999999999"):
-        check(cli(base, "member", "add", "P", "A", "s", "字符串", "--length", length)[2] ==
-              "字符串长度必须在1到8000之间!", "string length " + length)
-    check(cli(base, "member", "add", "P", "A", "s", "字符串", "--length", "2e3")[2] ==
-          "长度必须是整数!", "a length that is no whole number")
-    ok(base, "member", "add", "P", "A", "s", "字符串", "--length", "1", "--display")
-    ok(base, "member", "add", "P", "A", "t", "字符串", "--length", "8000", "--comment", "注" * 128)
-    ok(base, "member", "add", "P", "A", "n", "整型", "--length", "-5", "--required")
-    check(cli(base, "member", "update", "P", "A", "s", "--length", "0")[2] ==
-          "字符串长度必须在1到8000之间!", "an update keeps to the bounds")
-    status, out, _ = cli(base, "member", "list", "P", "A")
-    check([line.split("\t")[3] for line in out.splitlines()[1:]] == ["0", "1", "8000", "0"],
-          "lengths as stored: %r" % out)
-    # A class name within the rules but too long for a file name (three
-    # bytes a character) is refused before anything is written.
-    ok(base, "project", "add", "Wide")
-    ok(base, "class", "add", "Wide", "W" + "类" * 100, "宽")
-    ok(base, "member", "add", "Wide", "W" + "类" * 100, "wId", "整型", "--key", "--required",
-       "--display")
-    status, _, err = cli(base, "generate", "Wide")
-    check(status == 1 and "生成的文件名" in err and "超过255字节" in err,
-          "a file name too long is refused: %r" % err)
-    check(not os.path.exists(os.path.join(WORK, base, "projects", "Wide")), "nothing written")
-
-    # Values no rule lets in, in a file made by other tools: shown as stored,
-    # never wrapped, and refused by the design check; a flag is set only
-    # when it holds the number 1, for the list and the checks alike.
-    base = "other"
-    hand_made(base, [(1, "aId", "整型", 0, "1", 1, 0), (1, "big", "字符串", 9223372036854775807, 0, 0, 1),
-                     (1, "huge", "字符串", 1e300, 0, 0, 0), (1, "wrap", "整型", 0, 4294967297, 1, 0)])
-    status, out, _ = cli(base, "member", "list", "P", "A")
-    rows = [line.split("\t") for line in out.splitlines()[1:]]
-    check([r[3] for r in rows] == ["0", "9223372036854775807", "1e+300", "0"],
-          "lengths shown as stored: %r" % rows)
-    check([r[4] for r in rows] == ["否", "否", "否", "否"], "no flag but 1 is a key: %r" % rows)
-    status, _, err = cli(base, "generate", "P")
-    check(status == 1 and err == "A表主键设置错误，每个类只能设置一个主键!",
-          "the key check agrees with the list: %r" % err)
-    db = sqlite3.connect(os.path.join(WORK, base, "projects.mdb"))
-    db.execute("update t_member set memberIsPri=1 where memberName='aId'")
-    db.commit()
-    db.close()
-    status, _, err = cli(base, "generate", "P")
-    check(status == 1 and "类 \"A\" 的成员 \"big\": 长度 9223372036854775807 超出范围" in err and
-          "类 \"A\" 的成员 \"huge\": 长度 1e+300 超出范围" in err,
-          "the design check names the values out of range: %r" % err)
-    status, out, err = cli(base, "sql", "P")
-    check(status == 0 and "超出范围" not in out and err.count("不在1到8000之间，未生成该列") == 2,
-          "the script leaves such columns out: %r" % err)
-
-    # Class names that differ only in case, in a file made by other tools.
-    base = "cases"
-    hand_made(base, [(c, "k", "整型", 0, 1, 1, 1) for c in (1, 2, 3)],
-              [("Same", "甲"), ("Same", "乙"), ("SAME", "丙")])
-    status, _, err = cli(base, "generate", "P")
-    check(status == 1 and '类 "Same": 类名与类 "Same" 重复' in err and
-          '类 "SAME": 类名与类 "Same" 重复' in err, "duplicates refused, named: %r" % err)
-    check(not os.path.exists(os.path.join(WORK, base, "projects")), "nothing generated")
-    status, out, err = cli(base, "sql", "P")
-    check(status == 0 and out.count("CREATE TABLE [dbo].[Same]") == 1 and
-          "CREATE TABLE [dbo].[SAME]" not in out and err.count("重名(不区分大小写)") == 2,
-          "one table of the name: %r" % err)
-finally:
-    shutil.rmtree(WORK, ignore_errors=True)
-
-print("%d failure(s)" % len(failures))
-sys.exit(1 if failures else 0)
+finish()

@@ -1,57 +1,45 @@
 #!/usr/bin/env python3
-"""The complete query form's search against hostile input. A design with a
-string key, a reference with string keys and a searchable member of every
-kind that may be searched (text, date, drop-down) is generated with
---full-query-forms and built with xbuild; the application's DAL.dll is then
-replaced by one built with the recording DBHelp, and on a virtual display
-the form of Loan is driven with ordinary and hostile inputs (quotes, %, _,
-[, ], --, ;, line breaks). Each strWhere the form builds must be the
-condition expected here, and each recorded statement must parse as one
-T-SQL statement whose literal is exactly the input with its quotes doubled
-and its pattern characters bracketed. The form pages through 25 served rows. Last, the project's own
-setting (project set ... full-query-forms on|off, shown by project list)
-chooses the query forms of a run without the option.
-
-usage: query_forms.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF XVFB_RUN
-"""
+# The complete query form's search against hostile input. A design with a
+# string key, a reference with string keys and a searchable member of every
+# kind that may be searched (text, date, drop-down) is generated with
+# --full-query-forms and built with xbuild; the application's DAL.dll is
+# then replaced by one built with the recording DBHelp, and on a virtual
+# display the form of Loan is driven with ordinary and hostile inputs
+# (quotes, %, _, [, ], --, ;, line breaks). Each strWhere the form builds
+# must be the condition expected here, and each recorded statement must
+# parse as one T-SQL statement whose literal is exactly the input with its
+# quotes doubled and its pattern characters bracketed. The form pages
+# through 25 served rows. Last,
+# the project's own setting (project set ... full-query-forms on|off, shown
+# by project list) chooses the query forms of a run without the option.
+#
+# usage: query_forms.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF XVFB_RUN
+#
 import base64
 import json
 import os
-import re
-import shutil
-import subprocess
 import sys
-import tempfile
-import time
 
-CLI, XBUILD, MCS, MONO, SQLFLUFF, XVFB_RUN = sys.argv[1:7]
+from corvane_e2e import (WORK, check, cli, finish, leaves, ok, on_display, parse_tsql, read, run,
+                         write, xbuild)
 
-
-def on_display(args, **kw):
-    """Runs args under xvfb-run; once more when the virtual display could not
-    be opened (a busy machine can lose the race for a display number)."""
-    for attempt in range(3):
-        done = subprocess.run([XVFB_RUN, "-a"] + args, capture_output=True, text=True, **kw)
-        if "XplatUI" not in done.stdout + done.stderr:
-            return done
-        time.sleep(2)
-    return done
+XBUILD, MCS, MONO, SQLFLUFF, XVFB_RUN = sys.argv[2:7]
 HERE = os.path.dirname(os.path.abspath(__file__))
-WORK = tempfile.mkdtemp(prefix="corvane-query-e2e-")
 
-LIB = [
-    ["project", "add", "Lib"],
-    ["class", "add", "Lib", "Shelf", "书架"],
-    ["member", "add", "Lib", "Shelf", "shelfCode", "字符串", "--length", "10", "--comment", "书架代码", "--key", "--required"],
-    ["member", "add", "Lib", "Shelf", "shelfName", "字符串", "--length", "30", "--comment", "书架名称", "--display", "--required"],
-    ["class", "add", "Lib", "Loan", "借阅"],
-    ["member", "add", "Lib", "Loan", "loanNo", "字符串", "--length", "20", "--comment", "借阅单号", "--key", "--required"],
-    ["member", "add", "Lib", "Loan", "reader", "字符串", "--length", "30", "--comment", "读者", "--display", "--required", "--query"],
-    ["member", "add", "Lib", "Loan", "days", "整型", "--comment", "天数", "--required"],
-    ["member", "add", "Lib", "Loan", "fee", "浮点型", "--comment", "费用", "--required"],
-    ["member", "add", "Lib", "Loan", "lentOn", "日期型", "--comment", "借出日期", "--required", "--query"],
-    ["member", "add", "Lib", "Loan", "shelf", "Shelf", "--comment", "书架", "--required", "--query"],
-]
+
+def member(cls, name, mtype, comment, *flags):
+    return ["member", "add", "Lib", cls, name, mtype, "--comment", comment, "--required"] + list(flags)
+
+
+LIB = [["project", "add", "Lib"], ["class", "add", "Lib", "Shelf", "书架"],
+       member("Shelf", "shelfCode", "字符串", "书架代码", "--length", "10", "--key"),
+       member("Shelf", "shelfName", "字符串", "书架名称", "--length", "30", "--display"),
+       ["class", "add", "Lib", "Loan", "借阅"],
+       member("Loan", "loanNo", "字符串", "借阅单号", "--length", "20", "--key"),
+       member("Loan", "reader", "字符串", "读者", "--length", "30", "--display", "--query"),
+       member("Loan", "days", "整型", "天数"), member("Loan", "fee", "浮点型", "费用"),
+       member("Loan", "lentOn", "日期型", "借出日期", "--query"),
+       member("Loan", "shelf", "Shelf", "书架", "--query")]
 
 # Rows of the stand-in: Shelf's keys hold a quote and a bracket.
 DATA = ("T\tShelf\tshelfCode|shelfName\nR\tShelf\tS'1|甲架\nR\tShelf\tB]2|乙架\n"
@@ -90,156 +78,89 @@ CASES += [
 ]
 
 
-def run(args, **kw):
-    return subprocess.run(args, capture_output=True, text=True, **kw)
-
-
-def leaves(node, out):
-    """(segment type, raw text) of every leaf of a sqlfluff parse tree."""
-    if isinstance(node, dict):
-        for key, value in node.items():
-            if isinstance(value, str):
-                out.append((key, value))
-            else:
-                leaves(value, out)
-    elif isinstance(node, list):
-        for item in node:
-            leaves(item, out)
-    return out
-
-
-def main():
-    problems = []
-    base = os.path.join(WORK, "lib")
-    for args in LIB + [["generate", "Lib", "--full-query-forms"]]:
-        done = run([CLI, "--dir", base] + args)
-        if done.returncode != 0:
-            print("FAIL corvane-cli %s: %s" % (" ".join(args), done.stderr))
-            return 1
-    out = os.path.join(base, "projects", "Lib", "LoginFrame")
-    build = run([XBUILD, "/nologo", "/verbosity:minimal", "LoginFrame.sln"], cwd=out)
-    bin_dir = os.path.join(out, "LoginFrame", "bin", "Debug")
-    exe = os.path.join(bin_dir, "LoginFrame.exe")
-    if build.returncode != 0 or not os.path.isfile(exe):
-        print("FAIL xbuild:\n" + build.stdout[-3000:])
-        return 1
-    # The data-access layer again, over the recording DBHelp.
-    dal = [os.path.join(out, "DAL", f) for f in os.listdir(os.path.join(out, "DAL"))
+def build():
+    """The application over the recording DBHelp, and its query harness."""
+    for args in LIB:
+        ok("lib", *args)
+    ok("lib", "generate", "Lib", "--full-query-forms")
+    errors = xbuild(XBUILD, OUT)
+    if not check(not errors, "xbuild:\n" + "\n".join(errors)):
+        return None
+    dal = [os.path.join(OUT, "DAL", f) for f in os.listdir(os.path.join(OUT, "DAL"))
            if f.startswith("dal") and f.endswith(".cs")]
-    done = run([MCS, "-nologo", "-codepage:936", "-target:library",
-                "-out:" + os.path.join(bin_dir, "DAL.dll"), "-r:" + os.path.join(bin_dir, "Model.dll"),
-                "-r:System.Data", os.path.join(HERE, "RecordingDBHelp.cs")] + dal)
-    harness = os.path.join(bin_dir, "QueryHarness.exe")
+    done = run([MCS, "-nologo", "-codepage:936", "-target:library", "-out:" + os.path.join(BIN, "DAL.dll"),
+                "-r:" + os.path.join(BIN, "Model.dll"), "-r:System.Data",
+                os.path.join(HERE, "RecordingDBHelp.cs")] + dal)
+    harness = os.path.join(BIN, "QueryHarness.exe")
     if done.returncode == 0:
-        done = run([MCS, "-nologo", "-out:" + harness, "-r:" + exe,
-                    "-r:" + os.path.join(bin_dir, "DAL.dll"), "-r:System.Windows.Forms",
-                    "-r:System.Data", "-r:System.Drawing", os.path.join(HERE, "QueryHarness.cs")])
-    if done.returncode != 0:
-        print("FAIL harness: " + done.stdout + done.stderr)
-        return 1
-    data = os.path.join(WORK, "data.txt")
-    with open(data, "w", encoding="utf-8") as f:
-        f.write(DATA)
-    cases = os.path.join(WORK, "cases.txt")
-    with open(cases, "w", encoding="utf-8") as f:
-        for name, inputs, _ in CASES:
-            f.write(name + "".join("\t%s\t%s" % (k, base64.b64encode(v.encode()).decode())
-                                   for k, v in inputs.items()) + "\n")
+        done = run([MCS, "-nologo", "-out:" + harness, "-r:" + EXE, "-r:" + os.path.join(BIN, "DAL.dll"),
+                    "-r:System.Windows.Forms", "-r:System.Data", "-r:System.Drawing",
+                    os.path.join(HERE, "QueryHarness.cs")])
+    return harness if check(done.returncode == 0, "harness: " + done.stdout + done.stderr) else None
 
-    done = on_display([MONO, harness, exe, "FrmQueryLoan", data, "search", cases],
-               cwd=bin_dir, timeout=300)
-    results = {}
-    for line in done.stdout.splitlines():
-        parts = line.split("\t")
-        if len(parts) == 4:
-            results[parts[0]] = parts[1:]
-    if done.returncode != 0 or "boxes at load 0" not in done.stdout:
-        problems.append("search run (status %d): %s %s" % (done.returncode, done.stdout[-2000:],
-                                                           done.stderr[-2000:]))
+
+def search(harness):
+    write(os.path.join(WORK, "cases.txt"), "".join(
+        name + "".join("\t%s\t%s" % (k, base64.b64encode(v.encode()).decode()) for k, v in inputs.items())
+        + "\n" for name, inputs, _ in CASES))
+    done = on_display(XVFB_RUN, [MONO, harness, EXE, "FrmQueryLoan", DATA_FILE, "search",
+                                 os.path.join(WORK, "cases.txt")], cwd=BIN, timeout=300)
+    results = dict((p[0], p[1:]) for p in (l.split("\t") for l in done.stdout.splitlines()) if len(p) == 4)
+    check(done.returncode == 0 and "boxes at load 0" in done.stdout,
+          "search run (status %d): %s %s" % (done.returncode, done.stdout[-2000:], done.stderr[-2000:]))
     sql_dir = os.path.join(WORK, "sql")
     os.makedirs(sql_dir)
     literals = {}
     for name, inputs, expected in CASES:
-        if name not in results:
-            problems.append("%s: no result" % name)
+        if not check(name in results, name + ": no result"):
             continue
         boxes, where, statement = results[name]
         where = base64.b64decode(where).decode() if where != "-" else None
-        if boxes != "0" or where != expected:
-            problems.append("%s: strWhere %r, expected %r (boxes %s)" % (name, where, expected, boxes))
-        if statement == "-":
-            problems.append("%s: no statement recorded" % name)
-            continue
-        with open(os.path.join(sql_dir, name + ".sql"), "w", encoding="utf-8") as f:
-            f.write(base64.b64decode(statement).decode())
+        check(boxes == "0" and where == expected, "%s: strWhere %r, expected %r (boxes %s)"
+              % (name, where, expected, boxes))
+        if check(statement != "-", name + ": no statement recorded"):
+            write(os.path.join(sql_dir, name + ".sql"), base64.b64decode(statement))
         if "txt_reader" in inputs and len(inputs) == 1:
             literals[name] = contains(inputs["txt_reader"].strip())
 
-    done = run([SQLFLUFF, "parse", "--dialect", "tsql", "--nofail", "--format", "json", sql_dir])
-    try:
-        parsed = json.loads(done.stdout)
-    except ValueError:
-        parsed = []
-        problems.append("sqlfluff: " + done.stdout[:500] + done.stderr[:500])
-    if parsed and len(parsed) != len(os.listdir(sql_dir)):
-        problems.append("sqlfluff parsed %d of %d files" % (len(parsed), len(os.listdir(sql_dir))))
+    parsed = parse_tsql(SQLFLUFF, sql_dir)
+    check(len(parsed) == len(os.listdir(sql_dir)), "sqlfluff parsed %d files" % len(parsed))
     for entry in parsed:
         name = os.path.splitext(os.path.basename(entry.get("filepath", "?")))[0]
         tree = entry.get("segments", entry.get("parsed"))
-        text = json.dumps(tree)
-        if tree is None:
-            problems.append("%s: no parse tree" % name)
-        segments = leaves(tree, [])
-        if "unparsable" in text:
-            problems.append("%s: does not parse as T-SQL" % name)
-        if text.count('"statement"') != 1 or any(t in ("comment", "inline_comment", "block_comment",
-                                                         "statement_terminator") for t, _ in segments):
-            problems.append("%s: not one statement without comments" % name)
+        text, segments = json.dumps(tree), leaves(tree)
+        check(tree is not None and "unparsable" not in text, name + ": does not parse as T-SQL")
+        check(text.count('"statement"') == 1 and not any(
+            t in ("comment", "inline_comment", "block_comment", "statement_terminator") for t, _ in segments),
+            name + ": not one statement without comments")
         if name in literals:
             found = [raw for t, raw in segments if t == "quoted_literal"]
             # The parser reads a line break as LF.
-            if found != [literals[name].replace("\r\n", "\n")]:
-                problems.append("%s: the input is not one whole literal: %r" % (name, found))
-
-    # Paging through served rows.
-    done = on_display([MONO, harness, exe, "FrmQueryLoan", data, "show", "2"],
-               cwd=bin_dir, timeout=120)
-    if "rows 20" not in done.stdout or "pager 第 1 / 2 页，共 25 条" not in done.stdout \
-            or "boxes at load 0" not in done.stdout:
-        problems.append("paging: " + done.stdout + done.stderr[-1000:])
-
-    # The stored setting: on, the query forms are complete without the
-    # option; off again, they are the bare window.
-    form = os.path.join(out, "LoginFrame", "FrmQueryShelf.cs")
-    listed = []
-    for value in ("on", "off"):
-        steps = [["project", "set", "Lib", "full-query-forms", value], ["project", "list"],
-                 ["generate", "Lib"]]
-        for args in steps:
-            done = run([CLI, "--dir", base] + args)
-            if done.returncode != 0:
-                problems.append("corvane-cli %s: %s" % (" ".join(args), done.stderr))
-            if args[1] == "list":
-                listed.append(done.stdout)
-        with open(form, encoding="gbk") as f:
-            complete = "BuildWhere" in f.read()
-        if complete != (value == "on"):
-            problems.append("project set full-query-forms %s: the query form %s complete" %
-                            (value, "is not" if value == "on" else "is still"))
-    if listed != ["1\tLib\t完整查询窗体\n", "1\tLib\n"]:
-        problems.append("project list: %r" % listed)
-    done = run([CLI, "--dir", base, "project", "set", "Lib", "full-query-forms", "yes"])
-    if done.returncode == 0:
-        problems.append("project set accepted the value yes")
-
-    print("search cases: %d, statements parsed: %d" % (len(CASES), len(parsed)))
-    for p in problems:
-        print("FAIL " + p)
-    return 1 if problems else 0
+            check(found == [literals[name].replace("\r\n", "\n")],
+                  "%s: the input is not one whole literal: %r" % (name, found))
 
 
-try:
-    status = main()
-finally:
-    shutil.rmtree(WORK, ignore_errors=True)
-sys.exit(status)
+OUT = os.path.join(WORK, "lib", "projects", "Lib", "LoginFrame")
+BIN = os.path.join(OUT, "LoginFrame", "bin", "Debug")
+EXE = os.path.join(BIN, "LoginFrame.exe")
+DATA_FILE = os.path.join(WORK, "data.txt")
+write(DATA_FILE, DATA)
+harness = build()
+if harness:
+    search(harness)
+    done = on_display(XVFB_RUN, [MONO, harness, EXE, "FrmQueryLoan", DATA_FILE, "show", "2"],
+                      cwd=BIN, timeout=120)
+    check("rows 20" in done.stdout and "pager 第 1 / 2 页，共 25 条" in done.stdout
+          and "boxes at load 0" in done.stdout, "paging: " + done.stdout + done.stderr[-1000:])
+
+# The stored setting: on, the query forms are complete without the option;
+# off again, they are the bare window.
+for value, listed in (("on", "1\tLib\t完整查询窗体\n"), ("off", "1\tLib\n")):
+    ok("lib", "project", "set", "Lib", "full-query-forms", value)
+    check(ok("lib", "project", "list") == listed, "project list with the setting " + value)
+    ok("lib", "generate", "Lib")
+    complete = b"BuildWhere" in read(os.path.join(OUT, "LoginFrame", "FrmQueryShelf.cs"))
+    check(complete == (value == "on"), "full-query-forms %s: the query form is %scomplete"
+          % (value, "not " if value == "on" else ""))
+check(cli("lib", "project", "set", "Lib", "full-query-forms", "yes")[0] != 0, "the value yes is refused")
+finish()

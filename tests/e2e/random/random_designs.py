@@ -1,31 +1,29 @@
 #!/usr/bin/env python3
-"""Seeded random designs with ordinary names, as users name things: class
-names such as Order, User, Event, Region or Image, member names such as key,
-end, default or event, comments with spaces, parentheses and full-width
-punctuation or none at all, several references to one class. Each design is
-imported, generated (every other one with --full-query-forms) and built
-with xbuild (no error allowed) unless the
-design check refuses it for a name the solution itself uses; its table
-script and every statement its data-access code sends (recorded by calling
-each method against a stand-in DBHelp) must parse as T-SQL.
-
-usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
-"""
+# Seeded random designs with ordinary names, as users name things: class
+# names such as Order, User, Event, Region or Image, member names such as key,
+# end, default or event, comments with spaces, parentheses and full-width
+# punctuation or none at all, several references to one class. Each design is
+# imported, generated (every other one with --full-query-forms) and built
+# with xbuild (no error allowed) unless the design check refuses it for a
+# name the solution itself uses; its table script and every statement its
+# data-access code sends (recorded by calling each method against a stand-in
+# DBHelp) must parse as T-SQL.
+#
+# usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
+#
 import concurrent.futures
 import json
 import os
 import random
 import re
-import shutil
-import subprocess
 import sys
-import tempfile
 
-CLI, XBUILD, MCS, MONO, SQLFLUFF = sys.argv[1:6]
-COUNT = int(sys.argv[6]) if len(sys.argv) > 6 else 40
+from corvane_e2e import WORK, check, cli, finish, parse_tsql, run, tools_present, write, xbuild
+
+XBUILD, MCS, MONO, SQLFLUFF = sys.argv[2:6]
+COUNT = int(sys.argv[6]) if len(sys.argv) > 6 else 12
 SEED = int(sys.argv[7]) if len(sys.argv) > 7 else 2026
 HERE = os.path.dirname(os.path.abspath(__file__))
-WORK = tempfile.mkdtemp(prefix="corvane-random-e2e-")
 
 CLASS_NAMES = ["Order", "User", "Event", "Region", "Image", "File", "Label", "Timer", "Message",
                "Color", "Size", "Book", "Code", "Item", "Customer", "Product", "Group", "Table",
@@ -69,10 +67,7 @@ def random_design(rng, index):
         display_done = False
         for name in pool[1:]:
             earlier = names[:ci]
-            if earlier and rng.random() < 0.35:
-                mtype = rng.choice(earlier)
-            else:
-                mtype = rng.choice(BASE_TYPES)
+            mtype = rng.choice(earlier) if earlier and rng.random() < 0.35 else rng.choice(BASE_TYPES)
             display = not display_done and mtype == "字符串"
             display_done = display_done or display
             members.append(member(name, mtype, rng.choice(COMMENTS), display=display,
@@ -105,104 +100,71 @@ def parsable(text):
     return CJK.sub(lambda m: "u" + "".join("%x" % ord(c) for c in m.group()), text)
 
 
-def run(args, **kw):
-    return subprocess.run(args, capture_output=True, text=True, **kw)
-
-
 # Refusals the design check may give for ordinary names: only names that
 # the solution itself already uses.
 ALLOWED_REFUSAL = re.compile("类名与解决方案|类名与类 .* 的窗体|成员名与生成的代码中的名称")
 
 
 def check_design(index, rng_seed):
-    rng = random.Random(rng_seed)
-    design = random_design(rng, index)
-    base = os.path.join(WORK, "d%d" % index)
+    """Problems found, and "built" or "refused"."""
+    design = random_design(random.Random(rng_seed), index)
+    text = json.dumps(design, ensure_ascii=False)
+    base, name = os.path.join(WORK, "d%d" % index), "R%d" % index
     os.makedirs(base)
-    path = os.path.join(base, "design.json")
-    with open(path, "w", encoding="utf-8") as f:
-        json.dump(design, f, ensure_ascii=False)
-    problems = []
-    done = run([CLI, "--dir", base, "import", path])
-    if done.returncode != 0:
-        return ["R%d import: %s" % (index, done.stderr)], None, None
-    full = ["--full-query-forms"] if index % 2 else []
-    done = run([CLI, "--dir", base, "generate", "R%d" % index] + full)
-    if done.returncode != 0:
-        refused = [l for l in done.stderr.splitlines()[1:] if l]
-        if done.stderr.startswith("设计检查未通过") and refused and \
-                all(ALLOWED_REFUSAL.search(l) for l in refused):
-            return [], None, "refused"
-        return ["R%d generate: %s\n%s" % (index, done.stderr, json.dumps(design, ensure_ascii=False))], None, None
-    out = os.path.join(base, "projects", "R%d" % index, "LoginFrame")
-    build = run([XBUILD, "/nologo", "/verbosity:minimal", "LoginFrame.sln"], cwd=out)
-    errors = [l for l in build.stdout.splitlines() if re.search(r"error", l)
-              and not re.search(r"\b0 Error\(s\)", l)]
-    if build.returncode != 0 or errors:
-        problems.append("R%d xbuild:\n%s\n%s" % (index, "\n".join(errors[:20]),
-                                                  json.dumps(design, ensure_ascii=False)))
+    write(os.path.join(base, "design.json"), text)
+    status, _, err = cli(base, "import", os.path.join(base, "design.json"))
+    if status != 0:
+        return ["%s import: %s" % (name, err)], None
+    status, _, err = cli(base, "generate", name, *(["--full-query-forms"] if index % 2 else []))
+    if status != 0:
+        refused = [l for l in err.splitlines()[1:] if l]
+        if err.startswith("设计检查未通过") and refused and all(ALLOWED_REFUSAL.search(l) for l in refused):
+            return [], "refused"
+        return ["%s generate: %s\n%s" % (name, err, text)], None
+    out = os.path.join(base, "projects", name, "LoginFrame")
+    errors = xbuild(XBUILD, out)
+    problems = ["%s xbuild:\n%s\n%s" % (name, "\n".join(errors[:20]), text)] if errors else []
     # Every statement of the data-access code, recorded.
     harness = os.path.join(base, "sql.exe")
-    sources = [os.path.join(out, "Model", f) for f in os.listdir(os.path.join(out, "Model")) if f.endswith(".cs")]
-    sources += [os.path.join(out, "DAL", f) for f in os.listdir(os.path.join(out, "DAL"))
-                if f.startswith("dal") and f.endswith(".cs")]
+    sources = [os.path.join(out, tier, f) for tier in ("Model", "DAL")
+               for f in os.listdir(os.path.join(out, tier))
+               if f.endswith(".cs") and (tier == "Model" or f.startswith("dal"))]
     done = run([MCS, "-nologo", "-codepage:936", "-out:" + harness, "-r:System.Data",
                 os.path.join(HERE, "RecordingDBHelp.cs"), os.path.join(HERE, "SqlHarness.cs")] + sources)
+    if done.returncode == 0:
+        done = run([MONO, harness])
     if done.returncode != 0:
-        return problems + ["R%d harness: %s" % (index, done.stdout)], None, None
-    done = run([MONO, harness])
-    if done.returncode != 0:
-        return problems + ["R%d harness run: %s %s" % (index, done.stdout, done.stderr)], None, None
-    statements = os.path.join(WORK, "sql", "dal%d.sql" % index)
-    with open(statements, "w", encoding="utf-8") as f:
-        f.write(parsable(done.stdout))
-    files = [statements]
+        return problems + ["%s harness: %s %s" % (name, done.stdout, done.stderr)], None
+    # A count wraps the query its paged statement wraps: only the latter is parsed.
+    batches = [b for b in done.stdout.split("\r\nGO\r\n") if not b.startswith("select count(*) from (")]
+    sql = os.path.join(WORK, "sql%d" % (index % 2))
+    write(os.path.join(sql, "dal%d.sql" % index), parsable("\r\nGO\r\n".join(batches)))
     # The scripts share their login module: every fifth is parsed.
     if index % 5 == 0:
-        script = os.path.join(WORK, "sql", "script%d.sql" % index)
-        done = run([CLI, "--dir", base, "sql", "R%d" % index])
-        with open(script, "w", encoding="utf-8") as f:
-            f.write(parsable(done.stdout))
-        files.append(script)
-    return problems, files, "built"
+        write(os.path.join(sql, "script%d.sql" % index), parsable(cli(base, "sql", name)[1]))
+    return problems, "built"
 
 
-def main():
-    for tool in (XBUILD, MCS, MONO, SQLFLUFF):
-        if shutil.which(tool) is None:
-            print("FAIL %s not found" % tool)
-            return 1
-    os.makedirs(os.path.join(WORK, "sql"))
+if tools_present(XBUILD, MCS, MONO, SQLFLUFF):
+    sql_dirs = [os.path.join(WORK, "sql0"), os.path.join(WORK, "sql1")]
+    for d in sql_dirs:
+        os.makedirs(d)
     seeds = random.Random(SEED)
     jobs = [(i, seeds.random()) for i in range(COUNT)]
-    problems, sql_files, outcomes = [], [], []
+    outcomes = []
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
-        for p, files, outcome in pool.map(lambda j: check_design(*j), jobs):
-            problems += p
-            sql_files += files or []
+        for problems, outcome in pool.map(lambda job: check_design(*job), jobs):
+            for p in problems:
+                check(False, p)
             outcomes.append(outcome)
-    # One parser run over every recorded statement and every script.
-    done = run([SQLFLUFF, "parse", "--dialect", "tsql", "--nofail",
-                "--format", "json", os.path.join(WORK, "sql")])
-    try:
-        parsed = json.loads(done.stdout)
-        if len(parsed) != len(sql_files):
-            problems.append("sqlfluff read %d of %d files" % (len(parsed), len(sql_files)))
-        for entry in parsed:
-            text = json.dumps(entry)
-            if "unparsable" in text:
-                problems.append("does not parse as T-SQL: " + entry.get("filepath", "?"))
-    except ValueError:
-        problems.append("sqlfluff: " + done.stdout[:500] + done.stderr[:500])
+    # Every recorded statement and every script, in two parser runs side by side.
+    files = [f for d in sql_dirs for f in os.listdir(d)]
+    with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
+        parsed = [entry for tree in pool.map(lambda d: parse_tsql(SQLFLUFF, d), sql_dirs) for entry in tree]
+    check(len(parsed) == len(files), "sqlfluff read %d of %d files" % (len(parsed), len(files)))
+    for entry in parsed:
+        check("unparsable" not in json.dumps(entry), "does not parse as T-SQL: " + entry.get("filepath", "?"))
     print("designs: %d built, %d refused, %d files parsed" %
-          (outcomes.count("built"), outcomes.count("refused"), len(sql_files)))
-    for p in problems:
-        print("FAIL " + p)
-    return 1 if problems or outcomes.count("built") == 0 else 0
-
-
-try:
-    status = main()
-finally:
-    shutil.rmtree(WORK, ignore_errors=True)
-sys.exit(status)
+          (outcomes.count("built"), outcomes.count("refused"), len(files)))
+    check(outcomes.count("built") > 0, "some design is built")
+finish()

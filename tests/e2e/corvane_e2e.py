@@ -1,0 +1,118 @@
+# Helpers shared by the end-to-end scripts. Every script takes corvane-cli
+# as its first argument and works in a temporary directory of its own
+# (WORK, removed at exit); checks are counted and a script ends through
+# finish(). The outside tools (xbuild, mono, xvfb-run, sqlfluff) are run
+# here the one way the scripts need them.
+import atexit
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+CLI = sys.argv[1]
+WORK = tempfile.mkdtemp(prefix="corvane-e2e-")
+atexit.register(shutil.rmtree, WORK, True)
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL " + what)
+    return ok
+
+
+def finish():
+    print("%d failure(s)" % len(failures))
+    sys.exit(1 if failures else 0)
+
+
+def run(args, **kw):
+    return subprocess.run(args, capture_output=True, text=True, **kw)
+
+
+def cli(base, *args, raw=False, **kw):
+    """corvane-cli on the base directory (relative names lie in WORK):
+    (status, stdout, stderr), stdout as bytes when raw."""
+    cmd = [CLI, "--dir", os.path.join(WORK, base)] + list(args)
+    kw.setdefault("stdout", subprocess.PIPE)
+    done = subprocess.run([a.encode("utf-8") for a in cmd], stderr=subprocess.PIPE, **kw)
+    out = (done.stdout or b"") if raw else (done.stdout or b"").decode("utf-8", "replace")
+    return done.returncode, out, done.stderr.decode("utf-8", "replace")
+
+
+def ok(base, *args):
+    status, out, err = cli(base, *args)
+    check(status == 0, "%s: %s" % (" ".join(args), err))
+    return out
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def write(path, data):
+    with open(path, "wb") as f:
+        f.write(data if isinstance(data, bytes) else data.encode("utf-8"))
+
+
+def tree(root, record=True):
+    """Every file below root by relative path; the run's record (.corvane)
+    left out unless record."""
+    found = {}
+    for dirpath, _, names in os.walk(root):
+        for name in names:
+            rel = os.path.relpath(os.path.join(dirpath, name), root)
+            if record or ".corvane" not in rel.split(os.sep):
+                found[rel] = read(os.path.join(root, rel))
+    return found
+
+
+def xbuild(xbuild_tool, solution_dir):
+    """Builds LoginFrame.sln; the error lines, none when it built."""
+    done = run([xbuild_tool, "/nologo", "/verbosity:minimal", "LoginFrame.sln"], cwd=solution_dir)
+    errors = [l for l in (done.stdout + done.stderr).splitlines()
+              if re.search(r"\berror\b", l, re.I) and not re.search(r"\b0 Error\(s\)", l)]
+    exe = os.path.join(solution_dir, "LoginFrame", "bin", "Debug", "LoginFrame.exe")
+    if done.returncode != 0 or not os.path.isfile(exe):
+        errors = errors or [done.stdout[-3000:]]
+    return errors
+
+
+def on_display(xvfb_run, args, **kw):
+    """Runs args under xvfb-run; again when the virtual display could not be
+    opened (a busy machine can lose the race for a display number)."""
+    for _ in range(3):
+        done = run([xvfb_run, "-a"] + args, **kw)
+        if "XplatUI" not in done.stdout + done.stderr:
+            break
+        time.sleep(2)
+    return done
+
+
+def parse_tsql(sqlfluff, path):
+    """sqlfluff's parse trees of the file or of every file of the directory;
+    a failed check when the parser gives none."""
+    done = run([sqlfluff, "parse", "--dialect", "tsql", "--nofail", "--format", "json", path])
+    try:
+        return json.loads(done.stdout)
+    except ValueError:
+        check(False, "sqlfluff: " + done.stdout[:500] + done.stderr[:500])
+        return []
+
+
+def leaves(node):
+    """(segment type, raw text) of every leaf of a sqlfluff parse tree."""
+    items = node.items() if isinstance(node, dict) else enumerate(node) if isinstance(node, list) else []
+    return [leaf for key, value in items
+            for leaf in ([(key, value)] if isinstance(value, str) else leaves(value))]
+
+
+def tools_present(*tools):
+    missing = [t for t in tools if shutil.which(t) is None]
+    return check(not missing, "not found: %s" % missing)
