@@ -1,5 +1,6 @@
 // corvane-cli: edits a design and generates from it without any window.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -9,6 +10,9 @@
 #include "vocabulary/BaseDirectory.h"
 
 int main(int argc, char** argv) {
+  // A reader that goes away (| head) must not end a run half way: writes to
+  // it fail instead, the run goes on, and the lost output is reported.
+  std::signal(SIGPIPE, SIG_IGN);
   CLI::App app{"Corvane 代码生成器的命令行: 编辑设计、生成代码和建表脚本", "corvane-cli"};
   app.require_subcommand(1);
   cli::TContext ctx;

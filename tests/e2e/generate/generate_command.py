@@ -6,8 +6,9 @@
 # usage: generate_command.py CORVANE_CLI
 #
 import os
+import subprocess
 
-from corvane_e2e import WORK, check, cli, finish, read, tree, write
+from corvane_e2e import CLI, WORK, check, cli, finish, read, tree, write
 
 BOM = b"\xef\xbb\xbf"
 
@@ -39,6 +40,19 @@ data = read(os.path.join(out, "DAL/DAL.csproj"))
 check(data.startswith(BOM) and b"<CodePage>936</CodePage>" in data, "DAL.csproj is UTF-8, code page 936")
 check(b"$this.Icon" in read(os.path.join(out, "LoginFrame/FrmEditBookType.resx")), "form resources")
 check(os.path.isfile(os.path.join(out, "DAL", "DBHelp.cs")), "the DAL helper is copied")
+
+# A reader that stops after the first line (| head -1) does not stop the
+# run: every file is written, and the lost output is reported.
+piped = os.path.join(WORK, "piped")
+cli(piped, "demo")
+run = subprocess.Popen([CLI, "--dir", piped, "generate", "Demo"], stdout=subprocess.PIPE,
+                       stderr=subprocess.PIPE)
+run.stdout.readline()
+run.stdout.close()
+err = run.stderr.read().decode("utf-8")
+run.wait()
+check(tree(os.path.join(piped, "projects", "Demo", "LoginFrame")).keys() == tree(out).keys(),
+      "a closed output does not stop the run (status %d, %r)" % (run.returncode, err))
 
 # A second run rewrites every file; a top-level file of the skeleton is the
 # user's once it is there, and stays.
