@@ -31,6 +31,20 @@ bool IsDesignDatabase(const fs::path& path) {
 void WriteUserFile(const fs::path& path, const std::string& bytes) {
   if (IsDesignDatabase(path))
     throw TFileError("不能写入 " + path.string() + ": 它是正在使用的设计数据库");
+  // What the name reaches, through any link: a terminal, /dev/null or a pipe
+  // is written to where it is, never replaced by a file; a disk, a socket
+  // or a folder is no place for a script.
+  std::error_code ec;
+  const fs::file_type type = fs::status(path, ec).type();
+  if (type == fs::file_type::character || type == fs::file_type::fifo) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) throw TFileError("无法写入 " + path.string());
+    return;
+  }
+  if (type != fs::file_type::regular && type != fs::file_type::not_found)
+    throw TFileError("不能写入 " + path.string() + ": 不是普通文件");
   TFileOperate::WriteFile(path, bytes);
 }
 

@@ -9,7 +9,9 @@
 // Writes the bytes as every generated file is written (complete, or not at
 // all with the old file left intact; see TFileOperate), but never onto the
 // design database in use or its journal: that is refused with a TFileError
-// before anything is written.
+// before anything is written. A character device or a pipe (/dev/null, a
+// terminal, a link to /proc/self/fd/1) is written to in place, never
+// replaced; any other kind of file that is not a regular file is refused.
 void WriteUserFile(const std::filesystem::path& path, const std::string& bytes);
 
 // The largest design file read: 16 MB hold thousands of classes, and keep

@@ -13,6 +13,7 @@ import os
 import resource
 import shutil
 import signal
+import stat
 import subprocess
 
 from corvane_e2e import WORK, check, cli as run_cli, finish, read, tree, write
@@ -98,5 +99,16 @@ for target in (database, os.path.join(WORK, "link.sql"),
         check(status == 1 and "设计数据库" in err,
               "%s refused: %d %r" % (" ".join(command), status, err))
 check(read(database) == kept, "the design database is unchanged")
+
+# Devices and pipes are written where they are, never replaced by a file.
+os.symlink("/proc/self/fd/1", os.path.join(WORK, "stdout.sql"))
+status, out, err = cli("sql", "Demo", "-o", os.path.join(WORK, "stdout.sql"))
+check(status == 0 and b"CREATE TABLE" in out and os.path.islink(os.path.join(WORK, "stdout.sql")),
+      "a link to standard output: %d %r" % (status, err))
+for command in (["sql", "Demo", "-o", "/dev/null"], ["export", "Demo", "-o", "/dev/null"]):
+    status, _, err = cli(*command)
+    check(status == 0 and stat.S_ISCHR(os.stat("/dev/null").st_mode), "%s: %r" % (command, err))
+status, _, err = cli("sql", "Demo", "-o", WORK)
+check(status == 1 and "不是普通文件" in err, "a folder is refused: %r" % err)
 check(cli("project", "list")[1] == b"1\tDemo\n", "and still opens")
 finish()
