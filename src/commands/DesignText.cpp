@@ -18,6 +18,7 @@
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 #include "vocabulary/Design.h"
+#include "vocabulary/MemberKinds.h"
 
 using json = nlohmann::json;
 
@@ -287,10 +288,25 @@ const char* TrueFalse(bool value) {
   return value ? "true" : "false";
 }
 
-void StoreMember(const TMemberText& m, int projectId, int classId) {
+// The class names of the new project, so that each member's type is
+// checked without asking the store again (it holds exactly these).
+struct TImportedClasses {
+  std::set<std::string> names;
+  // The member dialog offers the base types and the other classes of the
+  // project; only a type it would not offer asks the store, for the
+  // message that lists what it offers.
+  bool Offers(const std::string& type, const std::string& ownClass) const {
+    if (!KindInfo(FieldKindOf(type)).refersToClass) return true;
+    return type != ownClass && names.count(type) > 0;
+  }
+};
+
+void StoreMember(const TMemberText& m, int projectId, int classId, const std::string& className,
+                 const TImportedClasses& classes) {
   const TMemberEntry& e = m.entry;
   // The member dialog offers these types only; the command line says so.
-  Refuse(m.place, CheckTypeOffered(projectId, classId, e.memberType));
+  if (!classes.Offers(e.memberType, className))
+    Refuse(m.place, CheckTypeOffered(projectId, classId, e.memberType));
   Refuse(m.place, CheckAddMember(e));
   TMember record;
   Refuse(m.place, BuildMember(e, projectId, classId, record));
@@ -378,13 +394,16 @@ int ImportDesign(const std::string& text, const std::optional<std::string>& proj
     projectId = TProjectDAO().AddProject(name);
     if (data.fullQueryForms) TProjectDAO().SetFullQueryForms(projectId, true);
     std::vector<int> classIds;
+    TImportedClasses classes;
     for (const TClassText& c : data.classes) {
       Refuse(c.place, CheckAddClass(projectId, c.className, c.friendName));
       classIds.push_back(
           TClassDAO().AddClass(projectId, c.className, c.friendName, c.frontShow ? 1 : 0));
+      classes.names.insert(c.className);
     }
     for (std::size_t i = 0; i < data.classes.size(); ++i)
-      for (const TMemberText& m : data.classes[i].members) StoreMember(m, projectId, classIds[i]);
+      for (const TMemberText& m : data.classes[i].members)
+        StoreMember(m, projectId, classIds[i], data.classes[i].className, classes);
   });
   return projectId;
 }
