@@ -137,9 +137,9 @@ void DesignEntryTest::classDialogsCheckInOrderAndRefreshTheLists() {
   });
   f.Trigger("A2");
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"该类名称已经存在!", "类名称添加成功！"}));
-  // The reload selects the project's first class, not the new one.
+  // The new class is selected.
   QCOMPARE(Entries(classes), QStringList({"Dept", "Employee"}));
-  QCOMPARE(classes->currentRow(), 0);
+  QCOMPARE(classes->currentRow(), 1);
 
   // A member of Employee refers to Dept; the rename carries it along.
   ClickRow(classes, 1);
@@ -318,7 +318,7 @@ void DesignEntryTest::memberDialogsCheckInOrderAndStoreTheRecord() {
   QCOMPARE(stored->memberQueryDisplay, 1);
   QCOMPARE(stored->memberComment, std::string("工号"));
   QCOMPARE(Column(members, 1), QStringList({"empId", "name", "photo"}));
-  QCOMPARE(members->selectionModel()->selectedRows().size(), 0);
+  QCOMPARE(members->selectionModel()->selectedRows().size(), 1);
 
   // Cancel writes nothing.
   ClickRow(members, 0);

@@ -3,6 +3,7 @@
 // while the column of identifiers stays as it was.
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPushButton>
 
 #include "UiTestSupport.h"
 #include "store/ClassDAO.h"
@@ -58,6 +59,7 @@ private slots:
   void rightClickKeepsTheSelectionForThePopup();
   void shiftF10OpensThePopupAtTheCurrentRow();
   void deleteAsksAndRemovesTheFirstSelectedOnly();
+  void keysReachTheCommandsAndTheSelectionFollowsTheMember();
 };
 
 void MemberOrderTest::popupHoldsTheFourCommands() {
@@ -77,10 +79,11 @@ void MemberOrderTest::moveUpTakesThePlaceAbove() {
   QCOMPARE(Column(f.members, 1), QStringList({"a", "c", "b", "d", "e"}));
   QCOMPARE(Column(f.members, 3), QStringList({"10", "12", "11", "13", "14"}));
   QCOMPARE(Column(f.members, 0), f.ids);
-  QCOMPARE(f.SelectedCount(), 0);
+  QCOMPARE(f.SelectedCount(), 1);
   // The moved member now answers to the identifier of its new place.
   QCOMPARE(TMemberDAO().GetMember(f.ids[1].toInt())->memberName, std::string("c"));
   // With no selection the next move asks for one.
+  f.members->clearSelection();
   f.Trigger("N5");
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"请先选择一个成员"}));
   // Several selected: the first selected row moves.
@@ -94,7 +97,7 @@ void MemberOrderTest::moveDownTakesThePlaceBelow() {
   f.Select({1});
   f.Trigger("L1");
   QCOMPARE(Column(f.members, 1), QStringList({"a", "c", "b", "d", "e"}));
-  QCOMPARE(f.SelectedCount(), 0);
+  QCOMPARE(f.SelectedCount(), 1);
   f.Select({3});
   f.Trigger("L1");
   QCOMPARE(Column(f.members, 1), QStringList({"a", "c", "b", "e", "d"}));
@@ -118,7 +121,7 @@ void MemberOrderTest::exchangeSwapsExactlyTwo() {
   f.Trigger("E1");
   QCOMPARE(Column(f.members, 1), QStringList({"e", "b", "c", "d", "a"}));
   QCOMPARE(Column(f.members, 0), f.ids);
-  QCOMPARE(f.SelectedCount(), 0);
+  QCOMPARE(f.SelectedCount(), 2);
 
   f.Select({1});
   f.Trigger("E1");
@@ -184,6 +187,92 @@ void MemberOrderTest::deleteAsksAndRemovesTheFirstSelectedOnly() {
   f.Trigger("C1");
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"成员属性删除成功"}));
   QCOMPARE(Column(f.members, 1), QStringList({"c", "d", "e"}));
+}
+
+void MemberOrderTest::keysReachTheCommandsAndTheSelectionFollowsTheMember() {
+  TFiveMembers f;
+  QWidget* w = f.window.get();
+  QApplication::setActiveWindow(w);
+  QVERIFY(QTest::qWaitForWindowActive(w));
+  const auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+  };
+  const auto selected = [&] {
+    QList<int> rows;
+    for (const QModelIndex& index : f.members->selectionModel()->selectedRows())
+      rows << index.row();
+    return rows;
+  };
+  f.Select({2});
+
+  // Insert adds to the current class; the new member is selected and the
+  // window has the keyboard again.
+  bool ran = false;
+  WhenDialogOpens(
+      [](QDialog* d) {
+        Type(Child<QLineEdit>(d, "Edt_MemberName"), "f");
+        Click(Child<QPushButton>(d, "Button1"));
+      },
+      &ran);
+  press(Qt::Key_Insert);
+  QVERIFY(ran);
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "b", "c", "d", "e", "f"}));
+  QCOMPARE(selected(), QList<int>({5}));
+  QTRY_COMPARE(QApplication::activeWindow(), w);
+  QCOMPARE(QApplication::focusWidget(), f.members);
+
+  // Ctrl+Up and Ctrl+Down move it, and it stays selected for the next move.
+  press(Qt::Key_Up, Qt::ControlModifier);
+  press(Qt::Key_Up, Qt::ControlModifier);
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "b", "c", "f", "d", "e"}));
+  QCOMPARE(selected(), QList<int>({3}));
+  press(Qt::Key_Down, Qt::ControlModifier);
+  QCOMPARE(Column(f.members, 1), QStringList({"a", "b", "c", "d", "f", "e"}));
+  QCOMPARE(selected(), QList<int>({4}));
+
+  // Delete asks first.
+  f.prompter.boxes.clear();
+  f.prompter.confirmations = {false, true};
+  press(Qt::Key_Delete);
+  QCOMPARE(f.prompter.boxes.size(), 1);
+  QCOMPARE(f.prompter.boxes[0].kind, QStringLiteral("confirm"));
+  QCOMPARE(Column(f.members, 1).size(), 6);
+  press(Qt::Key_Delete);
+  QCOMPARE(Column(f.members, 1), kFive);
+
+  // F6 shows the table script; the focus comes back where it was.
+  QString shown;
+  WhenDialogOpens([&](QDialog* d) { shown = d->objectName(); });
+  f.Select({1});
+  press(Qt::Key_F6);
+  QCOMPARE(shown, QStringLiteral("DataBaseSqlForm"));
+  QTRY_COMPARE(QApplication::activeWindow(), w);
+  QCOMPARE(QApplication::focusWidget(), f.members);
+
+  // F1 opens the help page, F5 starts a run.
+  f.opener.opened.clear();
+  press(Qt::Key_F1);
+  QCOMPARE(f.opener.opened, QList<QUrl>({QUrl(QStringLiteral("file:///help/corvane-help.html"))}));
+  press(Qt::Key_F5);
+  QVERIFY(f.window->IsGenerating());
+  QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 60000);
+
+  // After a class dialog the new class is selected, and the menus answer
+  // their keys again.
+  WhenDialogOpens([](QDialog* d) {
+    Type(Child<QLineEdit>(d, "Edt_ClassName"), "Other");
+    Type(Child<QLineEdit>(d, "Edt_FriendName"), "其他");
+    Click(Child<QPushButton>(d, "Button1"));
+  });
+  f.Trigger("A2");
+  auto* classes = f.Find<QListWidget>("LB_Object");
+  QCOMPARE(classes->currentItem()->text(), QStringLiteral("Other"));
+  QVERIFY(classes->currentItem()->isSelected());
+  QTRY_COMPARE(QApplication::activeWindow(), w);
+  QCOMPARE(QApplication::focusWidget(), classes);
+  press(Qt::Key_P, Qt::AltModifier);
+  QTRY_VERIFY(f.Find<QMenu>("F1")->isVisible());
+  f.Find<QMenu>("F1")->close();
 }
 
 QTEST_MAIN(MemberOrderTest)

@@ -77,6 +77,8 @@ private slots:
   void deletingAClassEmptiesTheMemberList();
   void flagCellsShowYesOnlyForOne();
   void bannerAndTimerOpenTheHelpPageOnce();
+  void helpMenuOpensThePageAndTellsWhereThingsAre();
+  void helpPageNamesEveryCommand();
   void windowHasItsCaptionsAndNothingIsClipped();
   void twentyMembersShowFifteenRowsAndEveryColumn();
   void dropDownIsAsWideAsTheLongestProjectName();
@@ -257,6 +259,48 @@ void ProjectsClassesTest::bannerAndTimerOpenTheHelpPageOnce() {
   QVERIFY(!timer->isActive());
 }
 
+void ProjectsClassesTest::helpMenuOpensThePageAndTellsWhereThingsAre() {
+  TWindowFixture f;
+  f.Open(f.Path(QStringLiteral("skeleton")).toStdString());
+  f.Trigger("HelpTopics");
+  QCOMPARE(f.opener.opened, QList<QUrl>({QUrl(QStringLiteral("file:///help/corvane-help.html"))}));
+
+  // 关于: name, version and the places on disk, as paths to copy.
+  QStringList texts;
+  bool ran = false;
+  WhenDialogOpens(
+      [&](QDialog* d) {
+        for (auto* label : d->findChildren<QLabel*>()) texts << label->text();
+        CheckNothingClipped(d);
+      },
+      &ran);
+  f.Trigger("About");
+  QVERIFY(ran);
+  QVERIFY(texts.indexOf(QRegularExpression(
+              QStringLiteral(".*%1.*").arg(QRegularExpression::escape(kTitle)))) >= 0);
+  QVERIFY(texts.indexOf(QRegularExpression(QStringLiteral("\\d+\\.\\d+(\\.\\d+)*"))) >= 0);
+  for (const char* place : {"skeleton", "projects.mdb", "projects"})
+    QVERIFY2(texts.contains(f.Path(QString::fromLatin1(place))), place);
+}
+
+// The help page describes the window as it is: every command of its menus.
+void ProjectsClassesTest::helpPageNamesEveryCommand() {
+  QFile file(QStringLiteral(CORVANE_SOURCE_RESOURCES "/ui/help/corvane-help.html"));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QString page = QString::fromUtf8(file.readAll());
+  TWindowFixture f;
+  f.Open();
+  QList<QAction*> commands;
+  for (QAction* menu : f.window->menuBar()->actions()) commands << menu->menu()->actions();
+  commands << f.Find<QMenu>("PopupMenu1")->actions();
+  for (QAction* command : commands) {
+    if (command->isSeparator()) continue;
+    const QString caption =
+        command->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|…")));
+    QVERIFY2(page.contains(caption), qPrintable(caption));
+  }
+}
+
 void ProjectsClassesTest::windowHasItsCaptionsAndNothingIsClipped() {
   TWindowFixture f;
   MakeProjects(1);
@@ -275,7 +319,7 @@ void ProjectsClassesTest::windowHasItsCaptionsAndNothingIsClipped() {
 
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
-  QCOMPARE(menus, QStringList({"项目操作(&P)", "代码管理(&A)"}));
+  QCOMPARE(menus, QStringList({"项目操作(&P)", "代码管理(&A)", "帮助(&H)"}));
   QStringList entries;
   for (const char* name :
        {"F2", "N1", "D1", "A2", "N2", "S1", "M1", "N3", "C1", "sql1", "A1", "D2", "E1", "N5", "L1"})

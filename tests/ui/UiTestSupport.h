@@ -90,7 +90,11 @@ private:
 class TRecordingOpener : public TDesktopOpener {
 public:
   QList<QUrl> opened;
-  void Open(const QUrl& url) override { opened << url; }
+  bool failing = false;  // answers as a desktop that cannot open anything
+  void Open(const QUrl& url, TFailed failed) override {
+    opened << url;
+    if (failing && failed) failed();
+  }
 };
 
 // A main window over an empty design database of its own.
