@@ -876,6 +876,7 @@ void TFormMain::RunCompleted(const QString& projectDir) {
         tr("提示: 查询窗体生成为空白窗口；要生成可查询、添加、修改和删除的完整查询窗体，"
            "请勾选菜单 代码管理 → 完整查询窗体 后重新生成。"));
   log_->appendPlainText(tr("输出目录: %1").arg(shown));
+  log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
   prompter_.Information(this, tr("所有代码生成完毕!"), tr("任务提示"));
   const QPointer<QPlainTextEdit> log = log_;
   opener_.Open(QUrl::fromLocalFile(folder), [log, shown] {
