@@ -4,7 +4,10 @@
 #   main-window.png     the sample design
 #   member-list.png     a class of twenty members
 #   chinese-dialog.png  a confirmation box with Qt's standard buttons
-# Needs xvfb, x11-apps (xwd), x11-utils (xwininfo), xdotool and imagemagick.
+#   student-design.png  the 学生管理 design after a run, under a window manager
+#   help-menu.png       its 帮助 menu open
+# Needs xvfb, x11-apps (xwd), x11-utils (xwininfo), xdotool, imagemagick and
+# openbox.
 #   resources/ui/make-screenshots.sh BUILD_DIR [DISPLAY_NUMBER]
 set -euo pipefail
 bin=$(cd "$1" && pwd)/bin
@@ -113,5 +116,62 @@ sleep 0.5
 xdotool key d
 sleep 1
 shot chinese-dialog.png
+xdotool key Escape
+stop
+
+# The last two under a window manager, as a user sees the window: the
+# screen is read as it is and cut to the main window's frame.
+openbox >/dev/null 2>&1 &
+pids+=($!)
+wmshot() {
+  import -window root "$tmp/screen.png"
+  local main
+  main=$(xwininfo -root -children |
+    sed -n 's/^ *0x[0-9a-f]* .*: (.*)  *\([0-9]*\)x\([0-9]*\)+\([0-9]*\)+\([0-9]*\) .*/\1 \2 \3 \4/p' |
+    awk '{print $1 * $2, $1 "x" $2 "+" $3 "+" $4}' | sort -n | tail -1 | cut -d' ' -f2)
+  convert "$tmp/screen.png" -crop "$main" +repage "$docs/$1"
+  echo "docs/$1 ($main)"
+}
+wait_for() {  # a window of that name
+  for _ in $(seq 100); do
+    xdotool search --name "^$1\$" >/dev/null 2>&1 && return
+    sleep 0.1
+  done
+}
+
+design="$tmp/students"
+project=学生管理
+cli project add "$project"
+cli class add "$project" ClassInfo 班级
+cli member add "$project" ClassInfo classId 整型 --key --required --comment 班级编号
+cli member add "$project" ClassInfo className 字符串 --length 30 --required --query --display --comment 班级名称
+cli member add "$project" ClassInfo headTeacher 字符串 --length 20 --comment 班主任
+cli class add "$project" Student 学生
+cli member add "$project" Student studentId 整型 --key --required --comment 学号
+cli member add "$project" Student studentName 字符串 --length 20 --required --query --display --comment 姓名
+cli member add "$project" Student gender 字符串 --length 2 --comment 性别
+cli member add "$project" Student birthday 日期型 --required --query --comment 出生日期
+cli member add "$project" Student photo 图片型 --comment 照片
+cli member add "$project" Student classInfo ClassInfo --required --query --comment 所在班级
+cli member add "$project" Student phone 字符串 --length 20 --comment 联系电话
+start "$design"
+main=$(xdotool search --name '^CorvaneC#' | head -1)
+# Student, then its photo; F5 runs the generation, the log ends with the
+# output folder.
+xdotool mousemove --window "$main" 53 227 click 1
+sleep 0.5
+xdotool mousemove --window "$main" 453 251 click 1
+sleep 0.3
+xdotool key F5
+sleep 1
+xdotool key Return
+wait_for 任务提示
+sleep 0.5
+xdotool key Return
+sleep 1
+wmshot student-design.png
+xdotool key alt+h
+sleep 1
+wmshot help-menu.png
 xdotool key Escape
 stop

@@ -4,17 +4,25 @@
 #pragma once
 
 #include <QUrl>
+#include <functional>
 
 class TDesktopOpener {
 public:
+  // Called on the window's thread, possibly after Open has returned, when
+  // the desktop could not open the address.
+  using TFailed = std::function<void()>;
+
   virtual ~TDesktopOpener() = default;
-  virtual void Open(const QUrl& url) = 0;
+  virtual void Open(const QUrl& url, TFailed failed) = 0;
 };
 
-// Hands the address to the desktop's default application for it.
+// Hands the address to the desktop's default application for it. Where
+// xdg-open is found it is run and waited for without blocking, since only
+// its exit status tells whether anything opened the address (a desktop
+// without a file browser, say); elsewhere Qt's desktop services open it.
 class TSystemDesktopOpener : public TDesktopOpener {
 public:
-  void Open(const QUrl& url) override;
+  void Open(const QUrl& url, TFailed failed) override;
 };
 
 // The help page shipped with the program: beside the executable in a build

@@ -1,5 +1,6 @@
 #include "ui/MainForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -29,6 +31,7 @@
 #include "commands/DesignReads.h"
 #include "commands/DesignText.h"
 #include "commands/UserFiles.h"
+#include "ui/AboutForm.h"
 #include "ui/Banner.h"
 #include "ui/DataBaseSqlForm.h"
 #include "ui/DesktopOpener.h"
@@ -87,15 +90,14 @@ TFormMain::TFormMain(TMainSettings settings, TPrompter& prompter, TDesktopOpener
   setWindowTitle(tr("CorvaneC#代码生成器2.0版"));
   BuildControls();
   BuildMenus();
+  BuildHelpMenu();
+  BuildShortcuts();
 
   worker_ = new TGenerationWorker(this);
   connect(worker_, &TGenerationWorker::ProgressLine, log_, &QPlainTextEdit::appendPlainText);
   connect(worker_, &TGenerationWorker::PreCheckFailed, this,
           [this](const QString& message) { prompter_.Message(this, message); });
-  connect(worker_, &TGenerationWorker::Completed, this, [this](const QString& projectDir) {
-    prompter_.Information(this, tr("所有代码生成完毕!"), tr("任务提示"));
-    opener_.Open(QUrl::fromLocalFile(projectDir));
-  });
+  connect(worker_, &TGenerationWorker::Completed, this, &TFormMain::RunCompleted);
   connect(worker_, &TGenerationWorker::Failed, this, [this](const QString& error) {
     log_->appendPlainText(tr("代码生成出错: %1").arg(error));
     prompter_.Error(this, error);
@@ -361,6 +363,33 @@ void TFormMain::ClearMembers() {
   members_->setRowCount(0);
 }
 
+void TFormMain::SelectClass(int classId) {
+  for (int r = 0; r < classes_->count(); ++r)
+    if (classes_->item(r)->data(kIdRole).toInt() == classId) {
+      classes_->setCurrentRow(r);
+      classes_->scrollToItem(classes_->item(r));
+      return;
+    }
+}
+
+void TFormMain::SelectMembers(const QList<int>& memberIds) {
+  QItemSelectionModel* selection = members_->selectionModel();
+  selection->clearSelection();
+  bool first = true;
+  for (int r = 0; r < members_->rowCount(); ++r) {
+    if (!memberIds.contains(MemberIdAt(r))) continue;
+    const QModelIndex index = members_->model()->index(r, 1);
+    const auto flags = QItemSelectionModel::Select | QItemSelectionModel::Rows;
+    if (first) {
+      selection->setCurrentIndex(index, flags);
+      members_->scrollTo(index);
+      first = false;
+    } else {
+      selection->select(index, flags);
+    }
+  }
+}
+
 void TFormMain::ReloadCurrentMembers() {
   const int classId = CurrentClassId();
   if (classId < 0)
@@ -463,7 +492,46 @@ void TFormMain::FitProjectPopup() {
 }
 
 void TFormMain::OpenHelpPage() {
-  if (!settings_.helpPage.isEmpty()) opener_.Open(settings_.helpPage);
+  if (!settings_.helpPage.isEmpty()) opener_.Open(settings_.helpPage, {});
+}
+
+void TFormMain::BuildHelpMenu() {
+  QMenu* help = menuBar()->addMenu(tr("帮助(&H)"));
+  help->setObjectName(QStringLiteral("HelpMenu"));
+  AddCommand(help, "HelpTopics", tr("帮助主题(&T)"), &TFormMain::OpenHelpPage)
+      ->setShortcut(QKeySequence(Qt::Key_F1));
+  AddCommand(help, "About", tr("关于(&A)"), &TFormMain::ShowAbout);
+}
+
+void TFormMain::ShowAbout() {
+  TAboutForm dialog(this, settings_.resourceDir, settings_.baseDir);
+  ShowDialog(dialog);
+}
+
+void TFormMain::BuildShortcuts() {
+  const std::pair<const char*, QKeySequence> keys[] = {
+      {"M1", QKeySequence(Qt::Key_Insert)},
+      {"C1", QKeySequence(Qt::Key_Delete)},
+      {"D2", QKeySequence(Qt::Key_Delete)},
+      {"N5", QKeySequence(Qt::CTRL | Qt::Key_Up)},
+      {"L1", QKeySequence(Qt::CTRL | Qt::Key_Down)},
+      {"A1", QKeySequence(Qt::Key_F5)},
+      {"sql1", QKeySequence(Qt::Key_F6)}};
+  for (const auto& [name, key] : keys)
+    findChild<QAction*>(QString::fromLatin1(name))->setShortcut(key);
+  // The moves work while the popup is closed too. Its Delete is shown
+  // there only: the main menu's 删除成员 answers the key.
+  for (const char* name : {"N5", "L1"}) addAction(findChild<QAction*>(QString::fromLatin1(name)));
+}
+
+void TFormMain::ShowDialog(QDialog& dialog, QWidget* focus) {
+  const QPointer<QWidget> before = QApplication::focusWidget();
+  dialog.exec();
+  // A window manager may leave no window active when a dialog closes after
+  // a message shown over it; the keyboard then reaches nothing.
+  activateWindow();
+  QWidget* to = focus ? focus : before.data();
+  if (to && isAncestorOf(to)) to->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- Running the design commands ---------------------------------------------
@@ -575,11 +643,16 @@ void TFormMain::AddClass() {
   const int projectId = CurrentProjectId();
   TAddClassForm dialog(this, [this, projectId](QWidget* d, const TClassEntry& entry) {
     const TCommandResult result = Execute(d, [&] { return commands::AddClass(projectId, entry); });
-    if (result) RunCommand(prompter_, d, [&] { LoadClasses(projectId); });
+    if (result) {
+      RunCommand(prompter_, d, [&] {
+        LoadClasses(projectId);
+        SelectClass(result.id);
+      });
+    }
     Show(d, result);
     return result;
   });
-  dialog.exec();
+  ShowDialog(dialog, classes_);
 }
 
 void TFormMain::UpdateClass() {
@@ -605,7 +678,7 @@ void TFormMain::UpdateClass() {
         Show(d, result);
         return result;
       });
-  dialog.exec();
+  ShowDialog(dialog, classes_);
 }
 
 void TFormMain::DeleteClass() {
@@ -629,10 +702,15 @@ void TFormMain::DeleteClass() {
 // ---- Member commands -----------------------------------------------------------
 
 TMemberFormBase::TSubmit TFormMain::MemberCommand(
-    const std::function<TCommandResult(const TMemberEntry&)>& command, int classId) {
-  return [this, command, classId](QWidget* d, const TMemberEntry& entry) {
+    const std::function<TCommandResult(const TMemberEntry&)>& command, int classId, int memberId) {
+  return [this, command, classId, memberId](QWidget* d, const TMemberEntry& entry) {
     const TCommandResult result = Execute(d, [&] { return command(entry); });
-    if (result) RunCommand(prompter_, d, [&] { LoadMembers(classId); });
+    if (result) {
+      RunCommand(prompter_, d, [&] {
+        LoadMembers(classId);
+        SelectMembers({memberId != 0 ? memberId : result.id});
+      });
+    }
     Show(d, result);
     return result;
   };
@@ -652,8 +730,8 @@ void TFormMain::AddMember() {
                             [projectId, classId](const TMemberEntry& entry) {
                               return commands::AddMember(projectId, classId, entry);
                             },
-                            classId));
-  dialog.exec();
+                            classId, 0));
+  ShowDialog(dialog, members_);
 }
 
 void TFormMain::UpdateMember() {
@@ -679,8 +757,8 @@ void TFormMain::UpdateMember() {
                                [projectId, classId, memberId](const TMemberEntry& entry) {
                                  return commands::UpdateMember(projectId, classId, memberId, entry);
                                },
-                               classId));
-  dialog.exec();
+                               classId, memberId));
+  ShowDialog(dialog, members_);
 }
 
 void TFormMain::DeleteMember() {
@@ -702,16 +780,30 @@ void TFormMain::ExchangeMembers() {
   const TCommandResult result =
       Execute(this, [&] { return commands::ExchangeMembers(CurrentClassId(), ids); });
   Show(this, result);
-  if (result) RunCommand(prompter_, this, [&] { ReloadCurrentMembers(); });
+  // The rows keep their identifiers: the same two stay selected.
+  if (result) {
+    RunCommand(prompter_, this, [&] {
+      ReloadCurrentMembers();
+      SelectMembers(QList<int>(ids.begin(), ids.end()));
+    });
+  }
 }
 
 void TFormMain::MoveMember(int step) {
   const int row = FirstSelectedRow();
   const int memberId = row < 0 ? -1 : MemberIdAt(row);
+  // The member moves into the row above or below, under that row's identifier.
+  const int target = row + step;
+  const int targetId = target >= 0 && target < members_->rowCount() ? MemberIdAt(target) : -1;
   const TCommandResult result =
       Execute(this, [&] { return commands::MoveMember(CurrentClassId(), memberId, step); });
   Show(this, result);
-  if (result) RunCommand(prompter_, this, [&] { ReloadCurrentMembers(); });
+  if (result) {
+    RunCommand(prompter_, this, [&] {
+      ReloadCurrentMembers();
+      SelectMembers({targetId});
+    });
+  }
 }
 
 void TFormMain::MoveMemberUp() {
@@ -730,7 +822,7 @@ void TFormMain::ShowTableScript() {
     return;
   }
   TDataBaseSqlForm dialog(this, prompter_, CurrentProjectId());
-  dialog.exec();
+  ShowDialog(dialog);
 }
 
 bool TFormMain::IsGenerating() const {
@@ -748,6 +840,8 @@ void TFormMain::Generate() {
   }
   prompter_.Message(this, tr("如果以前生成了该项目，最好先删除原来的目录!"));
   log_->clear();
+  RunCommand(prompter_, this,
+             [&] { runFullQueryForms_ = commands::FullQueryForms(CurrentProjectId()); });
   TGenerationRequest request;
   request.projectId = CurrentProjectId();
   request.projectName = ToStd(project_->currentText());
@@ -772,6 +866,22 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     return;
   }
   QMainWindow::closeEvent(event);
+}
+
+void TFormMain::RunCompleted(const QString& projectDir) {
+  const QString folder = QDir::cleanPath(QDir(projectDir).absolutePath());
+  const QString shown = QDir::toNativeSeparators(folder);
+  if (!runFullQueryForms_)
+    log_->appendPlainText(
+        tr("提示: 查询窗体生成为空白窗口；要生成可查询、添加、修改和删除的完整查询窗体，"
+           "请勾选菜单 代码管理 → 完整查询窗体 后重新生成。"));
+  log_->appendPlainText(tr("输出目录: %1").arg(shown));
+  log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
+  prompter_.Information(this, tr("所有代码生成完毕!"), tr("任务提示"));
+  const QPointer<QPlainTextEdit> log = log_;
+  opener_.Open(QUrl::fromLocalFile(folder), [log, shown] {
+    if (log) log->appendPlainText(tr("无法打开输出目录: %1").arg(shown));
+  });
 }
 
 void TFormMain::RunEnded() {

@@ -15,6 +15,7 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QGroupBox;
 class QListWidget;
 class QMenu;
@@ -61,6 +62,14 @@ private:
   QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
                       void (TFormMain::*command)());
   void OpenHelpPage();
+  // The 帮助 menu: the help page and the 关于 box.
+  void BuildHelpMenu();
+  void ShowAbout();
+  // Keys for the commands used most, shown beside them in the menus.
+  void BuildShortcuts();
+  // Shows a dialog modally; then this window is the active one again, with
+  // the focus on focus, or where it was when none is given.
+  void ShowDialog(QDialog& dialog, QWidget* focus = nullptr);
 
   void NewProject();
   void RenameProject();
@@ -89,9 +98,10 @@ private:
   // Shows what a command answered, over parent.
   void Show(QWidget* parent, const TCommandResult& result);
   // What a member dialog's "确定" does: the command, then the member list
-  // of classId reloaded, then the answer.
+  // of classId reloaded with the member selected (memberId, or the one the
+  // command added when 0), then the answer.
   TMemberFormBase::TSubmit MemberCommand(
-      const std::function<TCommandResult(const TMemberEntry&)>& command, int classId);
+      const std::function<TCommandResult(const TMemberEntry&)>& command, int classId, int memberId);
 
   void ProjectChanged();
   void ClassChanged();
@@ -106,8 +116,16 @@ private:
   int MemberIdAt(int row) const;
   void ReloadCurrentMembers();
   void ClearMembers();
+  // Selects the class, which shows its members; nothing when not listed.
+  void SelectClass(int classId);
+  // Selects the members' rows, the first of them current and in view.
+  void SelectMembers(const QList<int>& memberIds);
 
   void RunEnded();
+  // The end of a completed run in the log: a reminder when the query forms
+  // were left empty, then the output folder, which is opened; a folder
+  // the desktop cannot open is said in the log too.
+  void RunCompleted(const QString& projectDir);
 
   QAction* fullQueryForms_ = nullptr;
   TMainSettings settings_;
@@ -116,6 +134,8 @@ private:
 
   int ProjectIndex = -1;
   bool closeWhenRunEnds_ = false;
+  // The running project's 完整查询窗体 setting when the run started.
+  bool runFullQueryForms_ = false;
 
   TBanner* banner_ = nullptr;
   QComboBox* project_ = nullptr;

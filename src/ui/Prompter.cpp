@@ -22,8 +22,10 @@ void TQtPrompter::Information(QWidget* parent, const QString& text, const QStrin
 }
 
 bool TQtPrompter::Confirm(QWidget* parent, const QString& text, const QString& caption) {
-  QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+  QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
                   parent);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.setEscapeButton(QMessageBox::Cancel);
   return box.exec() == QMessageBox::Ok;
 }
 

@@ -22,7 +22,8 @@ public:
   virtual void Message(QWidget* parent, const QString& text) = 0;
   // An information message with its own caption and OK.
   virtual void Information(QWidget* parent, const QString& text, const QString& caption) = 0;
-  // OK and Cancel with an information icon; true for OK.
+  // The question before a deletion: OK and Cancel with a warning icon,
+  // Cancel the default button, so Enter keeps what is there; true for OK.
   virtual bool Confirm(QWidget* parent, const QString& text, const QString& caption) = 0;
   // An error of the store, the file system or the generation run.
   virtual void Error(QWidget* parent, const QString& text) = 0;

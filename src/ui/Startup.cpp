@@ -6,13 +6,17 @@
 #include <QLocale>
 #include <QTranslator>
 
+QString ProgramVersion() {
+  return QStringLiteral(CORVANE_VERSION);
+}
+
 QString QtTranslationDirectory() {
   return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
 bool SetUpApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("corvane"));
-  QApplication::setApplicationVersion(QStringLiteral("2.0"));
+  QApplication::setApplicationVersion(ProgramVersion());
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
   QIcon icon;

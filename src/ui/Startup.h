@@ -14,5 +14,8 @@ inline constexpr char kDesktopId[] = "org.corvane.Corvane";
 // found (the program then runs with Qt's English standard texts).
 bool SetUpApplication(QApplication& app);
 
+// The program's version, as the build states it.
+QString ProgramVersion();
+
 // Where Qt's Chinese translation was looked for, for the warning.
 QString QtTranslationDirectory();

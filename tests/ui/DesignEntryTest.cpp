@@ -111,9 +111,9 @@ void DesignEntryTest::classDialogsStayOpenOnARefusalAndRefreshTheLists() {
   });
   f.Trigger("A2");
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"类名首个字母必须大写", "类名称添加成功！"}));
-  // The reload selects the project's first class, not the new one.
+  // The new class is selected.
   QCOMPARE(Entries(classes), QStringList({"Dept", "Employee"}));
-  QCOMPARE(classes->currentRow(), 0);
+  QCOMPARE(classes->currentRow(), 1);
 
   ClickRow(classes, 1);
   WhenDialogOpens([&](QDialog* d) {
@@ -199,7 +199,7 @@ void DesignEntryTest::memberDialogsStayOpenOnARefusalAndShowTheStoredMember() {
            QStringList({"成员属性首个字母必须小写", "类成员属性更新成功!"}));
   QCOMPARE(Column(members, 2), QStringList({"整型"}));
   QCOMPARE(Column(members, 9), QStringList({"工号"}));
-  QCOMPARE(members->selectionModel()->selectedRows().size(), 0);
+  QCOMPARE(members->selectionModel()->selectedRows().size(), 1);
 
   // Cancel writes nothing.
   ClickRow(members, 0);

@@ -3,6 +3,11 @@
 // asks first, the member list's popup, the 完整查询窗体 item, the help page,
 // and a layout where nothing is clipped.
 #include <QCheckBox>
+#include <QFile>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -59,10 +64,13 @@ private slots:
   void renamedProjectKeepsItsPlaceUntilItIsDeleted();
   void deletingAskFirstAndEmptiesWhatWentWithIt();
   void selectingAProjectOrClassReloadsTheLists();
-  void movesAndExchangesKeepTheIdentifiersAndClearTheSelection();
+  void movesAndExchangesKeepTheIdentifiersAndTheMovedMembersSelected();
+  void keysReachTheCommandsAndTheSelectionFollowsTheMember();
   void thePopupActsOnTheSelectionItOpenedOver();
   void fullQueryFormsItemShowsAndStoresTheSelectedProjectsSetting();
   void bannerAndTimerOpenTheHelpPageOnce();
+  void helpMenuOpensThePageAndTellsWhereThingsAre();
+  void helpPageNamesEveryCommand();
   void nothingIsClippedAndFifteenMembersShowInFull();
   void dropDownIsAsWideAsTheLongestProjectName();
 };
@@ -153,7 +161,7 @@ void MainWindowTest::selectingAProjectOrClassReloadsTheLists() {
 
 // A move exchanges the contents of two rows: the names change places while
 // the column of identifiers stays as it was.
-void MainWindowTest::movesAndExchangesKeepTheIdentifiersAndClearTheSelection() {
+void MainWindowTest::movesAndExchangesKeepTheIdentifiersAndTheMovedMembersSelected() {
   TWindowFixture f;
   MakeProjects(1, {"a", "b", "c", "d", "e"});
   f.Open();
@@ -168,7 +176,9 @@ void MainWindowTest::movesAndExchangesKeepTheIdentifiersAndClearTheSelection() {
   QCOMPARE(Column(members, 1), QStringList({"a", "c", "b", "d", "e"}));
   QCOMPARE(Column(members, 3), QStringList({"10", "12", "11", "13", "14"}));
   QCOMPARE(Column(members, 0), ids);
-  QCOMPARE(members->selectionModel()->selectedRows().size(), 0);
+  // The moved member stays selected, ready for the next move.
+  QCOMPARE(members->selectionModel()->selectedRows().size(), 1);
+  QCOMPARE(members->selectionModel()->selectedRows()[0].row(), 1);
   // Several selected: the first selected row moves.
   select({3, 1});
   f.Trigger("L1");
@@ -177,11 +187,104 @@ void MainWindowTest::movesAndExchangesKeepTheIdentifiersAndClearTheSelection() {
   f.Trigger("E1");
   QCOMPARE(Column(members, 1), QStringList({"e", "b", "c", "d", "a"}));
   QCOMPARE(Column(members, 0), ids);
+  QCOMPARE(members->selectionModel()->selectedRows().size(), 2);
   QVERIFY(f.prompter.boxes.isEmpty());
   // The command's refusal is shown.
   select({0});
   f.Trigger("N5");
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"第一个成员无法上移了！"}));
+}
+
+void MainWindowTest::keysReachTheCommandsAndTheSelectionFollowsTheMember() {
+  TWindowFixture f;
+  MakeProjects(1, {"a", "b", "c", "d", "e"});
+  f.Open();
+  auto* members = f.Find<QTableWidget>("LV_Member");
+  QWidget* w = f.window.get();
+  QApplication::setActiveWindow(w);
+  QVERIFY(QTest::qWaitForWindowActive(w));
+  const auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+  };
+  const auto select = [&](int row) {
+    members->clearSelection();
+    ClickRow(members, row, Qt::ControlModifier);
+  };
+  const auto selected = [&] {
+    QList<int> rows;
+    for (const QModelIndex& index : members->selectionModel()->selectedRows()) rows << index.row();
+    return rows;
+  };
+  select(2);
+
+  // Insert adds to the current class; the new member is selected and the
+  // window has the keyboard again.
+  bool ran = false;
+  WhenDialogOpens(
+      [](QDialog* d) {
+        Type(Child<QLineEdit>(d, "Edt_MemberName"), "f");
+        Click(Child<QPushButton>(d, "Button1"));
+      },
+      &ran);
+  press(Qt::Key_Insert);
+  QVERIFY(ran);
+  QCOMPARE(Column(members, 1), QStringList({"a", "b", "c", "d", "e", "f"}));
+  QCOMPARE(selected(), QList<int>({5}));
+  QTRY_COMPARE(QApplication::activeWindow(), w);
+  QCOMPARE(QApplication::focusWidget(), members);
+
+  // Ctrl+Up and Ctrl+Down move it, and it stays selected for the next move.
+  press(Qt::Key_Up, Qt::ControlModifier);
+  press(Qt::Key_Up, Qt::ControlModifier);
+  QCOMPARE(Column(members, 1), QStringList({"a", "b", "c", "f", "d", "e"}));
+  QCOMPARE(selected(), QList<int>({3}));
+  press(Qt::Key_Down, Qt::ControlModifier);
+  QCOMPARE(Column(members, 1), QStringList({"a", "b", "c", "d", "f", "e"}));
+  QCOMPARE(selected(), QList<int>({4}));
+
+  // Delete asks first.
+  f.prompter.boxes.clear();
+  f.prompter.confirmations = {false, true};
+  press(Qt::Key_Delete);
+  QCOMPARE(f.prompter.boxes.size(), 1);
+  QCOMPARE(f.prompter.boxes[0].kind, QStringLiteral("confirm"));
+  QCOMPARE(Column(members, 1).size(), 6);
+  press(Qt::Key_Delete);
+  QCOMPARE(Column(members, 1), QStringList({"a", "b", "c", "d", "e"}));
+
+  // F6 shows the table script; the focus comes back where it was.
+  QString shown;
+  WhenDialogOpens([&](QDialog* d) { shown = d->objectName(); });
+  select(1);
+  press(Qt::Key_F6);
+  QCOMPARE(shown, QStringLiteral("DataBaseSqlForm"));
+  QTRY_COMPARE(QApplication::activeWindow(), w);
+  QCOMPARE(QApplication::focusWidget(), members);
+
+  // F1 opens the help page, F5 starts a run.
+  f.opener.opened.clear();
+  press(Qt::Key_F1);
+  QCOMPARE(f.opener.opened, QList<QUrl>({QUrl(QStringLiteral("file:///help/corvane-help.html"))}));
+  press(Qt::Key_F5);
+  QVERIFY(f.window->IsGenerating());
+  QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 60000);
+
+  // After a class dialog the new class is selected, and the menus answer
+  // their keys again.
+  WhenDialogOpens([](QDialog* d) {
+    Type(Child<QLineEdit>(d, "Edt_ClassName"), "Other");
+    Type(Child<QLineEdit>(d, "Edt_FriendName"), "其他");
+    Click(Child<QPushButton>(d, "Button1"));
+  });
+  f.Trigger("A2");
+  auto* classes = f.Find<QListWidget>("LB_Object");
+  QCOMPARE(classes->currentItem()->text(), QStringLiteral("Other"));
+  QVERIFY(classes->currentItem()->isSelected());
+  QTRY_COMPARE(QApplication::activeWindow(), w);
+  QCOMPARE(QApplication::focusWidget(), classes);
+  press(Qt::Key_P, Qt::AltModifier);
+  QTRY_VERIFY(f.Find<QMenu>("F1")->isVisible());
+  f.Find<QMenu>("F1")->close();
 }
 
 void MainWindowTest::thePopupActsOnTheSelectionItOpenedOver() {
@@ -277,6 +380,48 @@ void MainWindowTest::bannerAndTimerOpenTheHelpPageOnce() {
   QTRY_COMPARE_WITH_TIMEOUT(f.opener.opened.size(), 2, 7000);
   QCOMPARE(f.opener.opened.back(), help);
   QVERIFY(!f.window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+}
+
+void MainWindowTest::helpMenuOpensThePageAndTellsWhereThingsAre() {
+  TWindowFixture f;
+  f.Open(f.Path(QStringLiteral("skeleton")).toStdString());
+  f.Trigger("HelpTopics");
+  QCOMPARE(f.opener.opened, QList<QUrl>({QUrl(QStringLiteral("file:///help/corvane-help.html"))}));
+
+  // 关于: name, version and the places on disk, as paths to copy.
+  QStringList texts;
+  bool ran = false;
+  WhenDialogOpens(
+      [&](QDialog* d) {
+        for (auto* label : d->findChildren<QLabel*>()) texts << label->text();
+        CheckNothingClipped(d);
+      },
+      &ran);
+  f.Trigger("About");
+  QVERIFY(ran);
+  QVERIFY(texts.indexOf(QRegularExpression(
+              QStringLiteral(".*%1.*").arg(QRegularExpression::escape(kTitle)))) >= 0);
+  QVERIFY(texts.indexOf(QRegularExpression(QStringLiteral("\\d+\\.\\d+(\\.\\d+)*"))) >= 0);
+  for (const char* place : {"skeleton", "projects.mdb", "projects"})
+    QVERIFY2(texts.contains(f.Path(QString::fromLatin1(place))), place);
+}
+
+// The help page describes the window as it is: every command of its menus.
+void MainWindowTest::helpPageNamesEveryCommand() {
+  QFile file(QStringLiteral(CORVANE_SOURCE_RESOURCES "/ui/help/corvane-help.html"));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QString page = QString::fromUtf8(file.readAll());
+  TWindowFixture f;
+  f.Open();
+  QList<QAction*> commands;
+  for (QAction* menu : f.window->menuBar()->actions()) commands << menu->menu()->actions();
+  commands << f.Find<QMenu>("PopupMenu1")->actions();
+  for (QAction* command : commands) {
+    if (command->isSeparator()) continue;
+    const QString caption =
+        command->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|…")));
+    QVERIFY2(page.contains(caption), qPrintable(caption));
+  }
 }
 
 void MainWindowTest::nothingIsClippedAndFifteenMembersShowInFull() {

@@ -35,6 +35,7 @@ class StartupTest : public QObject {
 
 private slots:
   void standardBoxesSpeakChineseAfterStartUp();
+  void deletionQuestionWarnsAndEnterKeeps();
 };
 
 void StartupTest::standardBoxesSpeakChineseAfterStartUp() {
@@ -79,6 +80,24 @@ void StartupTest::standardBoxesSpeakChineseAfterStartUp() {
   QCOMPARE(fileButtons.size(), 2);
   QVERIFY2(fileButtons[0].startsWith(QStringLiteral("保存")), qPrintable(fileButtons[0]));
   QCOMPARE(fileButtons[1], QStringLiteral("取消"));
+}
+
+void StartupTest::deletionQuestionWarnsAndEnterKeeps() {
+  TQtPrompter prompter;
+  QWidget owner;
+  owner.show();
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  WhenDialogOpens([&](QDialog* box) {
+    icon = qobject_cast<QMessageBox*>(box)->icon();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  QVERIFY(
+      !prompter.Confirm(&owner, QStringLiteral("确认删除当前项目吗?"), QStringLiteral("删除提示")));
+  QCOMPARE(icon, QMessageBox::Warning);
+  WhenDialogOpens(
+      [](QDialog* box) { Click(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)); });
+  QVERIFY(
+      prompter.Confirm(&owner, QStringLiteral("确认删除当前项目吗?"), QStringLiteral("删除提示")));
 }
 
 QTEST_MAIN(StartupTest)

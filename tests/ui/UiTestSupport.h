@@ -52,6 +52,8 @@ public:
   QStringList answers;        // for AskText, in order; none left answers ""
   QList<bool> confirmations;  // for Confirm, in order; none left answers Cancel
   std::optional<TSaveChoice> saveChoice;
+  // Called after a box is recorded, on the window's thread.
+  std::function<void(const TBox&)> onBox;
 
   void Message(QWidget*, const QString& text) override {
     Record({QStringLiteral("message"), ApplicationTitle(), text});
@@ -86,13 +88,20 @@ public:
   }
 
 private:
-  void Record(const TBox& box) { boxes << box; }
+  void Record(const TBox& box) {
+    boxes << box;
+    if (onBox) onBox(box);
+  }
 };
 
 class TRecordingOpener : public TDesktopOpener {
 public:
   QList<QUrl> opened;
-  void Open(const QUrl& url) override { opened << url; }
+  bool failing = false;  // answers as a desktop that cannot open anything
+  void Open(const QUrl& url, TFailed failed) override {
+    opened << url;
+    if (failing && failed) failed();
+  }
 };
 
 // A main window over an empty design database of its own.
