@@ -11,7 +11,6 @@
 #include "generate/UIOperate.h"
 #include "store/DesignReader.h"
 #include "vocabulary/BaseDirectory.h"
-#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 
@@ -98,8 +97,6 @@ void TAutoCode::CopyResources(TOutputGuard& guard) {
   // Top-level files the user may have adapted (the solution file) are kept;
   // everything deeper is the skeleton's and replaced.
   const fs::path source = request_.resourceDir / "bak" / "LoginFrame";
-  guard.ReplaceTree(source, "projects/" + request_.projectName + "/LoginFrame", true, [&] {
-    TFileOperate::CopyDirectory(source, ProjectDirectory() / "LoginFrame", true);
-  });
+  guard.CopyTree(source, "projects/" + request_.projectName + "/LoginFrame", true);
   Progress("移动资源文件完毕!");
 }

@@ -1,6 +1,7 @@
 #include "generate/OutputGuard.h"
 
 #include <openssl/evp.h>
+#include <sys/stat.h>
 
 #include <ctime>
 #include <nlohmann/json.hpp>
@@ -47,14 +48,6 @@ std::map<std::string, std::string> ReadRecord(const fs::path& file) {
   return record;
 }
 
-// The bytes of the regular file at path; false when there is none.
-bool ReadExisting(const fs::path& path, std::string& bytes) {
-  std::error_code ec;
-  if (!fs::is_regular_file(fs::status(path, ec))) return false;
-  bytes = TFileOperate::ReadFile(path);
-  return true;
-}
-
 std::string LocalTimeStamp() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -64,18 +57,21 @@ std::string LocalTimeStamp() {
   return text;
 }
 
-// The files a copy of the tree below source into dest writes, as
-// TFileOperate::CopyDirectory makes it: subdirectories always, files
-// directly in source only when dest lacks them (with keepExisting).
+// What a copy of the tree below source into dest writes, as
+// TFileOperate::CopyDirectory makes it: every directory, and the files of
+// subdirectories always, files directly in source only when dest lacks them
+// (with keepExisting).
 void ListTree(const fs::path& baseDir, const fs::path& source, const std::string& dest,
-              bool keepExisting, std::vector<std::pair<fs::path, std::string>>& files) {
+              bool keepExisting, std::vector<std::string>& dirs,
+              std::vector<std::pair<fs::path, std::string>>& files) {
   std::error_code ec;
   if (!fs::is_directory(source, ec)) throw TFileError("目录不存在: " + source.string());
   for (const fs::directory_entry& entry : fs::directory_iterator(source)) {
     const std::string path = dest + "/" + entry.path().filename().string();
     std::error_code statError;
     if (entry.is_directory(statError)) {
-      ListTree(baseDir, entry.path(), path, false, files);
+      dirs.push_back(path);
+      ListTree(baseDir, entry.path(), path, false, dirs, files);
       continue;
     }
     if (keepExisting && fs::exists(fs::symlink_status(baseDir / path, statError))) continue;
@@ -117,25 +113,20 @@ std::string TOutputGuard::Key(const std::string& path) const {
 }
 
 TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& bytes,
-                                   std::string& existing) {
-  if (!ReadExisting(baseDir_ / path, existing)) return TFileStatus::New;
+                                   bool putBefore, std::string& existing) const {
+  const fs::path file = baseDir_ / path;
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return TFileStatus::New;
+  // Only a file of the same size can hold the same bytes; any other is read
+  // only when its record must be checked.
+  const bool sameSize = static_cast<std::uintmax_t>(st.st_size) == bytes.size();
+  if (!sameSize && putBefore) return TFileStatus::Changed;
+  existing = TFileOperate::ReadFile(file);
   if (existing == bytes) return TFileStatus::Unchanged;
+  if (putBefore) return TFileStatus::Changed;
   const auto last = lastRun_.find(Key(path));
   if (last != lastRun_.end() && last->second == Sha256Hex(existing)) return TFileStatus::Changed;
   return TFileStatus::EditedByHand;
-}
-
-bool TOutputGuard::BeforeWrite(const std::string& path, const std::string& bytes) {
-  // A file this run already wrote holds this run's bytes, not an edit.
-  if (!seen_.insert(path).second) return !dryRun_;
-  std::string existing;
-  const TFileStatus status = Classify(path, bytes, existing);
-  if (dryRun_) {
-    planned_.push_back({path, status});
-    return false;
-  }
-  if (status == TFileStatus::EditedByHand) Backup(path, existing);
-  return true;
 }
 
 void TOutputGuard::Backup(const std::string& path, const std::string& existing) {
@@ -153,25 +144,46 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
   if (progress_) progress_("已备份手工修改的文件: " + path);
 }
 
-void TOutputGuard::Replace(const std::string& path, const std::string& bytes,
-                           const std::function<void()>& write) {
-  if (!BeforeWrite(path, bytes)) return;
-  write();
-  written_[Key(path)] = Sha256Hex(bytes);
+void TOutputGuard::Put(const std::string& path, const std::string& bytes,
+                       const std::string* hash) {
+  // A file this run put already holds this run's bytes, not an edit; a dry
+  // run lists it once.
+  const bool putBefore = !seen_.insert(path).second;
+  if (putBefore && dryRun_) return;
+  std::string existing;
+  const TFileStatus status = Classify(path, bytes, putBefore, existing);
+  if (dryRun_) {
+    planned_.push_back({path, status});
+    return;
+  }
+  if (status == TFileStatus::EditedByHand) Backup(path, existing);
+  if (status != TFileStatus::Unchanged) TFileOperate::WriteFile(baseDir_ / path, bytes);
+  put_[Key(path)] = hash ? *hash : Sha256Hex(bytes);
 }
 
-void TOutputGuard::ReplaceTree(const fs::path& source, const std::string& dest, bool keepTopLevel,
-                               const std::function<void()>& copy) {
-  std::vector<std::pair<fs::path, std::string>> files;
-  ListTree(baseDir_, source, dest, keepTopLevel, files);
-  std::vector<std::pair<std::string, std::string>> hashes;
-  for (const auto& [from, path] : files) {
-    const std::string bytes = TFileOperate::ReadFile(from);
-    if (BeforeWrite(path, bytes)) hashes.emplace_back(Key(path), Sha256Hex(bytes));
+void TOutputGuard::Write(const std::string& path, const std::string& bytes) {
+  Put(path, bytes, nullptr);
+}
+
+void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
+  auto known = skeleton_.find(source);
+  if (known == skeleton_.end()) {
+    std::string bytes = TFileOperate::ReadFile(source);
+    std::string hash = Sha256Hex(bytes);
+    known = skeleton_.emplace(source, TSkeletonFile{std::move(bytes), std::move(hash)}).first;
   }
-  if (dryRun_) return;
-  copy();
-  for (auto& [key, hash] : hashes) written_[key] = std::move(hash);
+  Put(path, known->second.bytes, &known->second.hash);
+}
+
+void TOutputGuard::CopyTree(const fs::path& source, const std::string& dest, bool keepTopLevel) {
+  std::vector<std::string> dirs;
+  std::vector<std::pair<fs::path, std::string>> files;
+  ListTree(baseDir_, source, dest, keepTopLevel, dirs, files);
+  if (!dryRun_) {
+    TFileOperate::MakeDirectory(baseDir_ / dest);
+    for (const std::string& dir : dirs) TFileOperate::MakeDirectory(baseDir_ / dir);
+  }
+  for (const auto& [from, path] : files) Copy(from, path);
 }
 
 void TOutputGuard::Finish() {
@@ -183,9 +195,11 @@ void TOutputGuard::Finish() {
 }
 
 void TOutputGuard::SaveRecord() {
-  if (dryRun_ || written_.empty()) return;
+  if (dryRun_ || put_.empty()) return;
   std::map<std::string, std::string> record = lastRun_;
-  for (const auto& [key, hash] : written_) record[key] = hash;
+  for (const auto& [key, hash] : put_) record[key] = hash;
+  // A record that would read the same is left as it is, like the files.
+  if (!lastRun_.empty() && record == lastRun_) return;
   nlohmann::ordered_json j;
   j["formatVersion"] = kRecordVersion;
   j["hash"] = "sha256";
