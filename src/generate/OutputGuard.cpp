@@ -3,7 +3,10 @@
 #include <openssl/evp.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstring>
 #include <ctime>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <system_error>
@@ -17,35 +20,128 @@ namespace {
 
 constexpr int kRecordVersion = 1;
 
-std::string Sha256Hex(const std::string& bytes) {
-  unsigned char digest[EVP_MAX_MD_SIZE];
+TDigest Sha256(const std::string& bytes) {
+  TDigest digest{};
   unsigned int size = 0;
-  if (EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr) != 1)
+  if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &size, EVP_sha256(), nullptr) != 1 ||
+      size != digest.size())
     throw std::runtime_error("无法计算文件的 SHA-256");
-  static constexpr char kHex[] = "0123456789abcdef";
+  return digest;
+}
+
+constexpr char kHex[] = "0123456789abcdef";
+
+std::string Hex(const TDigest& digest) {
   std::string hex;
-  hex.reserve(size * 2);
-  for (unsigned int i = 0; i < size; ++i) {
-    hex += kHex[digest[i] >> 4];
-    hex += kHex[digest[i] & 0x0f];
+  hex.reserve(digest.size() * 2);
+  for (const unsigned char byte : digest) {
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 0x0f];
   }
   return hex;
 }
 
-// The record of the last run; anything unexpected in it reads as no record,
-// which only makes the run back up more.
-std::map<std::string, std::string> ReadRecord(const fs::path& file) {
+// False for anything but 64 lower-case hexadecimal digits.
+bool FromHex(const std::string& hex, TDigest& digest) {
+  if (hex.size() != digest.size() * 2) return false;
+  for (std::size_t i = 0; i < hex.size(); ++i) {
+    const char* at = std::strchr(kHex, hex[i]);
+    if (hex[i] == '\0' || !at) return false;
+    const auto nibble = static_cast<unsigned char>(at - kHex);
+    digest[i / 2] = static_cast<unsigned char>(i % 2 ? (digest[i / 2] | nibble) : nibble << 4);
+  }
+  return true;
+}
+
+// Reads the record as the parser meets it, without building a document
+// first: a large project's record holds a hundred thousand files.
+class TRecordReader {
+public:
+  using json = nlohmann::json;
+
+  // The files' hashes once the whole text was read and was a record.
+  std::unordered_map<std::string, TDigest> Take() {
+    if (!valid_ || !versionSeen_ || !filesSeen_) return {};
+    return std::move(files_);
+  }
+
+  bool null() { return Value(); }
+  bool boolean(bool) { return Value(); }
+  bool number_integer(json::number_integer_t n) { return Number(static_cast<double>(n)); }
+  bool number_unsigned(json::number_unsigned_t n) { return Number(static_cast<double>(n)); }
+  bool number_float(json::number_float_t n, const json::string_t&) { return Number(n); }
+  bool string(json::string_t& text) {
+    if (depth_ == 2 && inFiles_) {
+      if (TDigest digest; FromHex(text, digest)) files_[key_] = digest;
+      return true;
+    }
+    return Value();
+  }
+  bool binary(json::binary_t&) { return Value(); }
+  bool start_object(std::size_t) {
+    if (depth_ == 1 && key_ == "files")
+      inFiles_ = filesSeen_ = true;
+    else if (depth_ > 0 && !Value())
+      return false;
+    ++depth_;
+    return true;
+  }
+  bool end_object() {
+    if (--depth_ == 1) inFiles_ = false;
+    return true;
+  }
+  bool start_array(std::size_t) {
+    if (!Value()) return false;
+    ++depth_;
+    return true;
+  }
+  bool end_array() {
+    --depth_;
+    return true;
+  }
+  bool key(json::string_t& name) {
+    key_ = name;
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
+    valid_ = false;
+    return false;
+  }
+
+private:
+  // A value other than a file's hash: the record is not one when it stands
+  // where a hash or the record itself should.
+  bool Value() {
+    if (depth_ == 0 || (depth_ == 2 && inFiles_)) valid_ = false;
+    return valid_;
+  }
+  bool Number(double n) {
+    if (depth_ == 1 && key_ == "formatVersion") {
+      versionSeen_ = n == kRecordVersion;
+      return valid_ = versionSeen_;
+    }
+    return Value();
+  }
+
+  int depth_ = 0;
+  std::string key_;
+  bool inFiles_ = false, filesSeen_ = false, versionSeen_ = false, valid_ = true;
+  std::unordered_map<std::string, TDigest> files_;
+};
+
+// The record of the last run; anything unexpected in it reads as no record
+// (a hash that is not one, as no record of that file), which only makes the
+// run back up more.
+std::unordered_map<std::string, TDigest> ReadRecord(const fs::path& file) {
   std::error_code ec;
   if (!fs::is_regular_file(file, ec)) return {};
-  std::map<std::string, std::string> record;
+  TRecordReader reader;
   try {
-    const nlohmann::json j = nlohmann::json::parse(TFileOperate::ReadFile(file));
-    if (j.at("formatVersion") != kRecordVersion) return {};
-    for (const auto& [key, hash] : j.at("files").items()) record[key] = hash.get<std::string>();
+    if (!nlohmann::json::sax_parse(TFileOperate::ReadFile(file), &reader)) return {};
   } catch (const std::exception&) {
     return {};
   }
-  return record;
+  return reader.Take();
 }
 
 std::string LocalTimeStamp() {
@@ -97,7 +193,9 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       projectName_(std::move(projectName)),
       dryRun_(dryRun),
       progress_(std::move(progress)),
-      lastRun_(ReadRecord(RecordPath())) {}
+      lastRun_(ReadRecord(RecordPath())) {
+  put_.reserve(lastRun_.size());
+}
 
 fs::path TOutputGuard::ProjectDir() const {
   return baseDir_ / "projects" / projectName_;
@@ -125,7 +223,7 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
   if (existing == bytes) return TFileStatus::Unchanged;
   if (putBefore) return TFileStatus::Changed;
   const auto last = lastRun_.find(Key(path));
-  if (last != lastRun_.end() && last->second == Sha256Hex(existing)) return TFileStatus::Changed;
+  if (last != lastRun_.end() && last->second == Sha256(existing)) return TFileStatus::Changed;
   return TFileStatus::EditedByHand;
 }
 
@@ -144,21 +242,20 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
   if (progress_) progress_("已备份手工修改的文件: " + path);
 }
 
-void TOutputGuard::Put(const std::string& path, const std::string& bytes,
-                       const std::string* hash) {
+void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash) {
   // A file this run put already holds this run's bytes, not an edit; a dry
   // run lists it once.
-  const bool putBefore = !seen_.insert(path).second;
-  if (putBefore && dryRun_) return;
+  const auto [entry, first] = put_.try_emplace(Key(path));
+  if (!first && dryRun_) return;
   std::string existing;
-  const TFileStatus status = Classify(path, bytes, putBefore, existing);
+  const TFileStatus status = Classify(path, bytes, !first, existing);
   if (dryRun_) {
     planned_.push_back({path, status});
     return;
   }
   if (status == TFileStatus::EditedByHand) Backup(path, existing);
   if (status != TFileStatus::Unchanged) TFileOperate::WriteFile(baseDir_ / path, bytes);
-  put_[Key(path)] = hash ? *hash : Sha256Hex(bytes);
+  entry->second = hash ? *hash : Sha256(bytes);
 }
 
 void TOutputGuard::Write(const std::string& path, const std::string& bytes) {
@@ -169,8 +266,8 @@ void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
   auto known = skeleton_.find(source);
   if (known == skeleton_.end()) {
     std::string bytes = TFileOperate::ReadFile(source);
-    std::string hash = Sha256Hex(bytes);
-    known = skeleton_.emplace(source, TSkeletonFile{std::move(bytes), std::move(hash)}).first;
+    const TDigest hash = Sha256(bytes);
+    known = skeleton_.emplace(source, TSkeletonFile{std::move(bytes), hash}).first;
   }
   Put(path, known->second.bytes, &known->second.hash);
 }
@@ -196,10 +293,15 @@ void TOutputGuard::Finish() {
 
 void TOutputGuard::SaveRecord() {
   if (dryRun_ || put_.empty()) return;
-  std::map<std::string, std::string> record = lastRun_;
-  for (const auto& [key, hash] : put_) record[key] = hash;
   // A record that would read the same is left as it is, like the files.
-  if (!lastRun_.empty() && record == lastRun_) return;
+  const bool same = !lastRun_.empty() && std::all_of(put_.begin(), put_.end(), [&](const auto& p) {
+    const auto last = lastRun_.find(p.first);
+    return last != lastRun_.end() && last->second == p.second;
+  });
+  if (same) return;
+  std::map<std::string, std::string> record;
+  for (const auto& [key, hash] : lastRun_) record.emplace(key, Hex(hash));
+  for (const auto& [key, hash] : put_) record[key] = Hex(hash);
   nlohmann::ordered_json j;
   j["formatVersion"] = kRecordVersion;
   j["hash"] = "sha256";

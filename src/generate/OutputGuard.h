@@ -11,12 +11,16 @@
 // comparison and writes nothing.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+// A SHA-256 digest.
+using TDigest = std::array<unsigned char, 32>;
 
 enum class TFileStatus { New, Changed, Unchanged, EditedByHand };
 
@@ -72,11 +76,11 @@ public:
 private:
   struct TSkeletonFile {
     std::string bytes;
-    std::string hash;
+    TDigest hash;
   };
 
   // Puts the bytes, whose hash is given when known.
-  void Put(const std::string& path, const std::string& bytes, const std::string* hash);
+  void Put(const std::string& path, const std::string& bytes, const TDigest* hash);
   // The status of the file at path against the bytes; existing holds the
   // file's bytes when it was read. A file this run put already can only
   // be unchanged or changed.
@@ -90,10 +94,12 @@ private:
   std::string projectName_;
   bool dryRun_;
   TProgressSink progress_;
-  std::map<std::string, std::string> lastRun_;  // key -> SHA-256 (hex)
-  // This run's files, written or found as they should be.
-  std::map<std::string, std::string> put_;
-  std::set<std::string> seen_;
+  // Hashed, not ordered: a run looks up every file of large trees, whose
+  // paths share long beginnings.
+  std::unordered_map<std::string, TDigest> lastRun_;
+  // This run's files, written or found as they should be; in a dry run
+  // without their hashes.
+  std::unordered_map<std::string, TDigest> put_;
   std::map<std::filesystem::path, TSkeletonFile> skeleton_;
   std::vector<TPlannedFile> planned_;
   std::string backupStamp_;
