@@ -5,9 +5,11 @@
 // and once more after one class was renamed, counting the files each run
 // actually wrote (a new inode or modification time). With --scale it
 // instead generates N and 10 N classes, each in a process of its own, and
-// compares their time and peak resident memory.
+// compares their time and peak resident memory (slow: about 20 s a run for
+// 10,000 classes, so use few runs).
 //
 //   generate_bench [--classes N] [--members N] [--runs N] [--dir DIR] [--scale]
+//   generate_bench --scale --runs 3
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -32,11 +34,15 @@
 #include "commands/DesignCommands.h"
 #include "commands/DesignRules.h"
 #include "generate/AutoCode.h"
+#include "generate/DesignCheck.h"
+#include "generate/GeneratorContext.h"
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
+#include "store/DesignReader.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 #include "vocabulary/BaseDirectory.h"
+#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 using TClock = std::chrono::steady_clock;
@@ -224,6 +230,20 @@ void Generate(int projectId, const std::string& projectName, const fs::path& bas
   if (!host.done) throw std::runtime_error("generation failed: " + host.error);
 }
 
+// What a run does before it touches a file, into memory: the design read,
+// its check, and every generator. Templates come from the skeleton.
+void GenerateIntoMemory(int projectId, const std::string& projectName) {
+  TMemoryContext ctx(projectName);
+  const fs::path resources = ResourceDirectory();
+  for (const auto& entry : fs::recursive_directory_iterator(resources / "template"))
+    if (entry.is_regular_file())
+      ctx.templates[entry.path().lexically_relative(resources).generic_string()] =
+          TFileOperate::ReadUtf8File(entry.path());
+  const TDesign design = ReadDesign(projectId, projectName);
+  if (!CheckDesign(design).empty()) throw std::runtime_error("the design check failed");
+  GenerateSolution(ctx, design);
+}
+
 std::string LoadAverage() {
   std::ifstream in("/proc/loadavg");
   std::string one, five, fifteen;
@@ -279,7 +299,7 @@ void CompareWithPlainWrites(const TOptions& opt, const fs::path& base) {
   const std::string lastName = ClassName(opt.classes, opt.classes);
   const int lastClass = TClassDAO().GetClassId(projectId, lastName);
   const std::string loadBefore = LoadAverage();
-  std::vector<double> first[2], plain[2], second[2], changed[2];
+  std::vector<double> first[2], plain[2], second[2], changed[2], alone[2];
   auto note = [](std::vector<double>* figures, const TTimes& t) {
     figures[0].push_back(t.elapsed);
     figures[1].push_back(t.processor);
@@ -301,6 +321,8 @@ void CompareWithPlainWrites(const TOptions& opt, const fs::path& base) {
     fileCount = files.size();
     byteCount = 0;
     for (const auto& f : files) byteCount += f.bytes.size();
+
+    note(alone, Time([&] { GenerateIntoMemory(projectId, "Bench"); }));
 
     const TStamps afterFirst = Stamps(project);
     firstWritten = afterFirst.size();
@@ -345,6 +367,8 @@ void CompareWithPlainWrites(const TOptions& opt, const fs::path& base) {
   row("first run", first, std::to_string(firstWritten));
   row("plain writes", plain, std::to_string(fileCount));
   ratio(first);
+  row("generators", alone, "none: into memory (the design read and checked, every generator)");
+  ratio(alone);
   row("second run", second, std::to_string(secondWritten) + " (unchanged design)");
   ratio(second);
   row("one class", changed,
@@ -407,20 +431,47 @@ TScaleFigures RunApart(const fs::path& database, int projectId, const std::strin
   return f;
 }
 
-// N and 10 N classes, each generated in a process of its own.
+// N and 10 N classes, each run in a process of its own into a directory
+// of its own, which is removed once measured.
 void CompareScales(const TOptions& opt, const fs::path& base) {
   const int small = MakeDesign("Small", opt.classes, opt.members);
   const int large = MakeDesign("Large", opt.classes * 10, opt.members);
   TDbHelper::Close();
   const fs::path database = base / "projects.mdb";
   const std::string loadBefore = LoadAverage();
-  const TScaleFigures s = RunApart(database, small, "Small", base / "small");
-  const TScaleFigures l = RunApart(database, large, "Large", base / "large");
+  std::vector<TScaleFigures> figures[2];
+  for (int run = 0; run < opt.runs; ++run) {
+    for (int size = 0; size < 2; ++size) {
+      const fs::path out = base / ("run" + std::to_string(run) + "-" + std::to_string(size));
+      figures[size].push_back(size == 0 ? RunApart(database, small, "Small", out)
+                                        : RunApart(database, large, "Large", out));
+      fs::remove_all(out);
+    }
+  }
   const std::string loadAfter = LoadAverage();
+  // Medians of each figure.
+  TScaleFigures median[2];
+  for (int size = 0; size < 2; ++size) {
+    auto of = [&](const std::function<double(const TScaleFigures&)>& figure) {
+      std::vector<double> values;
+      for (const TScaleFigures& f : figures[size]) values.push_back(figure(f));
+      return Median(values);
+    };
+    median[size].first = {of([](const auto& f) { return f.first.elapsed; }),
+                          of([](const auto& f) { return f.first.processor; })};
+    median[size].second = {of([](const auto& f) { return f.second.elapsed; }),
+                           of([](const auto& f) { return f.second.processor; })};
+    median[size].peakKiB =
+        static_cast<long>(of([](const auto& f) { return static_cast<double>(f.peakKiB); }));
+  }
+  const TScaleFigures& s = median[0];
+  const TScaleFigures& l = median[1];
+  std::printf("members          %d per class\n", opt.members);
   std::printf("directory        %s\n", base.parent_path().c_str());
   std::printf("load average     %s before, %s after\n", loadBefore.c_str(), loadAfter.c_str());
   std::printf("                 first run: elapsed processor   second run: elapsed processor"
-              "   peak resident\n");
+              "   peak resident   (medians of %d)\n",
+              opt.runs);
   auto row = [](int classes, const TScaleFigures& f) {
     std::printf("%6d classes   %13.3f s %7.3f s %19.3f s %7.3f s %12.1f MiB\n", classes,
                 f.first.elapsed, f.first.processor, f.second.elapsed, f.second.processor,
