@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <system_error>
@@ -299,21 +298,26 @@ void TOutputGuard::SaveRecord() {
     return last != lastRun_.end() && last->second == p.second;
   });
   if (same) return;
-  std::map<std::string, std::string> record;
-  for (const auto& [key, hash] : lastRun_) record.emplace(key, Hex(hash));
-  for (const auto& [key, hash] : put_) record[key] = Hex(hash);
-  nlohmann::ordered_json j;
-  j["formatVersion"] = kRecordVersion;
-  j["hash"] = "sha256";
-  j["files"] = record;
-  // Written beside and renamed over, so an interrupted save never leaves a
-  // half record.
-  const fs::path file = RecordPath();
-  fs::path temporary = file;
-  temporary += ".tmp";
-  TFileOperate::WriteFile(temporary,
-                          j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
-  std::error_code ec;
-  fs::rename(temporary, file, ec);
-  if (ec) throw TFileError("无法写入文件 " + file.string() + ": " + ec.message());
+  // The last record updated with this run's files, by path. The text is
+  // what the JSON library writes for such a document, put together here
+  // because a document of a hundred thousand files costs more to build
+  // than the rest of the record; the library still writes every path.
+  std::vector<std::pair<const std::string*, const TDigest*>> files;
+  files.reserve(lastRun_.size() + put_.size());
+  for (const auto& [key, hash] : put_) files.emplace_back(&key, &hash);
+  for (const auto& [key, hash] : lastRun_)
+    if (!put_.contains(key)) files.emplace_back(&key, &hash);
+  std::sort(files.begin(), files.end(),
+            [](const auto& a, const auto& b) { return *a.first < *b.first; });
+  std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
+                     ",\n  \"hash\": \"sha256\",\n  \"files\": {";
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    text += i == 0 ? "\n    " : ",\n    ";
+    text += nlohmann::json(*files[i].first)
+                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    text += ": \"" + Hex(*files[i].second) + "\"";
+  }
+  text += files.empty() ? "}\n}\n" : "\n  }\n}\n";
+  // Written like every file: an interrupted save never leaves a half record.
+  TFileOperate::WriteFile(RecordPath(), text);
 }
