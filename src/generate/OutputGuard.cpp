@@ -242,19 +242,22 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
 }
 
 void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash) {
+  std::string key = Key(path);
   // A file this run put already holds this run's bytes, not an edit; a dry
   // run lists it once.
-  const auto [entry, first] = put_.try_emplace(Key(path));
-  if (!first && dryRun_) return;
+  const bool putBefore = put_.contains(key);
+  if (putBefore && dryRun_) return;
   std::string existing;
-  const TFileStatus status = Classify(path, bytes, !first, existing);
+  const TFileStatus status = Classify(path, bytes, putBefore, existing);
   if (dryRun_) {
     planned_.push_back({path, status});
+    put_.emplace(std::move(key), TDigest{});
     return;
   }
   if (status == TFileStatus::EditedByHand) Backup(path, existing);
   if (status != TFileStatus::Unchanged) TFileOperate::WriteFile(baseDir_ / path, bytes);
-  entry->second = hash ? *hash : Sha256(bytes);
+  // Only now: a file whose write failed keeps what the last run recorded.
+  put_.insert_or_assign(std::move(key), hash ? *hash : Sha256(bytes));
 }
 
 void TOutputGuard::Write(const std::string& path, const std::string& bytes) {

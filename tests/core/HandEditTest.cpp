@@ -217,6 +217,21 @@ TEST_F(HandEditTest, WithoutAReadableRecordOnlyFilesThatWouldChangeAreBackedUp) 
   }
 }
 
+TEST_F(HandEditTest, FileThatCouldNotBeWrittenKeepsItsRecord) {
+  ASSERT_EQ(Run().back(), "completed");
+  const std::string generated = test::ReadFile(Out() / "Model/BookType.cs");
+  ChangeBookTypeComment();
+  // A directory where the file goes makes its write fail and ends the run.
+  fs::remove(Out() / "Model/BookType.cs");
+  fs::create_directory(Out() / "Model/BookType.cs");
+  ASSERT_TRUE(Run().back().starts_with("failed "));
+  // Put back as the first run wrote it, the file is replaced, not backed up.
+  fs::remove(Out() / "Model/BookType.cs");
+  Put(Out() / "Model/BookType.cs", generated);
+  EXPECT_EQ(Run().back(), "completed");
+  EXPECT_TRUE(BackupFolders().empty());
+}
+
 TEST_F(HandEditTest, DryRunSortsEveryFileAndWritesNothing) {
   ASSERT_EQ(Run().back(), "completed");
   const std::vector<TPlannedFile> firstPlan = planned_;
