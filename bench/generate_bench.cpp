@@ -357,8 +357,7 @@ void CompareWithPlainWrites(const TOptions& opt, const fs::path& base) {
   std::printf("                    elapsed   processor  files written   (medians of %d)\n",
               opt.runs);
   auto row = [&](const char* what, std::vector<double>* t, const std::string& written) {
-    std::printf("%-16s %8.3f s %8.3f s  %s\n", what, Median(t[0]), Median(t[1]),
-                written.c_str());
+    std::printf("%-16s %8.3f s %8.3f s  %s\n", what, Median(t[0]), Median(t[1]), written.c_str());
   };
   auto ratio = [&](std::vector<double>* t) {
     std::printf("  / plain writes %8.2f   %8.2f\n", Median(t[0]) / Median(plain[0]),
@@ -376,8 +375,7 @@ void CompareWithPlainWrites(const TOptions& opt, const fs::path& base) {
           " of the renamed class; " + projectWide + ")");
   ratio(changed);
   std::printf("                 bytes differ in %zu files, %s those written\n",
-              changedDiffering.size(),
-              changedDiffering == changedWritten ? "exactly" : "NOT");
+              changedDiffering.size(), changedDiffering == changedWritten ? "exactly" : "NOT");
 }
 
 // One run into an empty directory and one over its output, in this
@@ -388,8 +386,8 @@ int OneRun(const std::string& database, int projectId, const std::string& projec
   TDbHelper::SetDatabaseFile(database);
   const TTimes first = Time([&] { Generate(projectId, projectName, out); });
   const TTimes second = Time([&] { Generate(projectId, projectName, out); });
-  std::printf("%f %f %f %f %ld\n", first.elapsed, first.processor, second.elapsed,
-              second.processor, PeakResidentKiB());
+  std::printf("%f %f %f %f %ld\n", first.elapsed, first.processor, second.elapsed, second.processor,
+              PeakResidentKiB());
   return 0;
 }
 
@@ -469,9 +467,10 @@ void CompareScales(const TOptions& opt, const fs::path& base) {
   std::printf("members          %d per class\n", opt.members);
   std::printf("directory        %s\n", base.parent_path().c_str());
   std::printf("load average     %s before, %s after\n", loadBefore.c_str(), loadAfter.c_str());
-  std::printf("                 first run: elapsed processor   second run: elapsed processor"
-              "   peak resident   (medians of %d)\n",
-              opt.runs);
+  std::printf(
+      "                 first run: elapsed processor   second run: elapsed processor"
+      "   peak resident   (medians of %d)\n",
+      opt.runs);
   auto row = [](int classes, const TScaleFigures& f) {
     std::printf("%6d classes   %13.3f s %7.3f s %19.3f s %7.3f s %12.1f MiB\n", classes,
                 f.first.elapsed, f.first.processor, f.second.elapsed, f.second.processor,

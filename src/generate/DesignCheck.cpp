@@ -110,7 +110,8 @@ void CheckClassName(const TClassNames& names, const TDesignClass& cls, const std
   if (const auto forms = names.byForm.find(name); forms != names.byForm.end())
     for (const TDesignClass* other : forms->second)
       if (other != &cls)
-        problems.push_back(where + "类名与类 \"" + other->className + "\" 的窗体 " + name + " 相同");
+        problems.push_back(where + "类名与类 \"" + other->className + "\" 的窗体 " + name +
+                           " 相同");
 }
 
 // Names the generated forms give their own variables and controls, in the
