@@ -76,9 +76,13 @@ std::string Numbered(const char* prefix, int n, int width) {
          digits;
 }
 
-// The name of class c of a design of classCount classes.
+// The name of class c of a design of classCount classes, and its friendly
+// name.
+int NumberWidth(int classCount) {
+  return std::max(4, static_cast<int>(std::to_string(classCount).size()));
+}
 std::string ClassName(int c, int classCount) {
-  return Numbered("Item", c, std::max(4, static_cast<int>(std::to_string(classCount).size())));
+  return Numbered("Item", c, NumberWidth(classCount));
 }
 
 void AddMember(int projectId, int classId, const TMemberEntry& entry) {
@@ -98,8 +102,8 @@ int MakeDesign(const std::string& projectName, int classCount, int memberCount) 
     TClassDAO classes;
     const std::string_view types[] = {kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage};
     for (int c = 1; c <= classCount; ++c) {
-      const int classId =
-          classes.AddClass(projectId, ClassName(c, classCount), "物品" + std::to_string(c), 1);
+      const int classId = classes.AddClass(projectId, ClassName(c, classCount),
+                                           Numbered("物品", c, NumberWidth(classCount)), 1);
       TMemberEntry key;
       key.memberName = "itemId";
       key.memberType = kTypeInteger;
