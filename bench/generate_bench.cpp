@@ -1,9 +1,18 @@
 // Measures what generation costs beyond the disk: generates a synthetic
-// design, then writes the very same files with the same bytes by plain
-// writes into a fresh directory of the same file system, and compares.
+// design into an empty directory, then writes the very same files with the
+// same bytes by plain writes into a fresh directory of the same file
+// system, and compares. Then it generates again over the unchanged output,
+// and once more after one class was renamed, counting the files each run
+// actually wrote (a new inode or modification time). With --scale it
+// instead generates N and 10 N classes, each in a process of its own, and
+// compares their time and peak resident memory (slow: about 20 s a run for
+// 10,000 classes, so use few runs).
 //
-//   generate_bench [--classes N] [--members N] [--runs N] [--dir DIR]
+//   generate_bench [--classes N] [--members N] [--runs N] [--dir DIR] [--scale]
+//   generate_bench --scale --runs 3
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -13,19 +22,27 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "commands/DesignCommands.h"
 #include "commands/DesignRules.h"
 #include "generate/AutoCode.h"
+#include "generate/DesignCheck.h"
+#include "generate/GeneratorContext.h"
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
+#include "store/DesignReader.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
 #include "vocabulary/BaseDirectory.h"
+#include "vocabulary/FileOperate.h"
 
 namespace fs = std::filesystem;
 using TClock = std::chrono::steady_clock;
@@ -37,6 +54,7 @@ struct TOptions {
   int members = 20;
   int runs = 5;
   fs::path dir;
+  bool scale = false;
 };
 
 class TBenchHost : public TGenerationHost {
@@ -58,6 +76,15 @@ std::string Numbered(const char* prefix, int n, int width) {
          digits;
 }
 
+// The name of class c of a design of classCount classes, and its friendly
+// name.
+int NumberWidth(int classCount) {
+  return std::max(4, static_cast<int>(std::to_string(classCount).size()));
+}
+std::string ClassName(int c, int classCount) {
+  return Numbered("Item", c, NumberWidth(classCount));
+}
+
 void AddMember(int projectId, int classId, const TMemberEntry& entry) {
   TMember m;
   if (auto refused = BuildMember(entry, projectId, classId, m))
@@ -67,16 +94,17 @@ void AddMember(int projectId, int classId, const TMemberEntry& entry) {
 
 // Every class has an integer key and a string display member; the other
 // members walk through all base types, and from the second class on two
-// members refer to earlier classes (the previous one and the first).
-int MakeDesign(const TOptions& opt) {
+// members refer to earlier classes (the previous one and the first), so
+// that no class refers to the last one.
+int MakeDesign(const std::string& projectName, int classCount, int memberCount) {
   int projectId = 0;
   TDbHelper().Transaction([&] {
-    projectId = TProjectDAO().AddProject("Bench");
+    projectId = TProjectDAO().AddProject(projectName);
     TClassDAO classes;
     const std::string_view types[] = {kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage};
-    for (int c = 1; c <= opt.classes; ++c) {
-      const std::string name = Numbered("Item", c, 4);
-      const int classId = classes.AddClass(projectId, name, Numbered("物品", c, 4), 1);
+    for (int c = 1; c <= classCount; ++c) {
+      const int classId = classes.AddClass(projectId, ClassName(c, classCount),
+                                           Numbered("物品", c, NumberWidth(classCount)), 1);
       TMemberEntry key;
       key.memberName = "itemId";
       key.memberType = kTypeInteger;
@@ -90,12 +118,12 @@ int MakeDesign(const TOptions& opt) {
       shown.memberComment = "名称";
       shown.isDisplay = shown.isMust = shown.queryFlag = true;
       AddMember(projectId, classId, shown);
-      for (int i = 3; i <= opt.members; ++i) {
+      for (int i = 3; i <= memberCount; ++i) {
         TMemberEntry e;
         e.memberName = Numbered("field", i, 2);
         e.memberComment = Numbered("字段", i, 2);
         const bool reference = c > 1 && (i == 3 || i == 4);
-        e.memberType = reference ? Numbered("Item", i == 3 ? c - 1 : 1, 4)
+        e.memberType = reference ? ClassName(i == 3 ? c - 1 : 1, classCount)
                                  : std::string(types[static_cast<std::size_t>(i) % 5]);
         e.lengthText = "40";
         e.queryFlag = i % 4 == 0 && e.memberType != kTypeImage;
@@ -117,10 +145,46 @@ std::vector<TFile> ReadTree(const fs::path& root) {
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (!entry.is_regular_file()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
-    files.push_back(
-        {fs::relative(entry.path(), root), std::string(std::istreambuf_iterator<char>(in), {})});
+    files.push_back({entry.path().lexically_relative(root),
+                     std::string(std::istreambuf_iterator<char>(in), {})});
   }
   return files;
+}
+
+// Which file was written: its inode and modification time, by path.
+using TStamps = std::map<std::string, std::pair<ino_t, std::pair<time_t, long>>>;
+
+TStamps Stamps(const fs::path& root) {
+  TStamps stamps;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    struct stat st {};
+    if (::lstat(entry.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    stamps[entry.path().lexically_relative(root).string()] = {
+        st.st_ino, {st.st_mtim.tv_sec, st.st_mtim.tv_nsec}};
+  }
+  return stamps;
+}
+
+// The files of after that are new or carry another inode or time.
+std::set<std::string> Written(const TStamps& before, const TStamps& after) {
+  std::set<std::string> written;
+  for (const auto& [path, stamp] : after) {
+    const auto old = before.find(path);
+    if (old == before.end() || old->second != stamp) written.insert(path);
+  }
+  return written;
+}
+
+// The files of after whose bytes are new or differ from before.
+std::set<std::string> Differing(const std::vector<TFile>& before, const std::vector<TFile>& after) {
+  std::map<std::string, const std::string*> old;
+  for (const auto& f : before) old[f.relative.string()] = &f.bytes;
+  std::set<std::string> differing;
+  for (const auto& f : after) {
+    const auto it = old.find(f.relative.string());
+    if (it == old.end() || *it->second != f.bytes) differing.insert(f.relative.string());
+  }
+  return differing;
 }
 
 // The reference: the same directories made once each, the same bytes
@@ -145,91 +209,307 @@ double ProcessorSeconds() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-double Seconds(TClock::duration d) {
-  return std::chrono::duration<double>(d).count();
-}
-
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   const std::size_t n = v.size();
   return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+// Elapsed and processor seconds of one call.
+struct TTimes {
+  double elapsed = 0, processor = 0;
+};
+
+TTimes Time(const std::function<void()>& body) {
+  const double c0 = ProcessorSeconds();
+  const auto t0 = TClock::now();
+  body();
+  const auto t1 = TClock::now();
+  return {std::chrono::duration<double>(t1 - t0).count(), ProcessorSeconds() - c0};
+}
+
+void Generate(int projectId, const std::string& projectName, const fs::path& baseDir) {
+  TGenerationRequest request{projectId, projectName, baseDir, ResourceDirectory()};
+  TBenchHost host;
+  TAutoCode(request, host).Execute();
+  if (!host.done) throw std::runtime_error("generation failed: " + host.error);
+}
+
+// What a run does before it touches a file, into memory: the design read,
+// its check, and every generator. Templates come from the skeleton.
+void GenerateIntoMemory(int projectId, const std::string& projectName) {
+  TMemoryContext ctx(projectName);
+  const fs::path resources = ResourceDirectory();
+  for (const auto& entry : fs::recursive_directory_iterator(resources / "template"))
+    if (entry.is_regular_file())
+      ctx.templates[entry.path().lexically_relative(resources).generic_string()] =
+          TFileOperate::ReadUtf8File(entry.path());
+  const TDesign design = ReadDesign(projectId);
+  if (!CheckDesign(design).empty()) throw std::runtime_error("the design check failed");
+  GenerateSolution(ctx, design);
+}
+
+std::string LoadAverage() {
+  std::ifstream in("/proc/loadavg");
+  std::string one, five, fifteen;
+  in >> one >> five >> fifteen;
+  return one + " " + five + " " + fifteen;
+}
+
+// The peak resident memory of this process since it started, in KiB.
+long PeakResidentKiB() {
+  std::ifstream in("/proc/self/status");
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+  return -1;
+}
+
 TOptions ParseOptions(int argc, char** argv) {
   TOptions opt;
-  for (int i = 1; i + 1 < argc; i += 2) {
+  for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
+    if (name == "--scale") {
+      opt.scale = true;
+      continue;
+    }
+    if (i + 1 >= argc) throw std::runtime_error("option " + name + " needs a value");
+    const char* value = argv[++i];
     if (name == "--classes")
-      opt.classes = std::atoi(argv[i + 1]);
+      opt.classes = std::atoi(value);
     else if (name == "--members")
-      opt.members = std::atoi(argv[i + 1]);
+      opt.members = std::atoi(value);
     else if (name == "--runs")
-      opt.runs = std::atoi(argv[i + 1]);
+      opt.runs = std::atoi(value);
     else if (name == "--dir")
-      opt.dir = argv[i + 1];
+      opt.dir = value;
     else
       throw std::runtime_error("unknown option " + name);
   }
-  if (opt.classes < 1 || opt.members < 2 || opt.runs < 1) throw std::runtime_error("bad figures");
+  if (opt.classes < 1 || opt.members < 4 || opt.runs < 1) throw std::runtime_error("bad figures");
   return opt;
+}
+
+fs::path MakeBase(const TOptions& opt) {
+  std::string pattern =
+      ((opt.dir.empty() ? fs::temp_directory_path() : opt.dir) / "corvane-bench-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make " + pattern);
+  return pattern;
+}
+
+// First run into an empty directory against plain writes of its files,
+// a second run over the unchanged output, and a run after the last class
+// (which no other refers to) was renamed; each repeated runs times.
+void CompareWithPlainWrites(const TOptions& opt, const fs::path& base) {
+  const int projectId = MakeDesign("Bench", opt.classes, opt.members);
+  const std::string lastName = ClassName(opt.classes, opt.classes);
+  const int lastClass = TClassDAO().GetClassId(projectId, lastName);
+  const std::string loadBefore = LoadAverage();
+  std::vector<double> first[2], plain[2], second[2], changed[2], alone[2];
+  auto note = [](std::vector<double>* figures, const TTimes& t) {
+    figures[0].push_back(t.elapsed);
+    figures[1].push_back(t.processor);
+  };
+  std::size_t fileCount = 0, byteCount = 0, firstWritten = 0, secondWritten = 0;
+  std::set<std::string> changedWritten, changedDiffering;
+  std::string renamedTo;
+  // Every run writes into directories of its own and nothing is deleted
+  // until the end: file creation right after mass deletion is slower on
+  // some file systems and would blur the comparison.
+  for (int run = 0; run < opt.runs; ++run) {
+    const fs::path runDir = base / ("run" + std::to_string(run));
+    const fs::path out = runDir / "generated";
+    // What a run writes: the solution and the record of what it wrote.
+    const fs::path project = out / "projects" / "Bench";
+    note(first, Time([&] { Generate(projectId, "Bench", out); }));
+    const std::vector<TFile> files = ReadTree(project);
+    note(plain, Time([&] { PlainWrite(runDir / "plain", files); }));
+    fileCount = files.size();
+    byteCount = 0;
+    for (const auto& f : files) byteCount += f.bytes.size();
+
+    note(alone, Time([&] { GenerateIntoMemory(projectId, "Bench"); }));
+
+    const TStamps afterFirst = Stamps(project);
+    firstWritten = afterFirst.size();
+    note(second, Time([&] { Generate(projectId, "Bench", out); }));
+    const TStamps afterSecond = Stamps(project);
+    secondWritten = std::max(secondWritten, Written(afterFirst, afterSecond).size());
+
+    renamedTo = lastName + "R" + std::to_string(run);
+    const TCommandResult renamed =
+        commands::UpdateClass(projectId, lastClass, {renamedTo, "改名的物品", true});
+    if (!renamed) throw std::runtime_error("rename refused: " + renamed.message);
+    note(changed, Time([&] { Generate(projectId, "Bench", out); }));
+    changedWritten = Written(afterSecond, Stamps(project));
+    changedDiffering = Differing(files, ReadTree(project));
+  }
+  const std::string loadAfter = LoadAverage();
+  TDbHelper::Close();
+
+  std::size_t ofClass = 0;
+  for (const std::string& path : changedWritten)
+    if (path.find(renamedTo) != std::string::npos) ++ofClass;
+  std::string projectWide;
+  for (const std::string& path : changedWritten)
+    if (path.find(renamedTo) == std::string::npos)
+      projectWide += (projectWide.empty() ? "" : ", ") + fs::path(path).filename().string();
+
+  std::printf("classes          %d (x %d members)\n", opt.classes, opt.members);
+  std::printf("files            %zu\n", fileCount);
+  std::printf("bytes            %zu\n", byteCount);
+  std::printf("directory        %s\n", base.parent_path().c_str());
+  std::printf("load average     %s before, %s after\n", loadBefore.c_str(), loadAfter.c_str());
+  std::printf("                    elapsed   processor  files written   (medians of %d)\n",
+              opt.runs);
+  auto row = [&](const char* what, std::vector<double>* t, const std::string& written) {
+    std::printf("%-16s %8.3f s %8.3f s  %s\n", what, Median(t[0]), Median(t[1]), written.c_str());
+  };
+  auto ratio = [&](std::vector<double>* t) {
+    std::printf("  / plain writes %8.2f   %8.2f\n", Median(t[0]) / Median(plain[0]),
+                Median(t[1]) / Median(plain[1]));
+  };
+  row("first run", first, std::to_string(firstWritten));
+  row("plain writes", plain, std::to_string(fileCount));
+  ratio(first);
+  row("generators", alone, "none: into memory (the design read and checked, every generator)");
+  ratio(alone);
+  row("second run", second, std::to_string(secondWritten) + " (unchanged design)");
+  ratio(second);
+  row("one class", changed,
+      std::to_string(changedWritten.size()) + " (" + std::to_string(ofClass) +
+          " of the renamed class; " + projectWide + ")");
+  ratio(changed);
+  std::printf("                 bytes differ in %zu files, %s those written\n",
+              changedDiffering.size(), changedDiffering == changedWritten ? "exactly" : "NOT");
+}
+
+// One run into an empty directory and one over its output, in this
+// process: prints elapsed and processor seconds of each, then the peak
+// resident memory in KiB.
+int OneRun(const std::string& database, int projectId, const std::string& projectName,
+           const fs::path& out) {
+  TDbHelper::SetDatabaseFile(database);
+  const TTimes first = Time([&] { Generate(projectId, projectName, out); });
+  const TTimes second = Time([&] { Generate(projectId, projectName, out); });
+  std::printf("%f %f %f %f %ld\n", first.elapsed, first.processor, second.elapsed, second.processor,
+              PeakResidentKiB());
+  return 0;
+}
+
+struct TScaleFigures {
+  TTimes first, second;
+  long peakKiB = 0;
+};
+
+// Runs OneRun in a fresh process, so that its peak memory is the run's own.
+TScaleFigures RunApart(const fs::path& database, int projectId, const std::string& projectName,
+                       const fs::path& out) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
+  const std::string id = std::to_string(projectId);
+  const pid_t child = ::fork();
+  if (child < 0) throw std::runtime_error("fork failed");
+  if (child == 0) {
+    ::dup2(pipeFds[1], STDOUT_FILENO);
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    ::execl("/proc/self/exe", "generate_bench", "--one-run", database.c_str(), id.c_str(),
+            projectName.c_str(), out.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(pipeFds[1]);
+  std::string text;
+  char buffer[256];
+  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
+  ::close(pipeFds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  TScaleFigures f;
+  std::istringstream in(text);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+      !(in >> f.first.elapsed >> f.first.processor >> f.second.elapsed >> f.second.processor >>
+        f.peakKiB))
+    throw std::runtime_error("the run in its own process failed: " + text);
+  return f;
+}
+
+// N and 10 N classes, each run in a process of its own into a directory
+// of its own, which is removed once measured.
+void CompareScales(const TOptions& opt, const fs::path& base) {
+  const int small = MakeDesign("Small", opt.classes, opt.members);
+  const int large = MakeDesign("Large", opt.classes * 10, opt.members);
+  TDbHelper::Close();
+  const fs::path database = base / "projects.mdb";
+  const std::string loadBefore = LoadAverage();
+  std::vector<TScaleFigures> figures[2];
+  for (int run = 0; run < opt.runs; ++run) {
+    for (int size = 0; size < 2; ++size) {
+      const fs::path out = base / ("run" + std::to_string(run) + "-" + std::to_string(size));
+      figures[size].push_back(size == 0 ? RunApart(database, small, "Small", out)
+                                        : RunApart(database, large, "Large", out));
+      fs::remove_all(out);
+    }
+  }
+  const std::string loadAfter = LoadAverage();
+  // Medians of each figure.
+  TScaleFigures median[2];
+  for (int size = 0; size < 2; ++size) {
+    auto of = [&](const std::function<double(const TScaleFigures&)>& figure) {
+      std::vector<double> values;
+      for (const TScaleFigures& f : figures[size]) values.push_back(figure(f));
+      return Median(values);
+    };
+    median[size].first = {of([](const auto& f) { return f.first.elapsed; }),
+                          of([](const auto& f) { return f.first.processor; })};
+    median[size].second = {of([](const auto& f) { return f.second.elapsed; }),
+                           of([](const auto& f) { return f.second.processor; })};
+    median[size].peakKiB =
+        static_cast<long>(of([](const auto& f) { return static_cast<double>(f.peakKiB); }));
+  }
+  const TScaleFigures& s = median[0];
+  const TScaleFigures& l = median[1];
+  std::printf("members          %d per class\n", opt.members);
+  std::printf("directory        %s\n", base.parent_path().c_str());
+  std::printf("load average     %s before, %s after\n", loadBefore.c_str(), loadAfter.c_str());
+  std::printf(
+      "                 first run: elapsed processor   second run: elapsed processor"
+      "   peak resident   (medians of %d)\n",
+      opt.runs);
+  auto row = [](int classes, const TScaleFigures& f) {
+    std::printf("%6d classes   %13.3f s %7.3f s %19.3f s %7.3f s %12.1f MiB\n", classes,
+                f.first.elapsed, f.first.processor, f.second.elapsed, f.second.processor,
+                static_cast<double>(f.peakKiB) / 1024);
+  };
+  row(opt.classes, s);
+  row(opt.classes * 10, l);
+  std::printf("ratio          %15.2f %9.2f %21.2f %9.2f %16.2f\n",
+              l.first.elapsed / s.first.elapsed, l.first.processor / s.first.processor,
+              l.second.elapsed / s.second.elapsed, l.second.processor / s.second.processor,
+              static_cast<double>(l.peakKiB) / static_cast<double>(s.peakKiB));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
-    TOptions opt = ParseOptions(argc, argv);
-    std::string pattern =
-        ((opt.dir.empty() ? fs::temp_directory_path() : opt.dir) / "corvane-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make " + pattern);
-    const fs::path base = pattern;
-
-    TDbHelper::SetDatabaseFile((base / "projects.mdb").string());
-    const int projectId = MakeDesign(opt);
-    // Every run writes into directories of its own and nothing is deleted
-    // until the end: file creation right after mass deletion is slower on
-    // some file systems and would blur the comparison.
-    std::vector<double> generated, plain, generatedCpu, plainCpu;
-    std::size_t fileCount = 0, byteCount = 0;
-    for (int run = 0; run < opt.runs; ++run) {
-      const fs::path runDir = base / ("run" + std::to_string(run));
-      TGenerationRequest request{projectId, "Bench", runDir / "generated", ResourceDirectory()};
-      TBenchHost host;
-      const double c0 = ProcessorSeconds();
-      const auto t0 = TClock::now();
-      TAutoCode(request, host).Execute();
-      const auto t1 = TClock::now();
-      const double c1 = ProcessorSeconds();
-      if (!host.done) throw std::runtime_error("generation failed: " + host.error);
-
-      const std::vector<TFile> files = ReadTree(runDir / "generated");
-      const double c2 = ProcessorSeconds();
-      const auto t2 = TClock::now();
-      PlainWrite(runDir / "plain", files);
-      const auto t3 = TClock::now();
-      const double c3 = ProcessorSeconds();
-      generatedCpu.push_back(c1 - c0);
-      plainCpu.push_back(c3 - c2);
-
-      generated.push_back(Seconds(t1 - t0));
-      plain.push_back(Seconds(t3 - t2));
-      fileCount = files.size();
-      byteCount = 0;
-      for (const auto& f : files) byteCount += f.bytes.size();
+    if (argc == 6 && std::string(argv[1]) == "--one-run")
+      return OneRun(argv[2], std::atoi(argv[3]), argv[4], argv[5]);
+    const TOptions opt = ParseOptions(argc, argv);
+    const fs::path base = MakeBase(opt);
+    try {
+      TDbHelper::SetDatabaseFile((base / "projects.mdb").string());
+      if (opt.scale)
+        CompareScales(opt, base);
+      else
+        CompareWithPlainWrites(opt, base);
+    } catch (...) {
+      TDbHelper::Close();
+      std::error_code ec;
+      fs::remove_all(base, ec);
+      throw;
     }
-    TDbHelper::Close();
     fs::remove_all(base);
-
-    const double g = Median(generated), p = Median(plain);
-    std::printf("classes        %d (x %d members)\n", opt.classes, opt.members);
-    std::printf("files          %zu\n", fileCount);
-    std::printf("bytes          %zu\n", byteCount);
-    const double gc = Median(generatedCpu), pc = Median(plainCpu);
-    std::printf("directory      %s\n", base.parent_path().c_str());
-    std::printf("               elapsed   processor (medians of %d)\n", opt.runs);
-    std::printf("generate       %7.3f s %7.3f s\n", g, gc);
-    std::printf("plain writes   %7.3f s %7.3f s\n", p, pc);
-    std::printf("ratio          %7.2f   %7.2f\n", g / p, gc / pc);
     return 0;
   } catch (const std::exception& e) {
     std::cerr << "generate_bench: " << e.what() << '\n';

@@ -11,7 +11,6 @@
 #include "generate/UIOperate.h"
 #include "store/DesignReader.h"
 #include "vocabulary/BaseDirectory.h"
-#include "vocabulary/FileOperate.h"
 #include "vocabulary/SqlDialect.h"
 
 namespace fs = std::filesystem;
@@ -106,8 +105,6 @@ void TAutoCode::CopyResources(const TDesign& design, TOutputGuard& guard) {
   // Top-level files the user may have adapted (the solution file) are kept;
   // everything deeper is the skeleton's and replaced.
   const fs::path source = request_.resourceDir / DialectOf(design).ResourceTree();
-  guard.ReplaceTree(source, "projects/" + request_.projectName + "/LoginFrame", true, [&] {
-    TFileOperate::CopyDirectory(source, ProjectDirectory() / "LoginFrame", true);
-  });
+  guard.CopyTree(source, "projects/" + request_.projectName + "/LoginFrame", true);
   Progress("移动资源文件完毕!");
 }

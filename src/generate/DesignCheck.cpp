@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <string_view>
 
@@ -70,9 +71,32 @@ bool IsLabelName(const std::string& name) {
          std::all_of(name.begin() + 5, name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The project's classes by the key SQL Server compares names by, and by
+// the names of the forms generated for them, each in class order: made once,
+// so that a class is checked against the others by lookup, not by a pass
+// over every class (which made large designs slow to check).
+struct TClassNames {
+  const TSqlDialect* sql = nullptr;
+  std::map<std::string, std::vector<const TDesignClass*>> byKey;
+  std::string NameKey(const std::string& name) const { return sql->NameKey(name); }
+  std::map<std::string, std::vector<const TDesignClass*>> byForm;
+};
+
+TClassNames IndexClassNames(const TDesign& design) {
+  TClassNames names;
+  names.sql = &DialectOf(design);
+  const TSqlDialect& sql = *names.sql;
+  for (const TDesignClass& cls : design.classes) {
+    names.byKey[sql.NameKey(cls.className)].push_back(&cls);
+    for (const char* form : {"FrmAdd", "FrmEdit", "FrmQuery"})
+      names.byForm[form + cls.className].push_back(&cls);
+  }
+  return names;
+}
+
 // Class names the solution already uses: its namespaces and the types of
 // its skeleton, and the forms generated for the other classes.
-void CheckClassName(const TDesign& design, const TDesignClass& cls, const std::string& where,
+void CheckClassName(const TClassNames& names, const TDesignClass& cls, const std::string& where,
                     std::vector<std::string>& problems) {
   const std::string& name = cls.className;
   if (IsOneOf(name, {"Model", "DAL", "BLL", "LoginFrame", "System", "Microsoft"}))
@@ -81,16 +105,17 @@ void CheckClassName(const TDesign& design, const TDesignClass& cls, const std::s
     problems.push_back(where + "类名与解决方案中已有的类型 " + name + " 相同");
   // Class names become file names, and the database compares table names
   // without case.
-  const TSqlDialect& sql = DialectOf(design);
-  for (const TDesignClass& other : design.classes) {
-    if (&other == &cls) break;
-    if (sql.NameKey(other.className) == sql.NameKey(name))
-      problems.push_back(where + "类名与类 \"" + other.className + "\" 重复(不区分大小写)");
+  for (const TDesignClass* other : names.byKey.at(names.NameKey(name))) {
+    if (other == &cls) break;
+    problems.push_back(where + "类名与类 \"" + other->className + "\" 重复(不区分大小写)");
   }
-  for (const TDesignClass& other : design.classes)
-    for (const char* form : {"FrmAdd", "FrmEdit", "FrmQuery"})
-      if (&other != &cls && name == form + other.className)
-        problems.push_back(where + "类名与类 \"" + other.className + "\" 的窗体 " + name + " 相同");
+  // The three prefixes differ within their length, so a name is the form of
+  // a class at most once.
+  if (const auto forms = names.byForm.find(name); forms != names.byForm.end())
+    for (const TDesignClass* other : forms->second)
+      if (other != &cls)
+        problems.push_back(where + "类名与类 \"" + other->className + "\" 的窗体 " + name +
+                           " 相同");
 }
 
 // Names the generated forms give their own variables and controls, in the
@@ -183,6 +208,7 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
         "\" 不能用作目录名称: 不能为空，不能含有 / 或 \\ 或控制字符，也不能是 . 或 ..");
   CheckProjectBounds(projectName, problems);
 
+  const TClassNames classNames = IndexClassNames(design);
   for (const TDesignClass& cls : design.classes) {
     // Joined with an ASCII separator, so broken UTF-8 at the end of one text
     // cannot pair with the start of the next.
@@ -192,7 +218,7 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
 
     const std::string where = "类 \"" + cls.className + "\": ";
     CheckIdentifier(cls.className, "类名", where, false, gbk, problems);
-    CheckClassName(design, cls, where, problems);
+    CheckClassName(classNames, cls, where, problems);
     CheckClassBounds(cls, where, problems);
     CheckText(cls.friendName, "友好名称", where, gbk, problems);
 

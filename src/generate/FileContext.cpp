@@ -30,22 +30,20 @@ std::string TFileContext::ReadTemplate(const std::string& path) {
 void TFileContext::WriteAnsiFile(const std::string& path, const std::string& text) {
   const fs::path target = Below(baseDir_, path);
   if (!guard_) return TFileOperate::WriteAnsiFile(target, text);
-  const std::string bytes = Utf8ToGbk(text, target.string());
-  guard_->Replace(path, bytes, [&] { TFileOperate::WriteFile(target, bytes); });
+  guard_->Write(path, Utf8ToGbk(text, target.string()));
 }
 
 void TFileContext::WriteUtf8File(const std::string& path, const std::string& text) {
   const fs::path target = Below(baseDir_, path);
   if (!guard_) return TFileOperate::WriteUtf8File(target, text);
-  guard_->Replace(path, "\xEF\xBB\xBF" + text, [&] { TFileOperate::WriteUtf8File(target, text); });
+  guard_->Write(path, "\xEF\xBB\xBF" + text);
 }
 
 void TFileContext::CopyTemplateFile(const std::string& templatePath, const std::string& path) {
   const fs::path source = Below(resourceDir_, templatePath);
   const fs::path target = Below(baseDir_, path);
   if (!guard_) return TFileOperate::CopyFile(source, target);
-  guard_->Replace(path, TFileOperate::ReadFile(source),
-                  [&] { TFileOperate::CopyFile(source, target); });
+  guard_->Copy(source, path);
 }
 
 void TFileContext::Progress(const std::string& line) {

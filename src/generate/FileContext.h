@@ -1,7 +1,8 @@
 // The generator context that writes to disk: output paths are taken below
 // the base directory, template paths below the resource directory, and
 // every file goes through TFileOperate. With a guard, every file is handed
-// to it first (hand edits backed up; in a dry run nothing is written).
+// to it to put (a file that already holds the bytes left alone, hand edits
+// backed up; in a dry run nothing is written).
 #pragma once
 
 #include <filesystem>

@@ -1,7 +1,10 @@
 #include "generate/OutputGuard.h"
 
 #include <openssl/evp.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cstring>
 #include <ctime>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
@@ -16,43 +19,128 @@ namespace {
 
 constexpr int kRecordVersion = 1;
 
-std::string Sha256Hex(const std::string& bytes) {
-  unsigned char digest[EVP_MAX_MD_SIZE];
+TDigest Sha256(const std::string& bytes) {
+  TDigest digest{};
   unsigned int size = 0;
-  if (EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr) != 1)
+  if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &size, EVP_sha256(), nullptr) != 1 ||
+      size != digest.size())
     throw std::runtime_error("无法计算文件的 SHA-256");
-  static constexpr char kHex[] = "0123456789abcdef";
+  return digest;
+}
+
+constexpr char kHex[] = "0123456789abcdef";
+
+std::string Hex(const TDigest& digest) {
   std::string hex;
-  hex.reserve(size * 2);
-  for (unsigned int i = 0; i < size; ++i) {
-    hex += kHex[digest[i] >> 4];
-    hex += kHex[digest[i] & 0x0f];
+  hex.reserve(digest.size() * 2);
+  for (const unsigned char byte : digest) {
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 0x0f];
   }
   return hex;
 }
 
-// The record of the last run; anything unexpected in it reads as no record,
-// which only makes the run back up more.
-std::map<std::string, std::string> ReadRecord(const fs::path& file) {
+// False for anything but 64 lower-case hexadecimal digits.
+bool FromHex(const std::string& hex, TDigest& digest) {
+  if (hex.size() != digest.size() * 2) return false;
+  for (std::size_t i = 0; i < hex.size(); ++i) {
+    const char* at = std::strchr(kHex, hex[i]);
+    if (hex[i] == '\0' || !at) return false;
+    const auto nibble = static_cast<unsigned char>(at - kHex);
+    digest[i / 2] = static_cast<unsigned char>(i % 2 ? (digest[i / 2] | nibble) : nibble << 4);
+  }
+  return true;
+}
+
+// Reads the record as the parser meets it, without building a document
+// first: a large project's record holds a hundred thousand files.
+class TRecordReader {
+public:
+  using json = nlohmann::json;
+
+  // The files' hashes once the whole text was read and was a record.
+  std::unordered_map<std::string, TDigest> Take() {
+    if (!valid_ || !versionSeen_ || !filesSeen_) return {};
+    return std::move(files_);
+  }
+
+  bool null() { return Value(); }
+  bool boolean(bool) { return Value(); }
+  bool number_integer(json::number_integer_t n) { return Number(static_cast<double>(n)); }
+  bool number_unsigned(json::number_unsigned_t n) { return Number(static_cast<double>(n)); }
+  bool number_float(json::number_float_t n, const json::string_t&) { return Number(n); }
+  bool string(json::string_t& text) {
+    if (depth_ == 2 && inFiles_) {
+      if (TDigest digest; FromHex(text, digest)) files_[key_] = digest;
+      return true;
+    }
+    return Value();
+  }
+  bool binary(json::binary_t&) { return Value(); }
+  bool start_object(std::size_t) {
+    if (depth_ == 1 && key_ == "files")
+      inFiles_ = filesSeen_ = true;
+    else if (depth_ > 0 && !Value())
+      return false;
+    ++depth_;
+    return true;
+  }
+  bool end_object() {
+    if (--depth_ == 1) inFiles_ = false;
+    return true;
+  }
+  bool start_array(std::size_t) {
+    if (!Value()) return false;
+    ++depth_;
+    return true;
+  }
+  bool end_array() {
+    --depth_;
+    return true;
+  }
+  bool key(json::string_t& name) {
+    key_ = name;
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
+    valid_ = false;
+    return false;
+  }
+
+private:
+  // A value other than a file's hash: the record is not one when it stands
+  // where a hash or the record itself should.
+  bool Value() {
+    if (depth_ == 0 || (depth_ == 2 && inFiles_)) valid_ = false;
+    return valid_;
+  }
+  bool Number(double n) {
+    if (depth_ == 1 && key_ == "formatVersion") {
+      versionSeen_ = n == kRecordVersion;
+      return valid_ = versionSeen_;
+    }
+    return Value();
+  }
+
+  int depth_ = 0;
+  std::string key_;
+  bool inFiles_ = false, filesSeen_ = false, versionSeen_ = false, valid_ = true;
+  std::unordered_map<std::string, TDigest> files_;
+};
+
+// The record of the last run; anything unexpected in it reads as no record
+// (a hash that is not one, as no record of that file), which only makes the
+// run back up more.
+std::unordered_map<std::string, TDigest> ReadRecord(const fs::path& file) {
   std::error_code ec;
   if (!fs::is_regular_file(file, ec)) return {};
-  std::map<std::string, std::string> record;
+  TRecordReader reader;
   try {
-    const nlohmann::json j = nlohmann::json::parse(TFileOperate::ReadFile(file));
-    if (j.at("formatVersion") != kRecordVersion) return {};
-    for (const auto& [key, hash] : j.at("files").items()) record[key] = hash.get<std::string>();
+    if (!nlohmann::json::sax_parse(TFileOperate::ReadFile(file), &reader)) return {};
   } catch (const std::exception&) {
     return {};
   }
-  return record;
-}
-
-// The bytes of the regular file at path; false when there is none.
-bool ReadExisting(const fs::path& path, std::string& bytes) {
-  std::error_code ec;
-  if (!fs::is_regular_file(fs::status(path, ec))) return false;
-  bytes = TFileOperate::ReadFile(path);
-  return true;
+  return reader.Take();
 }
 
 std::string LocalTimeStamp() {
@@ -64,18 +152,21 @@ std::string LocalTimeStamp() {
   return text;
 }
 
-// The files a copy of the tree below source into dest writes, as
-// TFileOperate::CopyDirectory makes it: subdirectories always, files
-// directly in source only when dest lacks them (with keepExisting).
+// What a copy of the tree below source into dest writes, as
+// TFileOperate::CopyDirectory makes it: every directory, and the files of
+// subdirectories always, files directly in source only when dest lacks them
+// (with keepExisting).
 void ListTree(const fs::path& baseDir, const fs::path& source, const std::string& dest,
-              bool keepExisting, std::vector<std::pair<fs::path, std::string>>& files) {
+              bool keepExisting, std::vector<std::string>& dirs,
+              std::vector<std::pair<fs::path, std::string>>& files) {
   std::error_code ec;
   if (!fs::is_directory(source, ec)) throw TFileError("目录不存在: " + source.string());
   for (const fs::directory_entry& entry : fs::directory_iterator(source)) {
     const std::string path = dest + "/" + entry.path().filename().string();
     std::error_code statError;
     if (entry.is_directory(statError)) {
-      ListTree(baseDir, entry.path(), path, false, files);
+      dirs.push_back(path);
+      ListTree(baseDir, entry.path(), path, false, dirs, files);
       continue;
     }
     if (keepExisting && fs::exists(fs::symlink_status(baseDir / path, statError))) continue;
@@ -101,7 +192,9 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       projectName_(std::move(projectName)),
       dryRun_(dryRun),
       progress_(std::move(progress)),
-      lastRun_(ReadRecord(RecordPath())) {}
+      lastRun_(ReadRecord(RecordPath())) {
+  put_.reserve(lastRun_.size());
+}
 
 fs::path TOutputGuard::ProjectDir() const {
   return baseDir_ / "projects" / projectName_;
@@ -117,25 +210,20 @@ std::string TOutputGuard::Key(const std::string& path) const {
 }
 
 TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& bytes,
-                                   std::string& existing) {
-  if (!ReadExisting(baseDir_ / path, existing)) return TFileStatus::New;
+                                   bool putBefore, std::string& existing) const {
+  const fs::path file = baseDir_ / path;
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return TFileStatus::New;
+  // Only a file of the same size can hold the same bytes; any other is read
+  // only when its record must be checked.
+  const bool sameSize = static_cast<std::uintmax_t>(st.st_size) == bytes.size();
+  if (!sameSize && putBefore) return TFileStatus::Changed;
+  existing = TFileOperate::ReadFile(file);
   if (existing == bytes) return TFileStatus::Unchanged;
+  if (putBefore) return TFileStatus::Changed;
   const auto last = lastRun_.find(Key(path));
-  if (last != lastRun_.end() && last->second == Sha256Hex(existing)) return TFileStatus::Changed;
+  if (last != lastRun_.end() && last->second == Sha256(existing)) return TFileStatus::Changed;
   return TFileStatus::EditedByHand;
-}
-
-bool TOutputGuard::BeforeWrite(const std::string& path, const std::string& bytes) {
-  // A file this run already wrote holds this run's bytes, not an edit.
-  if (!seen_.insert(path).second) return !dryRun_;
-  std::string existing;
-  const TFileStatus status = Classify(path, bytes, existing);
-  if (dryRun_) {
-    planned_.push_back({path, status});
-    return false;
-  }
-  if (status == TFileStatus::EditedByHand) Backup(path, existing);
-  return true;
 }
 
 void TOutputGuard::Backup(const std::string& path, const std::string& existing) {
@@ -153,25 +241,48 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
   if (progress_) progress_("已备份手工修改的文件: " + path);
 }
 
-void TOutputGuard::Replace(const std::string& path, const std::string& bytes,
-                           const std::function<void()>& write) {
-  if (!BeforeWrite(path, bytes)) return;
-  write();
-  written_[Key(path)] = Sha256Hex(bytes);
+void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash) {
+  std::string key = Key(path);
+  // A file this run put already holds this run's bytes, not an edit; a dry
+  // run lists it once.
+  const bool putBefore = put_.contains(key);
+  if (putBefore && dryRun_) return;
+  std::string existing;
+  const TFileStatus status = Classify(path, bytes, putBefore, existing);
+  if (dryRun_) {
+    planned_.push_back({path, status});
+    put_.emplace(std::move(key), TDigest{});
+    return;
+  }
+  if (status == TFileStatus::EditedByHand) Backup(path, existing);
+  if (status != TFileStatus::Unchanged) TFileOperate::WriteFile(baseDir_ / path, bytes);
+  // Only now: a file whose write failed keeps what the last run recorded.
+  put_.insert_or_assign(std::move(key), hash ? *hash : Sha256(bytes));
 }
 
-void TOutputGuard::ReplaceTree(const fs::path& source, const std::string& dest, bool keepTopLevel,
-                               const std::function<void()>& copy) {
-  std::vector<std::pair<fs::path, std::string>> files;
-  ListTree(baseDir_, source, dest, keepTopLevel, files);
-  std::vector<std::pair<std::string, std::string>> hashes;
-  for (const auto& [from, path] : files) {
-    const std::string bytes = TFileOperate::ReadFile(from);
-    if (BeforeWrite(path, bytes)) hashes.emplace_back(Key(path), Sha256Hex(bytes));
+void TOutputGuard::Write(const std::string& path, const std::string& bytes) {
+  Put(path, bytes, nullptr);
+}
+
+void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
+  auto known = skeleton_.find(source);
+  if (known == skeleton_.end()) {
+    std::string bytes = TFileOperate::ReadFile(source);
+    const TDigest hash = Sha256(bytes);
+    known = skeleton_.emplace(source, TSkeletonFile{std::move(bytes), hash}).first;
   }
-  if (dryRun_) return;
-  copy();
-  for (auto& [key, hash] : hashes) written_[key] = std::move(hash);
+  Put(path, known->second.bytes, &known->second.hash);
+}
+
+void TOutputGuard::CopyTree(const fs::path& source, const std::string& dest, bool keepTopLevel) {
+  std::vector<std::string> dirs;
+  std::vector<std::pair<fs::path, std::string>> files;
+  ListTree(baseDir_, source, dest, keepTopLevel, dirs, files);
+  if (!dryRun_) {
+    TFileOperate::MakeDirectory(baseDir_ / dest);
+    for (const std::string& dir : dirs) TFileOperate::MakeDirectory(baseDir_ / dir);
+  }
+  for (const auto& [from, path] : files) Copy(from, path);
 }
 
 void TOutputGuard::Finish() {
@@ -183,21 +294,33 @@ void TOutputGuard::Finish() {
 }
 
 void TOutputGuard::SaveRecord() {
-  if (dryRun_ || written_.empty()) return;
-  std::map<std::string, std::string> record = lastRun_;
-  for (const auto& [key, hash] : written_) record[key] = hash;
-  nlohmann::ordered_json j;
-  j["formatVersion"] = kRecordVersion;
-  j["hash"] = "sha256";
-  j["files"] = record;
-  // Written beside and renamed over, so an interrupted save never leaves a
-  // half record.
-  const fs::path file = RecordPath();
-  fs::path temporary = file;
-  temporary += ".tmp";
-  TFileOperate::WriteFile(temporary,
-                          j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
-  std::error_code ec;
-  fs::rename(temporary, file, ec);
-  if (ec) throw TFileError("无法写入文件 " + file.string() + ": " + ec.message());
+  if (dryRun_ || put_.empty()) return;
+  // A record that would read the same is left as it is, like the files.
+  const bool same = !lastRun_.empty() && std::all_of(put_.begin(), put_.end(), [&](const auto& p) {
+    const auto last = lastRun_.find(p.first);
+    return last != lastRun_.end() && last->second == p.second;
+  });
+  if (same) return;
+  // The last record updated with this run's files, by path. The text is
+  // what the JSON library writes for such a document, put together here
+  // because a document of a hundred thousand files costs more to build
+  // than the rest of the record; the library still writes every path.
+  std::vector<std::pair<const std::string*, const TDigest*>> files;
+  files.reserve(lastRun_.size() + put_.size());
+  for (const auto& [key, hash] : put_) files.emplace_back(&key, &hash);
+  for (const auto& [key, hash] : lastRun_)
+    if (!put_.contains(key)) files.emplace_back(&key, &hash);
+  std::sort(files.begin(), files.end(),
+            [](const auto& a, const auto& b) { return *a.first < *b.first; });
+  std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
+                     ",\n  \"hash\": \"sha256\",\n  \"files\": {";
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    text += i == 0 ? "\n    " : ",\n    ";
+    text += nlohmann::json(*files[i].first)
+                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    text += ": \"" + Hex(*files[i].second) + "\"";
+  }
+  text += files.empty() ? "}\n}\n" : "\n  }\n}\n";
+  // Written like every file: an interrupted save never leaves a half record.
+  TFileOperate::WriteFile(RecordPath(), text);
 }

@@ -1,19 +1,26 @@
-// Keeps hand edits in the generated tree from being lost. Each run records
-// in <project>/.corvane/manifest.json the SHA-256 of every file it wrote.
-// The next run compares a file it is about to replace with that record: a
-// file whose bytes differ from what the last run wrote (or that no run
-// recorded) and from what this run writes was edited by hand, and is first
-// copied to <project>/backup/<date-time>/<its path>. Files a run does not
-// write are never touched. A dry run makes the same comparison and writes
-// nothing.
+// Keeps hand edits in the generated tree from being lost, and leaves alone
+// what a run would not change. Each run records in
+// <project>/.corvane/manifest.json the SHA-256 of every file it put in the
+// tree. A file that already holds what the run would write is not written
+// again (same inode, owner, mode and modification time), so builds and
+// editors see only what changed. Before a file is replaced, it is compared
+// with that record: a file whose bytes differ from what the last run wrote
+// (or that no run recorded) and from what this run writes was edited by
+// hand, and is first copied to <project>/backup/<date-time>/<its path>.
+// Files a run does not put are never touched. A dry run makes the same
+// comparison and writes nothing.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+// A SHA-256 digest.
+using TDigest = std::array<unsigned char, 32>;
 
 enum class TFileStatus { New, Changed, Unchanged, EditedByHand };
 
@@ -38,17 +45,19 @@ public:
   TOutputGuard(std::filesystem::path baseDir, std::string projectName, bool dryRun,
                TProgressSink progress);
 
-  // Puts bytes at path (relative to the base directory) by calling write:
-  // a file edited by hand is backed up and reported first. A dry run only
-  // notes the file's status and never calls write.
-  void Replace(const std::string& path, const std::string& bytes,
-               const std::function<void()>& write);
-  // The same for copying the tree below source to the directory dest
-  // (relative to the base directory) by calling copy, which writes every
-  // file of the tree except, with keepTopLevel, a file directly in source
-  // that dest already holds. A missing source is an error.
-  void ReplaceTree(const std::filesystem::path& source, const std::string& dest, bool keepTopLevel,
-                   const std::function<void()>& copy);
+  // Puts bytes at path (relative to the base directory). An existing file
+  // is read only when its size is that of the bytes, and hashed only when
+  // it differs from them; a file edited by hand is backed up and reported
+  // first. A dry run only notes the file's status.
+  void Write(const std::string& path, const std::string& bytes);
+  // The same with the bytes of the file source (a skeleton file): each
+  // source is read and hashed once per run, however often it is copied.
+  void Copy(const std::filesystem::path& source, const std::string& path);
+  // Copies the tree below source into the directory dest (relative to the
+  // base directory) as TFileOperate::CopyDirectory does, each file through
+  // Copy: every file of the tree except, with keepTopLevel, a file directly
+  // in source that dest already holds. A missing source is an error.
+  void CopyTree(const std::filesystem::path& source, const std::string& dest, bool keepTopLevel);
 
   // Saves the record and reports how many files were backed up, when any
   // were. Does nothing in a dry run.
@@ -65,10 +74,18 @@ public:
   std::filesystem::path RecordPath() const;
 
 private:
-  TFileStatus Classify(const std::string& path, const std::string& bytes, std::string& existing);
-  // Backs up and notes the file before it is replaced, or notes its status
-  // in a dry run. Answers false when nothing may be written (a dry run).
-  bool BeforeWrite(const std::string& path, const std::string& bytes);
+  struct TSkeletonFile {
+    std::string bytes;
+    TDigest hash;
+  };
+
+  // Puts the bytes, whose hash is given when known.
+  void Put(const std::string& path, const std::string& bytes, const TDigest* hash);
+  // The status of the file at path against the bytes; existing holds the
+  // file's bytes when it was read. A file this run put already can only
+  // be unchanged or changed.
+  TFileStatus Classify(const std::string& path, const std::string& bytes, bool putBefore,
+                       std::string& existing) const;
   void Backup(const std::string& path, const std::string& existing);
   // The record's key: the path below the project directory.
   std::string Key(const std::string& path) const;
@@ -77,9 +94,13 @@ private:
   std::string projectName_;
   bool dryRun_;
   TProgressSink progress_;
-  std::map<std::string, std::string> lastRun_;  // key -> SHA-256 (hex)
-  std::map<std::string, std::string> written_;
-  std::set<std::string> seen_;
+  // Hashed, not ordered: a run looks up every file of large trees, whose
+  // paths share long beginnings.
+  std::unordered_map<std::string, TDigest> lastRun_;
+  // This run's files, written or found as they should be; in a dry run
+  // without their hashes.
+  std::unordered_map<std::string, TDigest> put_;
+  std::map<std::filesystem::path, TSkeletonFile> skeleton_;
   std::vector<TPlannedFile> planned_;
   std::string backupStamp_;
   int backups_ = 0;

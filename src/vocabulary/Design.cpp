@@ -19,6 +19,12 @@ int TDesignClass::DisplayCount() const {
 }
 
 int TDesign::FindClass(const std::string& className) const {
+  if (indexedClasses == classes.size() && !classes.empty()) {
+    const auto found = classIndex.find(className);
+    if (found == classIndex.end()) return -1;
+    if (classes[static_cast<std::size_t>(found->second)].className == className)
+      return found->second;
+  }
   for (std::size_t i = 0; i < classes.size(); ++i)
     if (classes[i].className == className) return static_cast<int>(i);
   return -1;
@@ -38,6 +44,10 @@ std::optional<TMember> FirstOf(const TDesignClass& cls, int projectId, TTest tes
 }  // namespace
 
 void ResolveReferences(TDesign& design) {
+  design.classIndex.clear();
+  for (std::size_t i = 0; i < design.classes.size(); ++i)
+    design.classIndex.emplace(design.classes[i].className, static_cast<int>(i));
+  design.indexedClasses = design.classes.size();
   for (TDesignClass& cls : design.classes) {
     for (TDesignMember& m : cls.members) {
       m.kind = FieldKindOf(m.memberType);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "vocabulary/MemberKinds.h"
@@ -48,6 +49,14 @@ struct TDesign {
 
   // Index of the first class with exactly this name, -1 when there is none.
   int FindClass(const std::string& className) const;
+
+  // Each class name with the index of its first class, as ResolveReferences
+  // found them, and how many classes there were: the generators look names
+  // up for every file, and a pass over every class each time made large
+  // designs slow. FindClass passes over the classes when they were changed
+  // in number since.
+  std::unordered_map<std::string, int> classIndex;
+  std::size_t indexedClasses = 0;
 };
 
 // Resolves every member's kind, and for a reference member the class it

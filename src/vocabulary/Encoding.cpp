@@ -5,7 +5,9 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -21,21 +23,51 @@ public:
   Converter& operator=(const Converter&) = delete;
 
   // Converts; on failure returns the byte offset of the offending input.
+  // ASCII is the same in both and is copied as it is: the generated files
+  // are mostly ASCII, and iconv is slow on it.
   bool Convert(const std::string& in, std::string& out, std::size_t& badOffset) {
-    out.assign(in.size() + 16, '\0');
-    char* src = const_cast<char*>(in.data());
-    std::size_t srcLeft = in.size();
-    char* dst = out.data();
-    std::size_t dstLeft = out.size();
-    while (srcLeft > 0) {
-      if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) != static_cast<std::size_t>(-1)) break;
-      if (errno == E2BIG) {
-        const std::size_t used = static_cast<std::size_t>(dst - out.data());
-        out.resize(out.size() * 2);
-        dst = out.data() + used;
-        dstLeft = out.size() - used;
-        continue;
-      }
+    out.clear();
+    out.reserve(in.size());
+    std::size_t at = 0;
+    while (at < in.size()) {
+      const std::size_t wide = FirstNonAscii(in, at);
+      out.append(in, at, wide - at);
+      if (wide == in.size()) break;
+      // A run of non-ASCII bytes ends at an ASCII byte, which no UTF-8
+      // sequence contains; a sequence cut short there is an error.
+      at = FirstAscii(in, wide);
+      if (!ConvertRun(in, wide, at, out, badOffset)) return false;
+    }
+    return true;
+  }
+
+private:
+  // Eight bytes at a time: a file is mostly long ASCII runs.
+  static std::size_t FirstNonAscii(const std::string& s, std::size_t from) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    for (std::uint64_t word; from + sizeof word <= s.size(); from += sizeof word) {
+      std::memcpy(&word, s.data() + from, sizeof word);
+      if (word & kHighBits) break;
+    }
+    while (from < s.size() && static_cast<unsigned char>(s[from]) < 0x80) ++from;
+    return from;
+  }
+  static std::size_t FirstAscii(const std::string& s, std::size_t from) {
+    while (from < s.size() && static_cast<unsigned char>(s[from]) >= 0x80) ++from;
+    return from;
+  }
+
+  // Appends the conversion of in[begin, end) to out.
+  bool ConvertRun(const std::string& in, std::size_t begin, std::size_t end, std::string& out,
+                  std::size_t& badOffset) {
+    // GBK needs at most as many bytes as UTF-8 for every character.
+    const std::size_t used = out.size();
+    out.resize(used + (end - begin));
+    char* src = const_cast<char*>(in.data()) + begin;
+    std::size_t srcLeft = end - begin;
+    char* dst = out.data() + used;
+    std::size_t dstLeft = end - begin;
+    if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) {
       badOffset = static_cast<std::size_t>(src - in.data());
       return false;
     }
@@ -43,7 +75,6 @@ public:
     return true;
   }
 
-private:
   iconv_t cd_;
 };
 

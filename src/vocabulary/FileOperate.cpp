@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <system_error>
 
 #include "vocabulary/Encoding.h"
@@ -30,10 +32,6 @@ void CreateDirectory(const fs::path& dir) {
                      (ec ? ec.message() : std::string("路径上有同名文件")));
 }
 
-void CreateParent(const fs::path& path) {
-  if (path.has_parent_path()) CreateDirectory(path.parent_path());
-}
-
 // A name for a file beside the target, unique in this process and, with
 // the process id, among processes; short, so that it fits wherever the
 // target's own name fits.
@@ -47,35 +45,50 @@ fs::path TemporaryBeside(const fs::path& target) {
 // target once every byte is written: a failure at any point (a full disk,
 // say) removes the new file and leaves what stood at the path as it was.
 // The real file behind a symbolic link is the one replaced. Plain POSIX
-// calls: the generated tree holds thousands of small files and a stream
-// per file would cost more than the write itself.
+// calls, and no look that one of them makes anyway: the generated tree
+// holds thousands of small files, and a stream or an extra look at the
+// path per file would cost more than the write itself.
 void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize,
                 const std::string& body) {
-  CreateParent(path);
-  std::error_code ec;
   fs::path target = path;
-  if (fs::is_symlink(path, ec)) {
-    const fs::path real = fs::canonical(path, ec);
-    if (!ec) target = real;
+  // The permissions of the file replaced, which the new one keeps; none
+  // when there is nothing to replace.
+  std::optional<mode_t> mode;
+  struct stat existing {};
+  if (::lstat(path.c_str(), &existing) == 0) {
+    if (S_ISLNK(existing.st_mode)) {
+      std::error_code ec;
+      const fs::path real = fs::canonical(path, ec);
+      if (!ec) target = real;
+      if (::stat(target.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
+    } else {
+      mode = existing.st_mode & 07777;
+    }
+    // A file the user made read-only stays refused, as a plain write would be.
+    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) Fail("无法写入文件", path, errno);
   }
-  // A file the user made read-only stays refused, as a plain write would be.
-  if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) Fail("无法写入文件", path, errno);
   fs::path temporary;
   int fd = -1;
+  bool parentMade = false;
   while (fd < 0) {
     temporary = TemporaryBeside(target);
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) Fail("无法创建文件", path, errno);
+    if (fd >= 0 || errno == EEXIST) continue;
+    // The directory is made when the first file goes into it, not looked
+    // for before every file.
+    if ((errno == ENOENT || errno == ENOTDIR) && !parentMade && target.has_parent_path()) {
+      CreateDirectory(target.parent_path());
+      parentMade = true;
+      continue;
+    }
+    Fail("无法创建文件", path, errno);
   }
   auto abandon = [&](const char* what, int error) {
     ::close(fd);
     ::unlink(temporary.c_str());
     Fail(what, path, error);
   };
-  // A replaced file keeps its permissions; a new one gets the usual ones.
-  struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0)
-    abandon("无法写入文件", errno);
+  if (mode && ::fchmod(fd, *mode) != 0) abandon("无法写入文件", errno);
   auto writeAll = [&](const char* data, std::size_t size) {
     while (size > 0) {
       const ssize_t n = ::write(fd, data, size);
@@ -106,20 +119,29 @@ void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize
 std::string TFileOperate::ReadFile(const fs::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) Fail("无法读取文件", path, errno);
-  std::string bytes;
-  char buffer[16384];
+  auto fail = [&](int error) {
+    ::close(fd);
+    Fail("无法读取文件", path, error);
+  };
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) fail(errno);
+  // Room for the size the file has and one byte more, so that the common
+  // case is one read and one that finds the end; a file that grows
+  // meanwhile is read to its end all the same.
+  std::string bytes(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
+  std::size_t used = 0;
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(fd);
-      Fail("无法读取文件", path, error);
+      fail(errno);
     }
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    used += static_cast<std::size_t>(n);
   }
   ::close(fd);
+  bytes.resize(used);
   return bytes;
 }
 
@@ -146,6 +168,10 @@ void TFileOperate::CopyFile(const fs::path& source, const fs::path& target) {
   // Read whole and written like every other file, so that a failed copy
   // leaves the old target in place.
   WriteBytes(target, nullptr, 0, ReadFile(source));
+}
+
+void TFileOperate::MakeDirectory(const fs::path& dir) {
+  CreateDirectory(dir);
 }
 
 bool TFileOperate::CopyDirectory(const fs::path& source, const fs::path& destination,

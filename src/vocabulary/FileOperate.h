@@ -35,6 +35,9 @@ public:
   // a TEncodingError naming the file and the character, raised before the
   // file is touched, so an earlier version of it stays intact.
   static void WriteAnsiFile(const std::filesystem::path& path, const std::string& text);
+  // Makes the directory with all missing parents; one that exists is
+  // no error, a file in its place is.
+  static void MakeDirectory(const std::filesystem::path& dir);
   // Copies one file, replacing the target (its bytes, not its
   // permissions).
   static void CopyFile(const std::filesystem::path& source, const std::filesystem::path& target);

@@ -1,13 +1,18 @@
 // Regeneration over an output tree the user has worked in: a file edited by
 // hand is backed up before it is replaced and the run says so, a deleted
 // file is written again, a file the user added is left alone, a run over
-// untouched output writes and reports exactly what the first run did, and
-// the dry run sorts every file into new, changed, unchanged or edited by
-// hand while writing nothing.
+// untouched output writes no file and reports exactly what the first run
+// did, a design change rewrites only the files whose bytes change, and the
+// dry run sorts every file into new, changed, unchanged or edited by hand
+// while writing nothing.
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "TempDesign.h"
 #include "TestSupport.h"
@@ -51,6 +56,14 @@ protected:
     return host.events;
   }
 
+  // A design change: the comment reaches BookType's entity and forms.
+  void ChangeBookTypeComment() {
+    const int bookType = TClassDAO().GetClassId(projectId_, "BookType");
+    TMember typeName = TMemberDAO().ListMembers(bookType).at(1);
+    typeName.memberComment = "类别名称";
+    TMemberDAO().UpdateMember(typeName);
+  }
+
   fs::path Project() const { return Dir() / "projects/Demo"; }
   fs::path Out() const { return Project() / "LoginFrame"; }
 
@@ -64,6 +77,25 @@ protected:
   static void Put(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
   }
+  // What shows that a file was written: a new file gets a new inode and
+  // time; the permissions show that an old one was left as it was.
+  using TStamps = std::map<std::string, std::tuple<ino_t, std::int64_t, mode_t>>;
+  static TStamps Stamps(const fs::path& root) {
+    TStamps stamps;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      struct stat st {};
+      if (entry.is_regular_file() && ::stat(entry.path().c_str(), &st) == 0)
+        stamps[entry.path().lexically_relative(root).generic_string()] = {
+            st.st_ino, st.st_mtim.tv_sec * 1'000'000'000LL + st.st_mtim.tv_nsec, st.st_mode};
+    }
+    return stamps;
+  }
+  static std::set<std::string> Rewritten(const TStamps& before, const TStamps& after) {
+    std::set<std::string> paths;
+    for (const auto& [path, stamp] : after)
+      if (!before.contains(path) || before.at(path) != stamp) paths.insert(path);
+    return paths;
+  }
   std::vector<fs::path> BackupFolders() const {
     std::vector<fs::path> folders;
     if (fs::exists(Project() / "backup"))
@@ -76,7 +108,7 @@ protected:
   std::vector<TPlannedFile> planned_;
 };
 
-TEST_F(HandEditTest, RunOverUntouchedOutputWritesAndReportsWhatTheFirstRunDid) {
+TEST_F(HandEditTest, RunOverUntouchedOutputWritesNothingAndADesignChangeOnlyWhatItChanges) {
   const std::vector<std::string> first = Run();
   ASSERT_EQ(first.back(), "completed");
   const TTree tree = Tree(Out());
@@ -84,11 +116,26 @@ TEST_F(HandEditTest, RunOverUntouchedOutputWritesAndReportsWhatTheFirstRunDid) {
   // The record lists every file the run wrote, the kept solution file too.
   for (const auto& [path, bytes] : tree)
     EXPECT_NE(record.find("\"LoginFrame/" + path + "\": \""), std::string::npos) << path;
+  // Permissions the user gave a file stay while the file is not rewritten.
+  fs::permissions(Out() / "Model/Book.cs", fs::perms::owner_read | fs::perms::owner_write);
+  const TStamps stamps = Stamps(Project());
 
   EXPECT_EQ(Run(), first);
+  EXPECT_EQ(Stamps(Project()), stamps) << "no file rewritten, the record neither";
   EXPECT_EQ(Tree(Out()), tree);
   EXPECT_TRUE(BackupFolders().empty());
-  EXPECT_EQ(test::ReadFile(Project() / ".corvane/manifest.json"), record);
+
+  // Files the change does not reach keep their inode and time.
+  ChangeBookTypeComment();
+  ASSERT_EQ(Run().back(), "completed");
+  const TTree changed = Tree(Out());
+  std::set<std::string> differing = {".corvane/manifest.json"};
+  for (const auto& [path, bytes] : changed)
+    if (tree.at(path) != bytes) differing.insert("LoginFrame/" + path);
+  EXPECT_TRUE(differing.contains("LoginFrame/Model/BookType.cs"));
+  EXPECT_TRUE(differing.contains("LoginFrame/LoginFrame/FrmAddBookType.cs"));
+  EXPECT_EQ(Rewritten(stamps, Stamps(Project())), differing);
+  EXPECT_TRUE(BackupFolders().empty());
 }
 
 TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlone) {
@@ -99,9 +146,13 @@ TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlo
   Put(Out() / "DAL/DBHelp.cs", "my own helper");
   fs::remove(Out() / "BLL/bllBook.cs");
   Put(Out() / "Model/Notes.txt", "mine");
+  const TStamps stamps = Stamps(Out());
 
   const std::vector<std::string> events = Run();
   ASSERT_EQ(events.back(), "completed");
+  // Only what the run had to put back is written.
+  EXPECT_EQ(Rewritten(stamps, Stamps(Out())),
+            (std::set<std::string>{"Model/Book.cs", "DAL/DBHelp.cs", "BLL/bllBook.cs"}));
   const std::vector<fs::path> folders = BackupFolders();
   ASSERT_EQ(folders.size(), 1u);
   EXPECT_EQ(Tree(folders[0]), (TTree{{"LoginFrame/Model/Book.cs", editedBook},
@@ -133,8 +184,11 @@ TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlo
             0);
 }
 
-TEST_F(HandEditTest, WithoutARecordOnlyFilesThatWouldChangeAreBackedUp) {
+TEST_F(HandEditTest, WithoutAReadableRecordOnlyFilesThatWouldChangeAreBackedUp) {
   ASSERT_EQ(Run().back(), "completed");
+  const fs::path recordFile = Project() / ".corvane/manifest.json";
+  const std::string record = test::ReadFile(recordFile);
+  const std::string generated = test::ReadFile(Out() / "Model/BookType.cs");
   fs::remove_all(Project() / ".corvane");
   const std::string edited = "edited before any record";
   Put(Out() / "Model/BookType.cs", edited);
@@ -144,6 +198,38 @@ TEST_F(HandEditTest, WithoutARecordOnlyFilesThatWouldChangeAreBackedUp) {
             1);
   ASSERT_EQ(BackupFolders().size(), 1u);
   EXPECT_EQ(Tree(BackupFolders()[0]), (TTree{{"LoginFrame/Model/BookType.cs", edited}}));
+
+  // The file as the first run wrote it, which a design change now changes:
+  // a record that cannot be read counts as none, so the file is backed up;
+  // under the first run's own record it is not.
+  ChangeBookTypeComment();
+  for (const std::string& text :
+       {std::string("not a record"), std::string(R"({"formatVersion": 2, "files": {}})"),
+        std::string(R"({"formatVersion": 1, "files": {"LoginFrame/Model/BookType.cs": 7}})"),
+        std::string(R"({"files": {}})"), std::string("[1]"), record}) {
+    Put(Out() / "Model/BookType.cs", generated);
+    Put(recordFile, text);
+    const std::vector<std::string> again = Run();
+    EXPECT_EQ(std::count(again.begin(), again.end(),
+                         "已备份手工修改的文件: projects/Demo/LoginFrame/Model/BookType.cs"),
+              text == record ? 0 : 1)
+        << text;
+  }
+}
+
+TEST_F(HandEditTest, FileThatCouldNotBeWrittenKeepsItsRecord) {
+  ASSERT_EQ(Run().back(), "completed");
+  const std::string generated = test::ReadFile(Out() / "Model/BookType.cs");
+  ChangeBookTypeComment();
+  // A directory where the file goes makes its write fail and ends the run.
+  fs::remove(Out() / "Model/BookType.cs");
+  fs::create_directory(Out() / "Model/BookType.cs");
+  ASSERT_TRUE(Run().back().starts_with("failed "));
+  // Put back as the first run wrote it, the file is replaced, not backed up.
+  fs::remove(Out() / "Model/BookType.cs");
+  Put(Out() / "Model/BookType.cs", generated);
+  EXPECT_EQ(Run().back(), "completed");
+  EXPECT_TRUE(BackupFolders().empty());
 }
 
 TEST_F(HandEditTest, DryRunSortsEveryFileAndWritesNothing) {
@@ -153,11 +239,7 @@ TEST_F(HandEditTest, DryRunSortsEveryFileAndWritesNothing) {
 
   Put(Out() / "Model/Book.cs", "edited");
   fs::remove(Out() / "BLL/bllBookType.cs");
-  // A design change: the comment reaches BookType's entity and forms.
-  const int bookType = TClassDAO().GetClassId(projectId_, "BookType");
-  TMember typeName = TMemberDAO().ListMembers(bookType).at(1);
-  typeName.memberComment = "类别名称";
-  TMemberDAO().UpdateMember(typeName);
+  ChangeBookTypeComment();
   const TTree before = Tree(Project());
 
   EXPECT_EQ(Run(true), std::vector<std::string>{"completed"});
