@@ -67,6 +67,7 @@ private:
   void DeleteProject();
   void ExportDesignText();
   void ImportDesignText();
+  void ImportTableScript();
   void AddClass();
   void UpdateClass();
   void DeleteClass();

@@ -13,8 +13,11 @@ namespace {
 // the window thread and a generation thread.
 class Converter {
 public:
-  Converter() : cd_(iconv_open("GBK", "UTF-8")) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw TEncodingError("GBK 编码转换不可用");
+  explicit Converter(const char* to = "GBK", const char* from = "UTF-8")
+      : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw TEncodingError(std::string(to == std::string("UTF-8") ? from : to) +
+                           " 编码转换不可用");
   }
   ~Converter() { iconv_close(cd_); }
   Converter(const Converter&) = delete;
@@ -36,6 +39,7 @@ public:
         dstLeft = out.size() - used;
         continue;
       }
+      // An incomplete sequence at the end (EINVAL) is as bad as a wrong one.
       badOffset = static_cast<std::size_t>(src - in.data());
       return false;
     }
@@ -58,6 +62,12 @@ std::string CharacterAt(const std::string& s, std::size_t offset) {
 }
 
 }  // namespace
+
+bool ConvertToUtf8(const std::string& text, const char* encoding, std::string& utf8,
+                   std::size_t& badOffset) {
+  Converter converter("UTF-8", encoding);
+  return converter.Convert(text, utf8, badOffset);
+}
 
 std::string Utf8ToGbk(const std::string& utf8, const std::string& what) {
   Converter converter;
