@@ -56,8 +56,8 @@ void Warn(const std::vector<std::string>& warnings) {
 int RunImportSql(const TImportSqlArgs& args) {
   const std::string bytes = ReadScriptFile(args.file);
   try {
-    const std::string text = DecodeScript(
-        bytes, args.encoding == "gbk" ? TScriptEncoding::Gbk : TScriptEncoding::Utf8);
+    const std::string text =
+        DecodeScript(bytes, args.encoding == "gbk" ? TScriptEncoding::Gbk : TScriptEncoding::Utf8);
     if (!args.into) {
       // Named after the file unless told otherwise.
       const TSqlImport done = ImportSqlScript(
@@ -157,8 +157,9 @@ void RegisterTextCommands(CLI::App& app, TContext& ctx) {
   importSql->add_option("file", sqlArgs->file, "建表脚本文件")->required();
   CLI::Option* name =
       importSql->add_option("--name", sqlArgs->name, "新工程的名称(默认用文件名，不含扩展名)");
-  importSql->add_option("--encoding", sqlArgs->encoding,
-                        "脚本的编码: utf8(默认) 或 gbk；有字节顺序标记的文件按标记读取")
+  importSql
+      ->add_option("--encoding", sqlArgs->encoding,
+                   "脚本的编码: utf8(默认) 或 gbk；有字节顺序标记的文件按标记读取")
       ->check(CLI::IsMember({"utf8", "gbk"}));
   CLI::Option* into =
       importSql
@@ -171,8 +172,7 @@ void RegisterTextCommands(CLI::App& app, TContext& ctx) {
   importSql->add_flag("--prune", sqlArgs->prune, "删除脚本中没有的类和成员(默认保留并列出)")
       ->needs(into);
   importSql->add_flag("--dry-run", sqlArgs->dryRun, "只列出将要做的改动，不写入")->needs(into);
-  importSql->callback(
-      [&ctx, sqlArgs] { ctx.run = [sqlArgs] { return RunImportSql(*sqlArgs); }; });
+  importSql->callback([&ctx, sqlArgs] { ctx.run = [sqlArgs] { return RunImportSql(*sqlArgs); }; });
 }
 
 }  // namespace cli

@@ -76,16 +76,24 @@ char Lowered(char c) {
 
 // What a name keeps: ASCII letters, digits and '_', and Chinese characters,
 // which C# and SQL Server both read as letters. Spaces and every other
-// character go.
+// character go, and a small letter after them starts a word ("order id"
+// -> "orderId").
 std::string Cleaned(std::string_view name) {
   std::string out;
+  bool wordStart = false;
   for (std::size_t i = 0; i < name.size();) {
     const std::size_t start = i;
     const char32_t c = NextCodePoint(name, i);
     const bool keep = IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' ||
                       (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
                       (c >= 0xF900 && c <= 0xFAFF);
-    if (keep) out += name.substr(start, i - start);
+    if (!keep) {
+      wordStart = !out.empty();
+      continue;
+    }
+    out += name.substr(start, i - start);
+    if (wordStart && c >= 'a' && c <= 'z') out.back() = static_cast<char>(c - 'a' + 'A');
+    wordStart = false;
   }
   return out;
 }
@@ -139,20 +147,34 @@ struct TTypeRow {
   int length = 0;
 };
 constexpr TTypeRow kTypes[] = {
-    {"char", kTypeString, kColumnLength},     {"varchar", kTypeString, kColumnLength},
-    {"nchar", kTypeString, kColumnLength},    {"nvarchar", kTypeString, kColumnLength},
-    {"text", kTypeString, kMaxStringLength},  {"ntext", kTypeString, kMaxStringLength},
-    {"sysname", kTypeString, 128},            {"uniqueidentifier", kTypeString, 36},
-    {"bigint", kTypeInteger},                 {"int", kTypeInteger},
-    {"smallint", kTypeInteger},               {"tinyint", kTypeInteger},
-    {"bit", kTypeInteger},                    {"decimal", kTypeFloat},
-    {"numeric", kTypeFloat},                  {"money", kTypeFloat},
-    {"smallmoney", kTypeFloat},               {"float", kTypeFloat},
-    {"real", kTypeFloat},                     {"date", kTypeDate},
-    {"datetime", kTypeDate},                  {"datetime2", kTypeDate},
-    {"smalldatetime", kTypeDate},             {"datetimeoffset", kTypeDate},
-    {"time", kTypeDate},                      {"image", kTypeImage},
-    {"varbinary", kTypeImage},                {"binary", kTypeImage},
+    {"char", kTypeString, kColumnLength},
+    {"varchar", kTypeString, kColumnLength},
+    {"nchar", kTypeString, kColumnLength},
+    {"nvarchar", kTypeString, kColumnLength},
+    {"text", kTypeString, kMaxStringLength},
+    {"ntext", kTypeString, kMaxStringLength},
+    {"sysname", kTypeString, 128},
+    {"uniqueidentifier", kTypeString, 36},
+    {"bigint", kTypeInteger},
+    {"int", kTypeInteger},
+    {"smallint", kTypeInteger},
+    {"tinyint", kTypeInteger},
+    {"bit", kTypeInteger},
+    {"decimal", kTypeFloat},
+    {"numeric", kTypeFloat},
+    {"money", kTypeFloat},
+    {"smallmoney", kTypeFloat},
+    {"float", kTypeFloat},
+    {"real", kTypeFloat},
+    {"date", kTypeDate},
+    {"datetime", kTypeDate},
+    {"datetime2", kTypeDate},
+    {"smalldatetime", kTypeDate},
+    {"datetimeoffset", kTypeDate},
+    {"time", kTypeDate},
+    {"image", kTypeImage},
+    {"varbinary", kTypeImage},
+    {"binary", kTypeImage},
 };
 
 const TTypeRow* TypeRow(const std::string& sqlType) {
@@ -243,13 +265,16 @@ public:
       if (classOf_[i] >= 0) PlanReferences(schema_.tables[i], i);
     for (TPlannedClass& c : plan_.classes) ChooseDisplay(c);
     if (caseOnly_ > 0)
-      plan_.warnings.push_back(std::to_string(caseOnly_) + " 个表名或列名只改了开头字母的大小写(如 " +
-                               caseExample_ + ")");
+      plan_.warnings.push_back(std::to_string(caseOnly_) +
+                               " 个表名或列名只改了开头字母的大小写(如 " + caseExample_ + ")");
     return std::move(plan_);
   }
 
 private:
-  // Notes a name the design holds differently from the script.
+  // Notes a name the design holds differently from the script: each one
+  // that lost or gained characters, and how many only changed the case of
+  // their first letters (which SQL Server's default collations do not tell
+  // apart).
   void Renamed(const std::string& what, const std::string& from, const std::string& to,
                const TSqlPlace& place) {
     if (from == to) return;
@@ -257,7 +282,7 @@ private:
       if (caseOnly_++ == 0) caseExample_ = from + " → " + to;
       return;
     }
-    plan_.warnings.push_back(what + " " + from + " 导入为 " + to + "(" + Line(place) + ")");
+    plan_.warnings.push_back(what + " 导入为 " + to + "(" + Line(place) + ")");
   }
 
   // A description as a friendly name or comment: one line, at most as long
@@ -266,8 +291,10 @@ private:
     std::string line;
     for (char c : text) {
       const bool blank = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-      if (!blank) line += c;
-      else if (!line.empty() && line.back() != ' ') line += ' ';
+      if (!blank)
+        line += c;
+      else if (!line.empty() && line.back() != ' ')
+        line += ' ';
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     if (CharacterCount(line) <= kMaxTextLength) return line;
@@ -284,7 +311,7 @@ private:
     c.table = table.name.Text();
     c.place = table.name.place.Text() + "(表 " + c.table + ")";
     c.className = classNames_.Claim(ClassNameFor(table.name.name));
-    Renamed("表", table.name.name, c.className, table.name.place);
+    Renamed("表 " + c.table, table.name.name, c.className, table.name.place);
     if (table.hasDescription)
       c.friendName = Described(table.description, "表 " + c.table, table.name.place);
     c.described = !c.friendName.empty();
@@ -303,7 +330,8 @@ private:
       m.column = column.name;
       m.place = column.place.Text() + "(表 " + c.table + " 的列 " + column.name + ")";
       m.entry.memberName = members.Claim(MemberNameFor(column.name));
-      Renamed("表 " + c.table + " 的列", column.name, m.entry.memberName, column.place);
+      Renamed("表 " + c.table + " 的列 " + column.name, column.name, m.entry.memberName,
+              column.place);
       m.entry.memberType = std::string(row->memberType);
       m.entry.lengthText =
           std::to_string(row->memberType == kTypeString ? StringLength(*row, column) : 0);
@@ -358,9 +386,9 @@ private:
     id.entry.lengthText = "0";
     id.entry.memberComment = "编号";
     id.entry.isPri = id.entry.isMust = true;
-    plan_.warnings.push_back(where + (table.primaryKey.empty() ? " 没有主键" : " 的主键列都未导入") +
-                             "，加了整型主键成员 " + id.entry.memberName + "(" +
-                             Line(table.name.place) + ")");
+    plan_.warnings.push_back(
+        where + (table.primaryKey.empty() ? " 没有主键" : " 的主键列都未导入") +
+        "，加了整型主键成员 " + id.entry.memberName + "(" + Line(table.name.place) + ")");
     c.members.insert(c.members.begin(), std::move(id));
   }
 
@@ -393,10 +421,10 @@ private:
       const TPlannedMember* key = referenced.Key();
       const std::vector<std::string>& targetKey =
           schema_.tables[static_cast<std::size_t>(target)].primaryKey;
-      const std::string referencedColumn =
-          !fk.referencedColumns.empty() ? fk.referencedColumns.front()
-          : !targetKey.empty()          ? targetKey.front()
-                                        : std::string();
+      const std::string referencedColumn = !fk.referencedColumns.empty()
+                                               ? fk.referencedColumns.front()
+                                           : !targetKey.empty() ? targetKey.front()
+                                                                : std::string();
       if (fk.referencedColumns.size() > 1) {
         notMade("引用多列");
       } else if (!key || key->column.empty() || !SameSqlName(key->column, referencedColumn)) {
@@ -440,8 +468,7 @@ private:
 
 TPlan PlanScript(const std::string& text) {
   TPlan plan = TPlanner(ReadSqlScript(text)).Build();
-  if (plan.classes.empty())
-    throw TDesignTextError("(整个脚本)", "没有可导入的表(CREATE TABLE)");
+  if (plan.classes.empty()) throw TDesignTextError("(整个脚本)", "没有可导入的表(CREATE TABLE)");
   return plan;
 }
 
@@ -520,9 +547,11 @@ public:
         }
       existing.push_back(found);
       classIds.push_back(found ? found->classId : AddClass(c, projectId_));
-      if (!found) Change("新增类 " + c.className + "(表 " + c.table + "，" +
-                         std::to_string(c.members.size()) + " 个成员)");
-      else if (c.described && c.friendName != found->friendName) UpdateFriendName(c, *found);
+      if (!found)
+        Change("新增类 " + c.className + "(表 " + c.table + "，" +
+               std::to_string(c.members.size()) + " 个成员)");
+      else if (c.described && c.friendName != found->friendName)
+        UpdateFriendName(c, *found);
     }
     for (std::size_t i = 0; i < plan_.classes.size(); ++i) {
       if (existing[i])
@@ -531,9 +560,9 @@ public:
         AddMembers(plan_.classes[i], projectId_, classIds[i]);
     }
     for (std::size_t i = 0; i < design.classes.size(); ++i)
-      if (!matched[i]) Missing("类 " + design.classes[i].className, [&] {
-          TClassDAO().DeleteClass(design.classes[i].classId);
-        });
+      if (!matched[i])
+        Missing("类 " + design.classes[i].className,
+                [&] { TClassDAO().DeleteClass(design.classes[i].classId); });
   }
 
 private:

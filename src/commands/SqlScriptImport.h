@@ -50,4 +50,5 @@ struct TReimport {
 // everything else the designer chose is kept, as is the order of existing
 // members. Refusals as for ImportSqlScript; a project that is gone is a
 // std::runtime_error.
-TReimport ReimportSqlScript(const std::string& text, int projectId, const TReimportOptions& options);
+TReimport ReimportSqlScript(const std::string& text, int projectId,
+                            const TReimportOptions& options);

@@ -72,11 +72,11 @@ std::string Upper(std::string_view word) {
 // Words that begin a statement. Where one of them stands outside any
 // parentheses, the statement before it has ended.
 bool StartsStatement(std::string_view word) {
-  return IsAnyOf(word, {"ALTER",  "BEGIN",  "BULK",   "COMMIT",   "CREATE",    "DBCC",  "DECLARE",
-                        "DELETE", "DENY",   "DROP",   "ELSE",     "END",       "EXEC",  "EXECUTE",
-                        "GOTO",   "GRANT",  "IF",     "INSERT",   "MERGE",     "PRINT", "RAISERROR",
-                        "RETURN", "REVOKE", "ROLLBACK", "SAVE",   "SELECT",    "SET",   "TRUNCATE",
-                        "UPDATE", "USE",    "WHILE"});
+  return IsAnyOf(
+      word, {"ALTER", "BEGIN",  "BULK",  "COMMIT",   "CREATE",    "DBCC",    "DECLARE", "DELETE",
+             "DENY",  "DROP",   "ELSE",  "END",      "EXEC",      "EXECUTE", "GOTO",    "GRANT",
+             "IF",    "INSERT", "MERGE", "PRINT",    "RAISERROR", "RETURN",  "REVOKE",  "ROLLBACK",
+             "SAVE",  "SELECT", "SET",   "TRUNCATE", "UPDATE",    "USE",     "WHILE"});
 }
 
 // Statements that change no table definition and need no word to the user.
@@ -107,8 +107,8 @@ void CheckText(std::string_view text) {
     if (c == 0 && byte != 0) {
       char hex[8];
       std::snprintf(hex, sizeof hex, "0x%02X", byte);
-      Fail(place, std::string("不是合法的 UTF-8 文本(字节 ") + hex +
-                      ")；GBK 编码的脚本请按 GBK 读取");
+      Fail(place,
+           std::string("不是合法的 UTF-8 文本(字节 ") + hex + ")；GBK 编码的脚本请按 GBK 读取");
     }
     const bool control = c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v';
     if (control || c == 0x7F) {
@@ -367,8 +367,8 @@ private:
     Peek();
     TToken t = ahead_.front();
     ahead_.pop_front();
-    // After ON and FOR, UPDATE and DELETE name an event (ON DELETE CASCADE,
-    // FOR UPDATE), not a statement.
+    // After ON, FOR and OF, INSERT, UPDATE and DELETE name an event (ON
+    // DELETE CASCADE, FOR UPDATE, INSTEAD OF INSERT), not a statement.
     afterOnOrFor_ = IsWordToken(t) && IsAnyOf(t.raw, {"ON", "FOR", "OF"});
     return t;
   }
@@ -397,7 +397,8 @@ private:
   }
   bool AtStatementStart() {
     const TToken& t = Peek();
-    return IsWordToken(t) && !afterOnOrFor_ && StartsStatement(t.raw);
+    if (!IsWordToken(t) || !StartsStatement(t.raw)) return false;
+    return !afterOnOrFor_ || !IsAnyOf(t.raw, {"INSERT", "UPDATE", "DELETE"});
   }
   bool AtStatementEnd() {
     const TToken& t = Peek();
@@ -408,8 +409,8 @@ private:
   // A name: a bare word (not a variable) or a quoted name.
   std::string TakeName(const std::string& what) {
     const TToken& t = Peek();
-    const bool name = t.kind == TTokenKind::Name ||
-                      (t.kind == TTokenKind::Word && t.raw.front() != '@');
+    const bool name =
+        t.kind == TTokenKind::Name || (t.kind == TTokenKind::Word && t.raw.front() != '@');
     if (!name) Fail(t.place, "应为" + what + "，却是" + Describe(t));
     return Value(Take());
   }
@@ -559,10 +560,13 @@ private:
       Fail(t.name.place, "表 " + t.name.Text() + " 已在第 " +
                              std::to_string(schema_.tables[earlier].name.place.line) + " 行创建");
     tableOpen_ = Take().place;
-    while (!TakeSymbol(')')) {
+    // The elements, a comma after the last one allowed.
+    for (;;) {
+      RefuseEndInTable();
+      if (TakeSymbol(')')) break;
       if (!PeekSymbol(',')) Element(t, TElementEnd::Table);
-      if (TakeSymbol(',')) continue;
-      if (!PeekSymbol(')')) Fail(Peek().place, "应为 , 或 )，却是" + Describe(Peek()));
+      if (!TakeSymbol(',') && !PeekSymbol(')'))
+        Fail(Peek().place, "应为 , 或 )，却是" + Describe(Peek()));
     }
     schema_.tables.push_back(std::move(t));
     SkipStatement();
@@ -642,9 +646,9 @@ private:
   // sp_addextendedproperty's arguments, by name or in their order; only
   // MS_Description on a table or on a column of one is kept.
   void ExtendedProperty() {
-    static constexpr std::string_view kParameters[] = {
-        "@name",       "@value",      "@level0type", "@level0name",
-        "@level1type", "@level1name", "@level2type", "@level2name"};
+    static constexpr std::string_view kParameters[] = {"@name",       "@value",      "@level0type",
+                                                       "@level0name", "@level1type", "@level1name",
+                                                       "@level2type", "@level2name"};
     std::optional<std::string> args[std::size(kParameters)];
     std::size_t position = 0;
     while (!AtStatementEnd()) {
@@ -683,12 +687,17 @@ private:
 
   // ---- Table elements ----
 
+  // A batch or the script ends before the table's closing parenthesis.
+  void RefuseEndInTable() {
+    const TTokenKind kind = Peek().kind;
+    if (kind == TTokenKind::End || kind == TTokenKind::Go)
+      Fail(tableOpen_, "CREATE TABLE 的括号没有闭合(缺少 ))");
+  }
+
   bool AtElementEnd(TElementEnd end) {
     if (PeekSymbol(',')) return true;
     if (end == TElementEnd::Table) {
-      const TTokenKind kind = Peek().kind;
-      if (kind == TTokenKind::End || kind == TTokenKind::Go)
-        Fail(tableOpen_, "CREATE TABLE 的括号没有闭合(缺少 ))");
+      RefuseEndInTable();
       return PeekSymbol(')');
     }
     return AtStatementEnd();
@@ -727,8 +736,8 @@ private:
     } else if (PeekWord("UNIQUE") || PeekWord("CHECK") || PeekWord("INDEX")) {
       Skipped(Upper(Peek().raw) + " 约束", at.line);
     } else if (named && !PeekWord("DEFAULT")) {
-      Fail(Peek().place, "应为约束(PRIMARY KEY、FOREIGN KEY、UNIQUE、CHECK 或 DEFAULT)，却是" +
-                             Describe(Peek()));
+      Fail(Peek().place,
+           "应为约束(PRIMARY KEY、FOREIGN KEY、UNIQUE、CHECK 或 DEFAULT)，却是" + Describe(Peek()));
     }
     SkipElement(end);
   }

@@ -46,7 +46,7 @@ struct TSqlColumn {
   // The system type, lower case ("nvarchar", "int"), an alias type already
   // replaced by its base type; "" when the column's type is neither.
   std::string type;
-  std::string writtenType;  // its name as the script wrote it, for messages
+  std::string writtenType;    // its name as the script wrote it, for messages
   std::optional<int> length;  // the first number in parentheses, when given
   bool max = false;           // (max)
   // NULL or NOT NULL as the script (or the alias type) states it; a column

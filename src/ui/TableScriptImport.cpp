@@ -1,3 +1,5 @@
+// The window's table-script import: the boxes it shows around the commands
+// that make a project from a script or update one (see TableScriptImport.h).
 #include "ui/TableScriptImport.h"
 
 #include <QCoreApplication>
@@ -29,8 +31,7 @@ QString Listed(const std::vector<std::string>& lines) {
   constexpr std::size_t kShown = 30;
   QStringList shown;
   for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) shown << FromStd(lines[i]);
-  if (lines.size() > kShown)
-    shown << Tr("……(共 %1 条)").arg(static_cast<qulonglong>(lines.size()));
+  if (lines.size() > kShown) shown << Tr("……(共 %1 条)").arg(static_cast<qulonglong>(lines.size()));
   return shown.join(QLatin1Char('\n'));
 }
 
@@ -68,9 +69,9 @@ bool UpdateProject(QWidget* parent, TPrompter& prompter, const std::string& text
   const TReimport preview = ReimportSqlScript(text, projectId, {false, true});
   if (preview.changes == 0) {
     prompter.Message(parent, WithWarnings(Tr("工程 %1 与脚本一致，没有改动").arg(projectName) +
-                                              (preview.lines.empty()
-                                                   ? QString()
-                                                   : QStringLiteral("\n\n") + Listed(preview.lines)),
+                                              (preview.lines.empty() ? QString()
+                                                                     : QStringLiteral("\n\n") +
+                                                                           Listed(preview.lines)),
                                           preview.warnings));
     return false;
   }

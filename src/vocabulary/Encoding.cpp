@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -15,8 +16,9 @@ class Converter {
 public:
   explicit Converter(const char* to = "GBK", const char* from = "UTF-8")
       : cd_(iconv_open(to, from)) {
+    // Named by the encoding other than UTF-8.
     if (cd_ == reinterpret_cast<iconv_t>(-1))
-      throw TEncodingError(std::string(to == std::string("UTF-8") ? from : to) +
+      throw TEncodingError(std::string(std::strcmp(to, "UTF-8") == 0 ? from : to) +
                            " 编码转换不可用");
   }
   ~Converter() { iconv_close(cd_); }

@@ -3,8 +3,8 @@
 // generated files), and files that must be refused with their place while
 // the design file stays byte for byte as it was.
 #include <cstring>
-#include <random>
 
+#include "RandomDesign.h"
 #include "TempDesign.h"
 #include "TestSupport.h"
 #include "commands/DesignRules.h"
@@ -29,65 +29,6 @@ std::string Replace(std::string text, const std::string& from, const std::string
 
 class DesignTextTest : public TempDesign {
 protected:
-  // Stores a member as the member dialog does, refusing what it refuses.
-  static void AddMember(int projectId, int classId, const TMemberEntry& e) {
-    ASSERT_EQ(CheckAddMember(e), std::nullopt) << e.memberName;
-    TMember m;
-    ASSERT_EQ(BuildMember(e, projectId, classId, m), std::nullopt) << e.memberName;
-    TMemberDAO().AddMember(m);
-  }
-
-  // A design that passes every check before generation: each class has an
-  // integer or string key and a display member, then members of random
-  // types (references to earlier and later classes too) and flags.
-  static int RandomDesign(unsigned seed) {
-    std::mt19937 rng(seed);
-    auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-    const int p = TProjectDAO().AddProject("Random" + std::to_string(seed));
-    std::vector<std::string> names;
-    std::vector<int> ids;
-    const int classCount = 1 + pick(5);
-    for (int i = 0; i < classCount; ++i) {
-      names.push_back("Cls" + std::to_string(i) +
-                      std::string(1, static_cast<char>('a' + pick(26))));
-      ids.push_back(
-          TClassDAO().AddClass(p, names.back(), "类别" + std::to_string(pick(100)), pick(2)));
-    }
-    const std::vector<std::string> comments = {"", "名称", "it's", "数量 (件)", "a/b"};
-    for (int i = 0; i < classCount; ++i) {
-      TMemberEntry key;
-      key.memberName = "id";
-      key.memberType = pick(2) ? "整型" : "字符串";
-      key.lengthText = std::to_string(1 + pick(50));
-      key.isPri = key.isMust = true;
-      AddMember(p, ids[i], key);
-      TMemberEntry label;
-      label.memberName = "label";
-      label.memberType = "字符串";
-      label.isDisplay = true;
-      label.queryFlag = pick(2);
-      AddMember(p, ids[i], label);
-      std::vector<std::string> types(kBaseTypes.begin(), kBaseTypes.end());
-      for (int j = 0; j < classCount; ++j)
-        if (j != i) types.push_back(names[j]);
-      for (int j = pick(7); j > 0; --j) {
-        TMemberEntry e;
-        e.memberName = "m" + std::to_string(j) + std::string(1, static_cast<char>('a' + pick(26)));
-        e.memberType = types[pick(static_cast<int>(types.size()))];
-        e.lengthText = std::to_string(pick(300));
-        e.memberComment = comments[pick(static_cast<int>(comments.size()))];
-        const bool optionalType = e.memberType == "字符串" || e.memberType == "图片型";
-        e.isMust = !optionalType || pick(2);
-        const bool queryable =
-            e.memberType != "整型" && e.memberType != "浮点型" && e.memberType != "图片型";
-        e.queryFlag = queryable && pick(2);
-        e.queryDisplay = pick(3) != 0;
-        AddMember(p, ids[i], e);
-      }
-    }
-    return p;
-  }
-
   // Every file the generators write for the project, under one name.
   static TMemoryContext Generate(int projectId) {
     TMemoryContext ctx("Same");
@@ -138,7 +79,7 @@ TEST_F(DesignTextTest, ExportWritesEveryFieldInFixedOrderTwoSpacesAndAFinalNewli
   e.memberComment = "名\"称\\ \t/";
   e.isDisplay = true;
   e.queryDisplay = false;
-  AddMember(p, tag, e);
+  test::AddEntry(p, tag, e);
   EXPECT_TRUE(test::SameText(R"({
   "formatVersion": 1,
   "projectName": "小店",
@@ -182,7 +123,7 @@ TEST_F(DesignTextTest, SampleAndRandomDesignsSurviveTheRoundTrip) {
   ExpectRoundTrip(sample, "Demo");
   for (unsigned seed : {1u, 7u, 42u, 2024u, 90210u}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    ExpectRoundTrip(RandomDesign(seed), "Random" + std::to_string(seed));
+    ExpectRoundTrip(test::RandomDesign(seed), "Random" + std::to_string(seed));
   }
 }
 

@@ -2,7 +2,10 @@
 """Generates whole solutions and builds them with Mono's xbuild, offline:
 the sample design, a design with string keys, two references to one class
 and key-only classes, and a class with every member type under a name with
-a Chinese letter; the sample design again with the complete query forms.
+a Chinese letter; the sample design again with the complete query forms;
+the design imported from a table script in the management tool's style
+(tests/fixtures/sql/library_ssms.sql: composite keys, self references, a
+link table, nvarchar(max), bit, money, names with spaces).
 Any compiler error fails the test, and so does a missing
 xbuild: the generated code must be shown to build. Then, on a virtual X
 display, the built application starts and shows its login form, and every
@@ -31,7 +34,9 @@ def on_display(args, **kw):
             return done
         time.sleep(2)
     return done
-HARNESS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "FormHarness.cs")
+HERE = os.path.dirname(os.path.abspath(__file__))
+HARNESS = os.path.join(HERE, "FormHarness.cs")
+LIBRARY_SCRIPT = os.path.join(HERE, "..", "..", "fixtures", "sql", "library_ssms.sql")
 WORK = tempfile.mkdtemp(prefix="corvane-build-e2e-")
 
 # Each design as the command lines that make it.
@@ -123,7 +128,8 @@ def main():
         return 1
     results = [build("demo", [["demo"]], "Demo"), build("shop", SHOP, "Shop"),
                build("kinds", ALL_TYPES, "Kinds"),
-               build("demo-full", [["demo"]], "Demo", ["--full-query-forms"])]
+               build("demo-full", [["demo"]], "Demo", ["--full-query-forms"]),
+               build("library", [["import-sql", LIBRARY_SCRIPT, "--name", "Library"]], "Library")]
     if not all(results):
         return 1
     ok = run(results[2], "FrmAddUnit")

@@ -7,7 +7,8 @@ imported, generated (every other one with --full-query-forms) and built
 with xbuild (no error allowed) unless the
 design check refuses it for a name the solution itself uses; its table
 script and every statement its data-access code sends (recorded by calling
-each method against a stand-in DBHelp) must parse as T-SQL.
+each method against a stand-in DBHelp) must parse as T-SQL, and the table
+script imported again (import-sql) must give the same classes and members.
 
 usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
 """
@@ -109,6 +110,35 @@ def run(args, **kw):
     return subprocess.run(args, capture_output=True, text=True, **kw)
 
 
+def script_facts(design):
+    """What a table script states of a design: classes, members (the key
+    first, as the script writes it), types, lengths, keys and required
+    flags (an image column is always NULL in the script)."""
+    facts = []
+    for c in design["classes"]:
+        members = sorted(c["members"], key=lambda m: not m["memberIsPri"])
+        facts.append((c["className"], [(m["memberName"], m["memberType"], m["memberLength"],
+                                        m["memberIsPri"],
+                                        m["memberIsMust"] and m["memberType"] != "图片型")
+                                       for m in members]))
+    return facts
+
+
+def script_round_trip(index, base, design):
+    script = os.path.join(base, "script.sql")
+    done = run([CLI, "--dir", base, "sql", "R%d" % index, "-o", script])
+    if done.returncode == 0:
+        done = run([CLI, "--dir", base, "import-sql", script, "--name", "Back"])
+    if done.returncode == 0:
+        done = run([CLI, "--dir", base, "export", "Back"])
+    if done.returncode != 0:
+        return ["R%d script round trip: %s" % (index, done.stderr)]
+    if script_facts(json.loads(done.stdout)) != script_facts(design):
+        return ["R%d script round trip differs:\n%s\n%s" % (index, done.stdout,
+                                                             json.dumps(design, ensure_ascii=False))]
+    return []
+
+
 # Refusals the design check may give for ordinary names: only names that
 # the solution itself already uses.
 ALLOWED_REFUSAL = re.compile("类名与解决方案|类名与类 .* 的窗体|成员名与生成的代码中的名称")
@@ -126,13 +156,14 @@ def check_design(index, rng_seed):
     done = run([CLI, "--dir", base, "import", path])
     if done.returncode != 0:
         return ["R%d import: %s" % (index, done.stderr)], None, None
+    problems += script_round_trip(index, base, design)
     full = ["--full-query-forms"] if index % 2 else []
     done = run([CLI, "--dir", base, "generate", "R%d" % index] + full)
     if done.returncode != 0:
         refused = [l for l in done.stderr.splitlines()[1:] if l]
         if done.stderr.startswith("设计检查未通过") and refused and \
                 all(ALLOWED_REFUSAL.search(l) for l in refused):
-            return [], None, "refused"
+            return problems, None, "refused"
         return ["R%d generate: %s\n%s" % (index, done.stderr, json.dumps(design, ensure_ascii=False))], None, None
     out = os.path.join(base, "projects", "R%d" % index, "LoginFrame")
     build = run([XBUILD, "/nologo", "/verbosity:minimal", "LoginFrame.sln"], cwd=out)

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Drives `corvane-cli export`, `import` and `generate [--dry-run]` as a user
-would: a design exported, imported under a new name and generated gives the
-same text and the same files; hostile files are refused with their place and
-leave the design file as it was; a hand edit survives the next run in the
-backup folder.
+"""Drives `corvane-cli export`, `import`, `import-sql` and `generate
+[--dry-run]` as a user would: a design exported, imported under a new name
+and generated gives the same text and the same files; hostile files are
+refused with their place and leave the design file as it was; a table
+script comes back as a project and updates one, warnings on stderr; a hand
+edit survives the next run in the backup folder.
 
 usage: text_commands.py CORVANE_CLI
 """
@@ -157,9 +158,59 @@ def hand_edits():
           "a dry run is refused like a run: %d %r" % (status, err))
 
 
+def table_scripts():
+    base = os.path.join(WORK, "scripts")
+
+    def run(*args):
+        done = subprocess.run([CLI, "--dir", base] + list(args), capture_output=True)
+        return done.returncode, done.stdout.decode("utf-8"), done.stderr.decode("utf-8")
+
+    run("demo")
+    script = os.path.join(WORK, "demo.sql")
+    run("sql", "Demo", "-o", script)
+    database = os.path.join(base, "projects.mdb")
+    before = read(database)
+    status, out, err = run("import-sql", script)
+    check((status, out, err) == (1, "", "该工程名称已经存在!\n"), "import-sql under the file's name: %r" % err)
+    gbk = os.path.join(WORK, "Back.sql")
+    write(gbk, read(script).decode("utf-8").encode("gbk"))
+    status, out, err = run("import-sql", gbk, "--encoding", "gbk")
+    check(status == 0 and out == "已导入为工程 Back(编号 2)\n", "import-sql: %d %r %r" % (status, out, err))
+    check(err.splitlines() == ["警告: 未处理的语句 EXEC 已跳过(第 51 行)",
+                               "警告: 数据语句 DELETE、INSERT 已跳过(共 10 条，第 8 行至第 43 行)",
+                               "警告: 表 P_PasswordType、U_UserInfo 属于生成的程序自带的登录模块，未作为类导入"],
+          "warnings on stderr: " + err)
+
+    changed = os.path.join(WORK, "changed.sql")
+    write(changed, read(script).replace(b"\t[cover] [image] NULL ,\r\n", b"").replace(
+        b"[stock] [int]", b"[stock] [money]"))
+    before = read(database)
+    status, out, err = run("import-sql", changed, "--into", "Back", "--dry-run")
+    check(status == 0 and out == "变更成员 Book.stock: 类型 整型 → 浮点型\n保留成员 Book.cover(脚本中没有)\n"
+          "共 1 处改动(试运行，未写入任何改动)\n", "dry run: %d %r %r" % (status, out, err))
+    check(read(database) == before, "the dry run writes nothing")
+    status, out, _ = run("import-sql", changed, "--into", "Back", "--prune")
+    check(status == 0 and out.endswith("删除成员 Book.cover(脚本中没有)\n共 2 处改动\n"), "prune: " + out)
+    status, out, _ = run("import-sql", changed, "--into", "Back")
+    check(status == 0 and out == "没有改动\n", "again: " + out)
+
+    before = read(database)
+    for args in (["--prune"], ["--into", "Back", "--name", "X"]):
+        status, _, _ = run("import-sql", changed, *args)
+        check(status == 2, "usage error: %s" % args)
+    write(changed, b"CREATE TABLE T (a int DEFAULT (" + b"(" * 10000 + b"1" + b")" * 10000 + b"))")
+    status, out, err = run("import-sql", changed)
+    check((status, out, err) == (1, "", "第 1 行第 95 列: 括号嵌套超过 64 层\n"), "refused: %r" % err)
+    write(changed, b"-- " + b"x" * (20 << 20))
+    status, out, err = run("import-sql", changed)
+    check(status == 1 and ("无法读取建表脚本 " + changed + ": 超过 16 MB") in err, "20 MB: " + err)
+    check(read(database) == before, "refused scripts leave the design file unchanged")
+
+
 try:
     hostile(round_trip())
     hand_edits()
+    table_scripts()
 finally:
     shutil.rmtree(WORK, ignore_errors=True)
 
