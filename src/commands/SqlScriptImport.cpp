@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
-#include <optional>
 #include <set>
 #include <stdexcept>
 

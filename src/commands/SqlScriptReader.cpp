@@ -852,7 +852,7 @@ private:
           ExpectWord("REPLICATION");
         }
       } else if (TakeWord("IDENTITY")) {
-        c.identity = true;
+        // An integer key is numbered by the database anyway.
         if (PeekSymbol('(')) SkipBalanced();
       } else if (TakeWord("DEFAULT")) {
         SkipOperand();

@@ -52,7 +52,6 @@ struct TSqlColumn {
   // NULL or NOT NULL as the script (or the alias type) states it; a column
   // of a primary key is NOT NULL.
   std::optional<bool> notNull;
-  bool identity = false;
   std::string description;  // MS_Description
 };
 
