@@ -1,12 +1,16 @@
 // Design text commands: export writes a project's design as JSON, import
-// makes a new project from such a text under the rules of the dialogs. Also
-// the dry run of generate, which lists what a run would write.
+// makes a new project from such a text under the rules of the dialogs, and
+// import-sql makes one from a SQL Server table script or brings a project
+// up to date with one. Also the dry run of generate, which lists what a run
+// would write.
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
 
 #include "cli/CliSupport.h"
 #include "commands/DesignText.h"
+#include "commands/SqlScriptImport.h"
 #include "commands/UserFiles.h"
 #include "generate/AutoCode.h"
 
@@ -33,6 +37,46 @@ int RunExport(const TExportArgs& args) {
   std::cout << text << std::flush;
   if (!std::cout) throw TRefused("无法写入标准输出");
   return 0;
+}
+
+struct TImportSqlArgs {
+  std::string file;
+  std::optional<std::string> name;
+  std::string encoding = "utf8";
+  std::optional<std::string> into;
+  std::optional<int> projectId;
+  bool prune = false;
+  bool dryRun = false;
+};
+
+void Warn(const std::vector<std::string>& warnings) {
+  for (const std::string& warning : warnings) std::cerr << "警告: " << warning << '\n';
+}
+
+int RunImportSql(const TImportSqlArgs& args) {
+  const std::string bytes = ReadScriptFile(args.file);
+  try {
+    const std::string text =
+        DecodeScript(bytes, args.encoding == "gbk" ? TScriptEncoding::Gbk : TScriptEncoding::Utf8);
+    if (!args.into) {
+      // Named after the file unless told otherwise.
+      const TSqlImport done = ImportSqlScript(
+          text, args.name.value_or(std::filesystem::path(args.file).stem().string()));
+      Warn(done.warnings);
+      std::cout << "已导入为工程 " << commands::ProjectName(done.projectId) << "(编号 "
+                << done.projectId << ")\n";
+      return 0;
+    }
+    const int projectId = TProjectRef{*args.into, args.projectId}.Resolve();
+    const TReimport done = ReimportSqlScript(text, projectId, {args.prune, args.dryRun});
+    Warn(done.warnings);
+    for (const std::string& line : done.lines) std::cout << line << '\n';
+    std::cout << (done.changes ? "共 " + std::to_string(done.changes) + " 处改动" : "没有改动")
+              << (args.dryRun ? "(试运行，未写入任何改动)" : "") << '\n';
+    return 0;
+  } catch (const TDesignTextError& e) {
+    throw TRefused(e.what());
+  }
 }
 
 int RunImport(const TImportArgs& args) {
@@ -109,6 +153,29 @@ void RegisterTextCommands(CLI::App& app, TContext& ctx) {
   importCommand->add_option("--name", importArgs->name, "新工程的名称(默认用文件中的名称)");
   importCommand->callback(
       [&ctx, importArgs] { ctx.run = [importArgs] { return RunImport(*importArgs); }; });
+
+  auto sqlArgs = std::make_shared<TImportSqlArgs>();
+  CLI::App* importSql = app.add_subcommand(
+      "import-sql", "由 SQL Server 建表脚本新建工程，或用它更新工程(全部通过检查才写入)");
+  importSql->add_option("file", sqlArgs->file, "建表脚本文件")->required();
+  CLI::Option* name =
+      importSql->add_option("--name", sqlArgs->name, "新工程的名称(默认用文件名，不含扩展名)");
+  importSql
+      ->add_option("--encoding", sqlArgs->encoding,
+                   "脚本的编码: utf8(默认) 或 gbk；有字节顺序标记的文件按标记读取")
+      ->check(CLI::IsMember({"utf8", "gbk"}));
+  CLI::Option* into =
+      importSql
+          ->add_option("--into", sqlArgs->into,
+                       "更新这个工程: 新的表和列加入，类型、长度、必填、主键和引用随脚本，"
+                       "其余保留")
+          ->excludes(name);
+  importSql->add_option("--project-id", sqlArgs->projectId, "工程编号(多个工程同名时用它区分)")
+      ->needs(into);
+  importSql->add_flag("--prune", sqlArgs->prune, "删除脚本中没有的类和成员(默认保留并列出)")
+      ->needs(into);
+  importSql->add_flag("--dry-run", sqlArgs->dryRun, "只列出将要做的改动，不写入")->needs(into);
+  importSql->callback([&ctx, sqlArgs] { ctx.run = [sqlArgs] { return RunImportSql(*sqlArgs); }; });
 }
 
 }  // namespace cli

@@ -18,7 +18,9 @@ inline constexpr int kDesignFormatVersion = 1;
 
 // A design text was refused. Place() names where: a path into the text
 // ("classes[2].members[0].memberType"), a line and column for text that is
-// not JSON, or nothing for a project name given by the caller.
+// not JSON, or nothing for a project name given by the caller. A table
+// script (SqlScriptImport.h) is refused with it too, at a line and column
+// of the script.
 class TDesignTextError : public std::runtime_error {
 public:
   TDesignTextError(std::string place, std::string message);

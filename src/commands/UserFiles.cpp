@@ -26,6 +26,27 @@ bool IsDesignDatabase(const fs::path& path) {
   return false;
 }
 
+// Up to limit bytes of a regular file; `what` names the file in refusals,
+// tooLarge says why a larger one is refused.
+std::string ReadLimited(const fs::path& path, std::size_t limit, const std::string& what,
+                        const std::string& tooLarge) {
+  const auto refuse = [&](const std::string& why) {
+    throw TFileError("无法读取" + what + " " + path.string() + ": " + why);
+  };
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec) refuse(ec.message());
+  if (status.type() != fs::file_type::regular) refuse("不是普通文件");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) refuse("无法打开");
+  std::string bytes(limit + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) refuse("读取出错");
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (bytes.size() > limit) refuse(tooLarge);
+  return bytes;
+}
+
 }  // namespace
 
 void WriteUserFile(const fs::path& path, const std::string& bytes) {
@@ -49,19 +70,10 @@ void WriteUserFile(const fs::path& path, const std::string& bytes) {
 }
 
 std::string ReadDesignFile(const fs::path& path) {
-  const auto refuse = [&](const std::string& why) {
-    throw TFileError("无法读取设计文件 " + path.string() + ": " + why);
-  };
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (ec) refuse(ec.message());
-  if (status.type() != fs::file_type::regular) refuse("不是普通文件");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) refuse("无法打开");
-  std::string bytes(kMaxDesignFileBytes + 1, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) refuse("读取出错");
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (bytes.size() > kMaxDesignFileBytes) refuse("超过 16 MB，不是设计文件");
-  return bytes;
+  return ReadLimited(path, kMaxDesignFileBytes, "设计文件", "超过 16 MB，不是设计文件");
+}
+
+std::string ReadScriptFile(const fs::path& path) {
+  return ReadLimited(path, kMaxScriptFileBytes, "建表脚本",
+                     "超过 16 MB。导入只读取表结构，请删去脚本中的数据(INSERT 等)后再导入");
 }

@@ -1,5 +1,6 @@
 // Files the user names: the table script (sql -o, the script window's
-// "另存为…"), an exported design, and a design file to import.
+// "另存为…"), an exported design, and a design file or table script to
+// import.
 #pragma once
 
 #include <cstddef>
@@ -22,3 +23,11 @@ inline constexpr std::size_t kMaxDesignFileBytes = 16u << 20;
 // naming the file) when it is larger, not a regular file (a directory, a
 // device such as /dev/zero) or cannot be read.
 std::string ReadDesignFile(const std::filesystem::path& path);
+
+// The largest table script read: the same 16 MB hold thousands of tables
+// with data rows between them; a larger script is mostly data, which the
+// import skips anyway, and is refused before it fills memory.
+inline constexpr std::size_t kMaxScriptFileBytes = 16u << 20;
+
+// A table script's bytes, read and refused as a design file is.
+std::string ReadScriptFile(const std::filesystem::path& path);

@@ -41,6 +41,7 @@
 #include "ui/FormUpdateMember.h"
 #include "ui/GenerationWorker.h"
 #include "ui/Prompter.h"
+#include "ui/TableScriptImport.h"
 #include "ui/UiCommand.h"
 
 namespace {
@@ -279,6 +280,7 @@ void TFormMain::BuildMenus() {
   f1->addSeparator();
   AddCommand(f1, "ExportDesign", tr("导出设计…"), &TFormMain::ExportDesignText);
   AddCommand(f1, "ImportDesign", tr("导入设计…"), &TFormMain::ImportDesignText);
+  AddCommand(f1, "ImportTableScript", tr("从建表脚本导入…"), &TFormMain::ImportTableScript);
 
   QMenu* p1 = menuBar()->addMenu(tr("代码管理(&A)"));
   p1->setObjectName(QStringLiteral("P1"));
@@ -630,6 +632,20 @@ void TFormMain::ImportDesignText() {
         name = ToStd(other);
       }
     }
+  });
+}
+
+// A new project from a table script, or the current one brought up to
+// date with it (see TableScriptImport.h).
+void TFormMain::ImportTableScript() {
+  const QString path = QFileDialog::getOpenFileName(this, tr("从建表脚本导入"), QString(),
+                                                    tr("SQL 脚本 (*.sql);;所有文件 (*)"));
+  if (path.isEmpty()) return;
+  const TScriptImportOutcome outcome =
+      ::ImportTableScript(this, prompter_, path, CurrentProjectId(), project_->currentText());
+  RunCommand(prompter_, this, [&] {
+    if (outcome == TScriptImportOutcome::NewProject) LoadProjects();
+    if (outcome == TScriptImportOutcome::ProjectUpdated) LoadClasses(CurrentProjectId());
   });
 }
 

@@ -76,6 +76,7 @@ private:
   void DeleteProject();
   void ExportDesignText();
   void ImportDesignText();
+  void ImportTableScript();
   void AddClass();
   void UpdateClass();
   void DeleteClass();

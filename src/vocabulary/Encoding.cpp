@@ -15,19 +15,24 @@ namespace {
 // the window thread and a generation thread.
 class Converter {
 public:
-  Converter() : cd_(iconv_open("GBK", "UTF-8")) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw TEncodingError("GBK 编码转换不可用");
+  explicit Converter(const char* to = "GBK", const char* from = "UTF-8")
+      : cd_(iconv_open(to, from)), fromUtf8_(std::strcmp(from, "UTF-8") == 0) {
+    // Named by the encoding other than UTF-8.
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw TEncodingError(std::string(fromUtf8_ ? to : from) + " 编码转换不可用");
   }
   ~Converter() { iconv_close(cd_); }
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
   // Converts; on failure returns the byte offset of the offending input.
-  // ASCII is the same in both and is copied as it is: the generated files
-  // are mostly ASCII, and iconv is slow on it.
+  // From UTF-8, ASCII is the same in both and is copied as it is: the
+  // generated files are mostly ASCII, and iconv is slow on it. (In GBK an
+  // ASCII byte may end a character, so GBK text is converted whole.)
   bool Convert(const std::string& in, std::string& out, std::size_t& badOffset) {
     out.clear();
     out.reserve(in.size());
+    if (!fromUtf8_) return ConvertRun(in, 0, in.size(), out, badOffset);
     std::size_t at = 0;
     while (at < in.size()) {
       const std::size_t wide = FirstNonAscii(in, at);
@@ -57,17 +62,27 @@ private:
     return from;
   }
 
-  // Appends the conversion of in[begin, end) to out.
+  // Appends the conversion of in[begin, end) to out. GBK needs at most as
+  // many bytes as UTF-8 for every character; the other way round the room
+  // grows as it runs out.
   bool ConvertRun(const std::string& in, std::size_t begin, std::size_t end, std::string& out,
                   std::size_t& badOffset) {
-    // GBK needs at most as many bytes as UTF-8 for every character.
-    const std::size_t used = out.size();
-    out.resize(used + (end - begin));
+    std::size_t used = out.size();
+    out.resize(used + (end - begin) + 16);
     char* src = const_cast<char*>(in.data()) + begin;
     std::size_t srcLeft = end - begin;
     char* dst = out.data() + used;
-    std::size_t dstLeft = end - begin;
-    if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) {
+    std::size_t dstLeft = out.size() - used;
+    while (srcLeft > 0) {
+      if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) != static_cast<std::size_t>(-1)) break;
+      if (errno == E2BIG) {
+        used = static_cast<std::size_t>(dst - out.data());
+        out.resize(out.size() * 2);
+        dst = out.data() + used;
+        dstLeft = out.size() - used;
+        continue;
+      }
+      // An incomplete sequence at the end (EINVAL) is as bad as a wrong one.
       badOffset = static_cast<std::size_t>(src - in.data());
       return false;
     }
@@ -76,6 +91,7 @@ private:
   }
 
   iconv_t cd_;
+  bool fromUtf8_;
 };
 
 std::string CharacterAt(const std::string& s, std::size_t offset) {
@@ -89,6 +105,12 @@ std::string CharacterAt(const std::string& s, std::size_t offset) {
 }
 
 }  // namespace
+
+bool ConvertToUtf8(const std::string& text, const char* encoding, std::string& utf8,
+                   std::size_t& badOffset) {
+  Converter converter("UTF-8", encoding);
+  return converter.Convert(text, utf8, badOffset);
+}
 
 std::string Utf8ToGbk(const std::string& utf8, const std::string& what) {
   Converter converter;

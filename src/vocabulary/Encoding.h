@@ -10,6 +10,12 @@ public:
   using std::runtime_error::runtime_error;
 };
 
+// Converts text of another encoding (iconv's name: "GBK", "UTF-16LE") to
+// UTF-8. False when a byte sequence is no character of it, with the offset
+// of its first byte in badOffset.
+bool ConvertToUtf8(const std::string& text, const char* encoding, std::string& utf8,
+                   std::size_t& badOffset);
+
 // Converts UTF-8 to GBK. A character GBK cannot hold, or invalid UTF-8, is
 // an error naming the character and its line; `what` names the text being
 // converted (a file path) in the message.

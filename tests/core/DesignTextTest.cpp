@@ -4,6 +4,7 @@
 // was.
 #include <cstring>
 
+#include "RandomDesign.h"
 #include "TempDesign.h"
 #include "TestSupport.h"
 #include "commands/DesignCommands.h"

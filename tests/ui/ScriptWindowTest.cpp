@@ -1,6 +1,8 @@
 // The table-script window: it shows the script the core builds for the
 // selected project, its tabs lined up, selects all with Ctrl+A, and saves
-// in UTF-8 or GBK, saying where; a save that cannot be made is an error.
+// in UTF-8 or GBK, saying where; a save that cannot be made is an error. And
+// the way back: a table script imported as a new project or over the
+// current one.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include "commands/SampleDesign.h"
 #include "sqlscript/DataBaseSql.h"
 #include "store/ProjectDAO.h"
+#include "ui/TableScriptImport.h"
 #include "vocabulary/Encoding.h"
 
 namespace {
@@ -46,6 +49,7 @@ class ScriptWindowTest : public QObject {
 private slots:
   void showsTheScriptOfTheSelectedProject();
   void savesInTheChosenEncodingOrSaysWhyNot();
+  void importedScriptMakesAProjectOrUpdatesTheCurrentOne();
 };
 
 void ScriptWindowTest::showsTheScriptOfTheSelectedProject() {
@@ -135,6 +139,71 @@ void ScriptWindowTest::savesInTheChosenEncodingOrSaysWhyNot() {
   QCOMPARE(ReadAll(utf8).toStdString(), expected);
   QCOMPARE(ReadAll(gbk).toStdString(), Utf8ToGbk(expected, "script"));
   QVERIFY(!QFile::exists(emoji));
+}
+
+void ScriptWindowTest::importedScriptMakesAProjectOrUpdatesTheCurrentOne() {
+  TWindowFixture f;
+  f.Open();
+  QCOMPARE(f.Find<QAction>("ImportTableScript")->text(), QStringLiteral("从建表脚本导入…"));
+  const QString path = f.Path("shop.sql");
+  const auto write = [&](const char* script) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(script);
+  };
+  write(
+      "CREATE TABLE Customer (Id int PRIMARY KEY, [Full Name] nvarchar(40) NOT NULL)\n"
+      "INSERT Customer VALUES (1, N'x')\n");
+  // Without a selected project it comes in as a new one, named after the
+  // file, with its warnings in the same box.
+  QCOMPARE(ImportTableScript(f.window.get(), f.prompter, path, -1, QString()),
+           TScriptImportOutcome::NewProject);
+  QCOMPARE(f.prompter.TakeMessages(),
+           QStringList{QStringLiteral("已导入为工程 shop(编号 1)\n\n警告:\n"
+                                      "数据语句 INSERT 已跳过(共 1 条，第 2 行)\n"
+                                      "表 dbo.Customer 的列 Full Name 导入为 fullName(第 1 行)\n"
+                                      "1 个表名或列名只改了开头字母的大小写(如 Id → id)")});
+
+  // OK: the current project is updated once the listed changes are agreed to.
+  write("CREATE TABLE Customer (Id int PRIMARY KEY, [Full Name] nvarchar(60) NOT NULL)\n");
+  f.prompter.confirmations = {true, true};
+  QCOMPARE(ImportTableScript(f.window.get(), f.prompter, path, 1, QStringLiteral("shop")),
+           TScriptImportOutcome::ProjectUpdated);
+  QCOMPARE(f.prompter.boxes.size(), 3);
+  QVERIFY(f.prompter.boxes[0].text.startsWith(QStringLiteral("用建表脚本更新当前工程 shop 吗?")));
+  QVERIFY(f.prompter.boxes[1].text.startsWith(
+      QStringLiteral("将对工程 shop 做以下 1 处改动(脚本中没有的类和成员保留):\n"
+                     "变更成员 Customer.fullName: 长度 40 → 60")));
+  QCOMPARE(f.prompter.TakeMessages(), QStringList{QStringLiteral("工程 shop 已更新，共 1 处改动")});
+
+  // Cancel, then OK: a new project; its taken name may be replaced.
+  f.prompter.confirmations = {false, true};
+  f.prompter.answers = {QStringLiteral("shop2")};
+  QCOMPARE(ImportTableScript(f.window.get(), f.prompter, path, 1, QStringLiteral("shop")),
+           TScriptImportOutcome::NewProject);
+  QCOMPARE(f.prompter.TakeMessages(),
+           (QStringList{QStringLiteral("该工程名称已经存在!"),
+                        QStringLiteral("已导入为工程 shop2(编号 2)\n\n警告:\n"
+                                       "表 dbo.Customer 的列 Full Name 导入为 fullName(第 1 行)\n"
+                                       "1 个表名或列名只改了开头字母的大小写(如 Id → id)")}));
+
+  // Cancel twice: nothing is written; nor when the changes are declined.
+  f.prompter.confirmations = {false, false};
+  QCOMPARE(ImportTableScript(f.window.get(), f.prompter, path, 1, QStringLiteral("shop")),
+           TScriptImportOutcome::Nothing);
+  write("CREATE TABLE Customer (Id int PRIMARY KEY, [Full Name] nvarchar(70) NOT NULL)\n");
+  f.prompter.confirmations = {true, false};
+  QCOMPARE(ImportTableScript(f.window.get(), f.prompter, path, 1, QStringLiteral("shop")),
+           TScriptImportOutcome::Nothing);
+  QCOMPARE(TProjectDAO().GetAllProjects().size(), 2u);
+
+  // A script that cannot be read says where.
+  write("CREATE TABLE [Customer (Id int)");
+  f.prompter.boxes.clear();
+  QCOMPARE(ImportTableScript(f.window.get(), f.prompter, path, -1, QString()),
+           TScriptImportOutcome::Nothing);
+  QCOMPARE(f.prompter.TakeMessages(),
+           QStringList{QStringLiteral("第 1 行第 14 列: 方括号中的名称没有结束(缺少 ])")});
 }
 
 QTEST_MAIN(ScriptWindowTest)

@@ -2,7 +2,10 @@
 # Generates whole solutions and builds them with Mono's xbuild, offline:
 # the sample design, a design with string keys, two references to one class
 # and key-only classes, and a class with every member type under a name with
-# a Chinese letter; the sample design again with the complete query forms.
+# a Chinese letter; the sample design again with the complete query forms;
+# the design imported from a table script in the management tool's style
+# (tests/fixtures/sql/library_ssms.sql: composite keys, self references, a
+# link table, nvarchar(max), bit, money, names with spaces).
 # Any compiler error fails the test, and so does a missing xbuild: the
 # generated code must be shown to build. Then, on a virtual X display, the
 # built application starts and shows its login form, and every form of it is
@@ -17,7 +20,9 @@ import sys
 from corvane_e2e import WORK, check, failures, finish, ok, on_display, run, tools_present, xbuild
 
 XBUILD, MCS, MONO, XVFB_RUN = sys.argv[2:6]
-HARNESS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "FormHarness.cs")
+HERE = os.path.dirname(os.path.abspath(__file__))
+HARNESS = os.path.join(HERE, "FormHarness.cs")
+LIBRARY_SCRIPT = os.path.join(HERE, "..", "..", "fixtures", "sql", "library_ssms.sql")
 
 
 def member(project, cls, name, mtype, *flags):
@@ -80,6 +85,7 @@ if tools_present(XBUILD, MCS, MONO):
     build("shop", SHOP, "Shop")
     kinds = build("kinds", KINDS, "Kinds")
     full = build("demo-full", [["demo"]], "Demo", ["--full-query-forms"])
+    build("library", [["import-sql", LIBRARY_SCRIPT, "--name", "Library"]], "Library")
 if not failures:
     # The login form stays up without a database.
     started = run([XVFB_RUN, "-a", "sh", "-c",

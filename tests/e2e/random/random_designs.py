@@ -7,7 +7,8 @@
 # with xbuild (no error allowed) unless the design check refuses it for a
 # name the solution itself uses; its table script and every statement its
 # data-access code sends (recorded by calling each method against a stand-in
-# DBHelp) must parse as T-SQL.
+# DBHelp) must parse as T-SQL, and the table script imported again
+# (import-sql) must give the same classes and members.
 #
 # usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
 #
@@ -100,6 +101,34 @@ def parsable(text):
     return CJK.sub(lambda m: "u" + "".join("%x" % ord(c) for c in m.group()), text)
 
 
+def script_facts(design):
+    """What a table script states of a design: classes, members (the key
+    first, as the script writes it), types, lengths, keys and required
+    flags (an image column is always NULL in the script)."""
+    facts = []
+    for c in design["classes"]:
+        members = sorted(c["members"], key=lambda m: not m["memberIsPri"])
+        facts.append((c["className"], [(m["memberName"], m["memberType"], m["memberLength"],
+                                        m["memberIsPri"],
+                                        m["memberIsMust"] and m["memberType"] != "图片型")
+                                       for m in members]))
+    return facts
+
+
+def script_round_trip(base, name, design):
+    script = os.path.join(base, "script.sql")
+    status, _, err = cli(base, "sql", name, "-o", script)
+    if status == 0:
+        status, _, err = cli(base, "import-sql", script, "--name", "Back")
+    if status == 0:
+        status, out, err = cli(base, "export", "Back")
+    if status != 0:
+        return ["%s script round trip: %s" % (name, err)]
+    if script_facts(json.loads(out)) != script_facts(design):
+        return ["%s script round trip differs:\n%s\n%s" % (name, out, json.dumps(design, ensure_ascii=False))]
+    return []
+
+
 # Refusals the design check may give for ordinary names: only names that
 # the solution itself already uses.
 ALLOWED_REFUSAL = re.compile("类名与解决方案|类名与类 .* 的窗体|成员名与生成的代码中的名称")
@@ -115,15 +144,16 @@ def check_design(index, rng_seed):
     status, _, err = cli(base, "import", os.path.join(base, "design.json"))
     if status != 0:
         return ["%s import: %s" % (name, err)], None
+    problems = script_round_trip(base, name, design)
     status, _, err = cli(base, "generate", name, *(["--full-query-forms"] if index % 2 else []))
     if status != 0:
         refused = [l for l in err.splitlines()[1:] if l]
         if err.startswith("设计检查未通过") and refused and all(ALLOWED_REFUSAL.search(l) for l in refused):
-            return [], "refused"
+            return problems, "refused"
         return ["%s generate: %s\n%s" % (name, err, text)], None
     out = os.path.join(base, "projects", name, "LoginFrame")
     errors = xbuild(XBUILD, out)
-    problems = ["%s xbuild:\n%s\n%s" % (name, "\n".join(errors[:20]), text)] if errors else []
+    problems += ["%s xbuild:\n%s\n%s" % (name, "\n".join(errors[:20]), text)] if errors else []
     # Every statement of the data-access code, recorded.
     harness = os.path.join(base, "sql.exe")
     sources = [os.path.join(out, tier, f) for tier in ("Model", "DAL")
