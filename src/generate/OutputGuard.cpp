@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <nlohmann/json.hpp>
@@ -131,9 +132,26 @@ private:
 // The record of the last run; anything unexpected in it reads as no record
 // (a hash that is not one, as no record of that file), which only makes the
 // run back up more.
-std::unordered_map<std::string, TDigest> ReadRecord(const fs::path& file) {
+// The first symbolic link on the way from root down to target (target
+// included), or an empty path when there is none or target is not below
+// root. Components that do not exist end the search.
+fs::path FirstLinkBelow(const fs::path& root, const fs::path& target) {
+  const fs::path relative = target.lexically_relative(root);
+  if (relative.empty() || *relative.begin() == "..") return {};
+  fs::path at = root;
+  for (const fs::path& part : relative) {
+    at /= part;
+    struct stat st {};
+    if (::lstat(at.c_str(), &st) != 0) return {};
+    if (S_ISLNK(st.st_mode)) return at;
+  }
+  return {};
+}
+
+std::unordered_map<std::string, TDigest> ReadRecord(const fs::path& root, const fs::path& file) {
   std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) return {};
+  // A record reached through a link is not this run's own.
+  if (!FirstLinkBelow(root, file).empty() || !fs::is_regular_file(file, ec)) return {};
   TRecordReader reader;
   try {
     if (!nlohmann::json::sax_parse(TFileOperate::ReadFile(file), &reader)) return {};
@@ -192,7 +210,7 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       projectName_(std::move(projectName)),
       dryRun_(dryRun),
       progress_(std::move(progress)),
-      lastRun_(ReadRecord(RecordPath())) {
+      lastRun_(ReadRecord(ProjectDir(), RecordPath())) {
   put_.reserve(lastRun_.size());
 }
 
@@ -209,9 +227,18 @@ std::string TOutputGuard::Key(const std::string& path) const {
   return path.starts_with(prefix) ? path.substr(prefix.size()) : path;
 }
 
+void TOutputGuard::ClearLinks(const fs::path& target) const {
+  for (fs::path link = FirstLinkBelow(ProjectDir(), target); !link.empty();
+       link = FirstLinkBelow(ProjectDir(), target))
+    if (::unlink(link.c_str()) != 0)
+      throw TFileError("无法删除符号链接 " + link.string() + ": " + std::strerror(errno));
+}
+
 TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& bytes,
                                    bool putBefore, std::string& existing) const {
   const fs::path file = baseDir_ / path;
+  // A link planted in the tree is replaced, never read or written through.
+  if (!FirstLinkBelow(ProjectDir(), file).empty()) return TFileStatus::Changed;
   struct stat st {};
   if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return TFileStatus::New;
   // Only a file of the same size can hold the same bytes; any other is read
@@ -236,7 +263,9 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
     for (int n = 2; fs::exists(backupRoot / backupStamp_, ec); ++n)
       backupStamp_ = stamp + "-" + std::to_string(n);
   }
-  TFileOperate::WriteFile(backupRoot / backupStamp_ / Key(path), existing);
+  const fs::path copy = backupRoot / backupStamp_ / Key(path);
+  ClearLinks(copy);
+  TFileOperate::WriteFile(copy, existing);
   ++backups_;
   if (progress_) progress_("已备份手工修改的文件: " + path);
 }
@@ -255,7 +284,10 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
     return;
   }
   if (status == TFileStatus::EditedByHand) Backup(path, existing);
-  if (status != TFileStatus::Unchanged) TFileOperate::WriteFile(baseDir_ / path, bytes);
+  if (status != TFileStatus::Unchanged) {
+    ClearLinks(baseDir_ / path);
+    TFileOperate::WriteFile(baseDir_ / path, bytes);
+  }
   // Only now: a file whose write failed keeps what the last run recorded.
   put_.insert_or_assign(std::move(key), hash ? *hash : Sha256(bytes));
 }
@@ -279,8 +311,12 @@ void TOutputGuard::CopyTree(const fs::path& source, const std::string& dest, boo
   std::vector<std::pair<fs::path, std::string>> files;
   ListTree(baseDir_, source, dest, keepTopLevel, dirs, files);
   if (!dryRun_) {
+    ClearLinks(baseDir_ / dest);
     TFileOperate::MakeDirectory(baseDir_ / dest);
-    for (const std::string& dir : dirs) TFileOperate::MakeDirectory(baseDir_ / dir);
+    for (const std::string& dir : dirs) {
+      ClearLinks(baseDir_ / dir);
+      TFileOperate::MakeDirectory(baseDir_ / dir);
+    }
   }
   for (const auto& [from, path] : files) Copy(from, path);
 }
@@ -322,5 +358,6 @@ void TOutputGuard::SaveRecord() {
   }
   text += files.empty() ? "}\n}\n" : "\n  }\n}\n";
   // Written like every file: an interrupted save never leaves a half record.
+  ClearLinks(RecordPath());
   TFileOperate::WriteFile(RecordPath(), text);
 }

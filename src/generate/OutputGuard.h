@@ -87,6 +87,10 @@ private:
   TFileStatus Classify(const std::string& path, const std::string& bytes, bool putBefore,
                        std::string& existing) const;
   void Backup(const std::string& path, const std::string& existing);
+  // Removes every symbolic link from the project directory down to target:
+  // a run writes regular files in real directories of its own tree, never
+  // through a link planted there (to the design database, say).
+  void ClearLinks(const std::filesystem::path& target) const;
   // The record's key: the path below the project directory.
   std::string Key(const std::string& path) const;
 

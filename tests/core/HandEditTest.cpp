@@ -269,3 +269,38 @@ TEST_F(HandEditTest, DryRunSortsEveryFileAndWritesNothing) {
 }
 
 }  // namespace
+
+// Links planted in the output tree: at a generated file, at a skeleton file
+// (pointing at the design database), at a folder, at the record and at the
+// backup folder. A run replaces each by a regular file or folder of its
+// own and writes nothing outside the project.
+TEST_F(HandEditTest, LinksPlantedInTheTreeAreReplacedAndNothingOutsideIsWritten) {
+  ASSERT_EQ(Run().back(), "completed");
+  const TTree generated = Tree(Out());
+  const fs::path outside = Dir() / "outside";
+  fs::create_directories(outside / "BLL");
+  Put(outside / "Book.cs", "outside");
+  const std::string database = test::ReadFile(Dir() / "projects.mdb");
+  const auto plant = [](const fs::path& target, const fs::path& link) {
+    fs::remove_all(link);
+    fs::create_symlink(target, link);
+  };
+  Put(Out() / "Model/Book.cs", "edited, so that it is backed up");
+  plant(Dir() / "projects.mdb", Out() / "LoginFrame/App.config");
+  plant(outside / "Book.cs", Out() / "Model/BookType.cs");
+  plant(outside / "BLL", Out() / "BLL");
+  plant(outside / "manifest.json", Project() / ".corvane/manifest.json");
+  plant(outside, Project() / "backup");
+
+  ASSERT_EQ(Run().back(), "completed");
+  EXPECT_EQ(test::ReadFile(Dir() / "projects.mdb"), database);
+  EXPECT_EQ(test::ReadFile(outside / "Book.cs"), "outside");
+  EXPECT_TRUE(fs::is_empty(outside / "BLL"));
+  EXPECT_FALSE(fs::exists(outside / "manifest.json"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 2);
+  for (const fs::path& replaced : {Out() / "LoginFrame/App.config", Out() / "Model/BookType.cs",
+                                   Out() / "BLL", Project() / ".corvane/manifest.json",
+                                   Project() / "backup"})
+    EXPECT_FALSE(fs::is_symlink(replaced)) << replaced;
+  EXPECT_EQ(Tree(Out()), generated);
+}
