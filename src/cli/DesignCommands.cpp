@@ -9,6 +9,7 @@
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace cli {
 
@@ -72,13 +73,21 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   CLI::App* project = app.add_subcommand("project", "工程: 列出、新建、改名、删除、设置");
   project->require_subcommand(1);
 
-  project->add_subcommand("list", "列出所有工程(编号<TAB>名称[<TAB>完整查询窗体])")
+  project
+      ->add_subcommand("list",
+                       "列出所有工程(编号<TAB>名称[<TAB>完整查询窗体][<TAB>SQLite 嵌入式数据库])")
       ->callback([&ctx] {
         ctx.run = [] {
           TProjectDAO projects;
-          for (const auto& p : projects.GetAllProjects())
+          for (const auto& p : projects.GetAllProjects()) {
+            const TDatabase database = commands::ProjectDatabase(p.id);
             std::cout << p.id << '\t' << p.name
-                      << (projects.GetFullQueryForms(p.id) ? "\t完整查询窗体" : "") << '\n';
+                      << (projects.GetFullQueryForms(p.id) ? "\t完整查询窗体" : "")
+                      << (database != TDatabase::SqlServer
+                              ? "\t" + std::string(DatabaseChoiceOf(database).caption)
+                              : "")
+                      << '\n';
+          }
           return 0;
         };
       });
@@ -113,14 +122,24 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   auto setRef = std::make_shared<TProjectRef>();
   auto setting = std::make_shared<std::string>();
   auto value = std::make_shared<std::string>();
-  CLI::App* set =
-      project->add_subcommand("set", "工程设置: full-query-forms on|off (完整查询窗体)");
+  CLI::App* set = project->add_subcommand(
+      "set", "工程设置: full-query-forms on|off (完整查询窗体), database sqlserver|sqlite (数据库)");
   setRef->AddTo(set);
   set->add_option("setting", *setting, "设置名称")
       ->required()
-      ->check(CLI::IsMember({"full-query-forms"}));
-  set->add_option("value", *value, "on 或 off")->required()->check(CLI::IsMember({"on", "off"}));
-  set->callback([&ctx, setRef, value] {
+      ->check(CLI::IsMember({"full-query-forms", "database"}));
+  set->add_option("value", *value, "on 或 off; 数据库为 " + DatabaseKeys())->required();
+  set->callback([&ctx, setRef, setting, value] {
+    if (*setting == "database") {
+      const TDatabaseChoice* choice = DatabaseByKey(*value);
+      if (!choice) throw CLI::ValidationError("value", *value + " 不是数据库: " + DatabaseKeys());
+      ctx.run = [setRef, database = choice->database] {
+        return Show([&] { return commands::SetDatabase(setRef->Resolve(), database); });
+      };
+      return;
+    }
+    if (*value != "on" && *value != "off")
+      throw CLI::ValidationError("value", *value + " 不是 on 或 off");
     ctx.run = [setRef, value] {
       return Show([&] { return commands::SetFullQueryForms(setRef->Resolve(), *value == "on"); });
     };
