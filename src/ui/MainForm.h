@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <filesystem>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "commands/DesignCommands.h"
 #include "ui/MemberFormBase.h"
@@ -78,6 +80,9 @@ private:
   // The current project's 完整查询窗体 setting, from its checkable item.
   void SetFullQueryForms(bool on);
   void ShowFullQueryForms();
+  // The current project's 数据库 setting, from its checkable items.
+  void SetDatabase(TDatabase database);
+  void ShowDatabase();
   void ExchangeMembers();
   void MoveMember(int step);
   void MoveMemberUp();
@@ -110,6 +115,7 @@ private:
   void RunEnded();
 
   QAction* fullQueryForms_ = nullptr;
+  std::vector<std::pair<TDatabase, QAction*>> databases_;
   TMainSettings settings_;
   TPrompter& prompter_;
   TDesktopOpener& opener_;

@@ -1,6 +1,6 @@
-// The 代码管理 menu's checkable item 完整查询窗体: it shows the selected
-// project's setting when the menu opens and stores what the user checks,
-// for that project only.
+// The 代码管理 menu's checkable items 完整查询窗体 and the two databases:
+// they show the selected project's settings when the menu opens and store
+// what the user checks, for that project only.
 #include <QComboBox>
 #include <QMenu>
 
@@ -14,6 +14,7 @@ class FullQueryFormsTest : public QObject {
 private slots:
   void theItemShowsAndStoresTheSelectedProjectsSetting();
   void withoutProjectsTheItemIsOff();
+  void theDatabaseItemsShowAndStoreTheSelectedProjectsDatabase();
 };
 
 void FullQueryFormsTest::theItemShowsAndStoresTheSelectedProjectsSetting() {
@@ -60,6 +61,41 @@ void FullQueryFormsTest::withoutProjectsTheItemIsOff() {
   auto* item = f.Find<QAction>("FullQueryForms");
   QVERIFY(!item->isEnabled());
   QVERIFY(!item->isChecked());
+}
+
+void FullQueryFormsTest::theDatabaseItemsShowAndStoreTheSelectedProjectsDatabase() {
+  TWindowFixture f;
+  const int other = TProjectDAO().AddProject("Other");
+  int demo = 0;
+  QVERIFY(!CreateSampleDesign(demo));
+  f.Open();
+  auto* projects = f.Find<QComboBox>("CB_Project");
+  auto* menu = f.Find<QMenu>("P1");
+  auto* sqlServer = f.Find<QAction>("Database_sqlserver");
+  auto* sqlite = f.Find<QAction>("Database_sqlite");
+  QCOMPARE(sqlServer->text(), QStringLiteral("SQL Server"));
+  QCOMPARE(sqlite->text(), QStringLiteral("SQLite 嵌入式数据库"));
+  projects->setCurrentIndex(1);
+  emit menu->aboutToShow();
+  QVERIFY(sqlServer->isChecked() && !sqlite->isChecked());
+
+  sqlite->trigger();
+  QVERIFY(!sqlServer->isChecked() && sqlite->isChecked());
+  QVERIFY(TProjectDAO().GetDatabase(demo) == TDatabase::Sqlite);
+  QVERIFY(TProjectDAO().GetDatabase(other) == TDatabase::SqlServer);
+  // Choosing the database again leaves it chosen.
+  sqlite->trigger();
+  QVERIFY(sqlite->isChecked());
+  projects->setCurrentIndex(0);
+  emit menu->aboutToShow();
+  QVERIFY(sqlServer->isChecked() && !sqlite->isChecked());
+  projects->setCurrentIndex(1);
+  emit menu->aboutToShow();
+  QVERIFY(sqlite->isChecked());
+  sqlServer->trigger();
+  QVERIFY(sqlServer->isChecked() && !sqlite->isChecked());
+  QVERIFY(TProjectDAO().GetDatabase(demo) == TDatabase::SqlServer);
+  QVERIFY(f.prompter.boxes.isEmpty());
 }
 
 QTEST_MAIN(FullQueryFormsTest)

@@ -5,9 +5,12 @@ end, default or event, comments with spaces, parentheses and full-width
 punctuation or none at all, several references to one class. Each design is
 imported, generated (every other one with --full-query-forms) and built
 with xbuild (no error allowed) unless the
-design check refuses it for a name the solution itself uses; its table
-script and every statement its data-access code sends (recorded by calling
-each method against a stand-in DBHelp) must parse as T-SQL.
+design check refuses it for a name the solution itself uses. Half of them
+are SQL Server projects: their table script and every statement their
+data-access code sends (recorded by calling each method against a stand-in
+DBHelp) must parse as T-SQL. The other half are SQLite projects: every
+data-access method of every class runs against the application's real
+database file (../sqlite/DalHarness.cs), which is left empty and whole.
 
 usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
 """
@@ -17,6 +20,7 @@ import os
 import random
 import re
 import shutil
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -119,6 +123,9 @@ def check_design(index, rng_seed):
     design = random_design(rng, index)
     base = os.path.join(WORK, "d%d" % index)
     os.makedirs(base)
+    sqlite = index // 2 % 2 == 1
+    if sqlite:
+        design["database"] = "sqlite"
     path = os.path.join(base, "design.json")
     with open(path, "w", encoding="utf-8") as f:
         json.dump(design, f, ensure_ascii=False)
@@ -141,6 +148,8 @@ def check_design(index, rng_seed):
     if build.returncode != 0 or errors:
         problems.append("R%d xbuild:\n%s\n%s" % (index, "\n".join(errors[:20]),
                                                   json.dumps(design, ensure_ascii=False)))
+    if sqlite:
+        return problems + run_on_sqlite(index, design, out), [], "built"
     # Every statement of the data-access code, recorded.
     harness = os.path.join(base, "sql.exe")
     sources = [os.path.join(out, "Model", f) for f in os.listdir(os.path.join(out, "Model")) if f.endswith(".cs")]
@@ -167,12 +176,46 @@ def check_design(index, rng_seed):
     return problems, files, "built"
 
 
+def run_on_sqlite(index, design, out):
+    """Every data-access method against the application's database file."""
+    bin_dir = os.path.join(out, "LoginFrame", "bin", "Debug")
+    if not os.path.isfile(os.path.join(bin_dir, "LoginFrame.exe")):
+        return []
+    shutil.copy(os.path.join(WORK, "DalHarness.exe"), bin_dir)
+    shutil.copy(os.path.join(bin_dir, "LoginFrame.exe.config"),
+                os.path.join(bin_dir, "DalHarness.exe.config"))
+    members = os.path.join(bin_dir, "design.txt")
+    with open(members, "w", encoding="utf-8") as f:
+        for c in design["classes"]:
+            for m in c["members"]:
+                f.write("\t".join([c["className"], m["memberName"], m["memberType"],
+                                   str(m["memberLength"]), str(int(m["memberIsPri"])),
+                                   str(int(m["memberIsMust"]))]) + "\n")
+    done = run([MONO, os.path.join(bin_dir, "DalHarness.exe"), members, "roundtrip"], cwd=bin_dir)
+    problems = []
+    if done.returncode != 0:
+        problems.append("R%d on SQLite: %s %s\n%s" % (index, done.stdout[-2000:], done.stderr[-1000:],
+                                                      json.dumps(design, ensure_ascii=False)))
+    with sqlite3.connect(os.path.join(bin_dir, "LoginFrame.db")) as db:
+        for c in design["classes"]:
+            if db.execute('select count(*) from "%s"' % c["className"]).fetchone()[0]:
+                problems.append("R%d on SQLite: rows left in %s" % (index, c["className"]))
+        if db.execute("pragma integrity_check").fetchone()[0] != "ok":
+            problems.append("R%d on SQLite: the database file is damaged" % index)
+    return problems
+
+
 def main():
     for tool in (XBUILD, MCS, MONO, SQLFLUFF):
         if shutil.which(tool) is None:
             print("FAIL %s not found" % tool)
             return 1
     os.makedirs(os.path.join(WORK, "sql"))
+    done = run([MCS, "-nologo", "-out:" + os.path.join(WORK, "DalHarness.exe"), "-r:System.Data",
+                os.path.join(HERE, "..", "sqlite", "DalHarness.cs")])
+    if done.returncode != 0:
+        print("FAIL harness: " + done.stdout)
+        return 1
     seeds = random.Random(SEED)
     jobs = [(i, seeds.random()) for i in range(COUNT)]
     problems, sql_files, outcomes = [], [], []

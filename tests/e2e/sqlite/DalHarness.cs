@@ -130,10 +130,10 @@ static class DalHarness
         return e;
     }
 
-    // getSome of key gives the values of row i.
-    static void Expect(string c, object key, int i, Dictionary<string, List<object>> targets)
+    // getSome of lookup gives row key with the values of row i.
+    static void Expect(string c, object lookup, object key, int i, Dictionary<string, List<object>> targets)
     {
-        object e = Call(c, "getSome", key);
+        object e = Call(c, "getSome", lookup);
         foreach (Member m in classes[c])
         {
             object want = m.Key ? key : Value(m, i, true, targets);
@@ -168,10 +168,10 @@ static class DalHarness
         Dictionary<string, List<object>> targets = Targets(c);
         foreach (object key in Keys(c))
         {
-            Expect(c, key, RowOfKey(c, key), targets);
+            Expect(c, key, key, RowOfKey(c, key), targets);
             // String keys compare without case, as on SQL Server.
             if (key is string)
-                Expect(c, ((string)key).ToUpperInvariant().Replace("É", "é"), RowOfKey(c, key), targets);
+                Expect(c, ((string)key).ToUpperInvariant().Replace("É", "é"), key, RowOfKey(c, key), targets);
         }
     }
 
@@ -191,7 +191,7 @@ static class DalHarness
             Console.WriteLine("FAIL {0}: Edit of {1} answered false", c, Text(key));
             failures++;
         }
-        Expect(c, key, row, targets);
+        Expect(c, key, key, row, targets);
     }
 
     static object Key(string c, string text)
