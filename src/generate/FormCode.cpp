@@ -4,6 +4,7 @@
 
 #include "generate/ClassInfo.h"
 #include "vocabulary/Naming.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace {
 
@@ -236,7 +237,7 @@ void TFormCodeWriter::WriteReferenceBindings() {
     w_.Line("            this.cb_$m$.DataSource = $r$Ds.Tables[0];", v);
     w_.Line("            this.cb_$m$.DisplayMember = \"$rd$\";", v);
     w_.Line("            this.cb_$m$.ValueMember = \"$rk$\";", v);
-    if (edit_) w_.Line("            this.cb_$m$.SelectedValue = $inst$.$mi$.ToString();", v);
+    if (edit_) w_.Line(DialectOf(design_).ReferenceSelection(), v);
   }
 }
 

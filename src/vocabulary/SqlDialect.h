@@ -105,6 +105,12 @@ public:
   // line ending CR LF): the schema file, the data provider's package.
   virtual std::string ApplicationProjectItems() const { return ""; }
 
+  // The edit form's line that selects the record's value in a reference
+  // drop-down bound to the referenced class's table: $m$ the member, $inst$
+  // and $mi$ the record's property, $r$Ds the data set of that table, $rk$
+  // its key column.
+  virtual std::string ReferenceSelection() const = 0;
+
   // The complete query form's literals: C# methods, indented as class
   // members, SqlText(string) giving a text literal, SqlContains(string)
   // giving what follows "like" for a column holding the text (escape clause

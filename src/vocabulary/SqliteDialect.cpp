@@ -200,6 +200,13 @@ public:
            "    </PackageReference>\r\n";
   }
 
+  // SQLite's integer keys come as 64-bit numbers, and Mono finds the value
+  // in the drop-down's table only as the key column's own type.
+  std::string ReferenceSelection() const override {
+    return "            this.cb_$m$.SelectedValue = Convert.ChangeType($inst$.$mi$, "
+           "$r$Ds.Tables[0].Columns[\"$rk$\"].DataType);";
+  }
+
   std::string QueryLiteralMethods() const override;
 };
 

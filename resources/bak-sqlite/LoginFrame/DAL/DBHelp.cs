@@ -190,6 +190,9 @@ namespace DAL
                         p.Value = ((DateTime)p.Value).ToString(DateFormat, CultureInfo.InvariantCulture);
                         p.DbType = DbType.String;
                     }
+                    /*单精度数按它显示的十进制数存，59.8 存为 59.8 而不是 59.7999992370605*/
+                    if (p.Value is float)
+                        p.Value = double.Parse(((float)p.Value).ToString("R", CultureInfo.InvariantCulture), CultureInfo.InvariantCulture);
                     cmd.Parameters.Add(p);
                 }
             }
