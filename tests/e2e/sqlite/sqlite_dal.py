@@ -95,7 +95,12 @@ def main():
             print("FAIL %s not found" % tool)
             return 1
     cli("demo")
-    cli("project", "set", "Demo", "database", "sqlite")
+    check(cli("project", "set", "Demo", "database", "sqlite") == "数据库已设为 SQLite 嵌入式数据库\n",
+          "project set ... database sqlite")
+    check(cli("project", "list") == "1\tDemo\tSQLite 嵌入式数据库\n", "project list")
+    refused = run([CLI, "--dir", WORK, "project", "set", "Demo", "database", "oracle"])
+    check(refused.returncode == 2 and "oracle 不是数据库: sqlserver, sqlite" in refused.stderr,
+          "project set ... database oracle: %d %s" % (refused.returncode, refused.stderr))
     cli("generate", "Demo")
     out = os.path.join(WORK, "projects", "Demo", "LoginFrame")
     with open(os.path.join(out, "LoginFrame", "Database.sqlite.sql"), encoding="utf-8-sig") as f:
