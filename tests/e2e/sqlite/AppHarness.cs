@@ -1,7 +1,8 @@
 // Runs the built application of the sample design (a SQLite project with
 // the complete query forms) as a user would, on a display: its own Main
 // starts it, the login form creates the database on its first check, then
-// the forms add book types and books, search, edit and delete. Controls are
+// the forms add book types and books, search, edit and delete, and a type
+// the database refuses is reported. Controls are
 // filled and buttons clicked from a timer, one step when the forms it needs
 // are up; message boxes are answered with OK and their texts printed. After
 // every step the database file is read with the sqlite3 shell and printed.
@@ -60,6 +61,16 @@ static class AppHarness
             if (c is Button) ((Button)c).PerformClick();
             else ((ToolStripMenuItem)c).PerformClick();
         });
+    }
+
+    // A click of the mouse, through the window system: what the handler
+    // throws reaches the application's own handler, as a user's click does
+    // (Mono keeps what a BeginInvoke call throws to itself).
+    static void MouseClick(Form form, string field)
+    {
+        Control c = Get<Control>(form, field);
+        Point p = c.PointToScreen(new Point(c.Width / 2, c.Height / 2));
+        Run("xdotool", "mousemove --sync " + p.X + " " + p.Y + " click 1");
     }
 
     static void Call(Form form, string method, params object[] args)
@@ -269,6 +280,25 @@ static class AppHarness
             grid.ClearSelection();
             grid.Rows[0].Selected = true;
             Click(query, "btnDel");
+            return true;
+        });
+        // A statement the database refuses where the form checks nothing:
+        // the application says why in a message box and goes on.
+        Step("type query form closed", () =>
+        {
+            Form query = Top();
+            if (query == null || query.GetType().Name != "FrmQueryBookType") return false;
+            Run(sqlite3, "LoginFrame.db \"create trigger refuse before insert on BookType begin select raise(abort, 'no more types'); end\"");
+            query.Close();
+            return true;
+        });
+        Opening("type form", "Frm主面", "BookTypeAdd_ToolStripMenuItem");
+        Step("type refused", () =>
+        {
+            Form add = Open("FrmAddBookType");
+            if (add == null) return false;
+            Type(add, "txt_typeName", "诗歌");
+            MouseClick(add, "Btn_Add");
             return true;
         });
         // One window a tick, the last opened first, as the user closes them.
