@@ -123,7 +123,8 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   auto setting = std::make_shared<std::string>();
   auto value = std::make_shared<std::string>();
   CLI::App* set = project->add_subcommand(
-      "set", "工程设置: full-query-forms on|off (完整查询窗体), database sqlserver|sqlite (数据库)");
+      "set",
+      "工程设置: full-query-forms on|off (完整查询窗体), database sqlserver|sqlite (数据库)");
   setRef->AddTo(set);
   set->add_option("setting", *setting, "设置名称")
       ->required()

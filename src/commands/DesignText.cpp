@@ -273,8 +273,8 @@ TDesignData ReadText(const std::string& text) {
   if (root.contains("database")) {
     const TDatabaseChoice* choice = DatabaseByKey(r.Text("database"));
     if (!choice)
-      throw TDesignTextError("database", "数据库 \"" + r.Text("database") + "\" 不可用，可选: " +
-                                             DatabaseKeys());
+      throw TDesignTextError(
+          "database", "数据库 \"" + r.Text("database") + "\" 不可用，可选: " + DatabaseKeys());
     data.database = choice->database;
   }
   const json& classes = r.Array("classes");

@@ -240,9 +240,10 @@ void TUIOperate::WriteMainForm(TGeneratorContext& ctx, const TDesign& design) {
 
 void TUIOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
   const TSqlDialect& sql = DialectOf(design);
-  WriteTemplateFile(ctx, "LoginFrame/LoginFrame.csproj",
-                    {{"$CompileString", CompileItems(design)},
-                     {"$EmbeddedResourceString", ResourceItems(design) + sql.ApplicationProjectItems()}});
+  WriteTemplateFile(
+      ctx, "LoginFrame/LoginFrame.csproj",
+      {{"$CompileString", CompileItems(design)},
+       {"$EmbeddedResourceString", ResourceItems(design) + sql.ApplicationProjectItems()}});
   // An application that makes its own database carries the table script.
   if (const std::string schema = sql.SchemaFile(); !schema.empty()) {
     const std::string path = OutputPath(ctx, std::string(kUiDir), schema);

@@ -97,8 +97,7 @@ void WriteOptions(int projectId, std::optional<bool> fullQuery, std::optional<TD
           "insert into t_projectoption(projectId,fullQueryForms,databaseKind) values (?,?,?)",
           {id, on, std::string(DatabaseChoiceOf(*database).key)});
     else
-      db.ExecuteSql("insert into t_projectoption(projectId,fullQueryForms) values (?,?)",
-                    {id, on});
+      db.ExecuteSql("insert into t_projectoption(projectId,fullQueryForms) values (?,?)", {id, on});
   });
 }
 

@@ -314,10 +314,10 @@ void TFormMain::BuildMenus() {
   connect(p1, &QMenu::aboutToShow, this, &TFormMain::ShowFullQueryForms);
   p1->addSeparator();
   for (const TDatabaseChoice& choice : DatabaseChoices()) {
-    QAction* item = AddCommand(p1, ("Database_" + std::string(choice.key)).c_str(),
-                               QString::fromUtf8(choice.caption.data(),
-                                                 static_cast<qsizetype>(choice.caption.size())),
-                               nullptr);
+    QAction* item = AddCommand(
+        p1, ("Database_" + std::string(choice.key)).c_str(),
+        QString::fromUtf8(choice.caption.data(), static_cast<qsizetype>(choice.caption.size())),
+        nullptr);
     item->setCheckable(true);
     connect(item, &QAction::triggered, this,
             [this, database = choice.database] { SetDatabase(database); });

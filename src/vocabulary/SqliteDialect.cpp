@@ -112,7 +112,8 @@ const TKindSql& KindSql(TFieldKind kind) {
 // again on a database in use keeps its users and their question numbers.
 constexpr std::string_view kHead =
     "-- SQLite 建库脚本：数据库文件不存在时，应用程序(DAL.DBHelp)用它建库；\r\n"
-    "-- 设计改变后可用 sqlite3 LoginFrame.db < Database.sqlite.sql 重建设计中的表(表中数据随之删除)。\r\n"
+    "-- 设计改变后可用 sqlite3 LoginFrame.db < Database.sqlite.sql "
+    "重建设计中的表(表中数据随之删除)。\r\n"
     "create table if not exists P_PasswordType (\r\n"
     "\tP_Id integer primary key autoincrement not null,\r\n"
     "\tU_Name varchar(50) collate nocase null\r\n"
@@ -224,8 +225,8 @@ std::string TSqliteDialect::ScriptTable(const TScriptTable& table) const {
   // it; items are separated by commas.
   std::vector<std::pair<std::string, std::string>> items;
   auto column = [&](const TScriptColumn& c, std::string_view type) {
-    const std::string text = Fill(type, {{"n", std::to_string(c.length)},
-                                         {"null", c.must ? "not null" : "null"}});
+    const std::string text =
+        Fill(type, {{"n", std::to_string(c.length)}, {"null", c.must ? "not null" : "null"}});
     items.emplace_back(c.notes, "\t" + Name(c.name) + " " + text);
   };
   column(table.key, KindSql(table.key.kind).keyColumn);
@@ -257,7 +258,8 @@ std::string TSqliteDialect::QueryLiteralMethods() const {
       R"(            return SqlText("%" + value.Replace("\\", "\\\\").Replace("%", "\\%").Replace("_", "\\_") + "%") + " escape '\\'";)");
   w.Line("        }");
   w.Blank();
-  w.Line("        /*日期常量，写成与数据库中相同的 yyyy-MM-dd HH:mm:ss.fff，按文字比较即按日期比较*/");
+  w.Line(
+      "        /*日期常量，写成与数据库中相同的 yyyy-MM-dd HH:mm:ss.fff，按文字比较即按日期比较*/");
   w.Line("        private static string SqlDate(DateTime value)");
   w.Line("        {");
   w.Line(

@@ -247,8 +247,8 @@ TEST_F(GeneratorTest, SqliteSolutionDiffersOnlyWhereTheDatabaseSpeaks) {
           << relative;
   }
   const std::string script = out + "LoginFrame/Database.sqlite.sql";
-  EXPECT_TRUE(test::SameText(test::ReadFile(golden / "Database.sqlite.sql"),
-                             sqlite.utf8Files.at(script)));
+  EXPECT_TRUE(
+      test::SameText(test::ReadFile(golden / "Database.sqlite.sql"), sqlite.utf8Files.at(script)));
   EXPECT_EQ(sqlite.utf8Files.at(script), BuildTableScript(design).text);
   const std::string project = out + "LoginFrame/LoginFrame.csproj";
   EXPECT_EQ(sqlite.utf8Files.at(project),
@@ -403,9 +403,8 @@ TEST_F(FullQueryFormTest, TheDatabaseSettingIsStoredReadExportedAndImported) {
             std::string::npos);
   EXPECT_EQ(ReadDesign(ImportDesign(text, "Copy")).database, TDatabase::Sqlite);
   EXPECT_EQ(ReadDesign(ImportDesign(plainText, "Plain")).database, TDatabase::SqlServer);
-  EXPECT_EQ(test::ErrorOf<TDesignTextError>([&] {
-              ImportDesign(ReplaceAll(text, "\"sqlite\"", "\"oracle\""), "Bad");
-            }),
+  EXPECT_EQ(test::ErrorOf<TDesignTextError>(
+                [&] { ImportDesign(ReplaceAll(text, "\"sqlite\"", "\"oracle\""), "Bad"); }),
             "database: 数据库 \"oracle\" 不可用，可选: sqlserver, sqlite");
   Sql("update t_projectoption set databaseKind='oracle'");
   EXPECT_EQ(ReadDesign(demo).database, TDatabase::SqlServer);
