@@ -21,7 +21,7 @@ static class ListTypes
     static void Main(string[] args)
     {
         var namespaces = new HashSet<string> {
-            "System", "System.Collections.Generic", "System.ComponentModel", "System.Data",
+            "System", "System.Collections.Generic", "System.ComponentModel", "System.Data", "System.Data.Common",
             "System.Data.SqlClient", "System.Drawing", "System.IO", "System.Linq",
             "System.Text", "System.Windows.Forms" };
         var names = new SortedSet<string>(StringComparer.Ordinal);

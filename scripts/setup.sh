@@ -12,7 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-tools-dev-tools libgl-dev
   fonts-noto-cjk xvfb xauth xdg-utils qt6-translations-l10n
   desktop-file-utils appstream man-db file dpkg-dev
-  sqlfluff mono-devel python3
+  sqlfluff mono-devel libmono-sqlite4.0-cil x11-apps xdotool imagemagick python3
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -5,6 +5,7 @@
 
 #include "cli/CliSupport.h"
 #include "commands/DesignCommands.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace cli {
 
@@ -56,13 +57,21 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   CLI::App* project = app.add_subcommand("project", "工程: 列出、新建、改名、删除、设置");
   project->require_subcommand(1);
 
-  project->add_subcommand("list", "列出所有工程(编号<TAB>名称[<TAB>完整查询窗体])")
+  project
+      ->add_subcommand("list",
+                       "列出所有工程(编号<TAB>名称[<TAB>完整查询窗体][<TAB>SQLite 嵌入式数据库])")
       ->callback([&ctx] {
         ctx.readOnly = true;
         ctx.run = [] {
-          for (const auto& p : commands::ListProjects())
+          for (const auto& p : commands::ListProjects()) {
+            const TDatabase database = commands::ProjectDatabase(p.id);
             std::cout << p.id << '\t' << p.name
-                      << (commands::FullQueryForms(p.id) ? "\t完整查询窗体" : "") << '\n';
+                      << (commands::FullQueryForms(p.id) ? "\t完整查询窗体" : "")
+                      << (database != TDatabase::SqlServer
+                              ? "\t" + std::string(DatabaseChoiceOf(database).caption)
+                              : "")
+                      << '\n';
+          }
           return 0;
         };
       });
@@ -99,14 +108,27 @@ void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
   auto setRef = std::make_shared<TProjectRef>();
   auto setting = std::make_shared<std::string>();
   auto value = std::make_shared<std::string>();
-  CLI::App* set =
-      project->add_subcommand("set", "工程设置: full-query-forms on|off (完整查询窗体)");
+  CLI::App* set = project->add_subcommand(
+      "set",
+      "工程设置: full-query-forms on|off (完整查询窗体), database sqlserver|sqlite (数据库)");
   setRef->AddTo(set);
   set->add_option("setting", *setting, "设置名称")
       ->required()
-      ->check(CLI::IsMember({"full-query-forms"}));
-  set->add_option("value", *value, "on 或 off")->required()->check(CLI::IsMember({"on", "off"}));
-  set->callback([&ctx, setRef, value] {
+      ->check(CLI::IsMember({"full-query-forms", "database"}));
+  set->add_option("value", *value, "on 或 off; 数据库为 " + DatabaseKeys())->required();
+  set->callback([&ctx, setRef, setting, value] {
+    if (*setting == "database") {
+      const TDatabaseChoice* choice = DatabaseByKey(*value);
+      if (!choice) throw CLI::ValidationError("value", *value + " 不是数据库: " + DatabaseKeys());
+      ctx.run = [setRef, database = choice->database] {
+        return ShowOn(setRef->Ref(), [&](const commands::TTarget& t) {
+          return commands::SetDatabase(t.projectId, database);
+        });
+      };
+      return;
+    }
+    if (*value != "on" && *value != "off")
+      throw CLI::ValidationError("value", *value + " 不是 on 或 off");
     ctx.run = [setRef, value] {
       return ShowOn(setRef->Ref(), [&](const commands::TTarget& t) {
         return commands::SetFullQueryForms(t.projectId, *value == "on");

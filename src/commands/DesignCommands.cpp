@@ -7,6 +7,7 @@
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"
+#include "vocabulary/SqlDialect.h"
 
 void TMemberChanges::ApplyTo(TMemberEntry& e) const {
   if (memberName) e.memberName = *memberName;
@@ -110,6 +111,18 @@ TCommandResult SetFullQueryForms(int projectId, bool on) {
     TProjectDAO().SetFullQueryForms(projectId, on);
     return Done(on ? "完整查询窗体已打开" : "完整查询窗体已关闭");
   });
+}
+
+TCommandResult SetDatabase(int projectId, TDatabase database) {
+  return InTransaction([&] {
+    if (!TProjectDAO().ProjectExists(projectId)) return Refused(msg::kProjectGone);
+    TProjectDAO().SetDatabase(projectId, database);
+    return Done("数据库已设为 " + std::string(DatabaseChoiceOf(database).caption));
+  });
+}
+
+TDatabase ProjectDatabase(int projectId) {
+  return TProjectDAO().GetDatabase(projectId);
 }
 
 TCommandResult AddClass(int projectId, const TClassEntry& entry) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "commands/DesignRules.h"
+#include "vocabulary/Design.h"
 
 struct TCommandResult {
   bool done = false;    // the change is written and committed
@@ -61,6 +62,9 @@ TCommandResult RenameProject(int projectId, const std::string& name);
 TCommandResult DeleteProject(int projectId);
 // The project's 完整查询窗体 setting (off unless set).
 TCommandResult SetFullQueryForms(int projectId, bool on);
+// The project's 数据库 setting (SQL Server unless set), and its reading.
+TCommandResult SetDatabase(int projectId, TDatabase database);
+TDatabase ProjectDatabase(int projectId);
 
 TCommandResult AddClass(int projectId, const TClassEntry& entry);
 // Renames every reference to the class along with it.

@@ -19,6 +19,7 @@
 #include "store/ProjectDAO.h"
 #include "vocabulary/Design.h"
 #include "vocabulary/MemberKinds.h"
+#include "vocabulary/SqlDialect.h"
 
 using json = nlohmann::json;
 
@@ -33,8 +34,10 @@ namespace {
 using TFields = std::span<const std::string_view>;
 constexpr std::array<std::string_view, 3> kProjectFields = {"formatVersion", "projectName",
                                                             "classes"};
-// Written only when set (true); a text without it reads as off.
-constexpr std::array<std::string_view, 1> kProjectOptionalFields = {"fullQueryForms"};
+// Written only when not the default: fullQueryForms when true, database
+// (the key of a database) when not SQL Server. A text without them reads
+// as off and SQL Server.
+constexpr std::array<std::string_view, 2> kProjectOptionalFields = {"fullQueryForms", "database"};
 constexpr std::array<std::string_view, 4> kClassFields = {"className", "friendName",
                                                           "frontShowFlag", "members"};
 constexpr std::array<std::string_view, 11> kMemberFields = {
@@ -213,6 +216,7 @@ struct TClassText {
 struct TDesignData {
   std::string projectName;
   bool fullQueryForms = false;
+  TDatabase database = TDatabase::SqlServer;
   std::vector<TClassText> classes;
 };
 
@@ -271,6 +275,13 @@ TDesignData ReadText(const std::string& text) {
   TDesignData data;
   data.projectName = r.Text("projectName");
   data.fullQueryForms = root.contains("fullQueryForms") && r.Flag("fullQueryForms");
+  if (root.contains("database")) {
+    const TDatabaseChoice* choice = DatabaseByKey(r.Text("database"));
+    if (!choice)
+      throw TDesignTextError(
+          "database", "数据库 \"" + r.Text("database") + "\" 不可用，可选: " + DatabaseKeys());
+    data.database = choice->database;
+  }
   const json& classes = r.Array("classes");
   for (std::size_t i = 0; i < classes.size(); ++i)
     data.classes.push_back(ReadClass(classes[i], "classes[" + std::to_string(i) + "]"));
@@ -332,6 +343,8 @@ std::string ExportDesign(int projectId) {
   root["formatVersion"] = kDesignFormatVersion;
   root["projectName"] = design.projectName;
   if (design.fullQueryForms) root["fullQueryForms"] = true;
+  if (design.database != TDatabase::SqlServer)
+    root["database"] = DatabaseChoiceOf(design.database).key;
   root["classes"] = nlohmann::ordered_json::array();
   for (const TDesignClass& cls : design.classes) {
     nlohmann::ordered_json c;
@@ -393,6 +406,7 @@ int ImportDesign(const std::string& text, const std::optional<std::string>& proj
       throw TDesignTextError(projectName ? "" : refused->field, refused->message);
     projectId = TProjectDAO().AddProject(name);
     if (data.fullQueryForms) TProjectDAO().SetFullQueryForms(projectId, true);
+    if (data.database != TDatabase::SqlServer) TProjectDAO().SetDatabase(projectId, data.database);
     std::vector<int> classIds;
     TImportedClasses classes;
     for (const TClassText& c : data.classes) {

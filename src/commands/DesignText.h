@@ -2,8 +2,9 @@
 // and the way back: a new project made from such a text under the same
 // entry rules, with the same messages, as the dialogs apply.
 //
-// The text: an object with "formatVersion" (1), "projectName" and
-// "classes", each class with "className", "friendName", "frontShowFlag"
+// The text: an object with "formatVersion" (1), "projectName", the
+// project's settings when not the default ("fullQueryForms": true,
+// "database": "sqlite") and "classes", each class with "className", "friendName", "frontShowFlag"
 // and "members", each member with the eleven fields of the member record
 // from "memberName" to "memberQueryDisplay" (flags as true/false). Keys
 // always in that order, two-space indentation, UTF-8, a final newline: two

@@ -5,6 +5,7 @@
 #include "generate/CSharpBoilerplate.h"
 #include "generate/ClassFiles.h"
 #include "vocabulary/Naming.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace {
 
@@ -186,7 +187,7 @@ void TFormCodeWriter::WriteReferenceBindings() {
             this.cb_$m$.ValueMember = "$rk$";
 )",
              v);
-    if (edit_) w_.Line("            this.cb_$m$.SelectedValue = $inst$.$mi$.ToString();", v);
+    if (edit_) w_.Line(DialectOf(design_).ReferenceSelection(), v);
   }
 }
 

@@ -8,6 +8,8 @@
 #include "generate/FormDesigner.h"
 #include "generate/FullQueryForm.h"
 #include "generate/OutputFiles.h"
+#include "vocabulary/SqlDialect.h"
+#include "vocabulary/TableScript.h"
 
 namespace {
 
@@ -187,9 +189,17 @@ void TUIOperate::WriteMainForm(TGeneratorContext& ctx, const TDesign& design) {
 }
 
 void TUIOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
-  WriteTemplateFile(ctx, "LoginFrame/LoginFrame.csproj",
-                    {{"$CompileString", CompileItems(design)},
-                     {"$EmbeddedResourceString", ResourceItems(design)}});
+  const TSqlDialect& sql = DialectOf(design);
+  WriteTemplateFile(
+      ctx, "LoginFrame/LoginFrame.csproj",
+      {{"$CompileString", CompileItems(design)},
+       {"$EmbeddedResourceString", ResourceItems(design) + sql.ApplicationProjectItems()}});
+  // An application that makes its own database carries the table script.
+  if (const std::string schema = sql.SchemaFile(); !schema.empty()) {
+    const std::string path = OutputPath(ctx, std::string(kUiDir), schema);
+    ctx.WriteUtf8File(path, BuildTableScript(design).text);
+    ctx.Progress(path + "生成完毕!");
+  }
 
   WriteClassFiles(ctx, design, kUiDir, "FrmAdd", ".cs", [&](const TDesignClass& cls) {
     return BuildFormCode(design, cls, TFormVariant::Add);

@@ -17,6 +17,7 @@ TDesign ReadDesign(int projectId) {
     if (!projects.ProjectExists(projectId)) throw TDbError(msg::kProjectGone);
     design.projectName = projects.GetProjectName(projectId);
     design.fullQueryForms = projects.GetFullQueryForms(projectId);
+    design.database = projects.GetDatabase(projectId);
     const std::vector<TClassRecord> classes = TClassDAO().ListClasses(projectId);
     std::map<int, std::size_t> indexOf;
     for (const TClassRecord& c : classes) {

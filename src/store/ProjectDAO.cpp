@@ -1,8 +1,10 @@
 #include "store/ProjectDAO.h"
 
 #include "store/DbHelper.h"
+#include "vocabulary/SqlDialect.h"
 #include "vocabulary/Text.h"
 
+#include <optional>
 #include <vector>
 
 int TProjectDAO::GetProjectCount(const std::string& name) {
@@ -35,13 +37,20 @@ namespace {
 
 constexpr const char* kOptionTable = "t_projectoption";
 
-// Whether the file has the option table. One made by other tools without
-// the columns read here is the file's fault, reported naming the table,
-// never as the engine's complaint about a missing column.
-bool HasOptionTable(TDbHelper& db) {
+// The option table's columns this program reads.
+struct TOptionColumns {
+  bool table = false;     // the file has the table
+  bool database = false;  // it has the 数据库 column (added when first set)
+};
+
+// Which of them the file has. A table made by other tools without the
+// columns every such table has is the file's fault, reported naming the
+// table, never as the engine's complaint about a missing column.
+TOptionColumns OptionColumns(TDbHelper& db) {
+  TOptionColumns found;
   if (db.GetIntValue("select count(*) from sqlite_master where type='table' and name=?",
                      {std::string(kOptionTable)}) <= 0)
-    return false;
+    return found;
   TRowSet columns =
       db.ExecuteQuery("select name from pragma_table_info(?)", {std::string(kOptionTable)});
   bool project = false, fullQuery = false;
@@ -49,11 +58,47 @@ bool HasOptionTable(TDbHelper& db) {
     const std::string name = AsciiLower(columns.AsString("name"));
     project = project || name == "projectid";
     fullQuery = fullQuery || name == "fullqueryforms";
+    found.database = found.database || name == "databasekind";
   }
   if (!project || !fullQuery)
     throw TDbError(std::string("设计数据库中的表 ") + kOptionTable + " 不是本程序所建: 缺少列 " +
                    (project ? "fullQueryForms" : "projectId"));
-  return true;
+  found.table = true;
+  return found;
+}
+
+bool HasOptionTable(TDbHelper& db) {
+  return OptionColumns(db).table;
+}
+
+// Writes the project's options, one of them changed and the other kept.
+// Delete, then insert: a table made by other tools may lack the key that
+// "insert or replace" relies on, and an older row must not outlive this.
+void WriteOptions(int projectId, std::optional<bool> fullQuery, std::optional<TDatabase> database) {
+  TDbHelper db;
+  const std::int64_t id = projectId;
+  db.Transaction([&] {
+    TOptionColumns columns = OptionColumns(db);
+    if (!columns.table)
+      db.ExecuteSql(
+          "create table t_projectoption ("
+          " projectId integer primary key,"
+          " fullQueryForms integer not null default 0,"
+          " databaseKind text)");
+    else if (database && !columns.database)
+      db.ExecuteSql("alter table t_projectoption add column databaseKind text");
+    columns.database = columns.database || !columns.table || database.has_value();
+    if (!fullQuery) fullQuery = TProjectDAO().GetFullQueryForms(projectId);
+    if (!database) database = TProjectDAO().GetDatabase(projectId);
+    db.ExecuteSql("delete from t_projectoption where projectId=?", {id});
+    const std::int64_t on = *fullQuery ? 1 : 0;
+    if (columns.database)
+      db.ExecuteSql(
+          "insert into t_projectoption(projectId,fullQueryForms,databaseKind) values (?,?,?)",
+          {id, on, std::string(DatabaseChoiceOf(*database).key)});
+    else
+      db.ExecuteSql("insert into t_projectoption(projectId,fullQueryForms) values (?,?)", {id, on});
+  });
 }
 
 }  // namespace
@@ -79,20 +124,19 @@ bool TProjectDAO::GetFullQueryForms(int projectId) {
 }
 
 void TProjectDAO::SetFullQueryForms(int projectId, bool on) {
+  WriteOptions(projectId, on, std::nullopt);
+}
+
+TDatabase TProjectDAO::GetDatabase(int projectId) {
   TDbHelper db;
-  const std::int64_t id = projectId;
-  db.Transaction([&] {
-    if (!HasOptionTable(db))
-      db.ExecuteSql(
-          "create table t_projectoption ("
-          " projectId integer primary key,"
-          " fullQueryForms integer not null default 0)");
-    // Delete, then insert: a table made by other tools may lack the key that
-    // "insert or replace" relies on, and an older row must not outlive this.
-    db.ExecuteSql("delete from t_projectoption where projectId=?", {id});
-    db.ExecuteSql("insert into t_projectoption(projectId,fullQueryForms) values (?,?)",
-                  {id, std::int64_t{on ? 1 : 0}});
-  });
+  if (!OptionColumns(db).database) return TDatabase::SqlServer;
+  const TDatabaseChoice* choice = DatabaseByKey(db.GetStringValue(
+      "select databaseKind from t_projectoption where projectId=?", {std::int64_t{projectId}}));
+  return choice ? choice->database : TDatabase::SqlServer;
+}
+
+void TProjectDAO::SetDatabase(int projectId, TDatabase database) {
+  WriteOptions(projectId, std::nullopt, database);
 }
 
 TNameList TProjectDAO::GetAllProjects() {

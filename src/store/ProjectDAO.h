@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "vocabulary/Design.h"
 #include "vocabulary/NameList.h"
 
 class TProjectDAO {
@@ -25,4 +26,9 @@ public:
   // first written; a design file without that table reads as off.
   bool GetFullQueryForms(int projectId);
   void SetFullQueryForms(int projectId, bool on);
+  // The project's 数据库 setting, a column of the same table added when
+  // first written; a file without it, or a value that names no database,
+  // reads as SQL Server.
+  TDatabase GetDatabase(int projectId);
+  void SetDatabase(int projectId, TDatabase database);
 };

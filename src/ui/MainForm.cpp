@@ -43,6 +43,7 @@
 #include "ui/Prompter.h"
 #include "ui/TableScriptImport.h"
 #include "ui/UiCommand.h"
+#include "vocabulary/SqlDialect.h"
 
 namespace {
 
@@ -264,6 +265,29 @@ void TFormMain::SetFullQueryForms(bool on) {
   }
 }
 
+// The item of the project's database is checked whenever the menu opens.
+void TFormMain::ShowDatabase() {
+  const int projectId = CurrentProjectId();
+  TDatabase database = TDatabase::SqlServer;
+  if (projectId >= 0)
+    RunCommand(prompter_, this, [&] { database = commands::ProjectDatabase(projectId); });
+  for (const auto& [itemDatabase, item] : databases_) {
+    item->setEnabled(projectId >= 0);
+    item->setChecked(projectId >= 0 && itemDatabase == database);
+  }
+}
+
+void TFormMain::SetDatabase(TDatabase database) {
+  if (CurrentProjectId() < 0) {
+    prompter_.Message(this, RuleText(msg::kNoProjectSelected));
+  } else {
+    const TCommandResult result =
+        Execute(this, [&] { return commands::SetDatabase(CurrentProjectId(), database); });
+    if (!result) Show(this, result);
+  }
+  ShowDatabase();
+}
+
 void TFormMain::BuildMenus() {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* f1 = menuBar()->addMenu(tr("项目操作(&P)"));
@@ -290,6 +314,18 @@ void TFormMain::BuildMenus() {
   fullQueryForms_->setCheckable(true);
   connect(fullQueryForms_, &QAction::triggered, this, &TFormMain::SetFullQueryForms);
   connect(p1, &QMenu::aboutToShow, this, &TFormMain::ShowFullQueryForms);
+  p1->addSeparator();
+  for (const TDatabaseChoice& choice : DatabaseChoices()) {
+    QAction* item = AddCommand(
+        p1, ("Database_" + std::string(choice.key)).c_str(),
+        QString::fromUtf8(choice.caption.data(), static_cast<qsizetype>(choice.caption.size())),
+        nullptr);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this,
+            [this, database = choice.database] { SetDatabase(database); });
+    databases_.emplace_back(choice.database, item);
+  }
+  connect(p1, &QMenu::aboutToShow, this, &TFormMain::ShowDatabase);
 
   popup_ = new QMenu(this);
   popup_->setObjectName(QStringLiteral("PopupMenu1"));

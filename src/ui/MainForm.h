@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <filesystem>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "commands/DesignCommands.h"
 #include "ui/MemberFormBase.h"
@@ -88,6 +90,9 @@ private:
   // The current project's 完整查询窗体 setting, from its checkable item.
   void SetFullQueryForms(bool on);
   void ShowFullQueryForms();
+  // The current project's 数据库 setting, from its checkable items.
+  void SetDatabase(TDatabase database);
+  void ShowDatabase();
   void ExchangeMembers();
   void MoveMember(int step);
   void MoveMemberUp();
@@ -129,6 +134,7 @@ private:
   void RunCompleted(const QString& projectDir);
 
   QAction* fullQueryForms_ = nullptr;
+  std::vector<std::pair<TDatabase, QAction*>> databases_;
   TMainSettings settings_;
   TPrompter& prompter_;
   TDesktopOpener& opener_;

@@ -41,11 +41,16 @@ struct TDesignClass {
   int DisplayCount() const;
 };
 
+// The database the generated application runs on (the project's 数据库
+// setting); what each means is its dialect's (vocabulary/SqlDialect.h).
+enum class TDatabase { SqlServer, Sqlite };
+
 struct TDesign {
   int projectId = 0;
   std::string projectName;
   std::vector<TDesignClass> classes;  // class order
   bool fullQueryForms = false;        // query forms that list, search, page, edit and delete
+  TDatabase database = TDatabase::SqlServer;
 
   // Index of the first class with exactly this name, -1 when there is none.
   int FindClass(const std::string& className) const;

@@ -6,13 +6,13 @@
 // implementation of TSqlDialect, chosen in DialectOf.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "vocabulary/Design.h"
 #include "vocabulary/MemberKinds.h"
-
-struct TDesign;
 
 // A column of a class's table as the table script hands it to the dialect.
 struct TScriptColumn {
@@ -97,6 +97,19 @@ public:
   // statements and the paged query the DAL's Get methods call) and the
   // login module.
   virtual std::string ResourceTree() const = 0;
+  // The table script as a file of the application's project (relative to
+  // it), from which the application creates its database when the file
+  // is missing; empty when the application does not create its database.
+  virtual std::string SchemaFile() const { return ""; }
+  // Items the application's project file lists besides its forms (each
+  // line ending CR LF): the schema file, the data provider's package.
+  virtual std::string ApplicationProjectItems() const { return ""; }
+
+  // The edit form's line that selects the record's value in a reference
+  // drop-down bound to the referenced class's table: $m$ the member, $inst$
+  // and $mi$ the record's property, $r$Ds the data set of that table, $rk$
+  // its key column.
+  virtual std::string ReferenceSelection() const = 0;
 
   // The complete query form's literals: C# methods, indented as class
   // members, SqlText(string) giving a text literal, SqlContains(string)
@@ -105,8 +118,27 @@ public:
   virtual std::string QueryLiteralMethods() const = 0;
 };
 
-// SQL Server, the dialect of every project today.
+// SQL Server, the default; SQLite, a database in one file beside the
+// application.
 const TSqlDialect& SqlServerDialect();
+const TSqlDialect& SqliteDialect();
 
-// The one place a project's dialect is chosen.
+// A database a project can choose, as design texts, the command line and
+// the window name it.
+struct TDatabaseChoice {
+  TDatabase database;
+  std::string_view key;      // design texts and the command line
+  std::string_view caption;  // the window's menu and the project list
+  const TSqlDialect& (*dialect)();
+};
+
+// Every choice, the default (SQL Server) first.
+std::span<const TDatabaseChoice> DatabaseChoices();
+const TDatabaseChoice& DatabaseChoiceOf(TDatabase database);
+// The choice named key; nullptr when no database has that key.
+const TDatabaseChoice* DatabaseByKey(std::string_view key);
+// The keys, as a refusal lists them ("sqlserver, sqlite").
+std::string DatabaseKeys();
+
+// The one place a project's dialect is chosen: by its 数据库 setting.
 const TSqlDialect& DialectOf(const TDesign& design);

@@ -190,6 +190,10 @@ public:
   // Its DBHelp pages with ROW_NUMBER() over the order clause.
   std::string ResourceTree() const override { return "bak/LoginFrame"; }
 
+  std::string ReferenceSelection() const override {
+    return "            this.cb_$m$.SelectedValue = $inst$.$mi$.ToString();";
+  }
+
   std::string QueryLiteralMethods() const override;
 };
 

@@ -1,6 +1,6 @@
 // The main window around the design commands: the lists it reloads and the
 // selections it keeps after a rename, a delete or a move, the questions it
-// asks first, the member list's popup, the 完整查询窗体 item, the help page,
+// asks first, the member list's popup, the 完整查询窗体 and database items, the help page,
 // and a layout where nothing is clipped.
 #include <QCheckBox>
 #include <QFile>
@@ -67,7 +67,7 @@ private slots:
   void movesAndExchangesKeepTheIdentifiersAndTheMovedMembersSelected();
   void keysReachTheCommandsAndTheSelectionFollowsTheMember();
   void thePopupActsOnTheSelectionItOpenedOver();
-  void fullQueryFormsItemShowsAndStoresTheSelectedProjectsSetting();
+  void settingItemsShowAndStoreTheSelectedProjectsSettings();
   void bannerAndTimerOpenTheHelpPageOnce();
   void helpMenuOpensThePageAndTellsWhereThingsAre();
   void helpPageNamesEveryCommand();
@@ -336,7 +336,7 @@ void MainWindowTest::thePopupActsOnTheSelectionItOpenedOver() {
   QCOMPARE(f.prompter.TakeMessages(), QStringList({"成员属性删除成功", "成员属性删除成功"}));
 }
 
-void MainWindowTest::fullQueryFormsItemShowsAndStoresTheSelectedProjectsSetting() {
+void MainWindowTest::settingItemsShowAndStoreTheSelectedProjectsSettings() {
   TWindowFixture f;
   f.Open();
   auto* menu = f.Find<QMenu>("P1");
@@ -365,6 +365,19 @@ void MainWindowTest::fullQueryFormsItemShowsAndStoresTheSelectedProjectsSetting(
   QVERIFY(item->isChecked());
   item->trigger();
   QVERIFY(!TProjectDAO().GetFullQueryForms(2));
+
+  // The two database items, one of them checked, work the same way.
+  auto* sqlServer = f.Find<QAction>("Database_sqlserver");
+  auto* sqlite = f.Find<QAction>("Database_sqlite");
+  emit menu->aboutToShow();
+  QVERIFY(sqlServer->isChecked() && !sqlite->isChecked());
+  sqlite->trigger();
+  QVERIFY(!sqlServer->isChecked() && sqlite->isChecked());
+  QVERIFY(TProjectDAO().GetDatabase(2) == TDatabase::Sqlite);
+  QVERIFY(TProjectDAO().GetDatabase(1) == TDatabase::SqlServer);
+  projects->setCurrentIndex(0);
+  emit menu->aboutToShow();
+  QVERIFY(sqlServer->isChecked() && !sqlite->isChecked());
   QVERIFY(f.prompter.boxes.isEmpty());
 }
 

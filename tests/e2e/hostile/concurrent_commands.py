@@ -2,8 +2,9 @@
 # Several corvane-cli processes at once on one base directory, as an
 # unlucky user meets them: a new directory opened by eight processes, names
 # raced in different letter cases, additions racing a deletion and a
-# generation. Every acknowledged row must be there once, no name that must be
-# unique may be there twice, and the design database must stay sound.
+# generation, a project's two settings set together. Every acknowledged row
+# must be there once, no name that must be unique may be there twice, and the
+# design database must stay sound.
 #
 # usage: concurrent_commands.py CORVANE_CLI
 #
@@ -128,4 +129,19 @@ names_once(db, "select memberName from t_member where memberName like 'note%'", 
 check(db.execute("select count(*) from t_member where classId not in (select classId from t_class)")
       .fetchone()[0] == 0, "no member outlives its class")
 db.close()
+# A project's two settings set at once: neither write loses the other, also
+# where the option table is of an earlier version (without the database
+# column, which one of them adds).
+for r in range(ROUNDS):
+    base = os.path.join(WORK, "settings%d" % r)
+    check(cli(base, "demo")[0] == 0, "sample project added")
+    if r % 2:
+        with sqlite3.connect(os.path.join(base, "projects.mdb")) as db:
+            db.execute("create table t_projectoption (projectId integer primary key,"
+                       " fullQueryForms integer not null default 0)")
+    results = at_once(base, [["project", "set", "Demo", "full-query-forms", "on"],
+                             ["project", "set", "Demo", "database", "sqlite"]])
+    check([s for s, _, _ in results] == [0, 0], "round %d: both set: %r" % (r, results))
+    listed = cli(base, "project", "list")[1]
+    check(listed == "1\tDemo\t完整查询窗体\tSQLite 嵌入式数据库\n", "round %d: both settings kept: %r" % (r, listed))
 finish()

@@ -8,7 +8,10 @@
 # name the solution itself uses; its table script and every statement its
 # data-access code sends (recorded by calling each method against a stand-in
 # DBHelp) must parse as T-SQL, and the table script imported again
-# (import-sql) must give the same classes and members.
+# (import-sql) must give the same classes and members. Every other pair of
+# designs are SQLite projects instead: every data-access method of every
+# class runs against the application's real database file
+# (../sqlite/DalHarness.cs), which is left empty and whole.
 #
 # usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
 #
@@ -17,6 +20,8 @@ import json
 import os
 import random
 import re
+import shutil
+import sqlite3
 import sys
 
 from corvane_e2e import WORK, check, cli, finish, parse_tsql, run, tools_present, write, xbuild
@@ -140,11 +145,16 @@ def check_design(index, rng_seed):
     text = json.dumps(design, ensure_ascii=False)
     base, name = os.path.join(WORK, "d%d" % index), "R%d" % index
     os.makedirs(base)
+    on_sqlite = index // 2 % 2 == 1
+    if on_sqlite:
+        design["database"] = "sqlite"
+        text = json.dumps(design, ensure_ascii=False)
     write(os.path.join(base, "design.json"), text)
     status, _, err = cli(base, "import", os.path.join(base, "design.json"))
     if status != 0:
         return ["%s import: %s" % (name, err)], None
-    problems = script_round_trip(base, name, design)
+    # The script read back is SQL Server's.
+    problems = [] if on_sqlite else script_round_trip(base, name, design)
     status, _, err = cli(base, "generate", name, *(["--full-query-forms"] if index % 2 else []))
     if status != 0:
         refused = [l for l in err.splitlines()[1:] if l]
@@ -154,6 +164,8 @@ def check_design(index, rng_seed):
     out = os.path.join(base, "projects", name, "LoginFrame")
     errors = xbuild(XBUILD, out)
     problems += ["%s xbuild:\n%s\n%s" % (name, "\n".join(errors[:20]), text)] if errors else []
+    if on_sqlite:
+        return problems + run_on_sqlite(name, design, out), "built"
     # Every statement of the data-access code, recorded.
     harness = os.path.join(base, "sql.exe")
     sources = [os.path.join(out, tier, f) for tier in ("Model", "DAL")
@@ -175,10 +187,40 @@ def check_design(index, rng_seed):
     return problems, "built"
 
 
+def run_on_sqlite(name, design, out):
+    """Every data-access method against the application's database file."""
+    bin_dir = os.path.join(out, "LoginFrame", "bin", "Debug")
+    if not os.path.isfile(os.path.join(bin_dir, "LoginFrame.exe")):
+        return []
+    shutil.copy(os.path.join(WORK, "DalHarness.exe"), bin_dir)
+    shutil.copy(os.path.join(bin_dir, "LoginFrame.exe.config"),
+                os.path.join(bin_dir, "DalHarness.exe.config"))
+    members = os.path.join(bin_dir, "design.txt")
+    write(members, "".join("\t".join([c["className"], m["memberName"], m["memberType"],
+                                      str(m["memberLength"]), str(int(m["memberIsPri"])),
+                                      str(int(m["memberIsMust"]))]) + "\n"
+                           for c in design["classes"] for m in c["members"]))
+    done = run([MONO, os.path.join(bin_dir, "DalHarness.exe"), members, "roundtrip"], cwd=bin_dir)
+    problems = []
+    if done.returncode != 0:
+        problems.append("%s on SQLite: %s %s\n%s" % (name, done.stdout[-2000:], done.stderr[-1000:],
+                                                      json.dumps(design, ensure_ascii=False)))
+    with sqlite3.connect(os.path.join(bin_dir, "LoginFrame.db")) as db:
+        for c in design["classes"]:
+            if db.execute('select count(*) from "%s"' % c["className"]).fetchone()[0]:
+                problems.append("%s on SQLite: rows left in %s" % (name, c["className"]))
+        if db.execute("pragma integrity_check").fetchone()[0] != "ok":
+            problems.append("%s on SQLite: the database file is damaged" % name)
+    return problems
+
+
 if tools_present(XBUILD, MCS, MONO, SQLFLUFF):
     sql_dirs = [os.path.join(WORK, "sql0"), os.path.join(WORK, "sql1")]
     for d in sql_dirs:
         os.makedirs(d)
+    done = run([MCS, "-nologo", "-out:" + os.path.join(WORK, "DalHarness.exe"), "-r:System.Data",
+                os.path.join(HERE, "..", "sqlite", "DalHarness.cs")])
+    check(done.returncode == 0, "the SQLite harness builds: " + done.stdout)
     seeds = random.Random(SEED)
     jobs = [(i, seeds.random()) for i in range(COUNT)]
     outcomes = []

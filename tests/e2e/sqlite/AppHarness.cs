@@ -1,0 +1,370 @@
+// Runs the built application of the sample design (a SQLite project with
+// the complete query forms) as a user would, on a display: its own Main
+// starts it, the login form creates the database on its first check, then
+// the forms add book types and books, search, edit and delete, and a type
+// the database refuses is reported. Controls are
+// filled and buttons clicked from a timer, one step when the forms it needs
+// are up; message boxes are answered with OK and their texts printed. After
+// every step the database file is read with the sqlite3 shell and printed.
+//
+// usage: mono AppHarness.exe LoginFrame.exe SQLITE3 SHOTS-DIR|- SEARCHES
+//   SEARCHES: base64 (UTF-8) texts, one a line, each searched as a title
+// Prints "STEP <name>", "DB <row>" lines after each, "BOX <text>",
+// "SEARCH <base64> <rows in the grid> <page label>", "DONE" at the end;
+// exit status 1 when a step could not be done.
+using System;
+using System.Collections.Generic;
+using System.Diagnostics;
+using System.Drawing;
+using System.IO;
+using System.Linq;
+using System.Reflection;
+using System.Text;
+using System.Windows.Forms;
+
+static class AppHarness
+{
+    static Assembly app;
+    static string sqlite3, shots;
+    static List<string> searches;
+    static readonly List<KeyValuePair<string, Func<bool>>> steps = new List<KeyValuePair<string, Func<bool>>>();
+    static int next;
+    static bool failed;
+    static readonly HashSet<Form> seen = new HashSet<Form>();
+
+    static Form Open(string type)
+    {
+        return Application.OpenForms.Cast<Form>().FirstOrDefault(f => f.GetType().Name == type && f.Visible);
+    }
+
+    // The form the user works in: the last one opened that is still up.
+    static Form Top()
+    {
+        return Application.OpenForms.Cast<Form>().LastOrDefault(f => f.Visible);
+    }
+
+    static T Get<T>(Form form, string field)
+    {
+        FieldInfo f = form.GetType().GetField(field, BindingFlags.NonPublic | BindingFlags.Public | BindingFlags.Instance);
+        if (f == null) throw new Exception(form.GetType().Name + " has no " + field);
+        return (T)f.GetValue(form);
+    }
+
+    static void Type(Form form, string field, string text) { Get<TextBox>(form, field).Text = text; }
+
+    // Later, from the message loop: the click may open a modal window.
+    static void Click(Form form, string field)
+    {
+        object c = Get<object>(form, field);
+        form.BeginInvoke((MethodInvoker)delegate
+        {
+            if (c is Button) ((Button)c).PerformClick();
+            else ((ToolStripMenuItem)c).PerformClick();
+        });
+    }
+
+    // A click of the mouse, through the window system: what the handler
+    // throws reaches the application's own handler, as a user's click does
+    // (Mono keeps what a BeginInvoke call throws to itself).
+    static void MouseClick(Form form, string field)
+    {
+        Control c = Get<Control>(form, field);
+        Point p = c.PointToScreen(new Point(c.Width / 2, c.Height / 2));
+        Run("xdotool", "mousemove --sync " + p.X + " " + p.Y + " click 1");
+    }
+
+    static void Call(Form form, string method, params object[] args)
+    {
+        MethodInfo m = form.GetType().GetMethod(method, BindingFlags.NonPublic | BindingFlags.Instance);
+        form.BeginInvoke((MethodInvoker)delegate { m.Invoke(form, args); });
+    }
+
+    static string Run(string file, string args)
+    {
+        ProcessStartInfo p = new ProcessStartInfo(file, args);
+        p.UseShellExecute = false;
+        p.RedirectStandardOutput = true;
+        p.StandardOutputEncoding = Encoding.UTF8;
+        using (Process process = Process.Start(p))
+        {
+            string output = process.StandardOutput.ReadToEnd();
+            process.WaitForExit();
+            return output;
+        }
+    }
+
+    static void Dump()
+    {
+        if (!File.Exists("LoginFrame.db")) { Console.WriteLine("DB no file"); return; }
+        string sql = "select 'user', U_Name, length(U_PassWord) from U_UserInfo; "
+            + "select 'type', typeId, typeName from BookType order by typeId; "
+            + "select 'book', bookId, title, price, stock, substr(publishDate, 1, 10), length(cover) > 0, bookType from Book order by bookId;";
+        foreach (string line in Run(sqlite3, "LoginFrame.db \"" + sql + "\"").Split('\n'))
+            if (line.Length > 0) Console.WriteLine("DB " + line);
+    }
+
+    static void Shot(Form form, string name)
+    {
+        if (shots == "-") return;
+        form.Refresh();
+        Application.DoEvents();
+        // The window's client area: without a window manager the rest is black.
+        Run("sh", "-c \"xwd -id " + form.Handle + " -silent | convert xwd:- -crop " + form.ClientSize.Width + "x"
+            + form.ClientSize.Height + "+0+0 +repage '" + Path.Combine(shots, name) + "'\"");
+    }
+
+    static void Step(string name, Func<bool> action) { steps.Add(new KeyValuePair<string, Func<bool>>(name, action)); }
+
+    // Message boxes are forms of their own: each is answered with OK.
+    static bool AnswerBoxes()
+    {
+        bool any = false;
+        foreach (Form f in Application.OpenForms.Cast<Form>().ToList())
+        {
+            if (f.GetType().Name != "MessageBoxForm" || !f.Visible) continue;
+            FieldInfo text = f.GetType().GetField("msgbox_text", BindingFlags.NonPublic | BindingFlags.Instance);
+            Console.WriteLine("BOX " + (text != null ? (string)text.GetValue(f) : f.Text).Replace("\r\n", " "));
+            f.DialogResult = DialogResult.OK;
+            any = true;
+        }
+        return any;
+    }
+
+    // The step opens a form from an item or button of the form `from`;
+    // the next step fills it.
+    static void Opening(string name, string from, string field)
+    {
+        Step(name, () =>
+        {
+            Form f = Top();
+            if (f == null || f.GetType().Name != from) return false;
+            Click(f, field);
+            return true;
+        });
+    }
+
+    static void AddBook(string title, string price, string stock, DateTime published, int type)
+    {
+        Opening("add form", "FrmQueryBook", "btnAdd");
+        Step("book added: " + title, () =>
+        {
+            Form add = Open("FrmAddBook");
+            if (add == null) return false;
+            Type(add, "txt_title", title);
+            Type(add, "txt_price", price);
+            Type(add, "txt_stock", stock);
+            Get<DateTimePicker>(add, "dtp_publishDate").Value = published;
+            Get<ComboBox>(add, "cb_bookType").SelectedIndex = type;
+            Click(add, "Btn_Add");
+            return true;
+        });
+    }
+
+    static int RowOf(DataGridView grid, string title)
+    {
+        foreach (DataGridViewRow row in grid.Rows)
+            if (Convert.ToString(row.Cells[1].Value) == title) return row.Index;
+        throw new Exception("no row " + title);
+    }
+
+    static void Steps()
+    {
+        Step("login refused", () =>
+        {
+            Form login = Open("FrmLogin");
+            if (login == null) return false;
+            Type(login, "txt_UserName", "admin");
+            Type(login, "txt_PassWord", "wrong");
+            Click(login, "btn_Login");
+            return true;
+        });
+        // The seeded administrator gets the password "admin".
+        Step("password set", () =>
+        {
+            if (Top() == null || Top().GetType().Name != "FrmLogin" || !File.Exists("LoginFrame.db")) return false;
+            MethodInfo hash = app.GetType("LoginFrame.FrmLogin").GetMethod("HashPassword");
+            Run(sqlite3, "LoginFrame.db \"update U_UserInfo set U_PassWord='" + hash.Invoke(null, new object[] { "admin" }) + "' where U_Name='admin'\"");
+            return true;
+        });
+        Step("logged in", () =>
+        {
+            Form login = Open("FrmLogin");
+            Type(login, "txt_PassWord", "admin");
+            Shot(login, "generated-sqlite-login.png");
+            Click(login, "btn_Login");
+            return true;
+        });
+        foreach (string name in new[] { "古典小说", "科幻小说" })
+        {
+            string typeName = name;
+            Opening("type form", "Frm主面", "BookTypeAdd_ToolStripMenuItem");
+            Step("type added: " + name, () =>
+            {
+                Form add = Open("FrmAddBookType");
+                if (add == null) return false;
+                Type(add, "txt_typeName", typeName);
+                Click(add, "Btn_Add");
+                return true;
+            });
+        }
+        Opening("query form", "Frm主面", "BookManage_ToolStripMenuItem");
+        AddBook("红楼梦 50%_off 'a'", "59.8", "12", new DateTime(1982, 3, 1), 0);
+        AddBook("三体", "23", "40", new DateTime(2008, 1, 1), 1);
+        AddBook("Neuromancer", "9.5", "3", new DateTime(1984, 7, 1), 1);
+        Step("searched", () =>
+        {
+            Form query = Top();
+            if (query == null || query.GetType().Name != "FrmQueryBook") return false;
+            MethodInfo click = query.GetType().GetMethod("btnQuery_Click", BindingFlags.NonPublic | BindingFlags.Instance);
+            foreach (string b64 in searches)
+            {
+                Type(query, "txt_title", Encoding.UTF8.GetString(Convert.FromBase64String(b64)));
+                click.Invoke(query, new object[] { query, EventArgs.Empty });
+                Console.WriteLine("SEARCH " + b64 + " " + Get<DataGridView>(query, "dgvList").Rows.Count + " " + Get<Label>(query, "lblPager").Text);
+            }
+            Type(query, "txt_title", "");
+            DateTimePicker from = Get<DateTimePicker>(query, "dtpFrom_publishDate"), to = Get<DateTimePicker>(query, "dtpTo_publishDate");
+            from.Value = new DateTime(1982, 3, 1);
+            from.Checked = true;
+            to.Value = new DateTime(1984, 7, 1);
+            to.Checked = true;
+            click.Invoke(query, new object[] { query, EventArgs.Empty });
+            Console.WriteLine("SEARCH dates " + Get<DataGridView>(query, "dgvList").Rows.Count + " " + Get<Label>(query, "lblPager").Text);
+            query.GetType().GetMethod("btnReset_Click", BindingFlags.NonPublic | BindingFlags.Instance).Invoke(query, new object[] { query, EventArgs.Empty });
+            Shot(query, "generated-sqlite-query-form.png");
+            return true;
+        });
+        Step("edit form", () =>
+        {
+            Form query = Open("FrmQueryBook");
+            DataGridView grid = Get<DataGridView>(query, "dgvList");
+            Call(query, "dgvList_CellDoubleClick", grid, new DataGridViewCellEventArgs(1, RowOf(grid, "红楼梦 50%_off 'a'")));
+            return true;
+        });
+        Step("book edited", () =>
+        {
+            Form edit = Open("FrmEditBook");
+            if (edit == null) return false;
+            Console.WriteLine("EDIT " + Get<TextBox>(edit, "txt_title").Text + " " + Get<TextBox>(edit, "txt_price").Text + " "
+                + Get<DateTimePicker>(edit, "dtp_publishDate").Value.ToString("yyyy-MM-dd") + " " + Get<ComboBox>(edit, "cb_bookType").Text);
+            Shot(edit, "generated-sqlite-edit-form.png");
+            Type(edit, "txt_title", "红楼梦(校注本)");
+            Type(edit, "txt_price", "65.5");
+            Click(edit, "Btn_Update");
+            return true;
+        });
+        Step("book deleted", () =>
+        {
+            Form query = Top();
+            if (query == null || query.GetType().Name != "FrmQueryBook") return false;
+            DataGridView grid = Get<DataGridView>(query, "dgvList");
+            grid.ClearSelection();
+            grid.Rows[RowOf(grid, "Neuromancer")].Selected = true;
+            Click(query, "btnDel");
+            return true;
+        });
+        // A type that books name: the database refuses, the form says why.
+        Step("type kept", () =>
+        {
+            Form query = Top();
+            if (query == null || query.GetType().Name != "FrmQueryBook") return false;
+            query.Close();
+            return true;
+        });
+        Opening("type query form", "Frm主面", "BookTypeManage_ToolStripMenuItem");
+        Step("type delete refused", () =>
+        {
+            Form query = Top();
+            if (query == null || query.GetType().Name != "FrmQueryBookType") return false;
+            DataGridView grid = Get<DataGridView>(query, "dgvList");
+            grid.ClearSelection();
+            grid.Rows[0].Selected = true;
+            Click(query, "btnDel");
+            return true;
+        });
+        // A statement the database refuses where the form checks nothing:
+        // the application says why in a message box and goes on.
+        Step("type query form closed", () =>
+        {
+            Form query = Top();
+            if (query == null || query.GetType().Name != "FrmQueryBookType") return false;
+            Run(sqlite3, "LoginFrame.db \"create trigger refuse before insert on BookType begin select raise(abort, 'no more types'); end\"");
+            query.Close();
+            return true;
+        });
+        Opening("type form", "Frm主面", "BookTypeAdd_ToolStripMenuItem");
+        Step("type refused", () =>
+        {
+            Form add = Open("FrmAddBookType");
+            if (add == null) return false;
+            Type(add, "txt_typeName", "诗歌");
+            MouseClick(add, "Btn_Add");
+            return true;
+        });
+        // One window a tick, the last opened first, as the user closes them.
+        Step("closed", () =>
+        {
+            if (Top() != null) Top().Close();
+            return Top() == null;
+        });
+    }
+
+    [STAThread]
+    static int Main(string[] args)
+    {
+        app = Assembly.LoadFrom(Path.GetFullPath(args[0]));
+        Directory.SetCurrentDirectory(Path.GetDirectoryName(Path.GetFullPath(args[0])));
+        sqlite3 = args[1];
+        shots = args[2];
+        searches = File.ReadAllLines(args[3]).Where(l => l.Length > 0).ToList();
+        Steps();
+        Timer timer = new Timer();
+        timer.Interval = 400;
+        DateTime stepStarted = DateTime.Now;
+        timer.Tick += delegate
+        {
+            // The application disposes none of its dialogs; Mono's finalizers
+            // would, at exit, and fail. Each is disposed once it is closed.
+            foreach (Form f in seen.Where(f => !f.IsDisposed && !Application.OpenForms.Cast<Form>().Contains(f)).ToList())
+                f.Dispose();
+            seen.UnionWith(Application.OpenForms.Cast<Form>());
+            AnswerBoxes();
+            if (next >= steps.Count) return;
+            KeyValuePair<string, Func<bool>> step = steps[next];
+            bool done;
+            try { done = step.Value(); }
+            catch (Exception e) { Console.WriteLine("FAIL " + step.Key + ": " + e); done = false; failed = true; }
+            if (!done && !failed && (DateTime.Now - stepStarted).TotalSeconds < 30) return;
+            if (!done)
+            {
+                // The application is closed: its Main returns.
+                Console.WriteLine("FAIL step " + step.Key + " could not be done");
+                failed = true;
+                timer.Stop();
+                foreach (Form f in Application.OpenForms.Cast<Form>().Reverse().ToList()) f.Close();
+                return;
+            }
+            next++;
+            stepStarted = DateTime.Now;
+            // The step's clicks run first; the file is read once they are done.
+            timer.Stop();
+            Timer after = new Timer();
+            after.Interval = 600;
+            after.Tick += delegate
+            {
+                // An answered box lets the step go on (a confirmed delete).
+                if (AnswerBoxes()) return;
+                after.Stop();
+                Console.WriteLine("STEP " + step.Key);
+                Dump();
+                timer.Start();
+            };
+            after.Start();
+        };
+        timer.Start();
+        app.GetType("LoginFrame.Program").GetMethod("Main", BindingFlags.NonPublic | BindingFlags.Static).Invoke(null, null);
+        foreach (Form f in seen) f.Dispose();
+        Console.WriteLine("DONE");
+        return failed ? 1 : 0;
+    }
+}
