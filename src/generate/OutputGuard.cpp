@@ -1,6 +1,7 @@
 #include "generate/OutputGuard.h"
 
 #include <openssl/evp.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -148,6 +149,37 @@ fs::path FirstLinkBelow(const fs::path& root, const fs::path& target) {
   return {};
 }
 
+// The first existing component on the way from base down to target's
+// folder that is no folder (a file where the project's folder belongs, say):
+// where the real run would fail to make its folders.
+fs::path FirstNonFolder(const fs::path& base, const fs::path& target) {
+  fs::path at = base;
+  for (const fs::path& part : target.parent_path().lexically_relative(base)) {
+    at /= part;
+    struct stat st {};
+    if (::stat(at.c_str(), &st) != 0) return {};
+    if (!S_ISDIR(st.st_mode)) return at;
+  }
+  return {};
+}
+
+// A temporary file that a run killed half way left behind: its writer's
+// process is gone. (Names as TFileOperate makes them: .corvane-PID-N.tmp.)
+bool IsStaleTemporary(const std::string& name) {
+  constexpr std::string_view kPrefix = ".corvane-", kSuffix = ".tmp";
+  if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return false;
+  const std::string middle =
+      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+  const std::size_t dash = middle.find('-');
+  if (dash == 0 || dash == std::string::npos) return false;
+  pid_t pid = 0;
+  for (std::size_t i = 0; i < dash; ++i) {
+    if (middle[i] < '0' || middle[i] > '9' || pid > 100000000) return false;
+    pid = pid * 10 + (middle[i] - '0');
+  }
+  return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
 std::unordered_map<std::string, TDigest> ReadRecord(const fs::path& root, const fs::path& file) {
   std::error_code ec;
   // A record reached through a link is not this run's own.
@@ -212,6 +244,7 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       progress_(std::move(progress)),
       lastRun_(ReadRecord(ProjectDir(), RecordPath())) {
   put_.reserve(lastRun_.size());
+  if (!dryRun_) RemoveStaleTemporaries();
 }
 
 fs::path TOutputGuard::ProjectDir() const {
@@ -270,8 +303,22 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
   if (progress_) progress_("已备份手工修改的文件: " + path);
 }
 
+void TOutputGuard::RemoveStaleTemporaries() const {
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(ProjectDir(), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    if (it->is_regular_file(ec) && !it->is_symlink(ec) &&
+        IsStaleTemporary(it->path().filename().string()))
+      fs::remove(it->path(), ec);
+  }
+}
+
 void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash) {
   std::string key = Key(path);
+  // A dry run fails where the run would: at a file in place of a folder.
+  if (dryRun_)
+    if (const fs::path blocked = FirstNonFolder(baseDir_, baseDir_ / path); !blocked.empty())
+      throw TFileError("无法创建目录 " + blocked.string() + ": 路径上有同名文件");
   // A file this run put already holds this run's bytes, not an edit; a dry
   // run lists it once.
   const bool putBefore = put_.contains(key);

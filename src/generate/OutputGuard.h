@@ -91,6 +91,9 @@ private:
   // a run writes regular files in real directories of its own tree, never
   // through a link planted there (to the design database, say).
   void ClearLinks(const std::filesystem::path& target) const;
+  // Removes the temporary files that runs killed half way left in the
+  // project's tree (their writers are gone); a run in progress keeps its own.
+  void RemoveStaleTemporaries() const;
   // The record's key: the path below the project directory.
   std::string Key(const std::string& path) const;
 

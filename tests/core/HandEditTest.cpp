@@ -6,6 +6,8 @@
 // dry run sorts every file into new, changed, unchanged or edited by hand
 // while writing nothing.
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -303,4 +305,22 @@ TEST_F(HandEditTest, LinksPlantedInTheTreeAreReplacedAndNothingOutsideIsWritten)
                                    Project() / "backup"})
     EXPECT_FALSE(fs::is_symlink(replaced)) << replaced;
   EXPECT_EQ(Tree(Out()), generated);
+}
+
+// What a run killed half way leaves: temporary files of a process that is
+// gone are removed by the next run; one of a live process is its own.
+TEST_F(HandEditTest, TemporaryFilesOfRunsThatAreGoneAreRemoved) {
+  ASSERT_EQ(Run().back(), "completed");
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const fs::path stale = Out() / "Model" / (".corvane-" + std::to_string(gone) + "-3.tmp");
+  const fs::path live = Out() / "Model" / (".corvane-" + std::to_string(::getpid()) + "-900.tmp");
+  Put(stale, "half");
+  Put(live, "in progress");
+  ASSERT_EQ(Run(true).back(), "completed");
+  EXPECT_TRUE(fs::exists(stale));  // a dry run removes nothing
+  ASSERT_EQ(Run().back(), "completed");
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(live));
 }

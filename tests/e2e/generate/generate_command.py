@@ -92,4 +92,7 @@ write(os.path.join(base, "projects", "Demo"), "a file where the project director
 status, stdout, err = cli(base, "generate", "Demo")
 check(status == 1 and err.startswith("错误: ") and os.path.join(base, "projects", "Demo") in err
       and "所有代码生成完毕!" not in stdout, "unwritable output directory: %d %r" % (status, err))
+status, stdout, err = cli(base, "generate", "--dry-run", "Demo")
+check(status == 1 and os.path.join(base, "projects", "Demo") in err,
+      "the dry run fails where the run does: %d %r" % (status, err))
 finish()
