@@ -298,7 +298,14 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
   }
   const fs::path copy = backupRoot / backupStamp_ / Key(path);
   ClearLinks(copy);
+  struct stat original {};
+  const bool known = ::stat((baseDir_ / path).c_str(), &original) == 0;
   TFileOperate::WriteFile(copy, existing);
+  // A backup may hold what the user would not show (a password): it keeps
+  // the file's mode for its owner only, in folders only the owner enters.
+  ::chmod(copy.c_str(), known ? (original.st_mode & 0700) | S_IRUSR : 0600);
+  ::chmod(backupRoot.c_str(), 0700);
+  ::chmod((backupRoot / backupStamp_).c_str(), 0700);
   ++backups_;
   if (progress_) progress_("已备份手工修改的文件: " + path);
 }
@@ -313,7 +320,8 @@ void TOutputGuard::RemoveStaleTemporaries() const {
   }
 }
 
-void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash) {
+void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash,
+                       bool keepEdits) {
   std::string key = Key(path);
   // A dry run fails where the run would: at a file in place of a folder.
   if (dryRun_)
@@ -328,6 +336,13 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
   if (dryRun_) {
     planned_.push_back({path, status});
     put_.emplace(std::move(key), TDigest{});
+    return;
+  }
+  if (status == TFileStatus::EditedByHand && keepEdits) {
+    // What the last run recorded stays, so the next run keeps it too.
+    if (const auto last = lastRun_.find(key); last != lastRun_.end())
+      put_.insert_or_assign(std::move(key), last->second);
+    if (progress_) progress_("保留手工修改的文件: " + path);
     return;
   }
   if (status == TFileStatus::EditedByHand) Backup(path, existing);
@@ -350,7 +365,7 @@ void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
     const TDigest hash = Sha256(bytes);
     known = skeleton_.emplace(source, TSkeletonFile{std::move(bytes), hash}).first;
   }
-  Put(path, known->second.bytes, &known->second.hash);
+  Put(path, known->second.bytes, &known->second.hash, true);
 }
 
 void TOutputGuard::CopyTree(const fs::path& source, const std::string& dest, bool keepTopLevel) {

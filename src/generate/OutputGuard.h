@@ -80,7 +80,10 @@ private:
   };
 
   // Puts the bytes, whose hash is given when known.
-  void Put(const std::string& path, const std::string& bytes, const TDigest* hash);
+  // keepEdits: a skeleton file (the user's App.config, say) that the user
+  // changed since the last run is kept as it is, and the run says so.
+  void Put(const std::string& path, const std::string& bytes, const TDigest* hash,
+           bool keepEdits = false);
   // The status of the file at path against the bytes; existing holds the
   // file's bytes when it was read. A file this run put already can only
   // be unchanged or changed.

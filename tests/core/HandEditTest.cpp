@@ -152,13 +152,17 @@ TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlo
 
   const std::vector<std::string> events = Run();
   ASSERT_EQ(events.back(), "completed");
-  // Only what the run had to put back is written.
+  // Only what the run had to put back is written; a skeleton file the user
+  // changed is the user's.
   EXPECT_EQ(Rewritten(stamps, Stamps(Out())),
-            (std::set<std::string>{"Model/Book.cs", "DAL/DBHelp.cs", "BLL/bllBook.cs"}));
+            (std::set<std::string>{"Model/Book.cs", "BLL/bllBook.cs"}));
   const std::vector<fs::path> folders = BackupFolders();
   ASSERT_EQ(folders.size(), 1u);
-  EXPECT_EQ(Tree(folders[0]), (TTree{{"LoginFrame/Model/Book.cs", editedBook},
-                                     {"LoginFrame/DAL/DBHelp.cs", "my own helper"}}));
+  EXPECT_EQ(Tree(folders[0]), (TTree{{"LoginFrame/Model/Book.cs", editedBook}}));
+  // The backup is the owner's alone.
+  struct stat backup {};
+  ASSERT_EQ(::stat((folders[0] / "LoginFrame/Model/Book.cs").c_str(), &backup), 0);
+  EXPECT_EQ(backup.st_mode & 0077, 0u);
 
   // Each backup is reported just before its file is written, the count last.
   auto at = [&](const std::string& line) {
@@ -166,17 +170,18 @@ TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlo
   };
   const auto book = at("已备份手工修改的文件: projects/Demo/LoginFrame/Model/Book.cs");
   EXPECT_EQ(events.at(book + 1), "projects/Demo/LoginFrame/Model/Book.cs生成完毕!");
-  const auto helper = at("已备份手工修改的文件: projects/Demo/LoginFrame/DAL/DBHelp.cs");
+  const auto helper = at("保留手工修改的文件: projects/Demo/LoginFrame/DAL/DBHelp.cs");
   EXPECT_GT(helper, at("正在移动资源文件。。。"));
   EXPECT_LT(helper, at("移动资源文件完毕!"));
   EXPECT_EQ(events[events.size() - 2],
-            "已备份 2 个手工修改的文件到 projects/Demo/backup/" + folders[0].filename().string());
+            "已备份 1 个手工修改的文件到 projects/Demo/backup/" + folders[0].filename().string());
   EXPECT_EQ(std::count_if(events.begin(), events.end(),
                           [](const std::string& e) { return e.starts_with("已备份"); }),
-            3);
+            2);
 
   TTree expected = generated;
   expected["Model/Notes.txt"] = "mine";
+  expected["DAL/DBHelp.cs"] = "my own helper";
   EXPECT_EQ(Tree(Out()), expected);
 
   // What this run wrote is what the next run expects: nothing more to save.
@@ -184,6 +189,7 @@ TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlo
   EXPECT_EQ(std::count_if(again.begin(), again.end(),
                           [](const std::string& e) { return e.starts_with("已备份"); }),
             0);
+  EXPECT_EQ(test::ReadFile(Out() / "DAL/DBHelp.cs"), "my own helper");
 }
 
 TEST_F(HandEditTest, WithoutAReadableRecordOnlyFilesThatWouldChangeAreBackedUp) {

@@ -54,15 +54,17 @@ run.wait()
 check(tree(os.path.join(piped, "projects", "Demo", "LoginFrame")).keys() == tree(out).keys(),
       "a closed output does not stop the run (status %d, %r)" % (run.returncode, err))
 
-# A second run rewrites every file; a top-level file of the skeleton is the
-# user's once it is there, and stays.
+# A second run puts back every generated file (those with a progress line);
+# a file copied from the skeleton is the user's once changed, and stays.
+generated = {line[len(at):-len("生成完毕!")] for line in expected if line.startswith(at)}
 first = tree(out)
 for rel in first:
     write(os.path.join(out, rel), b"changed by hand")
-check(cli(base, "generate", "Demo")[0] == 0, "second run")
+status, stdout, _ = cli(base, "generate", "Demo")
+check(status == 0 and "保留手工修改的文件: " + at + "LoginFrame/App.config" in stdout, "second run")
 second = tree(out)
 for rel in first:
-    kept = b"changed by hand" if rel == "LoginFrame.sln" else first[rel]
+    kept = first[rel] if rel in generated else b"changed by hand"
     check(second[rel] == kept, rel + " after the second run")
 
 status, stdout, err = cli(base, "generate", "Demo", "--project-id", "99")
