@@ -149,6 +149,10 @@ fs::path FirstLinkBelow(const fs::path& root, const fs::path& target) {
   return {};
 }
 
+// No file a run writes comes near this size (the largest are resources of
+// some hundred kilobytes).
+constexpr std::uintmax_t kLargestOutput = 64u << 20;
+
 // The first existing component on the way from base down to target's
 // folder that is no folder (a file where the project's folder belongs, say):
 // where the real run would fail to make its folders.
@@ -278,6 +282,10 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
   // only when its record must be checked.
   const bool sameSize = static_cast<std::uintmax_t>(st.st_size) == bytes.size();
   if (!sameSize && putBefore) return TFileStatus::Changed;
+  // Far larger than anything a run writes: not its output, and not read
+  // (a disk image left at the path, say); the backup moves it.
+  if (!sameSize && static_cast<std::uintmax_t>(st.st_size) > kLargestOutput)
+    return TFileStatus::EditedByHand;
   existing = TFileOperate::ReadFile(file);
   if (existing == bytes) return TFileStatus::Unchanged;
   if (putBefore) return TFileStatus::Changed;
@@ -300,7 +308,14 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
   ClearLinks(copy);
   struct stat original {};
   const bool known = ::stat((baseDir_ / path).c_str(), &original) == 0;
-  TFileOperate::WriteFile(copy, existing);
+  if (known && static_cast<std::uintmax_t>(original.st_size) > kLargestOutput) {
+    // Moved, never read: the file was not read to classify it either.
+    TFileOperate::MakeDirectory(copy.parent_path());
+    if (::rename((baseDir_ / path).c_str(), copy.c_str()) != 0)
+      throw TFileError("无法备份 " + path + " 到 " + copy.string() + ": " + std::strerror(errno));
+  } else {
+    TFileOperate::WriteFile(copy, existing);
+  }
   // A backup may hold what the user would not show (a password): it keeps
   // the file's mode for its owner only, in folders only the owner enters.
   ::chmod(copy.c_str(), known ? (original.st_mode & 0700) | S_IRUSR : 0600);

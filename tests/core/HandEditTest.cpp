@@ -330,3 +330,23 @@ TEST_F(HandEditTest, TemporaryFilesOfRunsThatAreGoneAreRemoved) {
   EXPECT_FALSE(fs::exists(stale));
   EXPECT_TRUE(fs::exists(live));
 }
+
+// A huge file at an output path (a disk image, say) is no output of a run:
+// it is moved to the backup folder, never read, and the file is written.
+TEST_F(HandEditTest, HugeFileAtAnOutputPathIsMovedAsideUnread) {
+  ASSERT_EQ(Run().back(), "completed");
+  const TTree generated = Tree(Out());
+  {
+    std::ofstream image(Out() / "Model/Book.cs", std::ios::binary | std::ios::trunc);
+  }
+  fs::resize_file(Out() / "Model/Book.cs", 3ull << 30);
+  struct stat before {};
+  ASSERT_EQ(::stat((Out() / "Model/Book.cs").c_str(), &before), 0);
+  ASSERT_EQ(Run().back(), "completed");
+  EXPECT_EQ(test::ReadFile(Out() / "Model/Book.cs"), generated.at("Model/Book.cs"));
+  const std::vector<fs::path> folders = BackupFolders();
+  ASSERT_EQ(folders.size(), 1u);
+  struct stat moved {};
+  ASSERT_EQ(::stat((folders[0] / "LoginFrame/Model/Book.cs").c_str(), &moved), 0);
+  EXPECT_EQ(moved.st_ino, before.st_ino);
+}
