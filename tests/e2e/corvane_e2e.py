@@ -87,11 +87,15 @@ def xbuild(xbuild_tool, solution_dir):
 def on_display(xvfb_run, args, **kw):
     """Runs args under xvfb-run; again when the virtual display could not be
     opened (a busy machine can lose the race for a display number)."""
-    for _ in range(3):
+    for attempt in range(4):
         done = run([xvfb_run, "-a"] + args, **kw)
-        if "XplatUI" not in done.stdout + done.stderr:
+        said = done.stdout + done.stderr
+        # Windows Forms could not reach the display: its first form fails
+        # in the toolkit's type initializer.
+        if "XplatUI" not in said and "TypeInitializationException" not in said:
             break
-        time.sleep(2)
+        print("virtual display not reached (attempt %d), trying again" % (attempt + 1))
+        time.sleep(3)
     return done
 
 
