@@ -24,6 +24,12 @@ constexpr int kDetailHeight = 220;
 constexpr int kTabPageWidth = kFormWidth - 24 - 8;
 constexpr int kTabPageHeight = kDetailHeight - 26;
 
+// The label of a search input and of a member's tab: the member's comment, its name when the
+// comment is empty.
+std::string Caption(const TMember& m) {
+  return m.memberComment.empty() ? m.memberName : m.memberComment;
+}
+
 // A class that refers to the form's class by one of its members: a tab of
 // the lower pane. The controls' names end in _<class>_<member>.
 struct TDetail {
@@ -45,17 +51,11 @@ std::vector<TDetail> DetailsOf(const TDesign& design, const TDesignClass& cls) {
         refs.push_back(&m);
     for (const TDesignMember* m : refs) {
       std::string caption = other.friendName.empty() ? other.className : other.friendName;
-      if (refs.size() > 1) caption += "(" + (m->memberComment.empty() ? m->memberName : m->memberComment) + ")";
+      if (refs.size() > 1) caption += "(" + Caption(*m) + ")";
       details.push_back({&other, m, "_" + other.className + "_" + m->memberName, caption});
     }
   }
   return details;
-}
-
-// The label of a search input: the member's comment, its name when the
-// comment is empty.
-std::string Caption(const TMember& m) {
-  return m.memberComment.empty() ? m.memberName : m.memberComment;
 }
 
 class TQueryCodeWriter {
@@ -537,8 +537,7 @@ void TQueryCodeWriter::WriteDetails() {
         {
             object key = SelectedKey();
 )");
-  for (const TDetail& d : details_)
-    w_.Line("            LoadDetail$s$(key);", {{"s", d.suffix}});
+  for (const TDetail& d : details_) w_.Line("            LoadDetail$s$(key);", {{"s", d.suffix}});
   w_.Lines(R"(
         }
 
@@ -701,7 +700,8 @@ void TQueryDesignerWriter::ListControls() {
     for (const TSearchControl& c : input.member->Kind().searchControls)
       controls_.push_back({forms + std::string(c.type), std::string(c.prefix) + m});
   }
-  for (const char* b : {"btnQuery", "btnReset", "btnAdd", "btnEdit", "btnDel", "btnExport", "btnPrint"})
+  for (const char* b :
+       {"btnQuery", "btnReset", "btnAdd", "btnEdit", "btnDel", "btnExport", "btnPrint"})
     controls_.push_back({forms + "Button", b});
   controls_.push_back({forms + "DataGridView", "dgvList"});
   for (const char* b : {"btnFirst", "btnPrev", "btnNext", "btnLast"})
@@ -736,8 +736,7 @@ void TQueryDesignerWriter::Size(const std::string& name, int width, int height) 
 }
 
 void TQueryDesignerWriter::Anchor(const std::string& name, std::string_view anchor) {
-  if (!anchor.empty())
-    w_.Line("            this.$n$.Anchor = $a$;", {{"n", name}, {"a", anchor}});
+  if (!anchor.empty()) w_.Line("            this.$n$.Anchor = $a$;", {{"n", name}, {"a", anchor}});
 }
 
 // Location, Name, Size and TabIndex, in the designer's order.
@@ -776,7 +775,8 @@ void TQueryDesignerWriter::WriteCreation() {
   for (const TControl& c : controls_)
     w_.Line("            this.$n$ = new $t$();", {{"n", c.name}, {"t", c.type}});
   if (!details_.empty()) w_.Line("            this.tabDetails.SuspendLayout();");
-  for (const TDetail& d : details_) w_.Line("            this.tab$s$.SuspendLayout();", {{"s", d.suffix}});
+  for (const TDetail& d : details_)
+    w_.Line("            this.tab$s$.SuspendLayout();", {{"s", d.suffix}});
   w_.Line("            ((System.ComponentModel.ISupportInitialize)(this.dgvList)).BeginInit();");
   for (const TDetail& d : details_)
     w_.Line("            ((System.ComponentModel.ISupportInitialize)(this.dgv$s$)).BeginInit();",
@@ -844,7 +844,9 @@ void TQueryDesignerWriter::Grid(const std::string& name, int x, int y, int width
 void TQueryDesignerWriter::WriteGrid() {
   Grid("dgvList", 12, layout_.gridY, kFormWidth - 24, layout_.gridHeight);
   if (!details_.empty())
-    w_.Line("            this.dgvList.SelectionChanged += new System.EventHandler(this.dgvList_SelectionChanged);");
+    w_.Line(
+        "            this.dgvList.SelectionChanged += new "
+        "System.EventHandler(this.dgvList_SelectionChanged);");
 }
 
 void TQueryDesignerWriter::WritePager() {
@@ -948,7 +950,8 @@ void TQueryDesignerWriter::WriteFormProperties() {
   for (const TDetail& d : details_)
     w_.Line("            ((System.ComponentModel.ISupportInitialize)(this.dgv$s$)).EndInit();",
             {{"s", d.suffix}});
-  for (const TDetail& d : details_) w_.Line("            this.tab$s$.ResumeLayout(false);", {{"s", d.suffix}});
+  for (const TDetail& d : details_)
+    w_.Line("            this.tab$s$.ResumeLayout(false);", {{"s", d.suffix}});
   if (!details_.empty()) w_.Line("            this.tabDetails.ResumeLayout(false);");
   w_.Lines(R"(
             this.ResumeLayout(false);
