@@ -42,6 +42,12 @@ namespace BLL
             return DAL.dal$C$.Del$C$(p);
         }
 
+        /*按主键列表删除$F$*/
+        public static bool Del$C$(List<string> keys)
+        {
+            return DAL.dal$C$.Del$C$(keys);
+        }
+
         /*根据条件分页查询$F$*/
         public static System.Data.DataTable Get$C$(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

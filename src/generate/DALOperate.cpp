@@ -60,6 +60,7 @@ private:
   void WriteGetSome();
   void WriteEdit();
   void WriteDel();
+  void WriteDelList();
   void WriteGet();
   void WriteGetAll();
 
@@ -89,6 +90,7 @@ std::string TDalClassWriter::Build() {
   WriteEdit();
   w_.Blank();
   WriteDel();
+  WriteDelList();
   w_.Blank();
   WriteGet();
   w_.Blank();
@@ -236,6 +238,32 @@ void TDalClassWriter::WriteDel() {
     w_.Line("            sql = \"delete from $T$ where $kc$ in (\" + sql + \")\";");
   }
   w_.Line("            return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;");
+  w_.Line("        }");
+  w_.Blank();
+}
+
+void TDalClassWriter::WriteDelList() {
+  // Each key is a parameter of its own, so a key holding a comma or a quote
+  // is compared whole, as it is.
+  w_.Line("        /*按主键列表删除$F$：每个主键各是一个参数，按原样比较*/");
+  w_.Line("        public static bool Del$C$(List<string> keys)");
+  w_.Line("        {");
+  w_.Line("            if (keys == null || keys.Count == 0)");
+  w_.Line("                return false;");
+  w_.Line("            $P$[] parm = new $P$[keys.Count];");
+  w_.Line("            string[] names = new string[keys.Count];");
+  w_.Line("            for (int i = 0; i < keys.Count; i++)");
+  w_.Line("            {");
+  w_.Line("                names[i] = \"@key\" + i;");
+  w_.Line("                parm[i] = $new$;",
+          {{"new", sql_.NewParameterNamed("names[i]", KeyKind(key_))}});
+  w_.Line(key_.IsInteger() ? "                parm[i].Value = int.Parse(keys[i]);"
+                           : "                parm[i].Value = keys[i];");
+  w_.Line("            }");
+  w_.Line(
+      "            string sql = \"delete from $T$ where $kc$ in (\" + string.Join(\",\", names) + "
+      "\")\";");
+  w_.Line("            return ((DBHelp.ExecuteNonQuery(sql, parm)) > 0) ? true : false;");
   w_.Line("        }");
   w_.Blank();
 }

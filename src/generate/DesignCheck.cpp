@@ -101,7 +101,8 @@ void CheckClassName(const TClassNames& names, const TDesignClass& cls, const std
   const std::string& name = cls.className;
   if (IsOneOf(name, {"Model", "DAL", "BLL", "LoginFrame", "System", "Microsoft"}))
     problems.push_back(where + "类名与解决方案的命名空间 " + name + " 相同");
-  if (IsOneOf(name, {"Program", "DBHelp", "FrmLogin", "Frm主面", "Resources", "Settings"}))
+  if (IsOneOf(name, {"Program", "DBHelp", "FrmLogin", "FrmChangePassword", "Frm主面", "Resources",
+                     "Settings"}))
     problems.push_back(where + "类名与解决方案中已有的类型 " + name + " 相同");
   // Class names become file names, and the database compares table names
   // without case.

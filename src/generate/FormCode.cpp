@@ -151,11 +151,21 @@ void TFormCodeWriter::WriteButtonHandler() {
     }
   }
   WriteEntries();
+  // A statement the database refuses (a key taken, a constraint) leaves the
+  // form open with what was typed, so that it can be put right.
   w_.Lines(R"(
-            if (BLL.bll$C$.$op$$C$($inst$))
-                MessageBox.Show("$F$$done$成功!");
-            else
-                MessageBox.Show("$F$$done$失败!");
+            try
+            {
+                if (BLL.bll$C$.$op$$C$($inst$))
+                    MessageBox.Show("$F$$done$成功!");
+                else
+                    MessageBox.Show("$F$$done$失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("$F$$done$失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -378,7 +378,7 @@ void TQueryCodeWriter::WriteEditAndDelete() {
                 keys.Add(Convert.ToString(row.Cells[0].Value, CultureInfo.InvariantCulture));
             try
             {
-                if (!BLL.bll$C$.Del$C$(string.Join(",", keys.ToArray())))
+                if (!BLL.bll$C$.Del$C$(keys))
                     MessageBox.Show("删除失败!");
             }
             catch (Exception ex)

@@ -84,7 +84,12 @@ public:
   // Every provider type the data-access code names bare, by name, so that a
   // class named like one of them gets a using alias.
   virtual std::vector<TProviderType> ProviderTypes() const = 0;
-  virtual std::string NewParameter(const std::string& parameter, TFieldKind kind) const = 0;
+  std::string NewParameter(const std::string& parameter, TFieldKind kind) const {
+    return NewParameterNamed("\"" + parameter + "\"", kind);
+  }
+  // The same for a parameter whose name the C# expression `name` gives
+  // at run time (one parameter per value of a list).
+  virtual std::string NewParameterNamed(const std::string& name, TFieldKind kind) const = 0;
   // An update of the row of `table` whose key column equals the parameter
   // that changes no column yet counts the row (for a class with no column
   // but its key).
@@ -117,6 +122,15 @@ public:
   // included), SqlDate(DateTime) giving a date literal.
   virtual std::string QueryLiteralMethods() const = 0;
 };
+
+// The login module's seed user: name and password "admin", stored as the
+// upper-case hexadecimal MD5 digest of the password's UTF-8 bytes, as the
+// login form computes it. The note is the script's comment line before the
+// seed row.
+inline constexpr std::string_view kSeedUserDigest = "21232F297A57A5A743894A0E4A801FC3";
+inline constexpr std::string_view kSeedUserNote =
+    "-- 初始用户：用户名 admin，密码 admin(U_PassWord 存密码 MD5 摘要的大写十六进制)，"
+    "请登录后从“系统”菜单的“修改密码”立即修改。\r\n";
 
 // SQL Server, the default; SQLite, a database in one file beside the
 // application.

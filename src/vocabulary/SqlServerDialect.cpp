@@ -173,9 +173,9 @@ public:
             {"SqlDbType", "System.Data.SqlDbType"},
             {"SqlParameter", "System.Data.SqlClient.SqlParameter"}};
   }
-  std::string NewParameter(const std::string& parameter, TFieldKind kind) const override {
-    return Fill("new SqlParameter(\"$p$\",SqlDbType.$type$)",
-                {{"p", parameter}, {"type", KindSql(kind).dbType}});
+  std::string NewParameterNamed(const std::string& name, TFieldKind kind) const override {
+    return Fill("new SqlParameter($p$,SqlDbType.$type$)",
+                {{"p", name}, {"type", KindSql(kind).dbType}});
   }
   // An identity column refuses even to be set to itself, so the statement
   // assigns the parameter to itself instead.
@@ -199,14 +199,17 @@ public:
 
 std::string TSqlServerDialect::ScriptHead() const {
   std::string s = "GO\r\n\r\n";
-  // Run again on a database made before, the script keeps the login
-  // module's tables; on an empty database it creates them.
+  // The login module's tables are made, and seeded, only where they are
+  // missing: running the script again on a database in use keeps its users,
+  // their passwords and the question list.
   s += IfTable("not exists", "P_PasswordType");
   s += "CREATE TABLE [dbo].[P_PasswordType](\r\n";
   s += "\t[P_Id] [int] IDENTITY(1,1) NOT NULL,\r\n";
   s += Fill("\t[U_Name] [varchar](50) $collate$ NULL\r\n", {{"collate", kCollation}});
   s += ") ON [PRIMARY]\r\n";
-  s += "delete from P_PasswordType \r\n";
+  s += "GO\r\n";
+  s += "if not exists (select * from P_PasswordType)\r\n";
+  s += "begin\r\n";
   s += "insert into P_PasswordType values('我最喜欢的动物')\r\n";
   s += "insert into P_PasswordType values('我的小学班主任')\r\n";
   s += "insert into P_PasswordType values('我的中学班主任')\r\n";
@@ -214,6 +217,7 @@ std::string TSqlServerDialect::ScriptHead() const {
   s += "insert into P_PasswordType values('我最爱吃什么')\r\n";
   s += "insert into P_PasswordType values('我母亲叫什么')\r\n";
   s += "insert into P_PasswordType values('我父亲叫什么')\r\n";
+  s += "end\r\n";
   s += "GO\r\n";
   s += IfTable("not exists", "U_UserInfo");
   s += "create table U_UserInfo \r\n";
@@ -240,9 +244,11 @@ std::string TSqlServerDialect::ScriptHead() const {
   s += "    U_Image\t\t\t\timage\t\t\t\tnull,--用户生活照\r\n";
   s += ")\r\n";
   s += "GO\r\n";
-  s += "delete from U_UserInfo \r\n";
+  s += kSeedUserNote;
+  s += "if not exists (select * from U_UserInfo)\r\n";
   s += "insert into U_UserInfo(U_Name,U_Sex, U_PassWord,U_Birthday,U_LoginTime,U_RoleType)\r\n";
-  s += "values('admin',1,'9C4E1B7A0D3F58E2B6A19C07D4E8F325',GETDATE(),GETDATE(),2)\r\n";
+  s +=
+      Fill("values('admin',1,'$digest$',GETDATE(),GETDATE(),2)\r\n", {{"digest", kSeedUserDigest}});
   s += "GO\r\n";
   return s;
 }

@@ -107,13 +107,13 @@ const TKindSql& KindSql(TFieldKind kind) {
   return kKinds[static_cast<std::size_t>(kind)];
 }
 
-// The seed rows go in only where their table is empty (or, for the
-// administrator, has no user of that name), so that running the script
-// again on a database in use keeps its users and their question numbers.
-constexpr std::string_view kHead =
+// The login module's tables are made, and seeded, only where they are
+// missing (a table is seeded while it is empty), so that running the script
+// again on a database in use keeps its users, their passwords and the
+// question list.
+constexpr std::string_view kLoginTables =
     "-- SQLite 建库脚本：数据库文件不存在时，应用程序(DAL.DBHelp)用它建库；\r\n"
-    "-- 设计改变后可用 sqlite3 LoginFrame.db < Database.sqlite.sql "
-    "重建设计中的表(表中数据随之删除)。\r\n"
+    "-- 设计改变后可用 sqlite3 LoginFrame.db < Database.sqlite.sql 重建设计中的表。\r\n"
     "create table if not exists P_PasswordType (\r\n"
     "\tP_Id integer primary key autoincrement not null,\r\n"
     "\tU_Name varchar(50) collate nocase null\r\n"
@@ -143,13 +143,7 @@ constexpr std::string_view kHead =
     "\tU_LoginTime datetime null, -- 注册时间\r\n"
     "\tU_RoleType int null, -- 用户权限类型(XML记录)\r\n"
     "\tU_Image blob null -- 用户生活照\r\n"
-    ");\r\n"
-    "insert into U_UserInfo(U_Name,U_Sex,U_PassWord,U_Birthday,U_LoginTime,U_RoleType)\r\n"
-    "select 'admin',1,'9C4E1B7A0D3F58E2B6A19C07D4E8F325',"
-    "strftime('%Y-%m-%d %H:%M:%f','now','localtime'),"
-    "strftime('%Y-%m-%d %H:%M:%f','now','localtime'),2\r\n"
-    "where not exists (select 1 from U_UserInfo where U_Name='admin');\r\n"
-    "\r\n";
+    ");\r\n";
 
 class TSqliteDialect : public TSqlDialect {
 public:
@@ -159,7 +153,7 @@ public:
   // SQLite compares names without ASCII case.
   std::string NameKey(const std::string& name) const override { return AsciiLower(name); }
 
-  std::string ScriptHead() const override { return std::string(kHead); }
+  std::string ScriptHead() const override;
   std::string ScriptDrops(const std::vector<std::string>& tables) const override;
   std::string ScriptTable(const TScriptTable& table) const override;
   // Every foreign key stands in its table: SQLite adds none to a table.
@@ -174,9 +168,9 @@ public:
             {"DbType", "System.Data.DbType"}};
   }
   // The provider is known only at run time: DBHelp makes its parameters.
-  std::string NewParameter(const std::string& parameter, TFieldKind kind) const override {
-    return Fill("DBHelp.NewParameter(\"$p$\",DbType.$type$)",
-                {{"p", parameter}, {"type", KindSql(kind).dbType}});
+  std::string NewParameterNamed(const std::string& name, TFieldKind kind) const override {
+    return Fill("DBHelp.NewParameter($p$,DbType.$type$)",
+                {{"p", name}, {"type", KindSql(kind).dbType}});
   }
   std::string UpdateNoColumn(const std::string& table, const std::string& keyColumn,
                              const std::string& parameter) const override {
@@ -210,6 +204,19 @@ public:
 
   std::string QueryLiteralMethods() const override;
 };
+
+std::string TSqliteDialect::ScriptHead() const {
+  std::string s(kLoginTables);
+  s += kSeedUserNote;
+  s += "insert into U_UserInfo(U_Name,U_Sex,U_PassWord,U_Birthday,U_LoginTime,U_RoleType)\r\n";
+  s += Fill(
+      "select 'admin',1,'$digest$',"
+      "strftime('%Y-%m-%d %H:%M:%f','now','localtime'),"
+      "strftime('%Y-%m-%d %H:%M:%f','now','localtime'),2\r\n",
+      {{"digest", kSeedUserDigest}});
+  s += "where not exists (select 1 from U_UserInfo);\r\n";
+  return s + "\r\n";
+}
 
 std::string TSqliteDialect::ScriptDrops(const std::vector<std::string>& tables) const {
   // Tables of an earlier design go first, whatever refers to them: the

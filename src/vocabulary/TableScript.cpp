@@ -48,6 +48,11 @@ private:
 };
 
 TTableScript TTableScriptBuilder::Build() {
+  // Whoever runs the script again after a change of the design reads first
+  // what it does to the data.
+  script_ +=
+      "-- 本脚本删除并重新建立设计中各类的表，这些表中原有的数据都会丢失；"
+      "登录模块的表只在不存在时建立，已有的用户不受影响。\r\n";
   script_ += dialect_.ScriptHead();
   std::vector<std::string> tables;
   for (std::size_t i = 0; i < design_.classes.size(); ++i) {

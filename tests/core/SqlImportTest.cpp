@@ -97,8 +97,8 @@ Book (Book)
   bookType BookType must - bookType
 )",
                                Everything(back.projectId)));
-    EXPECT_TRUE(test::SameText(R"(未处理的语句 EXEC 已跳过(第 51 行)
-数据语句 DELETE、INSERT 已跳过(共 10 条，第 8 行至第 43 行)
+    EXPECT_TRUE(test::SameText(R"(未处理的语句 EXEC 已跳过(第 56 行)
+数据语句 INSERT 已跳过(共 8 条，第 12 行至第 48 行)
 表 P_PasswordType、U_UserInfo 属于生成的程序自带的登录模块，未作为类导入
 )",
                                Lines(back.warnings)));

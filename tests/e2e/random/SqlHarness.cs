@@ -36,7 +36,11 @@ static class SqlHarness
                 {
                     MethodInfo some = dal.GetMethod("getSome" + m.Name.Substring(3));
                     bool integer = some.GetParameters()[0].ParameterType == typeof(int);
-                    Call(m, new object[] { integer ? "1,2" : "a'b,c" });
+                    string keys = integer ? "1,2" : "a'b,c";
+                    if (ps[0].ParameterType == typeof(string))
+                        Call(m, new object[] { keys });
+                    else
+                        Call(m, new object[] { new System.Collections.Generic.List<string>(keys.Split(',')) });
                 }
                 else if (m.Name.StartsWith("Get"))
                     Call(m, new object[] { 1, 20, 0, 0, "" });

@@ -1,16 +1,21 @@
 // Runs the built application of the sample design (a SQLite project with
-// the complete query forms) as a user would, on a display: its own Main
-// starts it, the login form creates the database on its first check, then
-// the forms add book types and books, search, edit and delete, and a type
-// the database refuses is reported. Controls are
+// the complete query forms, and a class Shelf with a string key) as a user
+// would, on a display: its own Main starts it, the login form creates the
+// database on its first check, then the forms add book types, books and
+// shelves, search, edit and delete, a shelf whose key is taken is refused,
+// and the password is changed. Started with "again", it only logs in with
+// the new password. Controls are
 // filled and buttons clicked from a timer, one step when the forms it needs
 // are up; message boxes are answered with OK and their texts printed. After
 // every step the database file is read with the sqlite3 shell and printed.
 //
-// usage: mono AppHarness.exe LoginFrame.exe SQLITE3 SHOTS-DIR|- SEARCHES
+// usage: mono AppHarness.exe LoginFrame.exe SQLITE3 SHOTS-DIR|- SEARCHES PASSWORD [again]
 //   SEARCHES: base64 (UTF-8) texts, one a line, each searched as a title
+//   PASSWORD: the new password of admin
 // Prints "STEP <name>", "DB <row>" lines after each, "BOX <text>",
-// "SEARCH <base64> <rows in the grid> <page label>", "DONE" at the end;
+// "SEARCH <base64> <rows in the grid> <page label>", "KEPT <form> <entries>"
+// for the add form a refusal leaves open, "LOGGED IN <form>" after the
+// login of "again", "DONE" at the end;
 // exit status 1 when a step could not be done.
 using System;
 using System.Collections.Generic;
@@ -25,7 +30,7 @@ using System.Windows.Forms;
 static class AppHarness
 {
     static Assembly app;
-    static string sqlite3, shots;
+    static string sqlite3, shots, password;
     static List<string> searches;
     static readonly List<KeyValuePair<string, Func<bool>>> steps = new List<KeyValuePair<string, Func<bool>>>();
     static int next;
@@ -63,16 +68,6 @@ static class AppHarness
         });
     }
 
-    // A click of the mouse, through the window system: what the handler
-    // throws reaches the application's own handler, as a user's click does
-    // (Mono keeps what a BeginInvoke call throws to itself).
-    static void MouseClick(Form form, string field)
-    {
-        Control c = Get<Control>(form, field);
-        Point p = c.PointToScreen(new Point(c.Width / 2, c.Height / 2));
-        Run("xdotool", "mousemove --sync " + p.X + " " + p.Y + " click 1");
-    }
-
     static void Call(Form form, string method, params object[] args)
     {
         MethodInfo m = form.GetType().GetMethod(method, BindingFlags.NonPublic | BindingFlags.Instance);
@@ -96,9 +91,10 @@ static class AppHarness
     static void Dump()
     {
         if (!File.Exists("LoginFrame.db")) { Console.WriteLine("DB no file"); return; }
-        string sql = "select 'user', U_Name, length(U_PassWord) from U_UserInfo; "
+        string sql = "select 'user', U_Name, U_PassWord from U_UserInfo; "
             + "select 'type', typeId, typeName from BookType order by typeId; "
-            + "select 'book', bookId, title, price, stock, substr(publishDate, 1, 10), length(cover) > 0, bookType from Book order by bookId;";
+            + "select 'book', bookId, title, price, stock, substr(publishDate, 1, 10), length(cover) > 0, bookType from Book order by bookId; "
+            + "select 'shelf', shelfCode, shelfName from Shelf order by shelfCode;";
         foreach (string line in Run(sqlite3, "LoginFrame.db \"" + sql + "\"").Split('\n'))
             if (line.Length > 0) Console.WriteLine("DB " + line);
     }
@@ -160,11 +156,11 @@ static class AppHarness
         });
     }
 
-    static int RowOf(DataGridView grid, string title)
+    static int RowOf(DataGridView grid, string text, int column = 1)
     {
         foreach (DataGridViewRow row in grid.Rows)
-            if (Convert.ToString(row.Cells[1].Value) == title) return row.Index;
-        throw new Exception("no row " + title);
+            if (Convert.ToString(row.Cells[column].Value) == text) return row.Index;
+        throw new Exception("no row " + text);
     }
 
     // The titles of a grid's rows, in order.
@@ -267,8 +263,88 @@ static class AppHarness
         });
     }
 
-    static void Steps()
+    // The step selects the one row whose column holds text and deletes it.
+    static void Delete(string name, string form, string text, int column)
     {
+        Step(name, () =>
+        {
+            Form query = Top();
+            if (query == null || query.GetType().Name != form) return false;
+            DataGridView grid = Get<DataGridView>(query, "dgvList");
+            grid.ClearSelection();
+            grid.Rows[RowOf(grid, text, column)].Selected = true;
+            Click(query, "btnDel");
+            return true;
+        });
+    }
+
+    static void Closing(string name, string form)
+    {
+        Step(name, () =>
+        {
+            Form f = Top();
+            if (f == null || f.GetType().Name != form) return false;
+            f.Close();
+            return true;
+        });
+    }
+
+    static void AddShelf(string name, string code, string shelfName)
+    {
+        Opening("shelf form", "Frm主面", "ShelfAdd_ToolStripMenuItem");
+        Step(name, () =>
+        {
+            Form add = Open("FrmAddShelf");
+            if (add == null) return false;
+            Type(add, "txt_shelfCode", code);
+            Type(add, "txt_shelfName", shelfName);
+            Click(add, "Btn_Add");
+            return true;
+        });
+    }
+
+    static void LogIn(string name, string with, string shot)
+    {
+        Step(name, () =>
+        {
+            Form login = Open("FrmLogin");
+            if (login == null || !File.Exists("LoginFrame.db")) return false;
+            Type(login, "txt_UserName", "admin");
+            Type(login, "txt_PassWord", with);
+            if (shot != null) Shot(login, shot);
+            Click(login, "btn_Login");
+            return true;
+        });
+    }
+
+    static void ChangePassword(string name, string old)
+    {
+        Step(name, () =>
+        {
+            Form change = Open("FrmChangePassword");
+            if (change == null) return false;
+            Type(change, "txt_OldPassword", old);
+            Type(change, "txt_NewPassword", password);
+            Type(change, "txt_Repeat", password);
+            Click(change, "btn_OK");
+            return true;
+        });
+    }
+
+    static void Steps(bool again)
+    {
+        if (again)
+        {
+            LogIn("logged in again", password, null);
+            Step("main form", () =>
+            {
+                if (Top() == null || Top().GetType().Name != "Frm主面") return false;
+                Console.WriteLine("LOGGED IN " + Top().GetType().Name);
+                return true;
+            });
+            Closed("closed");
+            return;
+        }
         Step("login refused", () =>
         {
             Form login = Open("FrmLogin");
@@ -278,22 +354,8 @@ static class AppHarness
             Click(login, "btn_Login");
             return true;
         });
-        // The seeded administrator gets the password "admin".
-        Step("password set", () =>
-        {
-            if (Top() == null || Top().GetType().Name != "FrmLogin" || !File.Exists("LoginFrame.db")) return false;
-            MethodInfo hash = app.GetType("LoginFrame.FrmLogin").GetMethod("HashPassword");
-            Run(sqlite3, "LoginFrame.db \"update U_UserInfo set U_PassWord='" + hash.Invoke(null, new object[] { "admin" }) + "' where U_Name='admin'\"");
-            return true;
-        });
-        Step("logged in", () =>
-        {
-            Form login = Open("FrmLogin");
-            Type(login, "txt_PassWord", "admin");
-            Shot(login, "generated-sqlite-login.png");
-            Click(login, "btn_Login");
-            return true;
-        });
+        // The seeded administrator's password is "admin".
+        LogIn("logged in", "admin", "generated-sqlite-login.png");
         foreach (string name in new[] { "古典小说", "科幻小说" })
         {
             string typeName = name;
@@ -353,57 +415,42 @@ static class AppHarness
             Click(edit, "Btn_Update");
             return true;
         });
-        Step("book deleted", () =>
-        {
-            Form query = Top();
-            if (query == null || query.GetType().Name != "FrmQueryBook") return false;
-            DataGridView grid = Get<DataGridView>(query, "dgvList");
-            grid.ClearSelection();
-            grid.Rows[RowOf(grid, "Neuromancer")].Selected = true;
-            Click(query, "btnDel");
-            return true;
-        });
+        Delete("book deleted", "FrmQueryBook", "Neuromancer", 1);
         // A type that books name: the database refuses, the form says why.
-        Step("type kept", () =>
-        {
-            Form query = Top();
-            if (query == null || query.GetType().Name != "FrmQueryBook") return false;
-            query.Close();
-            return true;
-        });
+        Closing("book query form closed", "FrmQueryBook");
         Opening("type query form", "Frm主面", "BookTypeManage_ToolStripMenuItem");
-        Step("type delete refused", () =>
+        Delete("type delete refused", "FrmQueryBookType", "古典小说", 1);
+        Closing("type query form closed", "FrmQueryBookType");
+        // A key holding a comma is one key.
+        AddShelf("shelf added: A,B", "A,B", "甲乙");
+        AddShelf("shelf added: A", "A", "甲");
+        AddShelf("shelf added: B", "B", "乙");
+        // A key that is taken: the database refuses, the form says why and
+        // stays open with what was typed.
+        AddShelf("shelf refused", "A", "重复");
+        Step("shelf form kept", () =>
         {
-            Form query = Top();
-            if (query == null || query.GetType().Name != "FrmQueryBookType") return false;
-            DataGridView grid = Get<DataGridView>(query, "dgvList");
-            grid.ClearSelection();
-            grid.Rows[0].Selected = true;
-            Click(query, "btnDel");
-            return true;
-        });
-        // A statement the database refuses where the form checks nothing:
-        // the application says why in a message box and goes on.
-        Step("type query form closed", () =>
-        {
-            Form query = Top();
-            if (query == null || query.GetType().Name != "FrmQueryBookType") return false;
-            Run(sqlite3, "LoginFrame.db \"create trigger refuse before insert on BookType begin select raise(abort, 'no more types'); end\"");
-            query.Close();
-            return true;
-        });
-        Opening("type form", "Frm主面", "BookTypeAdd_ToolStripMenuItem");
-        Step("type refused", () =>
-        {
-            Form add = Open("FrmAddBookType");
+            Form add = Open("FrmAddShelf");
             if (add == null) return false;
-            Type(add, "txt_typeName", "诗歌");
-            MouseClick(add, "Btn_Add");
+            Console.WriteLine("KEPT " + add.GetType().Name + " " + Get<TextBox>(add, "txt_shelfCode").Text + " " + Get<TextBox>(add, "txt_shelfName").Text);
+            add.Close();
             return true;
         });
+        Opening("shelf query form", "Frm主面", "ShelfManage_ToolStripMenuItem");
+        Delete("shelf deleted", "FrmQueryShelf", "A,B", 0);
+        Closing("shelf query form closed", "FrmQueryShelf");
         MasterDetailExportAndPrint();
-        // One window a tick, the last opened first, as the user closes them.
-        Step("closed", () =>
+        Closing("book query form closed again", "FrmQueryBook");
+        Opening("password form", "Frm主面", "ChangePasswordMenuItem");
+        ChangePassword("password refused", "wrong");
+        ChangePassword("password changed", "admin");
+        Closed("closed");
+    }
+
+    // One window a tick, the last opened first, as the user closes them.
+    static void Closed(string name)
+    {
+        Step(name, () =>
         {
             if (Top() != null) Top().Close();
             return Top() == null;
@@ -418,7 +465,8 @@ static class AppHarness
         sqlite3 = args[1];
         shots = args[2];
         searches = File.ReadAllLines(args[3]).Where(l => l.Length > 0).ToList();
-        Steps();
+        password = args[4];
+        Steps(args.Length > 5 && args[5] == "again");
         Timer timer = new Timer();
         timer.Interval = 400;
         DateTime stepStarted = DateTime.Now;
@@ -464,6 +512,13 @@ static class AppHarness
         };
         timer.Start();
         app.GetType("LoginFrame.Program").GetMethod("Main", BindingFlags.NonPublic | BindingFlags.Static).Invoke(null, null);
+        // The last step closes the application; one the application did not
+        // wait for is not done.
+        if (next < steps.Count - 1)
+        {
+            Console.WriteLine("FAIL the application ended before step " + steps[next].Key);
+            failed = true;
+        }
         foreach (Form f in seen) f.Dispose();
         Console.WriteLine("DONE");
         return failed ? 1 : 0;

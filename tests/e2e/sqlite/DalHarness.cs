@@ -19,8 +19,8 @@
 //   count CLASS              rows of getAll
 //   del CLASS KEYS           Del, its answer
 //   roundtrip                every class in class order: add three rows,
-//                            check them, page, edit; then Del of every row,
-//                            classes in reverse order
+//                            check them, page, edit; then Del of every row
+//                            (the keys as a list), classes in reverse order
 // Row i of a class: string "<member><i>'中" cut to its length (null when
 // not required and i % 3 == 2, read back as ""); a string key k<i>'é;
 // integer 7i-3; float i+0.5; date 2021-03-01 plus i days and 61i seconds;
@@ -58,7 +58,10 @@ static class DalHarness
 
     static object Call(string c, string method, params object[] args)
     {
-        MethodInfo m = dal.GetType("DAL.dal" + c).GetMethod(method + c);
+        // Del has two overloads: the one whose first parameter takes the first argument.
+        MethodInfo m = dal.GetType("DAL.dal" + c).GetMethods().First(x => x.Name == method + c
+            && x.GetParameters().Length == args.Length
+            && (args.Length == 0 || x.GetParameters()[0].ParameterType.IsInstanceOfType(args[0])));
         try { return m.Invoke(null, args); }
         catch (TargetInvocationException e) { throw e.InnerException; }
     }
@@ -215,7 +218,7 @@ static class DalHarness
         foreach (string c in Enumerable.Reverse(order))
         {
             List<object> keys = Keys(c);
-            if (!(bool)Call(c, "Del", string.Join(",", keys.Select(Text).ToArray())) || Keys(c).Count != 0)
+            if (!(bool)Call(c, "Del", keys.Select(Text).ToList()) || Keys(c).Count != 0)
             {
                 Console.WriteLine("FAIL {0}: Del left rows", c);
                 failures++;

@@ -1,35 +1,40 @@
 #!/usr/bin/env python3
 """The application of the sample design as a SQLite project with the
-complete query forms, built with xbuild and run on a virtual display with
-no database file (AppHarness.cs drives its forms): the first login check
-creates LoginFrame.db, a wrong password is refused and the seeded admin
-logs in; through the forms two book types and three books are added, the
-query form searches with the hostile texts of the query-form test (each
-matched literally), a date range and nothing, the edit form shows a record
-and saves a change, a book is deleted, and deleting a type that books name
-gives the database's refusal in a message box, as does adding a type that
-a trigger refuses (a failing statement where the form checks nothing). The
-file is read with the
-sqlite3 shell after each step. With 44 books under a window manager, the
-book types' form shows the books of the selected type and refreshes them
-after an add from its tab; the book form exports every book to a CSV file,
-read back here, and previews them for print (on a printer of the test's
-own). The login form, the filled query form, the edit form, the
-master-detail form and the print preview are photographed (into SHOTS,
-when given: docs/ keeps them).
+complete query forms, and a class Shelf with a string key, built with
+xbuild and run on a virtual display with no database file (AppHarness.cs
+drives its forms): the first login check creates LoginFrame.db, a wrong
+password is refused and the seeded admin logs in with the password admin;
+through the forms two book types and three books are added, the query form
+searches with the hostile texts of the query-form test (each matched
+literally), a date range and nothing, the edit form shows a record and
+saves a change, a book is deleted, and deleting a type that books name
+gives the database's refusal in a message box. Shelves "A,B", "A" and "B"
+are added; adding "A" again gives the add form's message and the form stays
+open with the entries; deleting "A,B" leaves "A" and "B". The password is
+changed through 系统 → 修改密码 (a wrong old password refused), and a second
+start of the application logs in with the new one. The file is read with
+the sqlite3 shell after each step; at the end the table script is run on it
+twice: the users and their passwords stay, the design's tables are emptied.
+With 44 books under a window manager, the book types' form shows the books
+of the selected type and refreshes them after an add from its tab; the book
+form exports every book to a CSV file, read back here, and previews them
+for print (on a printer of the test's own). The login form, the filled
+query form, the edit form, the master-detail form and the print preview are
+photographed (into SHOTS, when given: docs/ keeps them).
 
 usage: sqlite_app.py CORVANE_CLI XBUILD MCS MONO SQLITE3 XVFB_RUN [SHOTS]
 """
 import base64
 import csv
+import hashlib
 import os
 import re
 import shutil
 import sys
 
-from corvane_e2e import WORK, check, failures, finish, on_display, private_printer, run, tools_present
+from corvane_e2e import WORK, check, finish, ok, on_display, private_printer, run, tools_present, xbuild
 
-CLI, XBUILD, MCS, MONO, SQLITE3, XVFB_RUN = sys.argv[1:7]
+XBUILD, MCS, MONO, SQLITE3, XVFB_RUN = sys.argv[2:7]
 HERE = os.path.dirname(os.path.abspath(__file__))
 SHOTS = os.path.abspath(sys.argv[7]) if len(sys.argv) > 7 else os.path.join(WORK, "shots")
 
@@ -42,30 +47,47 @@ TYPES = ["DB type|1|古典小说", "DB type|2|科幻小说"]
 BOOKS = ["DB book|1|红楼梦 50%_off 'a'|59.8|12|1982-03-01|1|1", "DB book|2|三体|23.0|40|2008-01-01|1|2",
          "DB book|3|Neuromancer|9.5|3|1984-07-01|1|2"]
 EDITED = "DB book|1|红楼梦(校注本)|65.5|12|1982-03-01|1|1"
-# What the file holds after each step (the seeded user always).
+KEPT = TYPES + [EDITED, BOOKS[1]]
+SHELVES = ["DB shelf|A|甲", "DB shelf|A,B|甲乙", "DB shelf|B|乙"]
+# What the file holds after each step (the users apart).
 AFTER = {
     "login refused": [], "type added: 科幻小说": TYPES, "book added: Neuromancer": TYPES + BOOKS,
     "searched": TYPES + BOOKS, "book edited": TYPES + [EDITED] + BOOKS[1:],
-    "book deleted": TYPES + [EDITED, BOOKS[1]], "type delete refused": TYPES + [EDITED, BOOKS[1]],
-    "type refused": TYPES + [EDITED, BOOKS[1]],
+    "book deleted": KEPT, "type delete refused": KEPT, "shelf added: B": KEPT + SHELVES,
+    "shelf refused": KEPT + SHELVES, "shelf deleted": KEPT + [SHELVES[0], SHELVES[2]],
 }
+PASSWORD = "新密码9"
+
+
+def digest(password):
+    return hashlib.md5(password.encode("utf-8")).hexdigest().upper()
+
+
+def sqlite(db, *args, **kw):
+    done = run([SQLITE3, db] + list(args), **kw)
+    check(done.returncode == 0, "sqlite3 %s: %s" % (args, done.stderr))
+    return done.stdout.splitlines()
 
 
 def main():
     if not tools_present(XBUILD, MCS, MONO, SQLITE3, XVFB_RUN, "xdotool", "xwd", "convert", "import",
                          "openbox", "cupsd", "lpadmin"):
         return
-    for args in (["demo"], ["project", "set", "Demo", "database", "sqlite"],
-                 ["project", "set", "Demo", "full-query-forms", "on"], ["generate", "Demo"]):
-        done = run([CLI, "--dir", WORK] + args)
-        if not check(done.returncode == 0, "corvane-cli %s: %s" % (" ".join(args), done.stderr)):
-            return
-    out = os.path.join(WORK, "projects", "Demo", "LoginFrame")
-    build = run([XBUILD, "/nologo", "/verbosity:minimal", "LoginFrame.sln"], cwd=out)
+    ok("d", "demo")
+    ok("d", "class", "add", "Demo", "Shelf", "书架")
+    ok("d", "member", "add", "Demo", "Shelf", "shelfCode", "字符串", "--length", "20", "--comment", "书架编号",
+       "--key")
+    ok("d", "member", "add", "Demo", "Shelf", "shelfName", "字符串", "--length", "20", "--comment", "书架名称",
+       "--display", "--required")
+    ok("d", "project", "set", "Demo", "database", "sqlite")
+    ok("d", "project", "set", "Demo", "full-query-forms", "on")
+    ok("d", "generate", "Demo")
+    out = os.path.join(WORK, "d", "projects", "Demo", "LoginFrame")
+    errors = xbuild(XBUILD, out)
+    if not check(not errors, "xbuild: %s" % errors):
+        return
     bin_dir = os.path.join(out, "LoginFrame", "bin", "Debug")
     exe = os.path.join(bin_dir, "LoginFrame.exe")
-    if not check(build.returncode == 0 and os.path.isfile(exe), "xbuild:\n" + build.stdout[-3000:]):
-        return
     harness = os.path.join(bin_dir, "AppHarness.exe")
     done = run([MCS, "-nologo", "-out:" + harness, "-r:System.Windows.Forms", "-r:System.Drawing",
                 "-r:System.Data", os.path.join(HERE, "AppHarness.cs")])
@@ -76,36 +98,47 @@ def main():
     with open(searches, "w") as f:
         f.write("".join(base64.b64encode(s.encode()).decode() + "\n" for s in SEARCHES))
     os.makedirs(SHOTS, exist_ok=True)
-    check(not os.path.exists(os.path.join(bin_dir, "LoginFrame.db")), "a database before the start")
+    db = os.path.join(bin_dir, "LoginFrame.db")
+    check(not os.path.exists(db), "a database before the start")
 
-    done = on_display(XVFB_RUN, ["-s", "-screen 0 1280x1024x24", MONO, harness, exe, SQLITE3, SHOTS, searches],
-                      cwd=bin_dir, timeout=300, env=private_printer())
-    lines = done.stdout.splitlines()
-    check(done.returncode == 0 and lines[-1:] == ["DONE"],
-          "the run (status %d): %s %s" % (done.returncode, done.stdout[-3000:], done.stderr[-2000:]))
+    printer = private_printer()
+
+    def start(*mode):
+        done = on_display(XVFB_RUN, ["-s", "-screen 0 1280x1024x24", MONO, harness, exe, SQLITE3, SHOTS, searches,
+                                     PASSWORD] + list(mode), cwd=bin_dir, timeout=300, env=printer)
+        lines = done.stdout.splitlines()
+        check(done.returncode == 0 and lines[-1:] == ["DONE"],
+              "the run %s(status %d): %s %s" % (mode, done.returncode, done.stdout[-3000:], done.stderr[-2000:]))
+        return lines
+
+    lines = start()
 
     # The file after each step, as the sqlite3 shell reads it.
-    dumps, step = {}, None
+    dumps, users, step = {}, {}, None
     for line in lines:
         if line.startswith("STEP "):
             step = line[5:]
-            dumps[step] = []
-        elif line.startswith("DB ") and step is not None and not line.startswith("DB user|"):
-            dumps[step].append(line)
-        elif line.startswith("DB user|"):
-            check(line == "DB user|admin|32", "the seeded user: " + line)
+            dumps[step], users[step] = [], []
+        elif line.startswith("DB ") and step is not None:
+            (users if line.startswith("DB user|") else dumps)[step].append(line)
     for name, rows in AFTER.items():
         check(dumps.get(name) == rows, "after %s the file holds %s" % (name, dumps.get(name)))
+    # The seeded user logs in with "admin" until the password is changed.
+    changed = list(users).index("password changed") if "password changed" in users else len(users)
+    for i, (name, rows) in enumerate(users.items()):
+        want = digest("admin" if i < changed else PASSWORD)
+        check(rows == ["DB user|admin|" + want], "after %s the users are %s" % (name, rows))
 
     boxes = [l[4:] for l in lines if l.startswith("BOX ")]
     check(boxes[:1] == ["用户名或密码错误!"], "a wrong password: %s" % boxes[:1])
-    for text in ("图书类型添加成功!", "图书添加成功!", "图书更新成功!", "确定删除选中的 1 条记录吗?"):
+    for text in ("图书类型添加成功!", "图书添加成功!", "图书更新成功!", "确定删除选中的 1 条记录吗?", "原密码错误!",
+                 "密码已修改，下次登录请使用新密码!"):
         check(text in boxes, "no box " + text)
     check(any("FOREIGN KEY constraint failed" in b for b in boxes if b.startswith("删除失败")),
-          "deleting a type that books name: %s" % boxes[-1:])
-    refused = [b for b in boxes if b.startswith("操作失败")]
-    check(len(refused) == 1 and "no more types" in refused[0],
-          "a type the database refuses: %s" % boxes[-3:])
+          "deleting a type that books name: %s" % boxes)
+    check(any("UNIQUE constraint failed" in b for b in boxes if b.startswith("书架添加失败: ")),
+          "adding a shelf whose key is taken: %s" % boxes)
+    check("KEPT FrmAddShelf A 重复" in lines, "the add form stays open with its entries")
     check("EDIT 红楼梦 50%_off 'a' 59.8 1982-03-01 古典小说" in lines, "the edit form shows the record")
 
     found = {}
@@ -119,10 +152,22 @@ def main():
         check(got == (want, "第 1 / 1 页，共 %d 条" % want), "search %r: %s, expected %d rows" % (text, got, want))
     check(found.get("dates") == (2, "第 1 / 1 页，共 2 条"), "search by dates: %s" % (found.get("dates"),))
     check_master_detail_export_and_print(lines, boxes, os.path.join(bin_dir, "books.csv"))
+    check("LOGGED IN Frm主面" in start("again"), "the application started again lets admin in with the new password")
     for shot in ("generated-sqlite-login.png", "generated-sqlite-query-form.png",
                  "generated-sqlite-edit-form.png", "generated-master-detail.png", "generated-print-preview.png"):
         path = os.path.join(SHOTS, shot)
         check(os.path.isfile(path) and os.path.getsize(path) > 1000, "no picture " + shot)
+
+    # The script run again, twice, as after a change of the design: the
+    # users keep their passwords, the question list stays, the design's
+    # tables are made anew and empty.
+    for _ in range(2):
+        with open(os.path.join(bin_dir, "Database.sqlite.sql"), "rb") as script:
+            sqlite(db, stdin=script)
+    check(sqlite(db, "select U_Name, U_PassWord from U_UserInfo; select count(*) from P_PasswordType; "
+                     "select (select count(*) from Book) + (select count(*) from BookType) + "
+                     "(select count(*) from Shelf);") == ["admin|" + digest(PASSWORD), "7", "0"],
+          "the script run again keeps the users and empties the design's tables")
 
 
 def check_master_detail_export_and_print(lines, boxes, csv_path):

@@ -76,8 +76,8 @@ gbk = os.path.join(WORK, "Back.sql")
 write(gbk, read(script).decode("utf-8").encode("gbk"))
 status, out, err = cli(SCRIPTS, "import-sql", gbk, "--encoding", "gbk")
 check(status == 0 and out == "已导入为工程 Back(编号 2)\n", "import-sql: %d %r %r" % (status, out, err))
-check(err.splitlines() == ["警告: 未处理的语句 EXEC 已跳过(第 51 行)",
-                           "警告: 数据语句 DELETE、INSERT 已跳过(共 10 条，第 8 行至第 43 行)",
+check(err.splitlines() == ["警告: 未处理的语句 EXEC 已跳过(第 56 行)",
+                           "警告: 数据语句 INSERT 已跳过(共 8 条，第 12 行至第 48 行)",
                            "警告: 表 P_PasswordType、U_UserInfo 属于生成的程序自带的登录模块，未作为类导入"],
       "warnings on stderr: " + err)
 changed = os.path.join(WORK, "changed.sql")

@@ -1,3 +1,4 @@
+-- 本脚本删除并重新建立设计中各类的表，这些表中原有的数据都会丢失；登录模块的表只在不存在时建立，已有的用户不受影响。
 GO
 
 if not exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[P_PasswordType]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
@@ -5,7 +6,9 @@ CREATE TABLE [dbo].[P_PasswordType](
 	[P_Id] [int] IDENTITY(1,1) NOT NULL,
 	[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL
 ) ON [PRIMARY]
-delete from P_PasswordType 
+GO
+if not exists (select * from P_PasswordType)
+begin
 insert into P_PasswordType values('我最喜欢的动物')
 insert into P_PasswordType values('我的小学班主任')
 insert into P_PasswordType values('我的中学班主任')
@@ -13,6 +16,7 @@ insert into P_PasswordType values('我最爱吃什么')
 insert into P_PasswordType values('我最爱吃什么')
 insert into P_PasswordType values('我母亲叫什么')
 insert into P_PasswordType values('我父亲叫什么')
+end
 GO
 if not exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[U_UserInfo]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
 create table U_UserInfo 
@@ -39,7 +43,8 @@ create table U_UserInfo
     U_Image				image				null,--用户生活照
 )
 GO
-delete from U_UserInfo 
+-- 初始用户：用户名 admin，密码 admin(U_PassWord 存密码 MD5 摘要的大写十六进制)，请登录后从“系统”菜单的“修改密码”立即修改。
+if not exists (select * from U_UserInfo)
 insert into U_UserInfo(U_Name,U_Sex, U_PassWord,U_Birthday,U_LoginTime,U_RoleType)
-values('admin',1,'9C4E1B7A0D3F58E2B6A19C07D4E8F325',GETDATE(),GETDATE(),2)
+values('admin',1,'21232F297A57A5A743894A0E4A801FC3',GETDATE(),GETDATE(),2)
 GO

@@ -1,5 +1,6 @@
+-- 本脚本删除并重新建立设计中各类的表，这些表中原有的数据都会丢失；登录模块的表只在不存在时建立，已有的用户不受影响。
 -- SQLite 建库脚本：数据库文件不存在时，应用程序(DAL.DBHelp)用它建库；
--- 设计改变后可用 sqlite3 LoginFrame.db < Database.sqlite.sql 重建设计中的表(表中数据随之删除)。
+-- 设计改变后可用 sqlite3 LoginFrame.db < Database.sqlite.sql 重建设计中的表。
 create table if not exists P_PasswordType (
 	P_Id integer primary key autoincrement not null,
 	U_Name varchar(50) collate nocase null
@@ -29,9 +30,10 @@ create table if not exists U_UserInfo (
 	U_RoleType int null, -- 用户权限类型(XML记录)
 	U_Image blob null -- 用户生活照
 );
+-- 初始用户：用户名 admin，密码 admin(U_PassWord 存密码 MD5 摘要的大写十六进制)，请登录后从“系统”菜单的“修改密码”立即修改。
 insert into U_UserInfo(U_Name,U_Sex,U_PassWord,U_Birthday,U_LoginTime,U_RoleType)
-select 'admin',1,'9C4E1B7A0D3F58E2B6A19C07D4E8F325',strftime('%Y-%m-%d %H:%M:%f','now','localtime'),strftime('%Y-%m-%d %H:%M:%f','now','localtime'),2
-where not exists (select 1 from U_UserInfo where U_Name='admin');
+select 'admin',1,'21232F297A57A5A743894A0E4A801FC3',strftime('%Y-%m-%d %H:%M:%f','now','localtime'),strftime('%Y-%m-%d %H:%M:%f','now','localtime'),2
+where not exists (select 1 from U_UserInfo);
 
 PRAGMA foreign_keys = OFF;
 drop table if exists BookType;

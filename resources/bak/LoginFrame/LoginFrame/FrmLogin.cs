@@ -46,6 +46,21 @@ namespace LoginFrame
             return false;
         }
 
+        /*把用户 userName 的密码摘要由 oldHash 改为 newHash：原密码的摘要相符时改写并返回 true，
+          不符时什么也不改并返回 false；连接或语句失败时抛出异常*/
+        public static bool ChangePassword(string userName, string oldHash, string newHash)
+        {
+            SqlParameter[] parm = {
+                new SqlParameter("@NewPassWord", SqlDbType.VarChar, 50),
+                new SqlParameter("@U_Name", SqlDbType.VarChar, 50),
+                new SqlParameter("@OldPassWord", SqlDbType.VarChar, 50) };
+            parm[0].Value = newHash;
+            parm[1].Value = userName;
+            parm[2].Value = oldHash;
+            return DAL.DBHelp.ExecuteNonQuery("update U_UserInfo set U_PassWord=@NewPassWord " +
+                "where U_Name=@U_Name and upper(ltrim(rtrim(U_PassWord)))=@OldPassWord", parm) > 0;
+        }
+
         private void btn_Login_Click(object sender, EventArgs e)
         {
             string userName = this.txt_UserName.Text.Trim();

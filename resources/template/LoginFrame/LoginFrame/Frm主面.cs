@@ -23,6 +23,15 @@ namespace LoginFrame
             this.toolStripStatusLabel_Time.Text = "登录时间：" + DateTime.Now.ToString("yyyy-MM-dd HH:mm");
         }
 
+        //修改当前用户的密码
+        private void ChangePasswordMenuItem_Click(object sender, EventArgs e)
+        {
+            using (FrmChangePassword frmChangePassword = new FrmChangePassword(Program.UserName))
+            {
+                frmChangePassword.ShowDialog(this);
+            }
+        }
+
         //退出系统
         private void ExitMenuItem_Click(object sender, EventArgs e)
         {

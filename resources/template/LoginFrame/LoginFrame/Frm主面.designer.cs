@@ -31,6 +31,8 @@
             System.ComponentModel.ComponentResourceManager resources = new System.ComponentModel.ComponentResourceManager(typeof(Frm主面));
             this.menuStrip1 = new System.Windows.Forms.MenuStrip();
             this.SystemMenuItem = new System.Windows.Forms.ToolStripMenuItem();
+            this.ChangePasswordMenuItem = new System.Windows.Forms.ToolStripMenuItem();
+            this.SystemSeparator = new System.Windows.Forms.ToolStripSeparator();
             this.ExitMenuItem = new System.Windows.Forms.ToolStripMenuItem();
             this.HelpMenuItem = new System.Windows.Forms.ToolStripMenuItem();
             this.AboutMenuItem = new System.Windows.Forms.ToolStripMenuItem();
@@ -56,10 +58,24 @@ $designerString2            this.HelpMenuItem});
             // SystemMenuItem
             // 
             this.SystemMenuItem.DropDownItems.AddRange(new System.Windows.Forms.ToolStripItem[] {
+            this.ChangePasswordMenuItem,
+            this.SystemSeparator,
             this.ExitMenuItem});
             this.SystemMenuItem.Name = "SystemMenuItem";
             this.SystemMenuItem.Size = new System.Drawing.Size(59, 21);
             this.SystemMenuItem.Text = "系统(&S)";
+            // 
+            // ChangePasswordMenuItem
+            // 
+            this.ChangePasswordMenuItem.Name = "ChangePasswordMenuItem";
+            this.ChangePasswordMenuItem.Size = new System.Drawing.Size(166, 22);
+            this.ChangePasswordMenuItem.Text = "修改密码(&P)";
+            this.ChangePasswordMenuItem.Click += new System.EventHandler(this.ChangePasswordMenuItem_Click);
+            // 
+            // SystemSeparator
+            // 
+            this.SystemSeparator.Name = "SystemSeparator";
+            this.SystemSeparator.Size = new System.Drawing.Size(163, 6);
             // 
             // ExitMenuItem
             // 
@@ -148,6 +164,8 @@ $designerString3            //
 
         private System.Windows.Forms.MenuStrip menuStrip1;
         private System.Windows.Forms.ToolStripMenuItem SystemMenuItem;
+        private System.Windows.Forms.ToolStripMenuItem ChangePasswordMenuItem;
+        private System.Windows.Forms.ToolStripSeparator SystemSeparator;
         private System.Windows.Forms.ToolStripMenuItem ExitMenuItem;
         private System.Windows.Forms.ToolStripMenuItem HelpMenuItem;
         private System.Windows.Forms.ToolStripMenuItem AboutMenuItem;

@@ -242,7 +242,7 @@ namespace LoginFrame
                 keys.Add(Convert.ToString(row.Cells[0].Value, CultureInfo.InvariantCulture));
             try
             {
-                if (!BLL.bllBook.DelBook(string.Join(",", keys.ToArray())))
+                if (!BLL.bllBook.DelBook(keys))
                     MessageBox.Show("删除失败!");
             }
             catch (Exception ex)

@@ -216,7 +216,7 @@ namespace LoginFrame
                 keys.Add(Convert.ToString(row.Cells[0].Value, CultureInfo.InvariantCulture));
             try
             {
-                if (!BLL.bllBookType.DelBookType(string.Join(",", keys.ToArray())))
+                if (!BLL.bllBookType.DelBookType(keys))
                     MessageBox.Show("删除失败!");
             }
             catch (Exception ex)

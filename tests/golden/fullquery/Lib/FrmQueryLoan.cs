@@ -242,7 +242,7 @@ namespace LoginFrame
                 keys.Add(Convert.ToString(row.Cells[0].Value, CultureInfo.InvariantCulture));
             try
             {
-                if (!BLL.bllLoan.DelLoan(string.Join(",", keys.ToArray())))
+                if (!BLL.bllLoan.DelLoan(keys))
                     MessageBox.Show("删除失败!");
             }
             catch (Exception ex)

@@ -213,7 +213,7 @@ namespace LoginFrame
                 keys.Add(Convert.ToString(row.Cells[0].Value, CultureInfo.InvariantCulture));
             try
             {
-                if (!BLL.bllMove.DelMove(string.Join(",", keys.ToArray())))
+                if (!BLL.bllMove.DelMove(keys))
                     MessageBox.Show("删除失败!");
             }
             catch (Exception ex)

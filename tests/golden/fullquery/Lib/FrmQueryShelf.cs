@@ -213,7 +213,7 @@ namespace LoginFrame
                 keys.Add(Convert.ToString(row.Cells[0].Value, CultureInfo.InvariantCulture));
             try
             {
-                if (!BLL.bllShelf.DelShelf(string.Join(",", keys.ToArray())))
+                if (!BLL.bllShelf.DelShelf(keys))
                     MessageBox.Show("删除失败!");
             }
             catch (Exception ex)

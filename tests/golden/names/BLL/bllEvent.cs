@@ -31,6 +31,12 @@ namespace BLL
             return DAL.dalEvent.DelEvent(p);
         }
 
+        /*按主键列表删除事件*/
+        public static bool DelEvent(List<string> keys)
+        {
+            return DAL.dalEvent.DelEvent(keys);
+        }
+
         /*根据条件分页查询事件*/
         public static System.Data.DataTable GetEvent(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

@@ -54,10 +54,18 @@ namespace LoginFrame
                 return;
             }
             @event.title = this.txt_title.Text; //标题
-            if (BLL.bllEvent.AddEvent(@event))
-                MessageBox.Show("事件添加成功!");
-            else
-                MessageBox.Show("事件添加失败!");
+            try
+            {
+                if (BLL.bllEvent.AddEvent(@event))
+                    MessageBox.Show("事件添加成功!");
+                else
+                    MessageBox.Show("事件添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("事件添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -44,10 +44,18 @@ namespace LoginFrame
                 return;
             }
             image.happening = Int32.Parse(this.cb_happening.SelectedValue.ToString()); //事件
-            if (BLL.bllImage.AddImage(image))
-                MessageBox.Show("图片添加成功!");
-            else
-                MessageBox.Show("图片添加失败!");
+            try
+            {
+                if (BLL.bllImage.AddImage(image))
+                    MessageBox.Show("图片添加成功!");
+                else
+                    MessageBox.Show("图片添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("图片添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

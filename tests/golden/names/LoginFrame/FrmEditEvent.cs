@@ -33,10 +33,18 @@ namespace LoginFrame
                 return;
             }
             @event.title = this.txt_title.Text; //标题
-            if (BLL.bllEvent.EditEvent(@event))
-                MessageBox.Show("事件更新成功!");
-            else
-                MessageBox.Show("事件更新失败!");
+            try
+            {
+                if (BLL.bllEvent.EditEvent(@event))
+                    MessageBox.Show("事件更新成功!");
+                else
+                    MessageBox.Show("事件更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("事件更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

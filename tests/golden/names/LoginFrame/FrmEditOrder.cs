@@ -34,10 +34,18 @@ namespace LoginFrame
             }
             order_.@event = this.txt_event.Text; //事件名
             order_.end = this.dtp_end.Value;
-            if (BLL.bllOrder.EditOrder(order_))
-                MessageBox.Show("订单更新成功!");
-            else
-                MessageBox.Show("订单更新失败!");
+            try
+            {
+                if (BLL.bllOrder.EditOrder(order_))
+                    MessageBox.Show("订单更新成功!");
+                else
+                    MessageBox.Show("订单更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("订单更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -97,6 +97,23 @@ namespace DAL
             return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;
         }
 
+        /*按主键列表删除图书：每个主键各是一个参数，按原样比较*/
+        public static bool DelBook(List<string> keys)
+        {
+            if (keys == null || keys.Count == 0)
+                return false;
+            DbParameter[] parm = new DbParameter[keys.Count];
+            string[] names = new string[keys.Count];
+            for (int i = 0; i < keys.Count; i++)
+            {
+                names[i] = "@key" + i;
+                parm[i] = DBHelp.NewParameter(names[i],DbType.Int32);
+                parm[i].Value = int.Parse(keys[i]);
+            }
+            string sql = "delete from Book where bookId in (" + string.Join(",", names) + ")";
+            return ((DBHelp.ExecuteNonQuery(sql, parm)) > 0) ? true : false;
+        }
+
 
         /*查询图书*/
         public static System.Data.DataTable GetBook(int PageIndex, int PageSize, out int PageCount, out int RecordCount, string strWhere)

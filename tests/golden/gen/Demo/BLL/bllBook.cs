@@ -31,6 +31,12 @@ namespace BLL
             return DAL.dalBook.DelBook(p);
         }
 
+        /*按主键列表删除图书*/
+        public static bool DelBook(List<string> keys)
+        {
+            return DAL.dalBook.DelBook(keys);
+        }
+
         /*根据条件分页查询图书*/
         public static System.Data.DataTable GetBook(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

@@ -31,6 +31,12 @@ namespace BLL
             return DAL.dalBookType.DelBookType(p);
         }
 
+        /*按主键列表删除图书类型*/
+        public static bool DelBookType(List<string> keys)
+        {
+            return DAL.dalBookType.DelBookType(keys);
+        }
+
         /*根据条件分页查询图书类型*/
         public static System.Data.DataTable GetBookType(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

@@ -83,10 +83,18 @@ namespace LoginFrame
                 return;
             }
             book.bookType = Int32.Parse(this.cb_bookType.SelectedValue.ToString()); //图书类型
-            if (BLL.bllBook.AddBook(book))
-                MessageBox.Show("图书添加成功!");
-            else
-                MessageBox.Show("图书添加失败!");
+            try
+            {
+                if (BLL.bllBook.AddBook(book))
+                    MessageBox.Show("图书添加成功!");
+                else
+                    MessageBox.Show("图书添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("图书添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

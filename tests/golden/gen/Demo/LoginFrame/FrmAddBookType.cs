@@ -29,10 +29,18 @@ namespace LoginFrame
                 return;
             }
             bookType.typeName = this.txt_typeName.Text; //类型名称
-            if (BLL.bllBookType.AddBookType(bookType))
-                MessageBox.Show("图书类型添加成功!");
-            else
-                MessageBox.Show("图书类型添加失败!");
+            try
+            {
+                if (BLL.bllBookType.AddBookType(bookType))
+                    MessageBox.Show("图书类型添加成功!");
+                else
+                    MessageBox.Show("图书类型添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("图书类型添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

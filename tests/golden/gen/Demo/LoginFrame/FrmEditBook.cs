@@ -62,10 +62,18 @@ namespace LoginFrame
                 return;
             }
             book.bookType = Int32.Parse(this.cb_bookType.SelectedValue.ToString()); //图书类型
-            if (BLL.bllBook.EditBook(book))
-                MessageBox.Show("图书更新成功!");
-            else
-                MessageBox.Show("图书更新失败!");
+            try
+            {
+                if (BLL.bllBook.EditBook(book))
+                    MessageBox.Show("图书更新成功!");
+                else
+                    MessageBox.Show("图书更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("图书更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -32,10 +32,18 @@ namespace LoginFrame
                 return;
             }
             bookType.typeName = this.txt_typeName.Text; //类型名称
-            if (BLL.bllBookType.EditBookType(bookType))
-                MessageBox.Show("图书类型更新成功!");
-            else
-                MessageBox.Show("图书类型更新失败!");
+            try
+            {
+                if (BLL.bllBookType.EditBookType(bookType))
+                    MessageBox.Show("图书类型更新成功!");
+                else
+                    MessageBox.Show("图书类型更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("图书类型更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -31,6 +31,12 @@ namespace BLL
             return DAL.dalCategory.DelCategory(p);
         }
 
+        /*按主键列表删除商品分类*/
+        public static bool DelCategory(List<string> keys)
+        {
+            return DAL.dalCategory.DelCategory(keys);
+        }
+
         /*根据条件分页查询商品分类*/
         public static System.Data.DataTable GetCategory(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

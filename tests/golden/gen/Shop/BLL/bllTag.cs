@@ -31,6 +31,12 @@ namespace BLL
             return DAL.dalTag.DelTag(p);
         }
 
+        /*按主键列表删除标签*/
+        public static bool DelTag(List<string> keys)
+        {
+            return DAL.dalTag.DelTag(keys);
+        }
+
         /*根据条件分页查询标签*/
         public static System.Data.DataTable GetTag(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

@@ -31,6 +31,12 @@ namespace BLL
             return DAL.dalTransfer.DelTransfer(p);
         }
 
+        /*按主键列表删除调拨单*/
+        public static bool DelTransfer(List<string> keys)
+        {
+            return DAL.dalTransfer.DelTransfer(keys);
+        }
+
         /*根据条件分页查询调拨单*/
         public static System.Data.DataTable GetTransfer(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

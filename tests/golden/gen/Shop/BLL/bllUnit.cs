@@ -31,6 +31,12 @@ namespace BLL
             return DAL.dalUnit.DelUnit(p);
         }
 
+        /*按主键列表删除计量单位*/
+        public static bool DelUnit(List<string> keys)
+        {
+            return DAL.dalUnit.DelUnit(keys);
+        }
+
         /*根据条件分页查询计量单位*/
         public static System.Data.DataTable GetUnit(int NowPage, int PageSize, out int AllPage, out int DataCount, string p)
         {

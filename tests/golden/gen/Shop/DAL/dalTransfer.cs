@@ -102,6 +102,23 @@ namespace DAL
             return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;
         }
 
+        /*按主键列表删除调拨单：每个主键各是一个参数，按原样比较*/
+        public static bool DelTransfer(List<string> keys)
+        {
+            if (keys == null || keys.Count == 0)
+                return false;
+            SqlParameter[] parm = new SqlParameter[keys.Count];
+            string[] names = new string[keys.Count];
+            for (int i = 0; i < keys.Count; i++)
+            {
+                names[i] = "@key" + i;
+                parm[i] = new SqlParameter(names[i],SqlDbType.Int);
+                parm[i].Value = int.Parse(keys[i]);
+            }
+            string sql = "delete from Transfer where transferId in (" + string.Join(",", names) + ")";
+            return ((DBHelp.ExecuteNonQuery(sql, parm)) > 0) ? true : false;
+        }
+
 
         /*查询调拨单*/
         public static System.Data.DataTable GetTransfer(int PageIndex, int PageSize, out int PageCount, out int RecordCount, string strWhere)

@@ -77,6 +77,23 @@ namespace DAL
             return ((DBHelp.ExecuteNonQuery(sql, null)) > 0) ? true : false;
         }
 
+        /*按主键列表删除计量单位：每个主键各是一个参数，按原样比较*/
+        public static bool DelUnit(List<string> keys)
+        {
+            if (keys == null || keys.Count == 0)
+                return false;
+            SqlParameter[] parm = new SqlParameter[keys.Count];
+            string[] names = new string[keys.Count];
+            for (int i = 0; i < keys.Count; i++)
+            {
+                names[i] = "@key" + i;
+                parm[i] = new SqlParameter(names[i],SqlDbType.VarChar);
+                parm[i].Value = keys[i];
+            }
+            string sql = "delete from Unit where unitCode in (" + string.Join(",", names) + ")";
+            return ((DBHelp.ExecuteNonQuery(sql, parm)) > 0) ? true : false;
+        }
+
 
         /*查询计量单位*/
         public static System.Data.DataTable GetUnit(int PageIndex, int PageSize, out int PageCount, out int RecordCount, string strWhere)

@@ -43,10 +43,18 @@ namespace LoginFrame
                 return;
             }
             category.remark = this.txt_remark.Text; //
-            if (BLL.bllCategory.AddCategory(category))
-                MessageBox.Show("商品分类添加成功!");
-            else
-                MessageBox.Show("商品分类添加失败!");
+            try
+            {
+                if (BLL.bllCategory.AddCategory(category))
+                    MessageBox.Show("商品分类添加成功!");
+                else
+                    MessageBox.Show("商品分类添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("商品分类添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -22,10 +22,18 @@ namespace LoginFrame
         private Tag tag = new Tag();
         private void Btn_Add_Click(object sender, EventArgs e)
         {
-            if (BLL.bllTag.AddTag(tag))
-                MessageBox.Show("标签添加成功!");
-            else
-                MessageBox.Show("标签添加失败!");
+            try
+            {
+                if (BLL.bllTag.AddTag(tag))
+                    MessageBox.Show("标签添加成功!");
+                else
+                    MessageBox.Show("标签添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("标签添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -69,10 +69,18 @@ namespace LoginFrame
             }
             transfer.unit = this.cb_unit.SelectedValue.ToString(); //单位
             transfer.made = this.dtp_made.Value;
-            if (BLL.bllTransfer.AddTransfer(transfer))
-                MessageBox.Show("调拨单添加成功!");
-            else
-                MessageBox.Show("调拨单添加失败!");
+            try
+            {
+                if (BLL.bllTransfer.AddTransfer(transfer))
+                    MessageBox.Show("调拨单添加成功!");
+                else
+                    MessageBox.Show("调拨单添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("调拨单添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

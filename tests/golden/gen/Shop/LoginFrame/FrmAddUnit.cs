@@ -29,10 +29,18 @@ namespace LoginFrame
                 return;
             }
             unit.unitCode = this.txt_unitCode.Text;  //
-            if (BLL.bllUnit.AddUnit(unit))
-                MessageBox.Show("计量单位添加成功!");
-            else
-                MessageBox.Show("计量单位添加失败!");
+            try
+            {
+                if (BLL.bllUnit.AddUnit(unit))
+                    MessageBox.Show("计量单位添加成功!");
+                else
+                    MessageBox.Show("计量单位添加失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("计量单位添加失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

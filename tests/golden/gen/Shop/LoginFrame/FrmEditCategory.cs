@@ -39,10 +39,18 @@ namespace LoginFrame
                 return;
             }
             category.remark = this.txt_remark.Text; //
-            if (BLL.bllCategory.EditCategory(category))
-                MessageBox.Show("商品分类更新成功!");
-            else
-                MessageBox.Show("商品分类更新失败!");
+            try
+            {
+                if (BLL.bllCategory.EditCategory(category))
+                    MessageBox.Show("商品分类更新成功!");
+                else
+                    MessageBox.Show("商品分类更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("商品分类更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

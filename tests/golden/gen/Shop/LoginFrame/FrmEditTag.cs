@@ -25,10 +25,18 @@ namespace LoginFrame
         private FrmQueryTag frmQueryTag;
         private void Btn_Update_Click(object sender, EventArgs e)
         { 
-            if (BLL.bllTag.EditTag(tag))
-                MessageBox.Show("标签更新成功!");
-            else
-                MessageBox.Show("标签更新失败!");
+            try
+            {
+                if (BLL.bllTag.EditTag(tag))
+                    MessageBox.Show("标签更新成功!");
+                else
+                    MessageBox.Show("标签更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("标签更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -72,10 +72,18 @@ namespace LoginFrame
             }
             transfer.unit = this.cb_unit.SelectedValue.ToString(); //单位
             transfer.made = this.dtp_made.Value;
-            if (BLL.bllTransfer.EditTransfer(transfer))
-                MessageBox.Show("调拨单更新成功!");
-            else
-                MessageBox.Show("调拨单更新失败!");
+            try
+            {
+                if (BLL.bllTransfer.EditTransfer(transfer))
+                    MessageBox.Show("调拨单更新成功!");
+                else
+                    MessageBox.Show("调拨单更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("调拨单更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 

@@ -25,10 +25,18 @@ namespace LoginFrame
         private FrmQueryUnit frmQueryUnit;
         private void Btn_Update_Click(object sender, EventArgs e)
         { 
-            if (BLL.bllUnit.EditUnit(unit))
-                MessageBox.Show("计量单位更新成功!");
-            else
-                MessageBox.Show("计量单位更新失败!");
+            try
+            {
+                if (BLL.bllUnit.EditUnit(unit))
+                    MessageBox.Show("计量单位更新成功!");
+                else
+                    MessageBox.Show("计量单位更新失败!");
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("计量单位更新失败: " + ex.Message);
+                return;
+            }
             this.Close(); 
         }
 
