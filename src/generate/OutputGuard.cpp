@@ -38,6 +38,11 @@ public:
     return true;
   }
 
+  void Reserve(std::size_t files) {
+    files_.reserve(files);
+    states_.reserve(files);
+  }
+
   bool null() { return Value(); }
   bool boolean(bool) { return Value(); }
   bool number_integer(json::number_integer_t n) { return Number(static_cast<double>(n)); }
@@ -194,7 +199,10 @@ void ReadRecord(const fs::path& root, const fs::path& file,
   if (before.size < 0) return;
   TRecordReader<TState> reader;
   try {
-    if (!nlohmann::json::sax_parse(TFileOperate::ReadFile(file), &reader)) return;
+    const std::string text = TFileOperate::ReadFile(file);
+    // About 250 bytes a file (its hash and its state).
+    reader.Reserve(text.size() / 250);
+    if (!nlohmann::json::sax_parse(text, &reader)) return;
   } catch (const std::exception&) {
     return;
   }
