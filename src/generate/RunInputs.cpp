@@ -122,15 +122,30 @@ TRunInputs::TRunInputs(const TDesign& design, const fs::path& templateDir) : des
   for (const TDigest& d : own) project.Add(d);
   project_ = project.Finish();
 
-  classes_.reserve(design.classes.size());
-  for (std::size_t i = 0; i < design.classes.size(); ++i) {
-    TDigester d;
-    d.Add(shared).Add(own[i]);
+  // The classes each class refers to, and those that refer to it (whose
+  // records a complete query form lists below the selected one).
+  const std::size_t count = design.classes.size();
+  std::vector<std::vector<std::size_t>> referencing(count);
+  for (std::size_t i = 0; i < count; ++i)
+    for (const TDesignMember& m : design.classes[i].members)
+      if (m.IsReference() && m.target >= 0)
+        referencing[static_cast<std::size_t>(m.target)].push_back(i);
+  // A class with the classes it refers to.
+  auto addNeighbourhood = [&](TDigester& d, std::size_t i) {
+    d.Add(own[i]);
     for (const TDesignMember& m : design.classes[i].members) {
       if (!m.IsReference()) continue;
       d.Add(m.target);
       if (m.target >= 0) d.Add(own[static_cast<std::size_t>(m.target)]);
     }
+  };
+  classes_.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    TDigester d;
+    d.Add(shared);
+    addNeighbourhood(d, i);
+    d.Add(static_cast<std::int64_t>(referencing[i].size()));
+    for (const std::size_t other : referencing[i]) addNeighbourhood(d, other);
     classes_.push_back(d.Finish());
   }
   known_ = true;

@@ -7,10 +7,13 @@
 //
 // A class's files read the class itself, with every member, and of each
 // class one of its members refers to: the name, friendly name, key and
-// display member. They also ask whether a class is named like a framework
-// type their fixed text names (the aliases of Naming.h). So a class's
-// digest holds the class, each class it refers to whole, and the class
-// names that name framework types; the project's digest holds every class.
+// display member; a complete query form also lists the records of the
+// classes that refer to it. They also ask whether a class is named like a
+// framework type their fixed text names (the aliases of Naming.h). So a
+// class's digest holds the class, each class it refers to, each class
+// that refers to it with the classes that one refers to (all whole), and
+// the class names that name framework types; the project's digest holds
+// every class.
 // Both hold the program's build, the skeleton's templates, the project's
 // name and settings. Whatever is unsure goes in: a digest that changes
 // without need costs a rebuild of the file, one that misses a change loses
