@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-noto-cjk xvfb xauth xdg-utils qt6-translations-l10n
   desktop-file-utils appstream man-db file dpkg-dev
   sqlfluff mono-devel libmono-sqlite4.0-cil x11-apps xdotool imagemagick python3
+  openbox cups-daemon cups-client
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

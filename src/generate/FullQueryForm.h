@@ -1,7 +1,11 @@
 // The complete query form of a class, written when a project asks for it
 // (TDesign::fullQueryForms): a paged read-only grid filled by the class's
 // paged query, a search row built from the members whose query flag is set,
-// and buttons that add, edit and delete records. The search turns what the
+// buttons that add, edit and delete records, and two that export every
+// record the search finds to a CSV file and preview them for print. The
+// form of a class that other classes refer to has a lower pane, a tab per
+// referring member with the records that refer to the selected one. The
+// form can be resized; the grids follow. The search turns what the
 // user types into SQL literals itself (quotes doubled, like patterns
 // escaped, integer keys converted first), since the paged query pastes its
 // condition into the statement. What a member searches is its kind's.
@@ -28,7 +32,7 @@ struct TQueryLayout {
   int gridY = 0;
   int gridHeight = 0;
   int pagerY = 0;  // 首页 上一页 下一页 末页 and the page label
-  int height = 0;  // client height; the width is fixed
+  int height = 0;  // client height without the lower pane; the width it opens with is fixed
 };
 
 // The members whose query flag is set, in member order, placed on the
@@ -37,4 +41,6 @@ struct TQueryLayout {
 TQueryLayout PlanQueryForm(const TDesignClass& cls);
 
 std::string BuildFullQueryCode(const TDesign& design, const TDesignClass& cls);
-std::string BuildFullQueryDesigner(const TDesignClass& cls);
+// The designer file; a class that others refer to gets the lower pane of
+// their records.
+std::string BuildFullQueryDesigner(const TDesign& design, const TDesignClass& cls);

@@ -240,7 +240,7 @@ void TUIOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
   WriteClassFiles(
       ctx, design, kUiDir, "FrmQuery", ".Designer.cs",
       [&](const TDesignClass& cls) {
-        return full ? BuildFullQueryDesigner(cls) : BuildQueryDesigner(cls);
+        return full ? BuildFullQueryDesigner(design, cls) : BuildQueryDesigner(cls);
       },
       [&](const TDesignClass& cls) { CopyFormResource(ctx, "FrmQuery", cls); });
   WriteMainForm(ctx, design);

@@ -285,6 +285,7 @@ constexpr TKindInfo kIntegerReference = {
             if (this.cb_$m$.SelectedIndex > 0 && this.cb_$m$.SelectedValue != null)
                 conditions.Add("$col$=" + Convert.ToInt32(this.cb_$m$.SelectedValue).ToString(CultureInfo.InvariantCulture));)",
     .searchReset = kReferenceReset,
+    .detailCondition = R"("$col$=" + Convert.ToInt32($key$).ToString(CultureInfo.InvariantCulture))",
 };
 
 constexpr TKindInfo kStringReference = {
@@ -304,6 +305,7 @@ constexpr TKindInfo kStringReference = {
             if (this.cb_$m$.SelectedIndex > 0 && this.cb_$m$.SelectedValue != null)
                 conditions.Add("$col$=" + SqlText(this.cb_$m$.SelectedValue.ToString()));)",
     .searchReset = kReferenceReset,
+    .detailCondition = R"("$col$=" + SqlText(Convert.ToString($key$)))",
 };
 
 }  // namespace

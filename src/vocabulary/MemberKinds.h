@@ -117,6 +117,10 @@ struct TKindInfo {
   std::span<const TSearchControl> searchControls{};
   std::string_view searchCondition{};  // adds to `conditions` what the user asked for
   std::string_view searchReset{};
+  // A reference's condition that its column ($col$) holds the key $key$ (a
+  // grid cell's value) of the record it refers to: the details of a master
+  // record.
+  std::string_view detailCondition{};
 
   bool MayBeSearched() const { return searchPlaces > 0; }
 };

@@ -327,7 +327,8 @@ TEST_F(FullQueryFormTest, SampleDesignMatchesExpectedFiles) {
 // A string key, a reference whose class has a string key, a date, and a
 // member of every kind flagged for search: numbers and images, whose flag
 // the entry rules refuse but a design file may hold, are left out as the
-// rules have it; a class with nothing to search.
+// rules have it; a class with nothing to search. Two classes refer to the
+// shelf, one of them by two members: the shelf's form has three tabs.
 TEST_F(FullQueryFormTest, StringKeysEverySearchKindAndNoSearchMatchExpectedFiles) {
   const int p = TProjectDAO().AddProject("Lib");
   const int shelf = test::AddClass(p, "Shelf", "书架");
@@ -341,6 +342,10 @@ TEST_F(FullQueryFormTest, StringKeysEverySearchKindAndNoSearchMatchExpectedFiles
   TMemberBuilder(p, loan, "lentOn", kTypeDate, "借出日期").Queried().Store();
   TMemberBuilder(p, loan, "photo", kTypeImage, "照片").Optional().Hidden().Queried().Store();
   TMemberBuilder(p, loan, "shelf", "Shelf", "").Queried().Store();
+  const int move = test::AddClass(p, "Move", "调架");
+  TMemberBuilder(p, move, "moveId", kTypeInteger, "调架编号").Key().Store();
+  TMemberBuilder(p, move, "fromShelf", "Shelf", "原书架").Store();
+  TMemberBuilder(p, move, "toShelf", "Shelf", "新书架").Store();
   ExpectCompleteQueryForms(p, "Lib");
 }
 

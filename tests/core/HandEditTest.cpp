@@ -30,8 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kResources =
-    test::kGoldenDir.lexically_normal().parent_path().parent_path() / "resources";
+const fs::path kResources = test::kResourceDir;
 
 class EventHost : public TGenerationHost {
 public:

@@ -25,8 +25,7 @@
 
 namespace {
 
-const std::filesystem::path kFixtures =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "fixtures" / "sql";
+const std::filesystem::path kFixtures = test::kFixtureDir / "sql";
 
 // What a table script states of a design: classes and members in order,
 // types, lengths, keys and (where the column says it) required flags.

@@ -120,3 +120,74 @@ def leaves(node):
 def tools_present(*tools):
     missing = [t for t in tools if shutil.which(t) is None]
     return check(not missing, "not found: %s" % missing)
+
+
+# A page description of an A4 PostScript printer, as small as CUPS takes.
+_PPD = """*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "CORVANE.PPD"
+*Manufacturer: "Corvane"
+*Product: "(Test)"
+*ModelName: "Corvane Test"
+*ShortNickName: "Corvane Test"
+*NickName: "Corvane Test"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*OpenUI *PageSize: PickOne
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "18 18 577 824"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+"""
+
+
+def private_printer():
+    """A print scheduler of the test's own (cupsd on a socket in WORK, its
+    files there too) with one A4 printer that prints into /dev/null, so that
+    print previews work on a machine without printers. Returns the
+    environment that points programs at it; the scheduler ends with the
+    script."""
+    root = os.path.join(WORK, "cups")
+    for sub in ("cache", "state", "spool", "log"):
+        os.makedirs(os.path.join(root, sub))
+    socket = os.path.join(root, "cups.sock")
+    write(os.path.join(root, "cupsd.conf"),
+          "Listen %s\nWebInterface No\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+          "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n" % socket)
+    # The scheduler refuses to run its filters as root: lp owns its folders.
+    write(os.path.join(root, "cups-files.conf"),
+          "".join("%s %s\n" % kv for kv in (
+              ("ServerRoot", root), ("CacheDir", root + "/cache"), ("StateDir", root + "/state"),
+              ("RequestRoot", root + "/spool"), ("TempDir", root + "/spool"),
+              ("ErrorLog", root + "/log/error_log"), ("AccessLog", root + "/log/access_log"),
+              ("PageLog", root + "/log/page_log"), ("FileDevice", "Yes"))))
+    write(os.path.join(root, "test.ppd"), _PPD)
+    os.chmod(WORK, 0o755)
+    os.chmod(root, 0o755)
+    if os.geteuid() == 0:
+        for sub in ("cache", "state", "spool"):
+            shutil.chown(os.path.join(root, sub), "lp", "lp")
+    daemon = subprocess.Popen(["cupsd", "-f", "-c", os.path.join(root, "cupsd.conf"),
+                               "-s", os.path.join(root, "cups-files.conf")])
+    atexit.register(daemon.terminate)
+    env = dict(os.environ, CUPS_SERVER=socket)
+    for attempt in range(20):
+        added = run(["lpadmin", "-p", "Corvane", "-E", "-v", "file:///dev/null", "-P",
+                     os.path.join(root, "test.ppd")], env=env)
+        if added.returncode == 0:
+            break
+        time.sleep(0.5)
+    check(added.returncode == 0, "no test printer: " + added.stderr)
+    return env

@@ -18,11 +18,13 @@
 
 namespace test {
 
-inline const std::filesystem::path kGoldenDir =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "golden";
+// The source tree, as the build names it (absolute, whatever directory
+// the tests run in).
+inline const std::filesystem::path kSourceDir = CORVANE_SOURCE_DIR;
+inline const std::filesystem::path kGoldenDir = kSourceDir / "tests" / "golden";
+inline const std::filesystem::path kFixtureDir = kSourceDir / "tests" / "fixtures";
 // The skeleton the program ships (template/ and bak/).
-inline const std::filesystem::path kResourceDir =
-    kGoldenDir.lexically_normal().parent_path().parent_path() / "resources";
+inline const std::filesystem::path kResourceDir = kSourceDir / "resources";
 
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

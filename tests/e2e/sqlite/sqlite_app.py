@@ -10,25 +10,28 @@ and saves a change, a book is deleted, and deleting a type that books name
 gives the database's refusal in a message box, as does adding a type that
 a trigger refuses (a failing statement where the form checks nothing). The
 file is read with the
-sqlite3 shell after each step. The login form, the filled query form and
-the edit form are photographed (into SHOTS, when given: docs/ keeps them).
+sqlite3 shell after each step. With 44 books under a window manager, the
+book types' form shows the books of the selected type and refreshes them
+after an add from its tab; the book form exports every book to a CSV file,
+read back here, and previews them for print (on a printer of the test's
+own). The login form, the filled query form, the edit form, the
+master-detail form and the print preview are photographed (into SHOTS,
+when given: docs/ keeps them).
 
 usage: sqlite_app.py CORVANE_CLI XBUILD MCS MONO SQLITE3 XVFB_RUN [SHOTS]
 """
 import base64
+import csv
 import os
 import re
 import shutil
-import subprocess
 import sys
-import tempfile
-import time
+
+from corvane_e2e import WORK, check, failures, finish, on_display, private_printer, run, tools_present
 
 CLI, XBUILD, MCS, MONO, SQLITE3, XVFB_RUN = sys.argv[1:7]
 HERE = os.path.dirname(os.path.abspath(__file__))
-WORK = tempfile.mkdtemp(prefix="corvane-sqlite-app-e2e-")
 SHOTS = os.path.abspath(sys.argv[7]) if len(sys.argv) > 7 else os.path.join(WORK, "shots")
-failures = []
 
 TITLES = ["红楼梦 50%_off 'a'", "三体", "Neuromancer"]
 # The query-form test's hostile texts, and texts that tell a pattern from a
@@ -48,38 +51,26 @@ AFTER = {
 }
 
 
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAIL " + what)
-    return ok
-
-
-def run(args, **kw):
-    return subprocess.run(args, capture_output=True, text=True, **kw)
-
-
 def main():
-    for tool in (XBUILD, MCS, MONO, SQLITE3, XVFB_RUN, "xdotool", "xwd", "convert"):
-        if shutil.which(tool) is None:
-            print("FAIL %s not found" % tool)
-            return 1
+    if not tools_present(XBUILD, MCS, MONO, SQLITE3, XVFB_RUN, "xdotool", "xwd", "convert", "import",
+                         "openbox", "cupsd", "lpadmin"):
+        return
     for args in (["demo"], ["project", "set", "Demo", "database", "sqlite"],
                  ["project", "set", "Demo", "full-query-forms", "on"], ["generate", "Demo"]):
         done = run([CLI, "--dir", WORK] + args)
         if not check(done.returncode == 0, "corvane-cli %s: %s" % (" ".join(args), done.stderr)):
-            return 1
+            return
     out = os.path.join(WORK, "projects", "Demo", "LoginFrame")
     build = run([XBUILD, "/nologo", "/verbosity:minimal", "LoginFrame.sln"], cwd=out)
     bin_dir = os.path.join(out, "LoginFrame", "bin", "Debug")
     exe = os.path.join(bin_dir, "LoginFrame.exe")
     if not check(build.returncode == 0 and os.path.isfile(exe), "xbuild:\n" + build.stdout[-3000:]):
-        return 1
+        return
     harness = os.path.join(bin_dir, "AppHarness.exe")
     done = run([MCS, "-nologo", "-out:" + harness, "-r:System.Windows.Forms", "-r:System.Drawing",
                 "-r:System.Data", os.path.join(HERE, "AppHarness.cs")])
     if not check(done.returncode == 0, "harness: " + done.stdout):
-        return 1
+        return
     shutil.copy(exe + ".config", harness + ".config")
     searches = os.path.join(WORK, "searches.txt")
     with open(searches, "w") as f:
@@ -87,12 +78,8 @@ def main():
     os.makedirs(SHOTS, exist_ok=True)
     check(not os.path.exists(os.path.join(bin_dir, "LoginFrame.db")), "a database before the start")
 
-    args = [XVFB_RUN, "-a", "-s", "-screen 0 1280x1024x24", MONO, harness, exe, SQLITE3, SHOTS, searches]
-    for attempt in range(3):
-        done = run(args, cwd=bin_dir, timeout=240)
-        if "XplatUI" not in done.stdout + done.stderr:
-            break
-        time.sleep(2)
+    done = on_display(XVFB_RUN, ["-s", "-screen 0 1280x1024x24", MONO, harness, exe, SQLITE3, SHOTS, searches],
+                      cwd=bin_dir, timeout=300, env=private_printer())
     lines = done.stdout.splitlines()
     check(done.returncode == 0 and lines[-1:] == ["DONE"],
           "the run (status %d): %s %s" % (done.returncode, done.stdout[-3000:], done.stderr[-2000:]))
@@ -131,16 +118,39 @@ def main():
         got = found.get(base64.b64encode(text.encode()).decode())
         check(got == (want, "第 1 / 1 页，共 %d 条" % want), "search %r: %s, expected %d rows" % (text, got, want))
     check(found.get("dates") == (2, "第 1 / 1 页，共 2 条"), "search by dates: %s" % (found.get("dates"),))
+    check_master_detail_export_and_print(lines, boxes, os.path.join(bin_dir, "books.csv"))
     for shot in ("generated-sqlite-login.png", "generated-sqlite-query-form.png",
-                 "generated-sqlite-edit-form.png"):
+                 "generated-sqlite-edit-form.png", "generated-master-detail.png", "generated-print-preview.png"):
         path = os.path.join(SHOTS, shot)
         check(os.path.isfile(path) and os.path.getsize(path) > 1000, "no picture " + shot)
-    print("%d steps, %d checks failed" % (len(dumps), len(failures)))
-    return 1 if failures else 0
 
 
-try:
-    status = main()
-finally:
-    shutil.rmtree(WORK, ignore_errors=True)
-sys.exit(status)
+def check_master_detail_export_and_print(lines, boxes, csv_path):
+    # Each type's books, the refreshed ones after the tab's add.
+    odd = '甲,乙 "丙" 丁'
+    many = ["三体"] + ["批量 %d" % i for i in range(1, 42)]
+    details = [l for l in lines if l.startswith("DETAIL ")]
+    check(details == ["DETAIL 科幻小说 42 " + "|".join(many),
+                      "DETAIL 古典小说 2 红楼梦(校注本)|" + odd,
+                      "DETAIL refreshed 3 红楼梦(校注本)|%s|西游记" % odd], "the details: %s" % details)
+    # Every page of the search, not only the 20 rows shown.
+    check("GRID 20 第 1 / 3 页，共 45 条" in lines, "the book form's first page")
+    exported = [b for b in boxes if b.startswith("已导出")]
+    check(exported == ["已导出 45 条记录到 " + csv_path], "the export's message: %s" % exported)
+    with open(csv_path, "rb") as f:
+        raw = f.read()
+    check(raw.startswith(b"\xef\xbb\xbf"), "the CSV file has no byte-order mark")
+    check(b'"\xe7\x94\xb2,\xe4\xb9\x99 ""\xe4\xb8\x99"" \xe4\xb8\x81"' in raw, "a value quoted as RFC 4180 has it")
+    rows = list(csv.reader(raw.decode("utf-8-sig").splitlines()))
+    check(rows[:1] == [["图书编号", "书名", "价格", "库存", "出版日期", "图书类型"]], "the CSV headings: %s" % rows[:1])
+    titles = [r[1] for r in rows[1:]]
+    check(sorted(titles) == sorted(["红楼梦(校注本)", odd, "西游记"] + many), "the CSV rows: %s" % titles)
+    row = [r[1:] for r in rows if r[1] == odd]
+    check(row == [[odd, "1.5", "1", "2001-01-01", "古典小说"]], "the row with a comma, quotes and Chinese: %s" % row)
+    # 45 rows of 9 points with the title, the headings and the page number
+    # fill an A4 page's margins once and go over.
+    check("PAGES 2" in lines, "the print preview's pages: %s" % [l for l in lines if l.startswith("PAGES")])
+
+
+main()
+finish()

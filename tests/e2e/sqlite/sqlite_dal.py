@@ -21,30 +21,15 @@ import re
 import shutil
 import subprocess
 import sys
-import tempfile
 
-CLI, XBUILD, MCS, MONO, SQLITE3 = sys.argv[1:6]
+from corvane_e2e import CLI, WORK, check, finish, ok, run, tools_present, xbuild
+
+XBUILD, MCS, MONO, SQLITE3 = sys.argv[2:6]
 HERE = os.path.dirname(os.path.abspath(__file__))
-WORK = tempfile.mkdtemp(prefix="corvane-sqlite-e2e-")
-failures = []
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAIL " + what)
-    return ok
-
-
-def run(args, **kw):
-    return subprocess.run(args, capture_output=True, text=True, **kw)
 
 
 def cli(*args):
-    done = run([CLI, "--dir", WORK] + list(args))
-    if done.returncode != 0:
-        raise RuntimeError("corvane-cli %s: %s" % (" ".join(args), done.stderr))
-    return done.stdout
+    return ok("", *args)
 
 
 # The values the harness gives row i (DalHarness.cs says the same).
@@ -91,10 +76,8 @@ class Database:
 
 
 def main():
-    for tool in (XBUILD, MCS, MONO, SQLITE3):
-        if shutil.which(tool) is None:
-            print("FAIL %s not found" % tool)
-            return 1
+    if not tools_present(XBUILD, MCS, MONO, SQLITE3):
+        return
     cli("demo")
     check(cli("project", "set", "Demo", "database", "sqlite") == "数据库已设为 SQLite 嵌入式数据库\n",
           "project set ... database sqlite")
@@ -104,21 +87,20 @@ def main():
           "project set ... database oracle: %d %s" % (refused.returncode, refused.stderr))
     cli("generate", "Demo")
     out = os.path.join(WORK, "projects", "Demo", "LoginFrame")
-    with open(os.path.join(out, "LoginFrame", "Database.sqlite.sql"), encoding="utf-8-sig") as f:
+    with open(os.path.join(out, "LoginFrame", "Database.sqlite.sql"), encoding="utf-8-sig", newline="") as f:
         check(f.read() == cli("sql", "Demo"), "the solution's script is not `corvane-cli sql`")
     projects = "".join(open(os.path.join(out, d, d + ".csproj"), encoding="utf-8-sig").read()
                        for d in ("Model", "DAL", "BLL", "LoginFrame"))
     check(not re.search(r"<Reference Include=\"(Mono\.Data\.Sqlite|System\.Data\.SQLite)", projects),
           "a project references a provider assembly")
-    build = run([XBUILD, "/nologo", "/verbosity:minimal", "LoginFrame.sln"], cwd=out)
     bin_dir = os.path.join(out, "LoginFrame", "bin", "Debug")
-    if not check(build.returncode == 0 and os.path.isfile(os.path.join(bin_dir, "LoginFrame.exe")),
-                 "xbuild:\n" + build.stdout[-3000:]):
-        return 1
+    errors = xbuild(XBUILD, out)
+    if not check(not errors, "xbuild:\n" + "\n".join(errors)):
+        return
     harness = os.path.join(bin_dir, "DalHarness.exe")
     done = run([MCS, "-nologo", "-out:" + harness, "-r:System.Data", os.path.join(HERE, "DalHarness.cs")])
     if not check(done.returncode == 0, "harness: " + done.stdout):
-        return 1
+        return
     shutil.copy(os.path.join(bin_dir, "LoginFrame.exe.config"), harness + ".config")
     design = os.path.join(WORK, "design.txt")
     with open(design, "w", encoding="utf-8") as f:
@@ -196,12 +178,7 @@ def main():
     out = harness_run("del", "BookType", "1", status=3)
     check("FOREIGN KEY constraint failed" in out, "a type named by books deleted: " + out)
     db.expect("a type named by books kept")
-    print("%d checks failed" % len(failures))
-    return 1 if failures else 0
 
 
-try:
-    status = main()
-finally:
-    shutil.rmtree(WORK, ignore_errors=True)
-sys.exit(status)
+main()
+finish()

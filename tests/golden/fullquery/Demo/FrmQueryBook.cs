@@ -19,6 +19,12 @@ namespace LoginFrame
         private int pageCount = 0;
         private int recordCount = 0;
         private string strWhere = "";
+        /*导出和打印逐页取出全部记录时的每页行数*/
+        private const int ReadAllPageSize = 500;
+        /*打印的记录、下一条记录和已打印的页数*/
+        private DataTable printTable = new DataTable();
+        private int printRow = 0;
+        private int printPage = 0;
 
         public FrmQueryBook()
         {
@@ -41,6 +47,27 @@ namespace LoginFrame
         private static string SqlDate(DateTime value)
         {
             return "'" + value.ToString("yyyyMMdd", CultureInfo.InvariantCulture) + "'";
+        }
+
+        /*一个类的分页查询*/
+        private delegate DataTable PageQuery(int nowPage, int pageSize, out int pageCount, out int recordCount, string where);
+
+        /*按条件逐页取出全部记录，不只是当前页*/
+        private static DataTable ReadAll(PageQuery query, string where)
+        {
+            int pages, records;
+            DataTable all = query(1, ReadAllPageSize, out pages, out records, where);
+            for (int page = 2; page <= pages; page++)
+                foreach (DataRow row in query(page, ReadAllPageSize, out pages, out records, where).Rows)
+                    all.ImportRow(row);
+            return all;
+        }
+
+        /*一格的文字；空值和图片没有文字*/
+        private static string CellText(object value)
+        {
+            if (value == null || value is DBNull || value is byte[]) return "";
+            return Convert.ToString(value, CultureInfo.InvariantCulture);
         }
 
         /*由查询条件拼出 strWhere；输入的格式不对时提示并返回 false*/
@@ -95,9 +122,12 @@ namespace LoginFrame
             try
             {
                 DataTable table;
-                //查询所有的图书类型
+                DataRow any;
+                //查询所有的图书类型，第一项是“全部”
                 table = BLL.bllBookType.getAllBookType().Tables[0];
-                table.Rows.InsertAt(table.NewRow(), 0);
+                any = table.NewRow();
+                if (table.Columns["typeName"].DataType == typeof(string)) any["typeName"] = "全部";
+                table.Rows.InsertAt(any, 0);
                 this.cb_bookType.DataSource = table;
                 this.cb_bookType.DisplayMember = "typeName";
                 this.cb_bookType.ValueMember = "typeId";
@@ -226,6 +256,116 @@ namespace LoginFrame
         private void dgvList_DataError(object sender, DataGridViewDataErrorEventArgs e)
         {
             e.ThrowException = false;
+        }
+
+        /*导出当前查询条件下的全部记录*/
+        private void btnExport_Click(object sender, EventArgs e)
+        {
+            using (SaveFileDialog dialog = new SaveFileDialog())
+            {
+                dialog.Filter = "CSV 文件 (*.csv)|*.csv|所有文件 (*.*)|*.*";
+                dialog.DefaultExt = "csv";
+                if (dialog.ShowDialog(this) == DialogResult.OK)
+                    Export(dialog.FileName);
+            }
+        }
+
+        /*CSV 文件: 第一行是列标题；含逗号、引号或换行的值加引号，其中的引号写两遍；UTF-8 带 BOM*/
+        private void Export(string fileName)
+        {
+            try
+            {
+                DataTable table = ReadAll(BLL.bllBook.GetBook, strWhere);
+                StringBuilder csv = new StringBuilder();
+                List<string> cells = new List<string>();
+                foreach (DataColumn column in table.Columns)
+                    cells.Add(CsvCell(column.ColumnName));
+                csv.Append(string.Join(",", cells.ToArray())).Append("\r\n");
+                foreach (DataRow row in table.Rows)
+                {
+                    cells.Clear();
+                    foreach (object value in row.ItemArray)
+                        cells.Add(CsvCell(CellText(value)));
+                    csv.Append(string.Join(",", cells.ToArray())).Append("\r\n");
+                }
+                System.IO.File.WriteAllText(fileName, csv.ToString(), new UTF8Encoding(true));
+                MessageBox.Show("已导出 " + table.Rows.Count + " 条记录到 " + fileName);
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("导出失败: " + ex.Message);
+            }
+        }
+
+        private static string CsvCell(string text)
+        {
+            if (text.IndexOfAny(new char[] { ',', '"', '\r', '\n' }) < 0) return text;
+            return "\"" + text.Replace("\"", "\"\"") + "\"";
+        }
+
+        /*打印预览当前查询条件下的全部记录，可从预览中打印*/
+        private void btnPrint_Click(object sender, EventArgs e)
+        {
+            if (!this.printDocument.PrinterSettings.IsValid)
+            {
+                MessageBox.Show("没有可用的打印机，无法打印预览!");
+                return;
+            }
+            try
+            {
+                printTable = ReadAll(BLL.bllBook.GetBook, strWhere);
+            }
+            catch (Exception ex)
+            {
+                MessageBox.Show("查询图书失败: " + ex.Message);
+                return;
+            }
+            this.printPreviewDialog.ShowDialog(this);
+        }
+
+        private void printDocument_BeginPrint(object sender, System.Drawing.Printing.PrintEventArgs e)
+        {
+            printRow = 0;
+            printPage = 0;
+        }
+
+        /*一页: 标题行(名称和日期)、列标题和记录，页脚是页码；各列平分版心的宽度*/
+        private void printDocument_PrintPage(object sender, System.Drawing.Printing.PrintPageEventArgs e)
+        {
+            Graphics g = e.Graphics;
+            Rectangle area = e.MarginBounds;
+            using (System.Drawing.Font font = new System.Drawing.Font(this.Font.FontFamily, 9F))
+            using (System.Drawing.Font titleFont = new System.Drawing.Font(this.Font.FontFamily, 14F, FontStyle.Bold))
+            using (StringFormat cell = new StringFormat(StringFormatFlags.NoWrap))
+            {
+                cell.Trimming = StringTrimming.EllipsisCharacter;
+                float lineHeight = font.GetHeight(g) + 6;
+                float titleHeight = titleFont.GetHeight(g) + 10;
+                int columns = printTable.Columns.Count;
+                float width = (float)area.Width / Math.Max(columns, 1);
+                /*列标题和页脚各占一行*/
+                int rowsPerPage = Math.Max(1, (int)((area.Height - titleHeight - 2 * lineHeight) / lineHeight));
+                int pages = Math.Max(1, (printTable.Rows.Count + rowsPerPage - 1) / rowsPerPage);
+                printPage++;
+                float y = area.Top;
+                g.DrawString("图书信息    " + DateTime.Now.ToString("yyyy-MM-dd"), titleFont, Brushes.Black, area.Left, y);
+                y += titleHeight;
+                for (int i = 0; i < columns; i++)
+                    g.DrawString(printTable.Columns[i].ColumnName, font, Brushes.Black, new RectangleF(area.Left + i * width, y, width, lineHeight), cell);
+                y += lineHeight;
+                g.DrawLine(Pens.Black, area.Left, y - 3, area.Right, y - 3);
+                for (int n = 0; n < rowsPerPage && printRow < printTable.Rows.Count; n++, printRow++)
+                {
+                    DataRow row = printTable.Rows[printRow];
+                    for (int i = 0; i < columns; i++)
+                        g.DrawString(CellText(row[i]), font, Brushes.Black, new RectangleF(area.Left + i * width, y, width, lineHeight), cell);
+                    y += lineHeight;
+                }
+                string footer = "第 " + printPage + " / " + pages + " 页";
+                SizeF size = g.MeasureString(footer, font);
+                g.DrawString(footer, font, Brushes.Black, area.Left + (area.Width - size.Width) / 2, area.Bottom - lineHeight);
+                e.HasMorePages = printRow < printTable.Rows.Count;
+            }
         }
     }
 }

@@ -36,13 +36,24 @@ namespace LoginFrame
             this.btnAdd = new System.Windows.Forms.Button();
             this.btnEdit = new System.Windows.Forms.Button();
             this.btnDel = new System.Windows.Forms.Button();
+            this.btnExport = new System.Windows.Forms.Button();
+            this.btnPrint = new System.Windows.Forms.Button();
             this.dgvList = new System.Windows.Forms.DataGridView();
             this.btnFirst = new System.Windows.Forms.Button();
             this.btnPrev = new System.Windows.Forms.Button();
             this.btnNext = new System.Windows.Forms.Button();
             this.btnLast = new System.Windows.Forms.Button();
             this.lblPager = new System.Windows.Forms.Label();
+            this.tabDetails = new System.Windows.Forms.TabControl();
+            this.tab_Book_bookType = new System.Windows.Forms.TabPage();
+            this.btnAdd_Book_bookType = new System.Windows.Forms.Button();
+            this.dgv_Book_bookType = new System.Windows.Forms.DataGridView();
+            this.printDocument = new System.Drawing.Printing.PrintDocument();
+            this.printPreviewDialog = new System.Windows.Forms.PrintPreviewDialog();
+            this.tabDetails.SuspendLayout();
+            this.tab_Book_bookType.SuspendLayout();
             ((System.ComponentModel.ISupportInitialize)(this.dgvList)).BeginInit();
+            ((System.ComponentModel.ISupportInitialize)(this.dgv_Book_bookType)).BeginInit();
             this.SuspendLayout();
             // 
             // lbl_typeName
@@ -111,10 +122,32 @@ namespace LoginFrame
             this.btnDel.UseVisualStyleBackColor = true;
             this.btnDel.Click += new System.EventHandler(this.btnDel_Click);
             // 
+            // btnExport
+            // 
+            this.btnExport.Location = new System.Drawing.Point(467, 42);
+            this.btnExport.Name = "btnExport";
+            this.btnExport.Size = new System.Drawing.Size(75, 23);
+            this.btnExport.TabIndex = 7;
+            this.btnExport.Text = "导出";
+            this.btnExport.UseVisualStyleBackColor = true;
+            this.btnExport.Click += new System.EventHandler(this.btnExport_Click);
+            // 
+            // btnPrint
+            // 
+            this.btnPrint.Location = new System.Drawing.Point(548, 42);
+            this.btnPrint.Name = "btnPrint";
+            this.btnPrint.Size = new System.Drawing.Size(75, 23);
+            this.btnPrint.TabIndex = 8;
+            this.btnPrint.Text = "打印";
+            this.btnPrint.UseVisualStyleBackColor = true;
+            this.btnPrint.Click += new System.EventHandler(this.btnPrint_Click);
+            // 
             // dgvList
             // 
             this.dgvList.AllowUserToAddRows = false;
             this.dgvList.AllowUserToDeleteRows = false;
+            this.dgvList.Anchor = ((System.Windows.Forms.AnchorStyles)((((System.Windows.Forms.AnchorStyles.Top | System.Windows.Forms.AnchorStyles.Bottom) | System.Windows.Forms.AnchorStyles.Left) | System.Windows.Forms.AnchorStyles.Right)));
+            this.dgvList.AutoSizeColumnsMode = System.Windows.Forms.DataGridViewAutoSizeColumnsMode.Fill;
             this.dgvList.ColumnHeadersHeightSizeMode = System.Windows.Forms.DataGridViewColumnHeadersHeightSizeMode.AutoSize;
             this.dgvList.Location = new System.Drawing.Point(12, 75);
             this.dgvList.MultiSelect = true;
@@ -123,65 +156,134 @@ namespace LoginFrame
             this.dgvList.RowTemplate.Height = 23;
             this.dgvList.SelectionMode = System.Windows.Forms.DataGridViewSelectionMode.FullRowSelect;
             this.dgvList.Size = new System.Drawing.Size(734, 384);
-            this.dgvList.TabIndex = 7;
+            this.dgvList.TabIndex = 9;
             this.dgvList.CellDoubleClick += new System.Windows.Forms.DataGridViewCellEventHandler(this.dgvList_CellDoubleClick);
             this.dgvList.DataError += new System.Windows.Forms.DataGridViewDataErrorEventHandler(this.dgvList_DataError);
+            this.dgvList.SelectionChanged += new System.EventHandler(this.dgvList_SelectionChanged);
             // 
             // btnFirst
             // 
+            this.btnFirst.Anchor = ((System.Windows.Forms.AnchorStyles)((System.Windows.Forms.AnchorStyles.Bottom | System.Windows.Forms.AnchorStyles.Left)));
             this.btnFirst.Location = new System.Drawing.Point(12, 468);
             this.btnFirst.Name = "btnFirst";
             this.btnFirst.Size = new System.Drawing.Size(75, 23);
-            this.btnFirst.TabIndex = 8;
+            this.btnFirst.TabIndex = 10;
             this.btnFirst.Text = "首页";
             this.btnFirst.UseVisualStyleBackColor = true;
             this.btnFirst.Click += new System.EventHandler(this.btnFirst_Click);
             // 
             // btnPrev
             // 
+            this.btnPrev.Anchor = ((System.Windows.Forms.AnchorStyles)((System.Windows.Forms.AnchorStyles.Bottom | System.Windows.Forms.AnchorStyles.Left)));
             this.btnPrev.Location = new System.Drawing.Point(93, 468);
             this.btnPrev.Name = "btnPrev";
             this.btnPrev.Size = new System.Drawing.Size(75, 23);
-            this.btnPrev.TabIndex = 9;
+            this.btnPrev.TabIndex = 11;
             this.btnPrev.Text = "上一页";
             this.btnPrev.UseVisualStyleBackColor = true;
             this.btnPrev.Click += new System.EventHandler(this.btnPrev_Click);
             // 
             // btnNext
             // 
+            this.btnNext.Anchor = ((System.Windows.Forms.AnchorStyles)((System.Windows.Forms.AnchorStyles.Bottom | System.Windows.Forms.AnchorStyles.Left)));
             this.btnNext.Location = new System.Drawing.Point(174, 468);
             this.btnNext.Name = "btnNext";
             this.btnNext.Size = new System.Drawing.Size(75, 23);
-            this.btnNext.TabIndex = 10;
+            this.btnNext.TabIndex = 12;
             this.btnNext.Text = "下一页";
             this.btnNext.UseVisualStyleBackColor = true;
             this.btnNext.Click += new System.EventHandler(this.btnNext_Click);
             // 
             // btnLast
             // 
+            this.btnLast.Anchor = ((System.Windows.Forms.AnchorStyles)((System.Windows.Forms.AnchorStyles.Bottom | System.Windows.Forms.AnchorStyles.Left)));
             this.btnLast.Location = new System.Drawing.Point(255, 468);
             this.btnLast.Name = "btnLast";
             this.btnLast.Size = new System.Drawing.Size(75, 23);
-            this.btnLast.TabIndex = 11;
+            this.btnLast.TabIndex = 13;
             this.btnLast.Text = "末页";
             this.btnLast.UseVisualStyleBackColor = true;
             this.btnLast.Click += new System.EventHandler(this.btnLast_Click);
             // 
             // lblPager
             // 
+            this.lblPager.Anchor = ((System.Windows.Forms.AnchorStyles)((System.Windows.Forms.AnchorStyles.Bottom | System.Windows.Forms.AnchorStyles.Left)));
             this.lblPager.AutoSize = true;
             this.lblPager.Location = new System.Drawing.Point(345, 473);
             this.lblPager.Name = "lblPager";
             this.lblPager.Size = new System.Drawing.Size(120, 12);
-            this.lblPager.TabIndex = 12;
+            this.lblPager.TabIndex = 14;
             this.lblPager.Text = "";
+            // 
+            // tabDetails
+            // 
+            this.tabDetails.Anchor = ((System.Windows.Forms.AnchorStyles)(((System.Windows.Forms.AnchorStyles.Bottom | System.Windows.Forms.AnchorStyles.Left) | System.Windows.Forms.AnchorStyles.Right)));
+            this.tabDetails.Controls.Add(this.tab_Book_bookType);
+            this.tabDetails.Location = new System.Drawing.Point(12, 500);
+            this.tabDetails.Name = "tabDetails";
+            this.tabDetails.SelectedIndex = 0;
+            this.tabDetails.Size = new System.Drawing.Size(734, 220);
+            this.tabDetails.TabIndex = 15;
+            // 
+            // tab_Book_bookType
+            // 
+            this.tab_Book_bookType.Controls.Add(this.btnAdd_Book_bookType);
+            this.tab_Book_bookType.Controls.Add(this.dgv_Book_bookType);
+            this.tab_Book_bookType.Location = new System.Drawing.Point(4, 22);
+            this.tab_Book_bookType.Name = "tab_Book_bookType";
+            this.tab_Book_bookType.Padding = new System.Windows.Forms.Padding(3);
+            this.tab_Book_bookType.Size = new System.Drawing.Size(726, 194);
+            this.tab_Book_bookType.TabIndex = 0;
+            this.tab_Book_bookType.Text = "图书";
+            this.tab_Book_bookType.UseVisualStyleBackColor = true;
+            // 
+            // btnAdd_Book_bookType
+            // 
+            this.btnAdd_Book_bookType.Location = new System.Drawing.Point(6, 6);
+            this.btnAdd_Book_bookType.Name = "btnAdd_Book_bookType";
+            this.btnAdd_Book_bookType.Size = new System.Drawing.Size(75, 23);
+            this.btnAdd_Book_bookType.TabIndex = 0;
+            this.btnAdd_Book_bookType.Text = "添加";
+            this.btnAdd_Book_bookType.UseVisualStyleBackColor = true;
+            this.btnAdd_Book_bookType.Click += new System.EventHandler(this.btnAdd_Book_bookType_Click);
+            // 
+            // dgv_Book_bookType
+            // 
+            this.dgv_Book_bookType.AllowUserToAddRows = false;
+            this.dgv_Book_bookType.AllowUserToDeleteRows = false;
+            this.dgv_Book_bookType.Anchor = ((System.Windows.Forms.AnchorStyles)((((System.Windows.Forms.AnchorStyles.Top | System.Windows.Forms.AnchorStyles.Bottom) | System.Windows.Forms.AnchorStyles.Left) | System.Windows.Forms.AnchorStyles.Right)));
+            this.dgv_Book_bookType.AutoSizeColumnsMode = System.Windows.Forms.DataGridViewAutoSizeColumnsMode.Fill;
+            this.dgv_Book_bookType.ColumnHeadersHeightSizeMode = System.Windows.Forms.DataGridViewColumnHeadersHeightSizeMode.AutoSize;
+            this.dgv_Book_bookType.Location = new System.Drawing.Point(6, 35);
+            this.dgv_Book_bookType.MultiSelect = false;
+            this.dgv_Book_bookType.Name = "dgv_Book_bookType";
+            this.dgv_Book_bookType.ReadOnly = true;
+            this.dgv_Book_bookType.RowTemplate.Height = 23;
+            this.dgv_Book_bookType.SelectionMode = System.Windows.Forms.DataGridViewSelectionMode.FullRowSelect;
+            this.dgv_Book_bookType.Size = new System.Drawing.Size(714, 153);
+            this.dgv_Book_bookType.TabIndex = 1;
+            this.dgv_Book_bookType.CellDoubleClick += new System.Windows.Forms.DataGridViewCellEventHandler(this.dgv_Book_bookType_CellDoubleClick);
+            this.dgv_Book_bookType.DataError += new System.Windows.Forms.DataGridViewDataErrorEventHandler(this.dgvList_DataError);
+            // 
+            // printDocument
+            // 
+            this.printDocument.DocumentName = "图书类型信息";
+            this.printDocument.BeginPrint += new System.Drawing.Printing.PrintEventHandler(this.printDocument_BeginPrint);
+            this.printDocument.PrintPage += new System.Drawing.Printing.PrintPageEventHandler(this.printDocument_PrintPage);
+            // 
+            // printPreviewDialog
+            // 
+            this.printPreviewDialog.ClientSize = new System.Drawing.Size(800, 600);
+            this.printPreviewDialog.Document = this.printDocument;
+            this.printPreviewDialog.Name = "printPreviewDialog";
+            this.printPreviewDialog.Text = "图书类型信息打印预览";
+            this.printPreviewDialog.Visible = false;
             // 
             // FrmQueryBookType
             // 
             this.AutoScaleDimensions = new System.Drawing.SizeF(6F, 12F);
             this.AutoScaleMode = System.Windows.Forms.AutoScaleMode.Font;
-            this.AutoScroll = true;
-            this.ClientSize = new System.Drawing.Size(758, 500);
+            this.ClientSize = new System.Drawing.Size(758, 732);
             this.Controls.Add(this.lbl_typeName);
             this.Controls.Add(this.txt_typeName);
             this.Controls.Add(this.btnQuery);
@@ -189,21 +291,26 @@ namespace LoginFrame
             this.Controls.Add(this.btnAdd);
             this.Controls.Add(this.btnEdit);
             this.Controls.Add(this.btnDel);
+            this.Controls.Add(this.btnExport);
+            this.Controls.Add(this.btnPrint);
             this.Controls.Add(this.dgvList);
             this.Controls.Add(this.btnFirst);
             this.Controls.Add(this.btnPrev);
             this.Controls.Add(this.btnNext);
             this.Controls.Add(this.btnLast);
             this.Controls.Add(this.lblPager);
-            this.FormBorderStyle = System.Windows.Forms.FormBorderStyle.FixedSingle;
+            this.Controls.Add(this.tabDetails);
             this.Icon = ((System.Drawing.Icon)(resources.GetObject("$this.Icon")));
-            this.MaximizeBox = false;
             this.MinimizeBox = false;
+            this.MinimumSize = new System.Drawing.Size(774, 771);
             this.Name = "FrmQueryBookType";
             this.StartPosition = System.Windows.Forms.FormStartPosition.CenterParent;
             this.Text = "图书类型信息查询";
             this.Load += new System.EventHandler(this.FrmQueryBookType_Load);
             ((System.ComponentModel.ISupportInitialize)(this.dgvList)).EndInit();
+            ((System.ComponentModel.ISupportInitialize)(this.dgv_Book_bookType)).EndInit();
+            this.tab_Book_bookType.ResumeLayout(false);
+            this.tabDetails.ResumeLayout(false);
             this.ResumeLayout(false);
             this.PerformLayout();
         }
@@ -216,11 +323,19 @@ namespace LoginFrame
         private System.Windows.Forms.Button btnAdd;
         private System.Windows.Forms.Button btnEdit;
         private System.Windows.Forms.Button btnDel;
+        private System.Windows.Forms.Button btnExport;
+        private System.Windows.Forms.Button btnPrint;
         private System.Windows.Forms.DataGridView dgvList;
         private System.Windows.Forms.Button btnFirst;
         private System.Windows.Forms.Button btnPrev;
         private System.Windows.Forms.Button btnNext;
         private System.Windows.Forms.Button btnLast;
         private System.Windows.Forms.Label lblPager;
+        private System.Windows.Forms.TabControl tabDetails;
+        private System.Windows.Forms.TabPage tab_Book_bookType;
+        private System.Windows.Forms.Button btnAdd_Book_bookType;
+        private System.Windows.Forms.DataGridView dgv_Book_bookType;
+        private System.Drawing.Printing.PrintDocument printDocument;
+        private System.Windows.Forms.PrintPreviewDialog printPreviewDialog;
     }
 }
