@@ -198,12 +198,13 @@ TEST_F(HandEditTest, EveryInputOfAFileReachesItOnRegeneration) {
               "a referenced class's friendly name");
   ASSERT_TRUE(commands::SetFullQueryForms(projectId_, true));
   regenerates({"LoginFrame/FrmQueryBook.cs"}, "a project setting");
-  // A member of Book, which BookType's complete query form lists.
+  // Book's member that refers to BookType, by which BookType's complete
+  // query form lists books.
   const int book = TClassDAO().GetClassId(projectId_, "Book");
-  TMember title = TMemberDAO().ListMembers(book).at(1);
-  title.memberComment = "书的名称";
-  TMemberDAO().UpdateMember(title);
-  regenerates({"LoginFrame/FrmQueryBook.cs"}, "a class that refers to another");
+  TMember reference = TMemberDAO().ListMembers(book).at(6);
+  reference.memberName = "kind";
+  TMemberDAO().UpdateMember(reference);
+  regenerates({"LoginFrame/FrmQueryBookType.cs"}, "a class that refers to another");
   test::WriteFile(resources_ / "template/LoginFrame/Model/Model.csproj",
                   test::ReadFile(resources_ / "template/LoginFrame/Model/Model.csproj") + "\r\n");
   test::WriteFile(resources_ / "template/LoginFrame/LoginFrame/FrmAdd.resx",
