@@ -8,6 +8,7 @@
 #include "generate/DesignCheck.h"
 #include "generate/EntityOperate.h"
 #include "generate/FileContext.h"
+#include "generate/RunInputs.h"
 #include "generate/UIOperate.h"
 #include "store/DesignReader.h"
 #include "vocabulary/BaseDirectory.h"
@@ -57,8 +58,11 @@ void TAutoCode::Execute() {
 
     const auto progress = [this](const std::string& line) { Progress(line); };
     guard.emplace(request_.baseDir, request_.projectName, request_.dryRun, progress);
+    // What each file is made from: a file the last run made from the same
+    // and left as it is is not built again.
+    const TRunInputs inputs(design, request_.resourceDir / "template");
     TFileContext ctx(request_.projectName, request_.baseDir, request_.resourceDir, progress,
-                     &*guard);
+                     &*guard, &inputs);
     GenerateSolution(ctx, design);
     CopyResources(design, *guard);
     guard->Finish();

@@ -36,17 +36,23 @@ void WriteClassFiles(TGeneratorContext& ctx, const TDesign& design, std::string_
                      const TClassStep& after) {
   for (const TDesignClass& cls : design.classes) {
     const std::string file = std::string(prefix) + cls.className + std::string(suffix);
-    WriteClassFile(ctx, OutputPath(ctx, std::string(projectDir), file), build(cls));
+    const std::string path = OutputPath(ctx, std::string(projectDir), file);
+    if (ctx.Unchanged(path, &cls))
+      ReportClassFile(ctx, path);
+    else
+      WriteClassFile(ctx, path, build(cls));
     if (after) after(cls);
   }
 }
 
 void WriteTier(TGeneratorContext& ctx, const TDesign& design, std::string_view projectDir,
                std::string_view prefix, const TClassBuilder& build) {
-  TCodeWriter compile;
-  for (const TDesignClass& cls : design.classes)
-    compile.Line("    <Compile Include=\"$p$$C$.cs\" />", {{"p", prefix}, {"C", cls.className}});
   const std::string dir(projectDir);
-  WriteTemplateFile(ctx, dir + "/" + dir + ".csproj", {{"$CompileString", compile.Take()}});
+  WriteTemplateFile(ctx, dir + "/" + dir + ".csproj", [&]() -> TTemplateFills {
+    TCodeWriter compile;
+    for (const TDesignClass& cls : design.classes)
+      compile.Line("    <Compile Include=\"$p$$C$.cs\" />", {{"p", prefix}, {"C", cls.className}});
+    return {{"$CompileString", compile.Take()}};
+  });
   WriteClassFiles(ctx, design, projectDir, prefix, ".cs", build);
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+struct TDesignClass;
+
 class TGeneratorContext {
 public:
   virtual ~TGeneratorContext() = default;
@@ -24,6 +26,16 @@ public:
   virtual void CopyTemplateFile(const std::string& templatePath, const std::string& path) = 0;
   // One progress line, in order.
   virtual void Progress(const std::string& line) = 0;
+  // True when the file at path, made from what the class cls (the whole
+  // design when null) gives it, is already as this run would write it, so
+  // that it need not be built: the caller then only reports its progress
+  // line. Asked right before the file is built and written; false unless
+  // a context knows better.
+  virtual bool Unchanged(const std::string& path, const TDesignClass* cls) {
+    (void)path;
+    (void)cls;
+    return false;
+  }
 };
 
 // Keeps everything in memory, for tests (a dry run goes through the file

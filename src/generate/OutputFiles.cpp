@@ -21,15 +21,22 @@ std::string ReplaceAll(const std::string& text, const std::string& placeholder,
 }
 
 void WriteTemplateFile(TGeneratorContext& ctx, const std::string& relativePath,
-                       const TTemplateFills& fills) {
-  std::string text = ctx.ReadTemplate("template/LoginFrame/" + relativePath);
-  for (const auto& [placeholder, value] : fills) text = ReplaceAll(text, placeholder, value);
+                       const std::function<TTemplateFills()>& fills) {
   const std::string path = "projects/" + ctx.ProjectName() + "/LoginFrame/" + relativePath;
-  ctx.WriteUtf8File(path, text);
+  if (!ctx.Unchanged(path, nullptr)) {
+    const TTemplateFills values = fills();
+    std::string text = ctx.ReadTemplate("template/LoginFrame/" + relativePath);
+    for (const auto& [placeholder, value] : values) text = ReplaceAll(text, placeholder, value);
+    ctx.WriteUtf8File(path, text);
+  }
   ctx.Progress(path + "生成完成!");
 }
 
 void WriteClassFile(TGeneratorContext& ctx, const std::string& path, const std::string& text) {
   ctx.WriteAnsiFile(path, text);
+  ReportClassFile(ctx, path);
+}
+
+void ReportClassFile(TGeneratorContext& ctx, const std::string& path) {
   ctx.Progress(path + "生成完毕!");
 }

@@ -3,6 +3,7 @@
 // per-class files in "生成完毕!".
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,12 +22,16 @@ std::string ReplaceAll(const std::string& text, const std::string& placeholder,
 
 using TTemplateFills = std::vector<std::pair<std::string, std::string>>;
 
-// Reads "template/LoginFrame/<relativePath>", fills each placeholder in turn,
-// writes the result to the same relative path in the output tree (UTF-8
-// with byte-order mark) and reports it.
+// Reads "template/LoginFrame/<relativePath>", fills each placeholder in turn
+// with what fills gives, writes the result to the same relative path in
+// the output tree (UTF-8 with byte-order mark) and reports it. A file the
+// design as a whole leaves unchanged (TGeneratorContext::Unchanged) is
+// only reported: fills is not called.
 void WriteTemplateFile(TGeneratorContext& ctx, const std::string& relativePath,
-                       const TTemplateFills& fills);
+                       const std::function<TTemplateFills()>& fills);
 
 // Writes one per-class file (ANSI code page, no byte-order mark) and
 // reports it.
 void WriteClassFile(TGeneratorContext& ctx, const std::string& path, const std::string& text);
+// The progress line of a per-class file.
+void ReportClassFile(TGeneratorContext& ctx, const std::string& path);

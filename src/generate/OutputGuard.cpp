@@ -1,10 +1,10 @@
 #include "generate/OutputGuard.h"
 
-#include <openssl/evp.h>
 #include <signal.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -21,49 +21,26 @@ namespace {
 
 constexpr int kRecordVersion = 1;
 
-TDigest Sha256(const std::string& bytes) {
-  TDigest digest{};
-  unsigned int size = 0;
-  if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &size, EVP_sha256(), nullptr) != 1 ||
-      size != digest.size())
-    throw std::runtime_error("无法计算文件的 SHA-256");
-  return digest;
-}
-
-constexpr char kHex[] = "0123456789abcdef";
-
-std::string Hex(const TDigest& digest) {
-  std::string hex;
-  hex.reserve(digest.size() * 2);
-  for (const unsigned char byte : digest) {
-    hex += kHex[byte >> 4];
-    hex += kHex[byte & 0x0f];
-  }
-  return hex;
-}
-
-// False for anything but 64 lower-case hexadecimal digits.
-bool FromHex(const std::string& hex, TDigest& digest) {
-  if (hex.size() != digest.size() * 2) return false;
-  for (std::size_t i = 0; i < hex.size(); ++i) {
-    const char* at = std::strchr(kHex, hex[i]);
-    if (hex[i] == '\0' || !at) return false;
-    const auto nibble = static_cast<unsigned char>(at - kHex);
-    digest[i / 2] = static_cast<unsigned char>(i % 2 ? (digest[i / 2] | nibble) : nibble << 4);
-  }
-  return true;
-}
-
 // Reads the record as the parser meets it, without building a document
 // first: a large project's record holds a hundred thousand files.
+template <typename TState>
 class TRecordReader {
 public:
   using json = nlohmann::json;
 
-  // The files' hashes once the whole text was read and was a record.
-  std::unordered_map<std::string, TDigest> Take() {
-    if (!valid_ || !versionSeen_ || !filesSeen_) return {};
-    return std::move(files_);
+  // The files' hashes and states once the whole text was read and was a
+  // record.
+  bool Take(std::unordered_map<std::string, TDigest>& files,
+            std::unordered_map<std::string, TState>& states) {
+    if (!valid_ || !versionSeen_ || !filesSeen_) return false;
+    files = std::move(files_);
+    states = std::move(states_);
+    return true;
+  }
+
+  void Reserve(std::size_t files) {
+    files_.reserve(files);
+    states_.reserve(files);
   }
 
   bool null() { return Value(); }
@@ -76,19 +53,25 @@ public:
       if (TDigest digest; FromHex(text, digest)) files_[key_] = digest;
       return true;
     }
+    if (depth_ == 2 && inState_) {
+      if (TState state; ParseState(text, state)) states_[key_] = state;
+      return true;
+    }
     return Value();
   }
   bool binary(json::binary_t&) { return Value(); }
   bool start_object(std::size_t) {
     if (depth_ == 1 && key_ == "files")
       inFiles_ = filesSeen_ = true;
+    else if (depth_ == 1 && key_ == "state")
+      inState_ = true;
     else if (depth_ > 0 && !Value())
       return false;
     ++depth_;
     return true;
   }
   bool end_object() {
-    if (--depth_ == 1) inFiles_ = false;
+    if (--depth_ == 1) inFiles_ = inState_ = false;
     return true;
   }
   bool start_array(std::size_t) {
@@ -116,6 +99,25 @@ private:
     if (depth_ == 0 || (depth_ == 2 && inFiles_)) valid_ = false;
     return valid_;
   }
+  // "<size> <seconds> <nanoseconds> <inode> <inputs or ->"; anything else
+  // is no state (the file is then read and compared).
+  static bool ParseState(const std::string& text, TState& state) {
+    const char* at = text.data();
+    const char* end = at + text.size();
+    auto number = [&](auto& value) {
+      const auto [next, error] = std::from_chars(at, end, value);
+      if (error != std::errc() || next == end || *next != ' ') return false;
+      at = next + 1;
+      return true;
+    };
+    TFileStamp& s = state.stamp;
+    if (!number(s.size) || !number(s.seconds) || !number(s.nanoseconds) || !number(s.inode))
+      return false;
+    const std::string_view inputs(at, static_cast<std::size_t>(end - at));
+    if (inputs == "-") return s.size >= 0;
+    state.hasInputs = true;
+    return s.size >= 0 && FromHex(inputs, state.inputs);
+  }
   bool Number(double n) {
     if (depth_ == 1 && key_ == "formatVersion") {
       versionSeen_ = n == kRecordVersion;
@@ -126,8 +128,9 @@ private:
 
   int depth_ = 0;
   std::string key_;
-  bool inFiles_ = false, filesSeen_ = false, versionSeen_ = false, valid_ = true;
+  bool inFiles_ = false, inState_ = false, filesSeen_ = false, versionSeen_ = false, valid_ = true;
   std::unordered_map<std::string, TDigest> files_;
+  std::unordered_map<std::string, TState> states_;
 };
 
 // The record of the last run; anything unexpected in it reads as no record
@@ -184,17 +187,28 @@ bool IsStaleTemporary(const std::string& name) {
   return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
-std::unordered_map<std::string, TDigest> ReadRecord(const fs::path& root, const fs::path& file) {
-  std::error_code ec;
+// Fills files, states and the record's own stamp; leaves them empty when
+// there is no record that can be read.
+template <typename TState>
+void ReadRecord(const fs::path& root, const fs::path& file,
+                std::unordered_map<std::string, TDigest>& files,
+                std::unordered_map<std::string, TState>& states, TFileStamp& stamp) {
   // A record reached through a link is not this run's own.
-  if (!FirstLinkBelow(root, file).empty() || !fs::is_regular_file(file, ec)) return {};
-  TRecordReader reader;
+  if (!FirstLinkBelow(root, file).empty()) return;
+  const TFileStamp before = TFileOperate::LinkStamp(file);
+  if (before.size < 0) return;
+  TRecordReader<TState> reader;
   try {
-    if (!nlohmann::json::sax_parse(TFileOperate::ReadFile(file), &reader)) return {};
+    const std::string text = TFileOperate::ReadFile(file);
+    // About 250 bytes a file (its hash and its state).
+    reader.Reserve(text.size() / 250);
+    if (!nlohmann::json::sax_parse(text, &reader)) return;
   } catch (const std::exception&) {
-    return {};
+    return;
   }
-  return reader.Take();
+  if (!reader.Take(files, states)) return;
+  // A record replaced while it was read: its stamps are not trusted.
+  if (TFileOperate::LinkStamp(file) == before) stamp = before;
 }
 
 std::string LocalTimeStamp() {
@@ -245,9 +259,10 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
     : baseDir_(std::move(baseDir)),
       projectName_(std::move(projectName)),
       dryRun_(dryRun),
-      progress_(std::move(progress)),
-      lastRun_(ReadRecord(ProjectDir(), RecordPath())) {
+      progress_(std::move(progress)) {
+  ReadRecord(ProjectDir(), RecordPath(), lastRun_, lastState_, recordStamp_);
   put_.reserve(lastRun_.size());
+  state_.reserve(lastRun_.size());
   if (!dryRun_) RemoveStaleTemporaries();
 }
 
@@ -265,33 +280,104 @@ std::string TOutputGuard::Key(const std::string& path) const {
 }
 
 void TOutputGuard::ClearLinks(const fs::path& target) const {
+  // In folders known to be real only the file itself can be a link.
+  if (RealDirectory(target.parent_path())) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return;
+  }
   for (fs::path link = FirstLinkBelow(ProjectDir(), target); !link.empty();
        link = FirstLinkBelow(ProjectDir(), target))
     if (::unlink(link.c_str()) != 0)
       throw TFileError("无法删除符号链接 " + link.string() + ": " + std::strerror(errno));
 }
 
+bool TOutputGuard::RealDirectory(const fs::path& dir) const {
+  if (realDirs_.contains(dir.native())) return true;
+  const fs::path root = ProjectDir();
+  const fs::path relative = dir.lexically_relative(root);
+  if (relative.empty() || *relative.begin() == "..") return false;
+  fs::path at = root;
+  for (const fs::path& part : relative) {
+    if (part == ".") continue;
+    at /= part;
+    if (realDirs_.contains(at.native())) continue;
+    struct stat st {};
+    if (::lstat(at.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    realDirs_.insert(at.native());
+  }
+  realDirs_.insert(dir.native());
+  return true;
+}
+
 TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& bytes,
-                                   bool putBefore, std::string& existing) const {
+                                   bool putBefore, std::string& existing,
+                                   TFileStamp& stamp, bool& absent) const {
   const fs::path file = baseDir_ / path;
   // A link planted in the tree is replaced, never read or written through.
-  if (!FirstLinkBelow(ProjectDir(), file).empty()) return TFileStatus::Changed;
+  const bool realDirs = RealDirectory(file.parent_path());
+  if (!realDirs && !FirstLinkBelow(ProjectDir(), file).empty()) return TFileStatus::Changed;
   struct stat st {};
-  if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return TFileStatus::New;
+  if (::lstat(file.c_str(), &st) != 0) {
+    absent = realDirs && errno == ENOENT;
+    return TFileStatus::New;
+  }
+  if (S_ISLNK(st.st_mode)) return TFileStatus::Changed;
+  if (!S_ISREG(st.st_mode)) return TFileStatus::New;
   // Only a file of the same size can hold the same bytes; any other is read
   // only when its record must be checked.
   const bool sameSize = static_cast<std::uintmax_t>(st.st_size) == bytes.size();
   if (!sameSize && putBefore) return TFileStatus::Changed;
-  // Far larger than anything a run writes: not its output, and not read
-  // (a disk image left at the path, say); the backup moves it.
-  if (!sameSize && static_cast<std::uintmax_t>(st.st_size) > kLargestOutput)
-    return TFileStatus::EditedByHand;
+  const std::string key = Key(path);
+  const auto last = lastRun_.find(key);
+  if (!sameSize) {
+    // Still as the last run left it, by its stamp: not read at all.
+    const auto state = lastState_.find(key);
+    if (state != lastState_.end() && Unaltered(path, key, state->second))
+      return TFileStatus::Changed;
+    // Far larger than anything a run writes: not its output, and not read
+    // (a disk image left at the path, say); the backup moves it.
+    if (static_cast<std::uintmax_t>(st.st_size) > kLargestOutput) return TFileStatus::EditedByHand;
+  }
   existing = TFileOperate::ReadFile(file);
-  if (existing == bytes) return TFileStatus::Unchanged;
+  if (existing == bytes) {
+    stamp = {static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+             static_cast<std::int64_t>(st.st_mtim.tv_nsec), static_cast<std::uint64_t>(st.st_ino)};
+    return TFileStatus::Unchanged;
+  }
   if (putBefore) return TFileStatus::Changed;
-  const auto last = lastRun_.find(Key(path));
   if (last != lastRun_.end() && last->second == Sha256(existing)) return TFileStatus::Changed;
   return TFileStatus::EditedByHand;
+}
+
+bool TOutputGuard::Unaltered(const std::string& path, const std::string& key,
+                             const TFileState& state) const {
+  // Only a stamp older than the record's own: a change made in the tick
+  // the record was written in would leave the same time.
+  if (!lastRun_.contains(key) || !state.stamp.Before(recordStamp_)) return false;
+  const fs::path file = baseDir_ / path;
+  return RealDirectory(file.parent_path()) && TFileOperate::LinkStamp(file) == state.stamp;
+}
+
+void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TFileState& state) {
+  if (dryRun_) {
+    planned_.push_back({path, TFileStatus::Unchanged});
+    put_.emplace(std::move(key), TDigest{});
+    return;
+  }
+  state_.insert_or_assign(key, state);
+  const TDigest& hash = lastRun_.at(key);
+  put_.insert_or_assign(std::move(key), hash);
+}
+
+bool TOutputGuard::Current(const std::string& path, const TDigest& inputs) {
+  std::string key = Key(path);
+  if (put_.contains(key)) return false;
+  const auto state = lastState_.find(key);
+  if (state == lastState_.end() || !state->second.hasInputs || state->second.inputs != inputs ||
+      !Unaltered(path, key, state->second))
+    return false;
+  KeepAsIs(path, std::move(key), state->second);
+  return true;
 }
 
 void TOutputGuard::Backup(const std::string& path, const std::string& existing) {
@@ -336,7 +422,7 @@ void TOutputGuard::RemoveStaleTemporaries() const {
 }
 
 void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash,
-                       bool keepEdits) {
+                       bool keepEdits, const TDigest* inputs) {
   std::string key = Key(path);
   // A dry run fails where the run would: at a file in place of a folder.
   if (dryRun_)
@@ -347,30 +433,44 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
   const bool putBefore = put_.contains(key);
   if (putBefore && dryRun_) return;
   std::string existing;
-  const TFileStatus status = Classify(path, bytes, putBefore, existing);
+  TFileStamp stamp;
+  bool absent = false;
+  const TFileStatus status = Classify(path, bytes, putBefore, existing, stamp, absent);
   if (dryRun_) {
     planned_.push_back({path, status});
     put_.emplace(std::move(key), TDigest{});
     return;
   }
   if (status == TFileStatus::EditedByHand && keepEdits) {
-    // What the last run recorded stays, so the next run keeps it too.
+    // What the last run recorded stays, so the next run keeps it too; no
+    // stamp, so that the next run looks at it again.
     if (const auto last = lastRun_.find(key); last != lastRun_.end())
-      put_.insert_or_assign(std::move(key), last->second);
+      put_.insert_or_assign(key, last->second);
+    state_.erase(key);
     if (progress_) progress_("保留手工修改的文件: " + path);
     return;
   }
   if (status == TFileStatus::EditedByHand) Backup(path, existing);
   if (status != TFileStatus::Unchanged) {
-    ClearLinks(baseDir_ / path);
-    TFileOperate::WriteFile(baseDir_ / path, bytes);
+    if (!absent) ClearLinks(baseDir_ / path);
+    stamp = TFileOperate::WriteFile(baseDir_ / path, bytes, absent);
   }
   // Only now: a file whose write failed keeps what the last run recorded.
+  TFileState state{stamp};
+  if (inputs) {
+    state.hasInputs = true;
+    state.inputs = *inputs;
+  }
+  if (stamp.size >= 0)
+    state_.insert_or_assign(key, state);
+  else
+    state_.erase(key);
   put_.insert_or_assign(std::move(key), hash ? *hash : Sha256(bytes));
 }
 
-void TOutputGuard::Write(const std::string& path, const std::string& bytes) {
-  Put(path, bytes, nullptr);
+void TOutputGuard::Write(const std::string& path, const std::string& bytes,
+                         const TDigest* inputs) {
+  Put(path, bytes, nullptr, false, inputs);
 }
 
 void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
@@ -379,6 +479,17 @@ void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
     std::string bytes = TFileOperate::ReadFile(source);
     const TDigest hash = Sha256(bytes);
     known = skeleton_.emplace(source, TSkeletonFile{std::move(bytes), hash}).first;
+  }
+  // A copy the last run left as it is holds the skeleton's bytes when the
+  // record says so: not read.
+  if (std::string key = Key(path); !put_.contains(key)) {
+    const auto last = lastRun_.find(key);
+    const auto state = lastState_.find(key);
+    if (last != lastRun_.end() && last->second == known->second.hash &&
+        state != lastState_.end() && Unaltered(path, key, state->second)) {
+      KeepAsIs(path, std::move(key), state->second);
+      return;
+    }
   }
   Put(path, known->second.bytes, &known->second.hash, true);
 }
@@ -411,29 +522,65 @@ void TOutputGuard::SaveRecord() {
   // A record that would read the same is left as it is, like the files.
   const bool same = !lastRun_.empty() && std::all_of(put_.begin(), put_.end(), [&](const auto& p) {
     const auto last = lastRun_.find(p.first);
-    return last != lastRun_.end() && last->second == p.second;
+    if (last == lastRun_.end() || last->second != p.second) return false;
+    const auto now = state_.find(p.first);
+    const auto before = lastState_.find(p.first);
+    if (now == state_.end() || before == lastState_.end())
+      return now == state_.end() && before == lastState_.end();
+    return now->second == before->second;
   });
   if (same) return;
   // The last record updated with this run's files, by path. The text is
   // what the JSON library writes for such a document, put together here
   // because a document of a hundred thousand files costs more to build
   // than the rest of the record; the library still writes every path.
-  std::vector<std::pair<const std::string*, const TDigest*>> files;
+  struct TEntry {
+    const std::string* key;
+    const TDigest* hash;
+    const TFileState* state;
+  };
+  std::vector<TEntry> files;
   files.reserve(lastRun_.size() + put_.size());
-  for (const auto& [key, hash] : put_) files.emplace_back(&key, &hash);
+  for (const auto& [key, hash] : put_) {
+    const auto state = state_.find(key);
+    files.push_back({&key, &hash, state == state_.end() ? nullptr : &state->second});
+  }
   for (const auto& [key, hash] : lastRun_)
-    if (!put_.contains(key)) files.emplace_back(&key, &hash);
+    if (!put_.contains(key)) {
+      const auto state = lastState_.find(key);
+      files.push_back({&key, &hash, state == lastState_.end() ? nullptr : &state->second});
+    }
   std::sort(files.begin(), files.end(),
-            [](const auto& a, const auto& b) { return *a.first < *b.first; });
+            [](const TEntry& a, const TEntry& b) { return *a.key < *b.key; });
+  std::vector<std::string> names;
+  names.reserve(files.size());
+  for (const TEntry& f : files)
+    names.push_back(
+        nlohmann::json(*f.key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
   std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
                      ",\n  \"hash\": \"sha256\",\n  \"files\": {";
   for (std::size_t i = 0; i < files.size(); ++i) {
     text += i == 0 ? "\n    " : ",\n    ";
-    text += nlohmann::json(*files[i].first)
-                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    text += ": \"" + Hex(*files[i].second) + "\"";
+    text += names[i];
+    text += ": \"" + Hex(*files[i].hash) + "\"";
   }
-  text += files.empty() ? "}\n}\n" : "\n  }\n}\n";
+  text += files.empty() ? "}" : "\n  }";
+  // Each file's stamp and inputs: "<size> <seconds> <nanoseconds> <inode>
+  // <inputs or ->".
+  text += ",\n  \"state\": {";
+  bool first = true;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const TFileState* state = files[i].state;
+    if (!state) continue;
+    text += first ? "\n    " : ",\n    ";
+    first = false;
+    text += names[i];
+    const TFileStamp& st = state->stamp;
+    text += ": \"" + std::to_string(st.size) + ' ' + std::to_string(st.seconds) + ' ' +
+            std::to_string(st.nanoseconds) + ' ' + std::to_string(st.inode) + ' ' +
+            (state->hasInputs ? Hex(state->inputs) : std::string("-")) + '"';
+  }
+  text += first ? "}\n}\n" : "\n  }\n}\n";
   // Written like every file: an interrupted save never leaves a half record.
   ClearLinks(RecordPath());
   TFileOperate::WriteFile(RecordPath(), text);

@@ -9,18 +9,26 @@
 // hand, and is first copied to <project>/backup/<date-time>/<its path>.
 // Files a run does not put are never touched. A dry run makes the same
 // comparison and writes nothing.
+//
+// The record also holds each file's stamp (size, modification time,
+// inode) as the run left it, and for generated files the digest of what
+// they were made from (RunInputs.h). A file whose stamp is unchanged since
+// is taken to hold the recorded bytes without being read, and one whose
+// inputs are also unchanged need not even be built (Current). A stamp
+// whose time is not older than the record's own is not trusted: a change
+// within the same tick of the clock would not show in it.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
-// A SHA-256 digest.
-using TDigest = std::array<unsigned char, 32>;
+#include "generate/Digest.h"
+#include "vocabulary/FileOperate.h"
 
 enum class TFileStatus { New, Changed, Unchanged, EditedByHand };
 
@@ -48,8 +56,14 @@ public:
   // Puts bytes at path (relative to the base directory). An existing file
   // is read only when its size is that of the bytes, and hashed only when
   // it differs from them; a file edited by hand is backed up and reported
-  // first. A dry run only notes the file's status.
-  void Write(const std::string& path, const std::string& bytes);
+  // first. A dry run only notes the file's status. inputs, when given, is
+  // the digest of what the bytes were made from, which the record keeps.
+  void Write(const std::string& path, const std::string& bytes, const TDigest* inputs = nullptr);
+  // True when the file at path was made by the last run from these inputs
+  // and is still as that run left it (same stamp, no link on its way): the
+  // file counts as put, unchanged, and the caller need not build it. False
+  // whenever anything is in doubt; the caller then builds and writes it.
+  bool Current(const std::string& path, const TDigest& inputs);
   // The same with the bytes of the file source (a skeleton file): each
   // source is read and hashed once per run, however often it is copied.
   void Copy(const std::filesystem::path& source, const std::string& path);
@@ -78,17 +92,34 @@ private:
     std::string bytes;
     TDigest hash;
   };
+  // A file's stamp as a run left it, and what it was made from when known.
+  struct TFileState {
+    TFileStamp stamp;
+    bool hasInputs = false;
+    TDigest inputs{};
+    bool operator==(const TFileState&) const = default;
+  };
 
   // Puts the bytes, whose hash is given when known.
   // keepEdits: a skeleton file (the user's App.config, say) that the user
   // changed since the last run is kept as it is, and the run says so.
   void Put(const std::string& path, const std::string& bytes, const TDigest* hash,
-           bool keepEdits = false);
+           bool keepEdits = false, const TDigest* inputs = nullptr);
   // The status of the file at path against the bytes; existing holds the
-  // file's bytes when it was read. A file this run put already can only
-  // be unchanged or changed.
+  // file's bytes when it was read, stamp the stamp of a file found
+  // unchanged. A file this run put already can only be unchanged or
+  // changed.
+  // absent: nothing at all stands at path, in real folders.
   TFileStatus Classify(const std::string& path, const std::string& bytes, bool putBefore,
-                       std::string& existing) const;
+                       std::string& existing, TFileStamp& stamp, bool& absent) const;
+  // The file at path (key in the record) is as the last run recorded it,
+  // by its stamp alone.
+  bool Unaltered(const std::string& path, const std::string& key, const TFileState& state) const;
+  // Counts a file found unaltered as put by this run.
+  void KeepAsIs(const std::string& path, std::string key, const TFileState& state);
+  // Every folder from the project directory down to dir is a real folder
+  // (no link); folders found so are remembered for the run.
+  bool RealDirectory(const std::filesystem::path& dir) const;
   void Backup(const std::string& path, const std::string& existing);
   // Removes every symbolic link from the project directory down to target:
   // a run writes regular files in real directories of its own tree, never
@@ -110,6 +141,12 @@ private:
   // This run's files, written or found as they should be; in a dry run
   // without their hashes.
   std::unordered_map<std::string, TDigest> put_;
+  // The stamps and inputs of the last run's record (with the record's own
+  // stamp), and of this run's files.
+  std::unordered_map<std::string, TFileState> lastState_;
+  TFileStamp recordStamp_;
+  std::unordered_map<std::string, TFileState> state_;
+  mutable std::unordered_set<std::string> realDirs_;
   std::map<std::filesystem::path, TSkeletonFile> skeleton_;
   std::vector<TPlannedFile> planned_;
   std::string backupStamp_;

@@ -1,6 +1,7 @@
 #include "generate/UIOperate.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "generate/CSharpBoilerplate.h"
 #include "generate/ClassFiles.h"
@@ -119,6 +120,23 @@ std::string TUIOperate::BuildQueryDesigner(const TDesignClass& cls) {
 }
 
 void TUIOperate::WriteMainForm(TGeneratorContext& ctx, const TDesign& design) {
+  // Both files come from one pass over the classes, made when the first
+  // of them is built.
+  std::optional<TTemplateFills> parts;
+  auto build = [&]() -> TTemplateFills {
+    if (!parts) parts = MainFormParts(design);
+    return *parts;
+  };
+  WriteTemplateFile(ctx, "LoginFrame/Frm主面.cs", [&]() -> TTemplateFills {
+    return {build().at(0)};
+  });
+  WriteTemplateFile(ctx, "LoginFrame/Frm主面.designer.cs", [&]() -> TTemplateFills {
+    TTemplateFills all = build();
+    return {all.begin() + 1, all.end()};
+  });
+}
+
+TTemplateFills TUIOperate::MainFormParts(const TDesign& design) {
   TCodeWriter handlers, creation, menuList, properties, fields;
   int number = 8;  // the main form's own menu items come before
   for (const TDesignClass& cls : design.classes) {
@@ -180,24 +198,23 @@ void TUIOperate::WriteMainForm(TGeneratorContext& ctx, const TDesign& design) {
 )",
                  v);
   }
-  WriteTemplateFile(ctx, "LoginFrame/Frm主面.cs", {{"$csString", handlers.Take()}});
-  WriteTemplateFile(ctx, "LoginFrame/Frm主面.designer.cs",
-                    {{"$designerString1", creation.Take()},
-                     {"$designerString2", menuList.Take()},
-                     {"$designerString3", properties.Take()},
-                     {"$designerString4", fields.Take()}});
+  return {{"$csString", handlers.Take()},
+          {"$designerString1", creation.Take()},
+          {"$designerString2", menuList.Take()},
+          {"$designerString3", properties.Take()},
+          {"$designerString4", fields.Take()}};
 }
 
 void TUIOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
   const TSqlDialect& sql = DialectOf(design);
-  WriteTemplateFile(
-      ctx, "LoginFrame/LoginFrame.csproj",
-      {{"$CompileString", CompileItems(design)},
-       {"$EmbeddedResourceString", ResourceItems(design) + sql.ApplicationProjectItems()}});
+  WriteTemplateFile(ctx, "LoginFrame/LoginFrame.csproj", [&]() -> TTemplateFills {
+    return {{"$CompileString", CompileItems(design)},
+            {"$EmbeddedResourceString", ResourceItems(design) + sql.ApplicationProjectItems()}};
+  });
   // An application that makes its own database carries the table script.
   if (const std::string schema = sql.SchemaFile(); !schema.empty()) {
     const std::string path = OutputPath(ctx, std::string(kUiDir), schema);
-    ctx.WriteUtf8File(path, BuildTableScript(design).text);
+    if (!ctx.Unchanged(path, nullptr)) ctx.WriteUtf8File(path, BuildTableScript(design).text);
     ctx.Progress(path + "生成完毕!");
   }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "generate/GeneratorContext.h"
+#include "generate/OutputFiles.h"
 #include "vocabulary/Design.h"
 
 class TUIOperate {
@@ -20,4 +21,7 @@ public:
   static std::string BuildQueryDesigner(const TDesignClass& cls);
   // Writes Frm主面.cs and Frm主面.designer.cs with a menu per class.
   static void WriteMainForm(TGeneratorContext& ctx, const TDesign& design);
+  // Their placeholders and fills: the code file's first, then the
+  // designer file's four.
+  static TTemplateFills MainFormParts(const TDesign& design);
 };

@@ -330,17 +330,18 @@ std::optional<int> WholeNumber(const TRowSet::TValue& v) {
 
 }  // namespace
 
-TRowSet::TRowSet(std::vector<std::string> columns, std::vector<std::vector<TValue>> rows)
-    : columns_(std::move(columns)), rows_(std::move(rows)) {}
+TRowSet::TRowSet(std::vector<std::string> columns, std::vector<TValue> cells,
+                 std::size_t rowCount)
+    : columns_(std::move(columns)), cells_(std::move(cells)), rowCount_(rowCount) {}
 
 const TRowSet::TValue& TRowSet::Cell(std::string_view column) const {
   if (Eof()) throw TDbError("no current row for column " + std::string(column));
   // Callers name columns as the schema spells them; the case-insensitive
   // pass serves files whose columns were created in another letter case.
   for (std::size_t i = 0; i < columns_.size(); ++i)
-    if (columns_[i] == column) return rows_[pos_][i];
+    if (columns_[i] == column) return cells_[pos_ * columns_.size() + i];
   for (std::size_t i = 0; i < columns_.size(); ++i)
-    if (SameName(columns_[i], column)) return rows_[pos_][i];
+    if (SameName(columns_[i], column)) return cells_[pos_ * columns_.size() + i];
   throw TDbError("no column named " + std::string(column));
 }
 
@@ -410,14 +411,11 @@ TRowSet TDbHelper::ExecuteQuery(const std::string& sql, const TDbParams& params)
   std::vector<std::string> columns;
   const int n = sqlite3_column_count(stmt.get());
   for (int i = 0; i < n; ++i) columns.emplace_back(sqlite3_column_name(stmt.get(), i));
-  std::vector<std::vector<TRowSet::TValue>> rows;
-  while (stmt.Step()) {
-    std::vector<TRowSet::TValue> row;
-    row.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) row.push_back(ReadCell(stmt.get(), i));
-    rows.push_back(std::move(row));
-  }
-  return TRowSet(std::move(columns), std::move(rows));
+  std::vector<TRowSet::TValue> cells;
+  std::size_t rowCount = 0;
+  for (; stmt.Step(); ++rowCount)
+    for (int i = 0; i < n; ++i) cells.push_back(ReadCell(stmt.get(), i));
+  return TRowSet(std::move(columns), std::move(cells), rowCount);
 }
 
 void TDbHelper::ExecuteSql(const std::string& sql, const TDbParams& params) {

@@ -42,10 +42,11 @@ class TRowSet {
 public:
   using TValue = std::variant<std::monostate, std::int64_t, double, std::string>;
 
-  TRowSet(std::vector<std::string> columns, std::vector<std::vector<TValue>> rows);
+  // cells: the rows one after the other, each a value per column.
+  TRowSet(std::vector<std::string> columns, std::vector<TValue> cells, std::size_t rowCount);
 
-  int RowCount() const { return static_cast<int>(rows_.size()); }
-  bool Eof() const { return pos_ >= rows_.size(); }
+  int RowCount() const { return static_cast<int>(rowCount_); }
+  bool Eof() const { return pos_ >= rowCount_; }
   void First() { pos_ = 0; }
   void Next() { ++pos_; }
 
@@ -64,7 +65,10 @@ private:
   const TValue& Cell(std::string_view column) const;
 
   std::vector<std::string> columns_;
-  std::vector<std::vector<TValue>> rows_;
+  // One block for all rows: a large design's members are tens of
+  // thousands of rows.
+  std::vector<TValue> cells_;
+  std::size_t rowCount_ = 0;
   std::size_t pos_ = 0;
 };
 

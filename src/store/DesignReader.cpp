@@ -24,12 +24,19 @@ TDesign ReadDesign(int projectId) {
       indexOf.emplace(c.classId, design.classes.size());
       design.classes.push_back({c.classId, c.className, c.friendName, c.frontShowFlag, {}});
     }
-    for (TMember& m : TMemberDAO().ListProjectMembers(projectId)) {
-      auto it = indexOf.find(m.classId);
-      if (it == indexOf.end()) continue;
-      TDesignMember dm;
-      static_cast<TMember&>(dm) = std::move(m);
-      design.classes[it->second].members.push_back(std::move(dm));
+    std::vector<TMember> members = TMemberDAO().ListProjectMembers(projectId);
+    // Each class's members in place at once: a large design holds tens of
+    // thousands of them.
+    std::vector<std::size_t> classOf(members.size(), design.classes.size());
+    std::vector<std::size_t> counts(design.classes.size(), 0);
+    for (std::size_t i = 0; i < members.size(); ++i)
+      if (const auto it = indexOf.find(members[i].classId); it != indexOf.end())
+        ++counts[classOf[i] = it->second];
+    for (std::size_t c = 0; c < counts.size(); ++c) design.classes[c].members.reserve(counts[c]);
+    for (std::size_t i = 0; i < members.size(); ++i) {
+      if (classOf[i] == design.classes.size()) continue;
+      static_cast<TMember&>(design.classes[classOf[i]].members.emplace_back()) =
+          std::move(members[i]);
     }
   });
   ResolveReferences(design);

@@ -48,14 +48,20 @@ fs::path TemporaryBeside(const fs::path& target) {
 // calls, and no look that one of them makes anyway: the generated tree
 // holds thousands of small files, and a stream or an extra look at the
 // path per file would cost more than the write itself.
-void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize,
-                const std::string& body) {
+TFileStamp StampOf(const struct stat& st) {
+  if (!S_ISREG(st.st_mode)) return {};
+  return {static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+          static_cast<std::int64_t>(st.st_mtim.tv_nsec), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+TFileStamp WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize,
+                      const std::string& body, bool absent = false) {
   fs::path target = path;
   // The permissions of the file replaced, which the new one keeps; none
   // when there is nothing to replace.
   std::optional<mode_t> mode;
   struct stat existing {};
-  if (::lstat(path.c_str(), &existing) == 0) {
+  if (!absent && ::lstat(path.c_str(), &existing) == 0) {
     if (S_ISLNK(existing.st_mode)) {
       std::error_code ec;
       const fs::path real = fs::canonical(path, ec);
@@ -102,6 +108,10 @@ void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize
   };
   writeAll(prefix, prefixSize);
   writeAll(body.data(), body.size());
+  // The stamp after the last write, which the rename keeps; none when it
+  // cannot be had (nothing is then taken for unchanged).
+  struct stat written {};
+  const TFileStamp stamp = ::fstat(fd, &written) == 0 ? StampOf(written) : TFileStamp{};
   if (::close(fd) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
@@ -112,6 +122,7 @@ void WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize
     ::unlink(temporary.c_str());
     Fail("无法写入文件", path, error);
   }
+  return stamp;
 }
 
 }  // namespace
@@ -150,8 +161,14 @@ std::string TFileOperate::ReadUtf8File(const fs::path& path) {
   return bytes.size() <= 3 ? std::string() : bytes.substr(3);
 }
 
-void TFileOperate::WriteFile(const fs::path& path, const std::string& bytes) {
-  WriteBytes(path, nullptr, 0, bytes);
+TFileStamp TFileOperate::WriteFile(const fs::path& path, const std::string& bytes,
+                                   bool absent) {
+  return WriteBytes(path, nullptr, 0, bytes, absent);
+}
+
+TFileStamp TFileOperate::LinkStamp(const fs::path& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 ? StampOf(st) : TFileStamp{};
 }
 
 void TFileOperate::WriteUtf8File(const fs::path& path, const std::string& text) {

@@ -3,6 +3,7 @@
 // resource tree over the output tree.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,20 @@
 class TFileError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
+};
+
+// What tells, without reading it, that a file is the one seen before: its
+// size, modification time and inode. A size of -1: no regular file.
+struct TFileStamp {
+  std::int64_t size = -1;
+  std::int64_t seconds = 0;
+  std::int64_t nanoseconds = 0;
+  std::uint64_t inode = 0;
+  bool operator==(const TFileStamp&) const = default;
+  // Modified strictly before the other stamp's time.
+  bool Before(const TFileStamp& other) const {
+    return seconds < other.seconds || (seconds == other.seconds && nanoseconds < other.nanoseconds);
+  }
 };
 
 // All operations are stateless. Text in memory is UTF-8; the parent
@@ -27,8 +42,14 @@ public:
   static std::string ReadUtf8File(const std::filesystem::path& path);
   // The file's bytes, all of them.
   static std::string ReadFile(const std::filesystem::path& path);
-  // The bytes as given: no mark, no conversion.
-  static void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+  // The bytes as given: no mark, no conversion. Answers the new file's
+  // stamp. absent: the caller has just seen that nothing stands at path,
+  // so there are no permissions to keep and no link to follow.
+  static TFileStamp WriteFile(const std::filesystem::path& path, const std::string& bytes,
+                              bool absent = false);
+  // The stamp of the file at path itself (a symbolic link is no regular
+  // file).
+  static TFileStamp LinkStamp(const std::filesystem::path& path);
   // EF BB BF, then the text.
   static void WriteUtf8File(const std::filesystem::path& path, const std::string& text);
   // The text in GBK without byte-order mark. A character GBK cannot hold is

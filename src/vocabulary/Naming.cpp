@@ -136,3 +136,22 @@ std::string TypeAliasLines(const TDesign& design, TImportingFile file) {
   }
   return lines;
 }
+
+bool IsFrameworkTypeName(const std::string& name) {
+  if (IsImportedTypeName(name)) return true;
+  auto named = [&](const auto& types) {
+    return std::any_of(std::begin(types), std::end(types),
+                       [&](const auto& t) { return t.name == name; });
+  };
+  if (named(kDataAccessTypes) || named(kFormCodeTypes)) return true;
+  for (const TDatabaseChoice& choice : DatabaseChoices())
+    if (named(choice.dialect().ProviderTypes())) return true;
+  // Each kind's framework type (the entity names System.DateTime when a
+  // class is called DateTime). A kind added after the last one must come
+  // into this loop.
+  for (int kind = 0; kind <= static_cast<int>(TFieldKind::StringReference); ++kind) {
+    const std::string_view systemName = KindInfo(static_cast<TFieldKind>(kind)).systemName;
+    if (!systemName.empty() && systemName == name) return true;
+  }
+  return false;
+}

@@ -43,6 +43,11 @@ enum class TImportingFile { DataAccess, FormCode };
 // without such classes.
 std::string TypeAliasLines(const TDesign& design, TImportingFile file);
 
+// Every name the generators look for among the design's class names: an
+// imported type, a framework type some fixed text names, a kind's own
+// framework type. A class so named changes the files of other classes.
+bool IsFrameworkTypeName(const std::string& name);
+
 // The entity type as the data-access and form code name it: Model.<Class>
 // when the class is named like an imported type, <Class> otherwise.
 std::string EntityType(const std::string& className);

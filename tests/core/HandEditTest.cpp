@@ -4,7 +4,8 @@
 // untouched output writes no file and reports exactly what the first run
 // did, a design change rewrites only the files whose bytes change, and the
 // dry run sorts every file into new, changed, unchanged or edited by hand
-// while writing nothing.
+// while writing nothing. Files made from unchanged inputs are not built
+// again, and every input reaches the files made from it.
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,9 +19,11 @@
 
 #include "TempDesign.h"
 #include "TestSupport.h"
+#include "commands/DesignCommands.h"
 #include "commands/SampleDesign.h"
 #include "generate/AutoCode.h"
 #include "store/ClassDAO.h"
+#include "store/DbHelper.h"
 #include "store/MemberDAO.h"
 
 namespace fs = std::filesystem;
@@ -49,9 +52,11 @@ protected:
     ASSERT_EQ(CreateSampleDesign(projectId_), std::nullopt);
   }
 
-  std::vector<std::string> Run(bool dryRun = false) {
+  std::vector<std::string> Run(bool dryRun = false, const fs::path& base = {}) {
     EventHost host;
-    TAutoCode run(TGenerationRequest{projectId_, "Demo", Dir(), kResources, dryRun}, host);
+    TAutoCode run(
+        TGenerationRequest{projectId_, "Demo", base.empty() ? Dir() : base, resources_, dryRun},
+        host);
     run.Execute();
     planned_ = run.Planned();
     return host.events;
@@ -63,6 +68,22 @@ protected:
     TMember typeName = TMemberDAO().ListMembers(bookType).at(1);
     typeName.memberComment = "类别名称";
     TMemberDAO().UpdateMember(typeName);
+  }
+
+  // The paths whose bytes differ between two trees (or that only one has).
+  static std::set<std::string> Differing(const TTree& a, const TTree& b) {
+    std::set<std::string> paths;
+    for (const auto& [path, bytes] : a)
+      if (!b.contains(path) || b.at(path) != bytes) paths.insert(path);
+    for (const auto& [path, bytes] : b)
+      if (!a.contains(path)) paths.insert(path);
+    return paths;
+  }
+  // What a run into an empty directory writes for the design as it is now.
+  TTree FreshTree() {
+    const fs::path base = Dir() / ("fresh" + std::to_string(++freshRuns_));
+    EXPECT_EQ(Run(false, base).back(), "completed");
+    return Tree(base / "projects/Demo/LoginFrame");
   }
 
   fs::path Project() const { return Dir() / "projects/Demo"; }
@@ -107,6 +128,8 @@ protected:
 
   int projectId_ = 0;
   std::vector<TPlannedFile> planned_;
+  fs::path resources_ = kResources;
+  int freshRuns_ = 0;
 };
 
 TEST_F(HandEditTest, RunOverUntouchedOutputWritesNothingAndADesignChangeOnlyWhatItChanges) {
@@ -137,12 +160,66 @@ TEST_F(HandEditTest, RunOverUntouchedOutputWritesNothingAndADesignChangeOnlyWhat
   EXPECT_TRUE(differing.contains("LoginFrame/LoginFrame/FrmAddBookType.cs"));
   EXPECT_EQ(Rewritten(stamps, Stamps(Project())), differing);
   EXPECT_TRUE(BackupFolders().empty());
+  EXPECT_EQ(Differing(changed, FreshTree()), std::set<std::string>{});
+}
+
+// Files the last run made from the same design and skeleton are not even
+// built again; whatever they are made from is noticed: a member of a class
+// that another class refers to, the project's settings, the skeleton.
+// After each change the output is exactly that of a run into an empty
+// directory, and only the files whose bytes changed were written.
+TEST_F(HandEditTest, EveryInputOfAFileReachesItOnRegeneration) {
+  resources_ = Dir() / "resources";
+  fs::create_directories(resources_);
+  fs::copy(kResources / "template", resources_ / "template", fs::copy_options::recursive);
+  fs::copy(kResources / "bak", resources_ / "bak", fs::copy_options::recursive);
+  ASSERT_EQ(Run().back(), "completed");
+  auto regenerates = [&](const std::set<std::string>& expected, const std::string& change) {
+    const TStamps before = Stamps(Out());
+    const TTree old = Tree(Out());
+    ASSERT_EQ(Run().back(), "completed") << change;
+    const TTree now = Tree(Out());
+    const std::set<std::string> differing = Differing(old, now);
+    EXPECT_EQ(Rewritten(before, Stamps(Out())), differing) << change;
+    for (const std::string& path : expected) EXPECT_TRUE(differing.contains(path)) << path;
+    EXPECT_EQ(Differing(now, FreshTree()), std::set<std::string>{}) << change;
+  };
+  // BookType's display member, which Book's data access and forms show;
+  // Book itself is unchanged.
+  const int bookType = TClassDAO().GetClassId(projectId_, "BookType");
+  TMember typeName = TMemberDAO().ListMembers(bookType).at(1);
+  typeName.memberName = "typeLabel";
+  TMemberDAO().UpdateMember(typeName);
+  regenerates({"DAL/dalBook.cs", "LoginFrame/FrmAddBook.cs", "Model/BookType.cs"},
+              "a referenced class's display member");
+  TDbHelper().ExecuteSql("update t_class set friendName=? where classId=?",
+                         {std::string("书的类型"), std::int64_t{bookType}});
+  regenerates({"LoginFrame/FrmAddBook.cs", "LoginFrame/Frm主面.designer.cs"},
+              "a referenced class's friendly name");
+  ASSERT_TRUE(commands::SetFullQueryForms(projectId_, true));
+  regenerates({"LoginFrame/FrmQueryBook.cs"}, "a project setting");
+  // Book's member that refers to BookType, by which BookType's complete
+  // query form lists books.
+  const int book = TClassDAO().GetClassId(projectId_, "Book");
+  TMember reference = TMemberDAO().ListMembers(book).at(6);
+  reference.memberName = "kind";
+  TMemberDAO().UpdateMember(reference);
+  regenerates({"LoginFrame/FrmQueryBookType.cs"}, "a class that refers to another");
+  test::WriteFile(resources_ / "template/LoginFrame/Model/Model.csproj",
+                  test::ReadFile(resources_ / "template/LoginFrame/Model/Model.csproj") + "\r\n");
+  test::WriteFile(resources_ / "template/LoginFrame/LoginFrame/FrmAdd.resx",
+                  test::ReadFile(resources_ / "template/LoginFrame/LoginFrame/FrmAdd.resx") + " ");
+  regenerates({"Model/Model.csproj", "LoginFrame/FrmAddBook.resx", "LoginFrame/FrmAddBookType.resx"},
+              "the skeleton");
+  EXPECT_TRUE(BackupFolders().empty());
 }
 
 TEST_F(HandEditTest, EditedFileIsBackedUpDeletedFileWrittenAgainAddedFileLeftAlone) {
   ASSERT_EQ(Run().back(), "completed");
   const TTree generated = Tree(Out());
-  const std::string editedBook = generated.at("Model/Book.cs") + "// 我的修改\r\n";
+  // An edit of the same size right after the run: only the bytes tell.
+  std::string editedBook = generated.at("Model/Book.cs");
+  editedBook.replace(editedBook.find("public class"), 12, "sealed class");
   Put(Out() / "Model/Book.cs", editedBook);
   Put(Out() / "DAL/DBHelp.cs", "my own helper");
   fs::remove(Out() / "BLL/bllBook.cs");
