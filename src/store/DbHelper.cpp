@@ -418,6 +418,20 @@ TRowSet TDbHelper::ExecuteQuery(const std::string& sql, const TDbParams& params)
   return TRowSet(std::move(columns), std::move(cells), rowCount);
 }
 
+void TDbHelper::ForEachRow(const std::string& sql, const TDbParams& params,
+                           const std::function<void(const TRowSet&)>& row) {
+  std::lock_guard guard(Lock());
+  Statement stmt(GetConnection(), sql, params);
+  const int n = sqlite3_column_count(stmt.get());
+  std::vector<std::string> columns;
+  for (int i = 0; i < n; ++i) columns.emplace_back(sqlite3_column_name(stmt.get(), i));
+  TRowSet current(std::move(columns), std::vector<TRowSet::TValue>(static_cast<std::size_t>(n)), 1);
+  while (stmt.Step()) {
+    for (int i = 0; i < n; ++i) current.cells_[static_cast<std::size_t>(i)] = ReadCell(stmt.get(), i);
+    row(current);
+  }
+}
+
 void TDbHelper::ExecuteSql(const std::string& sql, const TDbParams& params) {
   std::lock_guard guard(Lock());
   Statement stmt(GetConnection(), sql, params);

@@ -62,6 +62,7 @@ public:
   int AsInteger(std::string_view column) const;
 
 private:
+  friend class TDbHelper;
   const TValue& Cell(std::string_view column) const;
 
   std::vector<std::string> columns_;
@@ -95,6 +96,11 @@ public:
   void Open();
 
   TRowSet ExecuteQuery(const std::string& sql, const TDbParams& params = {});
+  // The rows one at a time, each as a one-row set, without holding them
+  // all: for the large reads (a project's members). The callback must not
+  // use the store.
+  void ForEachRow(const std::string& sql, const TDbParams& params,
+                  const std::function<void(const TRowSet&)>& row);
   void ExecuteSql(const std::string& sql, const TDbParams& params = {});
   // Runs the statements in one transaction: all take effect or none.
   // A failure is rolled back and raised to the caller.

@@ -111,8 +111,10 @@ std::vector<TMember> TMemberDAO::ListMembers(int classId) {
 }
 
 std::vector<TMember> TMemberDAO::ListProjectMembers(int projectId) {
-  return ReadAll(db_.ExecuteQuery(std::string("select * from t_member where classId in"
-                                              " (select classId from t_class where projectId=?)") +
-                                      kOrder,
-                                  Id(projectId)));
+  std::vector<TMember> list;
+  db_.ForEachRow(std::string("select * from t_member where classId in"
+                             " (select classId from t_class where projectId=?)") +
+                     kOrder,
+                 Id(projectId), [&](const TRowSet& row) { list.push_back(ReadMember(row)); });
+  return list;
 }
