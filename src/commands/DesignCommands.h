@@ -49,6 +49,9 @@ struct TClassChanges {
 struct TMemberChanges {
   std::optional<std::string> memberName, memberType, lengthText, memberComment;
   std::optional<bool> isPri, isMust, queryFlag, isDisplay, queryDisplay;
+  // Constraints: an empty value clears one; choices as typed ("男,女").
+  std::optional<bool> unique;
+  std::optional<std::string> defaultValue, minValue, maxValue, choices;
 
   // The entry with the given fields set.
   void ApplyTo(TMemberEntry& entry) const;

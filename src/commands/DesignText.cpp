@@ -303,21 +303,21 @@ const char* TrueFalse(bool value) {
 // checked without asking the store again (it holds exactly these).
 struct TImportedClasses {
   std::set<std::string> names;
-  // The member dialog offers the base types and the other classes of the
+  // The member dialog offers the base types and the classes of the
   // project; only a type it would not offer asks the store, for the
   // message that lists what it offers.
-  bool Offers(const std::string& type, const std::string& ownClass) const {
-    if (!KindInfo(FieldKindOf(type)).refersToClass) return true;
-    return type != ownClass && names.count(type) > 0;
+  bool Offers(const std::string& type) const {
+    return !KindInfo(FieldKindOf(type)).refersToClass || names.count(type) > 0;
   }
 };
 
 void StoreMember(const TMemberText& m, int projectId, int classId, const std::string& className,
                  const TImportedClasses& classes) {
-  const TMemberEntry& e = m.entry;
+  TMemberEntry e = m.entry;
+  e.ownClass = className;
   // The member dialog offers these types only; the command line says so.
-  if (!classes.Offers(e.memberType, className))
-    Refuse(m.place, CheckTypeOffered(projectId, classId, e.memberType));
+  if (!classes.Offers(e.memberType))
+    Refuse(m.place, CheckTypeOffered(projectId, e.memberType));
   Refuse(m.place, CheckAddMember(e));
   TMember record;
   Refuse(m.place, BuildMember(e, projectId, classId, record));

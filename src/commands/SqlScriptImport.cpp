@@ -157,7 +157,7 @@ constexpr TTypeRow kTypes[] = {
     {"int", kTypeInteger},
     {"smallint", kTypeInteger},
     {"tinyint", kTypeInteger},
-    {"bit", kTypeInteger},
+    {"bit", kTypeBoolean},
     {"decimal", kTypeFloat},
     {"numeric", kTypeFloat},
     {"money", kTypeFloat},
@@ -478,7 +478,7 @@ void Refuse(const std::string& place, const TRuleResult& refused) {
 
 TMember Checked(const TPlannedMember& m, const TMemberEntry& entry, int projectId, int classId,
                 TRuleResult (*check)(const TMemberEntry&)) {
-  Refuse(m.place, CheckTypeOffered(projectId, classId, entry.memberType));
+  Refuse(m.place, CheckTypeOffered(projectId, entry.memberType));
   Refuse(m.place, check(entry));
   TMember record;
   Refuse(m.place, BuildMember(entry, projectId, classId, record));

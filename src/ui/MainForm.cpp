@@ -776,7 +776,7 @@ void TFormMain::AddMember() {
   }
   const int projectId = CurrentProjectId();
   std::vector<std::string> choices;
-  RunCommand(prompter_, this, [&] { choices = MemberTypeChoices(projectId, classId); });
+  RunCommand(prompter_, this, [&] { choices = MemberTypeChoices(projectId); });
   TAddMemberForm dialog(this, choices,
                         MemberCommand(
                             [projectId, classId](const TMemberEntry& entry) {
@@ -802,7 +802,7 @@ void TFormMain::UpdateMember() {
       classId = member->classId;
       current = EntryFromMember(*member);
     }
-    choices = MemberTypeChoices(projectId, classId);
+    choices = MemberTypeChoices(projectId);
   });
   TUpdateMemberForm dialog(this, choices, current,
                            MemberCommand(

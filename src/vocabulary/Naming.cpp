@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "vocabulary/EntryRules.h"
 #include "vocabulary/SqlDialect.h"
 
 namespace {
@@ -135,4 +136,25 @@ std::string TypeAliasLines(const TDesign& design, TImportingFile file) {
     add(kFormCodeTypes);
   }
   return lines;
+}
+
+std::string CSharpString(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string ChoiceItems(const TMember& member) {
+  std::string items;
+  for (const std::string& choice : member.constraints.choices)
+    items += (items.empty() ? "" : ",\r\n") + std::string(12, ' ') + CSharpString(choice);
+  return items;
+}
+
+std::string CSharpValue(TValueForm form, const std::string& value) {
+  if (form == TValueForm::YesNo) return value == kYes ? "true" : "false";
+  return CSharpString(value);
 }

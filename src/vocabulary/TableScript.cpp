@@ -90,7 +90,7 @@ void TTableScriptBuilder::AppendClassTable(std::size_t index) {
   const TDesignMember& key = *cls.Key();
   TScriptTable table;
   table.name = cls.className;
-  table.key = {"", key.memberName, KeyKind(key), key.memberLength, true};
+  table.key = {.name = key.memberName, .kind = KeyKind(key), .length = key.memberLength, .must = true};
   for (const TDesignMember& m : cls.members)
     if (!m.IsKey()) AddColumn(cls, m, table);
   table.notes = std::move(notes_);
@@ -124,8 +124,26 @@ void TTableScriptBuilder::AddColumn(const TDesignClass& cls, const TDesignMember
     length = member.targetKey->memberLength;
   }
   // A reference is required whatever its flag says: its kind may not be optional.
-  table.columns.push_back({std::move(notes_), name, member.kind, length, member.IsRequired()});
+  TScriptColumn column{.notes = std::move(notes_),
+                       .name = name,
+                       .kind = member.kind,
+                       .length = length,
+                       .must = member.IsRequired()};
   notes_.clear();
+  const TKindInfo& kind = member.Kind();
+  const TMemberConstraints& c = member.constraints;
+  column.unique = c.unique && kind.mayBeUnique;
+  if (kind.values != TValueForm::None)
+    column.defaultValue =
+        c.defaultValue.empty() ? std::string(kind.columnDefault) : SqlValue(kind.values, c.defaultValue);
+  if (kind.hasRange) {
+    column.minValue = c.minValue;
+    column.maxValue = c.maxValue;
+  }
+  if (kind.hasChoices)
+    for (const std::string& choice : c.choices)
+      column.choices.push_back(SqlValue(kind.values, choice));
+  table.columns.push_back(std::move(column));
 }
 
 void TTableScriptBuilder::Omit(std::string& note, const std::string& problem) {

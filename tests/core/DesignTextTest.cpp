@@ -185,9 +185,9 @@ TEST_F(DesignTextTest, RefusedTextsNameThePlaceAndLeaveTheDesignFileAsItWas) {
        "classes[1].className: 该类名称已经存在!"},
       {Replace(kValid, "\"memberType\": \"Order\"", "\"memberType\": \"Orders\""),
        "classes[0].members[2].memberType: 成员类型 \"Orders\" 不可用，可选: "
-       "字符串、整型、浮点型、日期型、图片型、Order"},
+       "字符串、整型、浮点型、日期型、图片型、布尔型、Customer、Order"},
       {Replace(kValid, "\"memberType\": \"Order\"", "\"memberType\": \"Customer\""),
-       "classes[0].members[2].memberType: 成员类型 \"Customer\" 不可用…"},
+       "classes[0].members[2].memberIsMust: 引用本类的成员不能勾选是否必填标志!"},
       {Replace(kValid, "\"memberName\": \"placed\"", "\"memberName\": \"Placed\""),
        "classes[1].members[1].memberName: 成员属性首个字母必须小写"},
       {Replace(kValid, R"("memberComment": "金额",

@@ -247,7 +247,7 @@ exec sp_addextendedproperty N'MS_Description', N'订单', N'SCHEMA', N'dbo', N'T
   customerId 整型 key must - CustomerId
   name 字符串(60) must display - Name
   city 整型 must hidden - 所在城市
-  vip 整型 must - Vip
+  vip 布尔型 must - Vip
   phone 字符串(20) - Phone
 Order (订单)
   orderId 整型 key must - OrderId
