@@ -177,9 +177,11 @@ std::string msg::OutOfRange(const std::string& what, const std::string& min,
 }
 
 TRuleResult CheckConstraints(const TMemberConstraints& c, const std::string& memberType,
-                             TFieldKind kind, int length, TMemberConstraints* normal) {
+                             TFieldKind kind, int length, bool required,
+                             TMemberConstraints* normal) {
   const TKindInfo& k = KindInfo(kind);
   if (c.unique && !k.mayBeUnique) return About("unique", memberType + msg::kUniqueTypeSuffix);
+  if (c.unique && !required) return About("unique", msg::kUniqueMust);
   if ((!c.minValue.empty() || !c.maxValue.empty()) && !k.hasRange)
     return About("minValue", memberType + msg::kRangeTypeSuffix);
   if (!c.choices.empty() && !k.hasChoices)
@@ -286,8 +288,9 @@ TRuleResult BuildMember(const TMemberEntry& e, int projectId, int classId, TMemb
   }
   const TFieldKind constrained =
       FieldKindOf(e.memberType, nullptr, e.ownClass, !e.constraints.choices.empty());
+  const bool required = e.isMust || !KindInfo(constrained).mayBeOptional;
   if (auto refused = CheckConstraints(e.constraints, e.memberType, constrained, m.memberLength,
-                                      &m.constraints))
+                                      required, &m.constraints))
     return refused;
   m.memberIsPri = e.isPri ? 1 : 0;
   m.memberComment = e.memberComment;

@@ -79,6 +79,7 @@ inline constexpr const char* kMustFlagSuffix = "必须勾选是否必填标志!"
 inline constexpr const char* kOwnReferenceMust = "引用本类的成员不能勾选是否必填标志!";
 // Constraints
 inline constexpr const char* kUniqueTypeSuffix = "类型的成员不能设置唯一!";
+inline constexpr const char* kUniqueMust = "唯一的成员必须勾选是否必填标志!";
 inline constexpr const char* kRangeTypeSuffix = "类型的成员不能设置最小值和最大值!";
 inline constexpr const char* kChoicesTypeSuffix = "类型的成员不能设置可选值!";
 inline constexpr const char* kDefaultTypeSuffix = "类型的成员不能设置默认值!";
@@ -192,11 +193,13 @@ TRuleResult CheckUpdateMember(const TMemberEntry& entry);
 TRuleResult BuildMember(const TMemberEntry& entry, int projectId, int classId, TMember& out);
 
 // The constraints of a member of the type (its kind) and length, in the
-// order the constraint dialog shows them. Numbers may be typed with a sign
+// order the constraint dialog shows them. A unique member must be required:
+// the database would take one empty value only. Numbers may be typed with a sign
 // and blanks around them; a value of text may not hold control characters.
 // `normal` (when given) receives the constraints as they are stored.
 TRuleResult CheckConstraints(const TMemberConstraints& c, const std::string& memberType,
-                             TFieldKind kind, int length, TMemberConstraints* normal = nullptr);
+                             TFieldKind kind, int length, bool required,
+                             TMemberConstraints* normal = nullptr);
 
 // Choices as typed in one line: separated by commas (ASCII or full-width),
 // blanks around each dropped; no text, no choices.

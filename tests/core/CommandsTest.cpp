@@ -252,6 +252,12 @@ TEST_F(CommandsTest, MemberConstraints) {
   // What the type takes first, then the numbers, the choices, the default.
   Expect({
       {add("图片型", "", unique()), "图片型类型的成员不能设置唯一!", "unique"},
+      {[&, this] {
+         TMemberEntry e = M("code", "字符串");
+         e.constraints = unique();
+         return commands::AddMember(shop_, emp, e);
+       },
+       "唯一的成员必须勾选是否必填标志!", "unique"},
       {add("字符串", "9", range("1", "")), "字符串类型的成员不能设置最小值和最大值!", "minValue"},
       {add("整型", "", choices("1")), "整型类型的成员不能设置可选值!", "choices"},
       {add("日期型", "", range("", "", "x")), "日期型类型的成员不能设置默认值!", "defaultValue"},
