@@ -210,6 +210,15 @@ TCommandResult UpdateMemberFields(int projectId, int classId, int memberId,
   });
 }
 
+TCommandResult CheckConstraints(int classId, const TMemberEntry& entry) {
+  TMemberEntry e = entry;
+  TDbHelper().ReadTransaction([&] { e.ownClass = TClassDAO().GetClassName(classId); });
+  if (auto refused = CheckConstraintEntry(e)) return Refused(*refused);
+  TCommandResult accepted;
+  accepted.done = true;
+  return accepted;
+}
+
 TCommandResult DeleteMember(int memberId) {
   return InTransaction([&] {
     if (auto refused = CheckDeleteMember(memberId)) return Refused(*refused);

@@ -87,6 +87,10 @@ TCommandResult UpdateMemberFields(int projectId, int classId, int memberId,
                                   const TMemberChanges& changes);
 // memberId -1: no member selected.
 TCommandResult DeleteMember(int memberId);
+// Checks a member's constraints as the constraint dialog is confirmed
+// (nothing is written: the member dialog stores them with the member). The
+// class is the member's own (its own-class references).
+TCommandResult CheckConstraints(int classId, const TMemberEntry& entry);
 // Swaps two members of the class; memberIds are the selected ones, and
 // anything but two is refused.
 TCommandResult ExchangeMembers(int classId, const std::vector<int>& memberIds);

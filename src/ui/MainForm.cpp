@@ -768,6 +768,15 @@ TMemberFormBase::TSubmit TFormMain::MemberCommand(
   };
 }
 
+TMemberFormBase::TSubmit TFormMain::ConstraintCheck(int classId) {
+  return [this, classId](QWidget* d, const TMemberEntry& entry) {
+    const TCommandResult result =
+        Execute(d, [&] { return commands::CheckConstraints(classId, entry); });
+    if (!result) Show(d, result);
+    return result;
+  };
+}
+
 void TFormMain::AddMember() {
   const int classId = CurrentClassId();
   if (classId < 0) {
@@ -782,7 +791,8 @@ void TFormMain::AddMember() {
                             [projectId, classId](const TMemberEntry& entry) {
                               return commands::AddMember(projectId, classId, entry);
                             },
-                            classId, 0));
+                            classId, 0),
+                        ConstraintCheck(classId));
   ShowDialog(dialog, members_);
 }
 
@@ -809,7 +819,8 @@ void TFormMain::UpdateMember() {
                                [projectId, classId, memberId](const TMemberEntry& entry) {
                                  return commands::UpdateMember(projectId, classId, memberId, entry);
                                },
-                               classId, memberId));
+                               classId, memberId),
+                           ConstraintCheck(classId));
   ShowDialog(dialog, members_);
 }
 

@@ -149,6 +149,15 @@ int VarcharLength(const std::string& text) {
 
 }  // namespace
 
+TRuleResult CheckConstraintEntry(const TMemberEntry& e) {
+  const TFieldKind kind =
+      FieldKindOf(e.memberType, nullptr, e.ownClass, !e.constraints.choices.empty());
+  const TKindInfo& k = KindInfo(kind);
+  const int length = k.hasLength ? ParseLength(e.lengthText).value_or(kMaxStringLength) : 0;
+  return CheckConstraints(e.constraints, e.memberType, kind, length,
+                          e.isMust || !k.mayBeOptional);
+}
+
 std::vector<std::string> SplitChoices(const std::string& text) {
   std::vector<std::string> choices;
   if (Trimmed(text).empty()) return choices;

@@ -201,6 +201,11 @@ TRuleResult CheckConstraints(const TMemberConstraints& c, const std::string& mem
                              TFieldKind kind, int length, bool required,
                              TMemberConstraints* normal = nullptr);
 
+// The constraints of an entry as the constraint dialog checks them, before
+// the member itself is stored: with the entry's type, length (the longest
+// string when the length is no number yet) and must flag.
+TRuleResult CheckConstraintEntry(const TMemberEntry& entry);
+
 // Choices as typed in one line: separated by commas (ASCII or full-width),
 // blanks around each dropped; no text, no choices.
 std::vector<std::string> SplitChoices(const std::string& text);
