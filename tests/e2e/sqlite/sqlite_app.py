@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The application of the sample design as a SQLite project with the
-complete query forms, built with xbuild and run on a virtual display with
+complete query forms (and a unique type name, a stock range, a yes/no
+member and a fixed list), built with xbuild and run on a virtual display with
 no database file (AppHarness.cs drives its forms): the first login check
 creates LoginFrame.db, a wrong password is refused and the seeded admin
 logs in; through the forms two book types and three books are added, the
@@ -36,12 +37,14 @@ TITLES = ["红楼梦 50%_off 'a'", "三体", "Neuromancer"]
 SEARCHES = ["'", "%", "_", "[", "]", "--", ";", "a\r\nb", "x' or 1=1 --",
             "'; drop table Book; --", "[a-z]%_'", "50%_off", "张三", "5_%", "OFF", "neuro", "红楼"]
 TYPES = ["DB type|1|古典小说", "DB type|2|科幻小说"]
-BOOKS = ["DB book|1|红楼梦 50%_off 'a'|59.8|12|1982-03-01|1|1", "DB book|2|三体|23.0|40|2008-01-01|1|2",
-         "DB book|3|Neuromancer|9.5|3|1984-07-01|1|2"]
-EDITED = "DB book|1|红楼梦(校注本)|65.5|12|1982-03-01|1|1"
+BOOKS = ["DB book|1|红楼梦 50%_off 'a'|59.8|12|1982-03-01|1|1|1|平装",
+         "DB book|2|三体|23.0|40|2008-01-01|1|2|0|精装",
+         "DB book|3|Neuromancer|9.5|3|1984-07-01|1|2|1|平装"]
+EDITED = "DB book|1|红楼梦(校注本)|65.5|12|1982-03-01|1|1|0|精装"
 # What the file holds after each step (the seeded user always).
 AFTER = {
-    "login refused": [], "type added: 科幻小说": TYPES, "book added: Neuromancer": TYPES + BOOKS,
+    "login refused": [], "type added: 科幻小说": TYPES, "type name taken": TYPES,
+    "stock refused": TYPES + BOOKS[:2], "book added: Neuromancer": TYPES + BOOKS,
     "searched": TYPES + BOOKS, "book edited": TYPES + [EDITED] + BOOKS[1:],
     "book deleted": TYPES + [EDITED, BOOKS[1]], "type delete refused": TYPES + [EDITED, BOOKS[1]],
     "type refused": TYPES + [EDITED, BOOKS[1]],
@@ -64,8 +67,17 @@ def main():
         if shutil.which(tool) is None:
             print("FAIL %s not found" % tool)
             return 1
+    # The sample design with a unique type name, a range, a yes/no member
+    # and a fixed list with a default.
     for args in (["demo"], ["project", "set", "Demo", "database", "sqlite"],
-                 ["project", "set", "Demo", "full-query-forms", "on"], ["generate", "Demo"]):
+                 ["project", "set", "Demo", "full-query-forms", "on"],
+                 ["member", "update", "Demo", "BookType", "typeName", "--unique"],
+                 ["member", "update", "Demo", "Book", "stock", "--min", "0", "--max", "1000"],
+                 ["member", "add", "Demo", "Book", "onSale", "布尔型", "--required", "--comment", "在售",
+                  "--query"],
+                 ["member", "add", "Demo", "Book", "binding", "字符串", "--length", "4", "--required",
+                  "--choices", "平装,精装", "--default", "平装", "--comment", "装帧", "--query"],
+                 ["generate", "Demo"]):
         done = run([CLI, "--dir", WORK] + args)
         if not check(done.returncode == 0, "corvane-cli %s: %s" % (" ".join(args), done.stderr)):
             return 1
@@ -112,14 +124,26 @@ def main():
 
     boxes = [l[4:] for l in lines if l.startswith("BOX ")]
     check(boxes[:1] == ["用户名或密码错误!"], "a wrong password: %s" % boxes[:1])
-    for text in ("图书类型添加成功!", "图书添加成功!", "图书更新成功!", "确定删除选中的 1 条记录吗?"):
+    for text in ("图书类型添加成功!", "图书添加成功!", "图书更新成功!", "确定删除选中的 1 条记录吗?",
+                 "类型名称已存在!", "库存应在 0 到 1000 之间!"):
         check(text in boxes, "no box " + text)
     check(any("FOREIGN KEY constraint failed" in b for b in boxes if b.startswith("删除失败")),
           "deleting a type that books name: %s" % boxes[-1:])
     refused = [b for b in boxes if b.startswith("操作失败")]
     check(len(refused) == 1 and "no more types" in refused[0],
           "a type the database refuses: %s" % boxes[-3:])
-    check("EDIT 红楼梦 50%_off 'a' 59.8 1982-03-01 古典小说" in lines, "the edit form shows the record")
+    check("EDIT 红楼梦 50%_off 'a' 59.8 1982-03-01 古典小说 True 平装" in lines, "the edit form shows the record")
+    check([l for l in lines if l.startswith("GRID ")] ==
+          ["GRID 红楼梦 50%_off 'a' 是 平装", "GRID 三体 否 精装", "GRID Neuromancer 是 平装"],
+          "the query grid shows yes/no and the fixed list")
+    # The database itself refuses a name taken and a number out of range.
+    db = os.path.join(bin_dir, "LoginFrame.db")
+    for sql, refusal in (("drop trigger refuse; insert into BookType(typeName) values('古典小说')",
+                          "UNIQUE constraint failed"),
+                         ("update Book set stock=-1", "CHECK constraint failed"),
+                         ("update Book set binding='线装'", "CHECK constraint failed")):
+        done = run([SQLITE3, db, sql])
+        check(refusal in done.stderr, "%s: %s" % (sql, done.stderr))
 
     found = {}
     for line in lines:
@@ -131,6 +155,8 @@ def main():
         got = found.get(base64.b64encode(text.encode()).decode())
         check(got == (want, "第 1 / 1 页，共 %d 条" % want), "search %r: %s, expected %d rows" % (text, got, want))
     check(found.get("dates") == (2, "第 1 / 1 页，共 2 条"), "search by dates: %s" % (found.get("dates"),))
+    check(found.get("onSale") == (1, "第 1 / 1 页，共 1 条"), "search by 在售 否: %s" % (found.get("onSale"),))
+    check(found.get("binding") == (1, "第 1 / 1 页，共 1 条"), "search by 装帧: %s" % (found.get("binding"),))
     for shot in ("generated-sqlite-login.png", "generated-sqlite-query-form.png",
                  "generated-sqlite-edit-form.png"):
         path = os.path.join(SHOTS, shot)
