@@ -43,7 +43,7 @@ void AddMemberOptions(CLI::App* cmd, TMemberChanges& changes, bool withName) {
   if (withName) cmd->add_option("--name", changes.memberName, "新的成员名称");
   if (withName)
     cmd->add_option("--type", changes.memberType,
-                    "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名");
+                    "成员类型: 字符串/整型/浮点型/日期型/图片型/布尔型或本工程的类名");
   cmd->add_option("--length", changes.lengthText, "长度(仅字符串类型有效)");
   cmd->add_option("--comment", changes.memberComment, "成员注释");
   AddSwitch(cmd, "key", changes.isPri, "是否主键");
@@ -51,6 +51,12 @@ void AddMemberOptions(CLI::App* cmd, TMemberChanges& changes, bool withName) {
   AddSwitch(cmd, "query", changes.queryFlag, "是否参与查询");
   AddSwitch(cmd, "display", changes.isDisplay, "下拉框显示字段");
   AddSwitch(cmd, "shown", changes.queryDisplay, "查询界面是否显示(默认显示)");
+  AddSwitch(cmd, "unique", changes.unique, "唯一(字符串、整型、浮点型、日期型)");
+  cmd->add_option("--default", changes.defaultValue,
+                  "默认值(字符串、整型、浮点型; 布尔型为 是 或 否; 空值取消)");
+  cmd->add_option("--min", changes.minValue, "最小值(整型、浮点型; 空值取消)");
+  cmd->add_option("--max", changes.maxValue, "最大值(整型、浮点型; 空值取消)");
+  cmd->add_option("--choices", changes.choices, "可选值, 以逗号分隔(字符串; 空值取消)");
 }
 
 void RegisterProjectCommands(CLI::App& app, TContext& ctx) {
@@ -254,7 +260,7 @@ void RegisterMemberCommands(CLI::App& app, TContext& ctx) {
   addArgs->AddTo(add);
   add->add_option("name", addArgs->name, "成员名称")->required();
   add->add_option("type", addArgs->type,
-                  "成员类型: 字符串/整型/浮点型/日期型/图片型或本工程其他类名")
+                  "成员类型: 字符串/整型/浮点型/日期型/图片型/布尔型或本工程的类名")
       ->required();
   AddMemberOptions(add, addArgs->options, false);
   add->callback([&ctx, addArgs] {

@@ -19,6 +19,11 @@ void TMemberChanges::ApplyTo(TMemberEntry& e) const {
   if (queryFlag) e.queryFlag = *queryFlag;
   if (isDisplay) e.isDisplay = *isDisplay;
   if (queryDisplay) e.queryDisplay = *queryDisplay;
+  if (unique) e.constraints.unique = *unique;
+  if (defaultValue) e.constraints.defaultValue = *defaultValue;
+  if (minValue) e.constraints.minValue = *minValue;
+  if (maxValue) e.constraints.maxValue = *maxValue;
+  if (choices) e.constraints.choices = SplitChoices(*choices);
 }
 
 namespace commands {
@@ -71,9 +76,10 @@ bool MemberOfClass(int classId, int memberId) {
 }
 
 // The member's checks, then the record to store; nothing when refused.
-TRuleResult BuildChecked(int projectId, int classId, const TMemberEntry& entry,
+TRuleResult BuildChecked(int projectId, int classId, TMemberEntry entry,
                          TRuleResult (*check)(const TMemberEntry&), TMember& record) {
-  if (auto refused = CheckTypeOffered(projectId, classId, entry.memberType)) return refused;
+  if (auto refused = CheckTypeOffered(projectId, entry.memberType)) return refused;
+  entry.ownClass = TClassDAO().GetClassName(classId);
   if (auto refused = check(entry)) return refused;
   return BuildMember(entry, projectId, classId, record);
 }
@@ -202,6 +208,15 @@ TCommandResult UpdateMemberFields(int projectId, int classId, int memberId,
     changes.ApplyTo(entry);
     return UpdateMember(projectId, classId, memberId, entry);
   });
+}
+
+TCommandResult CheckConstraints(int classId, const TMemberEntry& entry) {
+  TMemberEntry e = entry;
+  TDbHelper().ReadTransaction([&] { e.ownClass = TClassDAO().GetClassName(classId); });
+  if (auto refused = CheckConstraintEntry(e)) return Refused(*refused);
+  TCommandResult accepted;
+  accepted.done = true;
+  return accepted;
 }
 
 TCommandResult DeleteMember(int memberId) {

@@ -49,6 +49,9 @@ struct TClassChanges {
 struct TMemberChanges {
   std::optional<std::string> memberName, memberType, lengthText, memberComment;
   std::optional<bool> isPri, isMust, queryFlag, isDisplay, queryDisplay;
+  // Constraints: an empty value clears one; choices as typed ("男,女").
+  std::optional<bool> unique;
+  std::optional<std::string> defaultValue, minValue, maxValue, choices;
 
   // The entry with the given fields set.
   void ApplyTo(TMemberEntry& entry) const;
@@ -84,6 +87,10 @@ TCommandResult UpdateMemberFields(int projectId, int classId, int memberId,
                                   const TMemberChanges& changes);
 // memberId -1: no member selected.
 TCommandResult DeleteMember(int memberId);
+// Checks a member's constraints as the constraint dialog is confirmed
+// (nothing is written: the member dialog stores them with the member). The
+// class is the member's own (its own-class references).
+TCommandResult CheckConstraints(int classId, const TMemberEntry& entry);
 // Swaps two members of the class; memberIds are the selected ones, and
 // anything but two is refused.
 TCommandResult ExchangeMembers(int classId, const std::vector<int>& memberIds);

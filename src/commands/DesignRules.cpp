@@ -35,14 +35,14 @@ TRuleResult CheckUpdateClass(int projectId, int classId, const std::string& clas
   return std::nullopt;
 }
 
-std::vector<std::string> MemberTypeChoices(int projectId, int classId) {
+std::vector<std::string> MemberTypeChoices(int projectId) {
   std::vector<std::string> choices(kBaseTypes.begin(), kBaseTypes.end());
-  for (const auto& c : TClassDAO().GetOtherClassList(projectId, classId)) choices.push_back(c.name);
+  for (const auto& c : TClassDAO().GetClassList(projectId)) choices.push_back(c.name);
   return choices;
 }
 
-TRuleResult CheckTypeOffered(int projectId, int classId, const std::string& memberType) {
-  const std::vector<std::string> choices = MemberTypeChoices(projectId, classId);
+TRuleResult CheckTypeOffered(int projectId, const std::string& memberType) {
+  const std::vector<std::string> choices = MemberTypeChoices(projectId);
   if (std::find(choices.begin(), choices.end(), memberType) != choices.end()) return std::nullopt;
   std::string offered;
   for (const std::string& choice : choices) offered += (offered.empty() ? "" : "、") + choice;

@@ -16,8 +16,8 @@ TRuleResult CheckAddClass(int projectId, const std::string& className,
 TRuleResult CheckUpdateClass(int projectId, int classId, const std::string& className,
                              const std::string& friendName);
 
-// The types a member of the class may take: the five base types, then the
-// other classes of the project in class order (never the class itself).
-std::vector<std::string> MemberTypeChoices(int projectId, int classId);
+// The types a member of a class of the project may take: the base types, then the
+// classes of the project in class order (the class itself included).
+std::vector<std::string> MemberTypeChoices(int projectId);
 // Refuses a type the member dialog would not offer, listing those it does.
-TRuleResult CheckTypeOffered(int projectId, int classId, const std::string& memberType);
+TRuleResult CheckTypeOffered(int projectId, const std::string& memberType);

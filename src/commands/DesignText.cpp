@@ -44,6 +44,9 @@ constexpr std::array<std::string_view, 11> kMemberFields = {
     "memberName",  "memberType",      "memberLength",      "memberComment",
     "memberIsPri", "memberIsMust",    "memberIsInteger",   "memberIsFloat",
     "queryFlag",   "memberIsDisplay", "memberQueryDisplay"};
+// A member's constraints, each written only when set.
+constexpr std::array<std::string_view, 5> kMemberOptionalFields = {
+    "unique", "defaultValue", "minValue", "maxValue", "choices"};
 
 // Deeper than any design text nests; a deeper text is refused while it is
 // read, before it costs memory.
@@ -185,6 +188,16 @@ public:
     if (!v.is_array()) Wrong(name, "应为数组");
     return v;
   }
+  // Texts of an array of strings.
+  std::vector<std::string> Texts(std::string_view name) const {
+    std::vector<std::string> texts;
+    for (const json& v : Array(name)) {
+      if (!v.is_string()) Wrong(name, "应为字符串数组");
+      texts.push_back(v.get<std::string>());
+    }
+    return texts;
+  }
+  bool Has(std::string_view name) const { return value_.contains(std::string(name)); }
   std::string Place(std::string_view name) const { return Join(place_, name); }
 
 private:
@@ -221,7 +234,7 @@ struct TDesignData {
 };
 
 TMemberText ReadMember(const json& value, const std::string& place) {
-  const TObjectReader r(value, place, kMemberFields);
+  const TObjectReader r(value, place, kMemberFields, kMemberOptionalFields);
   TMemberText m;
   m.place = place;
   m.entry.memberName = r.Text("memberName");
@@ -236,6 +249,12 @@ TMemberText ReadMember(const json& value, const std::string& place) {
   m.entry.queryFlag = r.Flag("queryFlag");
   m.entry.isDisplay = r.Flag("memberIsDisplay");
   m.entry.queryDisplay = r.Flag("memberQueryDisplay");
+  TMemberConstraints& c = m.entry.constraints;
+  c.unique = r.Has("unique") && r.Flag("unique");
+  if (r.Has("defaultValue")) c.defaultValue = r.Text("defaultValue");
+  if (r.Has("minValue")) c.minValue = r.Text("minValue");
+  if (r.Has("maxValue")) c.maxValue = r.Text("maxValue");
+  if (r.Has("choices")) c.choices = r.Texts("choices");
   return m;
 }
 
@@ -303,21 +322,21 @@ const char* TrueFalse(bool value) {
 // checked without asking the store again (it holds exactly these).
 struct TImportedClasses {
   std::set<std::string> names;
-  // The member dialog offers the base types and the other classes of the
+  // The member dialog offers the base types and the classes of the
   // project; only a type it would not offer asks the store, for the
   // message that lists what it offers.
-  bool Offers(const std::string& type, const std::string& ownClass) const {
-    if (!KindInfo(FieldKindOf(type)).refersToClass) return true;
-    return type != ownClass && names.count(type) > 0;
+  bool Offers(const std::string& type) const {
+    return !KindInfo(FieldKindOf(type)).refersToClass || names.count(type) > 0;
   }
 };
 
 void StoreMember(const TMemberText& m, int projectId, int classId, const std::string& className,
                  const TImportedClasses& classes) {
-  const TMemberEntry& e = m.entry;
+  TMemberEntry e = m.entry;
+  e.ownClass = className;
   // The member dialog offers these types only; the command line says so.
-  if (!classes.Offers(e.memberType, className))
-    Refuse(m.place, CheckTypeOffered(projectId, classId, e.memberType));
+  if (!classes.Offers(e.memberType))
+    Refuse(m.place, CheckTypeOffered(projectId, e.memberType));
   Refuse(m.place, CheckAddMember(e));
   TMember record;
   Refuse(m.place, BuildMember(e, projectId, classId, record));
@@ -385,6 +404,12 @@ std::string ExportDesign(int projectId) {
       j["queryFlag"] = m.IsQueried();
       j["memberIsDisplay"] = m.IsDisplay();
       j["memberQueryDisplay"] = m.IsShown();
+      const TMemberConstraints& constraints = m.constraints;
+      if (constraints.unique) j["unique"] = true;
+      if (!constraints.defaultValue.empty()) j["defaultValue"] = constraints.defaultValue;
+      if (!constraints.minValue.empty()) j["minValue"] = constraints.minValue;
+      if (!constraints.maxValue.empty()) j["maxValue"] = constraints.maxValue;
+      if (!constraints.choices.empty()) j["choices"] = constraints.choices;
       c["members"].push_back(std::move(j));
     }
     root["classes"].push_back(std::move(c));

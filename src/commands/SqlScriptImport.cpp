@@ -157,7 +157,7 @@ constexpr TTypeRow kTypes[] = {
     {"int", kTypeInteger},
     {"smallint", kTypeInteger},
     {"tinyint", kTypeInteger},
-    {"bit", kTypeInteger},
+    {"bit", kTypeBoolean},
     {"decimal", kTypeFloat},
     {"numeric", kTypeFloat},
     {"money", kTypeFloat},
@@ -340,12 +340,25 @@ private:
                       : column.name;
       m.nullable = !column.notNull.value_or(false);
       m.entry.isMust = !m.nullable;
+      m.entry.constraints = column.constraints;
+      // A yes/no column's default is 0 or 1: no default (否 is the member's
+      // own) or 是.
+      std::string& byDefault = m.entry.constraints.defaultValue;
+      if (row->memberType == kTypeBoolean && (byDefault == "0" || byDefault == "1"))
+        byDefault = byDefault == "1" ? std::string(kYes) : "";
       c.members.push_back(std::move(m));
     }
     PlanKey(table, c, members);
     for (TPlannedMember& m : c.members) {
       // A kind that may not be left optional is required whatever the column says.
       if (!KindInfo(FieldKindOf(m.entry.memberType)).mayBeOptional) m.entry.isMust = true;
+      // Constraints the member dialog would refuse (a default the type
+      // cannot hold, a unique column that takes NULL) are left out.
+      if (auto refused = CheckConstraintEntry(m.entry)) {
+        plan_.warnings.push_back("表 " + c.table + " 的列 " + m.column + " 的约束未导入: " +
+                                 refused->message);
+        m.entry.constraints = {};
+      }
     }
     return c;
   }
@@ -478,7 +491,7 @@ void Refuse(const std::string& place, const TRuleResult& refused) {
 
 TMember Checked(const TPlannedMember& m, const TMemberEntry& entry, int projectId, int classId,
                 TRuleResult (*check)(const TMemberEntry&)) {
-  Refuse(m.place, CheckTypeOffered(projectId, classId, entry.memberType));
+  Refuse(m.place, CheckTypeOffered(projectId, entry.memberType));
   Refuse(m.place, check(entry));
   TMember record;
   Refuse(m.place, BuildMember(entry, projectId, classId, record));

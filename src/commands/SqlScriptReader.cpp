@@ -855,13 +855,17 @@ private:
         // An integer key is numbered by the database anyway.
         if (PeekSymbol('(')) SkipBalanced();
       } else if (TakeWord("DEFAULT")) {
-        SkipOperand();
+        ReadDefault(c);
+      } else if (TakeWord("UNIQUE")) {
+        c.constraints.unique = true;
+      } else if (PeekWord("CHECK") && ReadCheck(c)) {
+        // Kept as the column's constraint; any other CHECK is skipped below.
       } else if (TakeWord("CONSTRAINT")) {
         TakeName("约束名");
       } else if (TakeWord("PRIMARY")) {
         ExpectWord("KEY");
         key = true;
-      } else if (PeekWord("UNIQUE") || PeekWord("CHECK")) {
+      } else if (PeekWord("CHECK")) {
         Skipped(Upper(Take().raw) + " 约束", t.place.line);
       } else if (PeekWord("FOREIGN") || PeekWord("REFERENCES")) {
         if (TakeWord("FOREIGN")) ExpectWord("KEY");
@@ -878,6 +882,87 @@ private:
     if (!c.notNull) c.notNull = aliasNotNull;
     if (key) SetPrimaryKey(table, {c.name}, c.place);
     table.columns.push_back(std::move(c));
+  }
+
+  // A DEFAULT's value: a literal (in parentheses as the management tool
+  // writes it, "((0))") is the column's default; a name, a call or another
+  // group is passed over.
+  void ReadDefault(TSqlColumn& c) {
+    std::size_t open = 0;
+    while (PeekSymbol('(', open) && open < 3) ++open;
+    const bool minus = PeekSymbol('-', open);
+    const std::size_t at = open + (minus || PeekSymbol('+', open) ? 1 : 0);
+    const TToken& v = Peek(at);
+    const bool literal = (v.kind == TTokenKind::String || v.kind == TTokenKind::Number);
+    bool closed = true;
+    for (std::size_t i = 0; i < open; ++i) closed = closed && PeekSymbol(')', at + 1 + i);
+    if (!literal || !closed) return SkipOperand();
+    c.constraints.defaultValue = (minus ? "-" : "") + Value(v);
+    for (std::size_t i = 0; i < at + 1 + open; ++i) Take();
+  }
+
+  // A CHECK on the column of a form the design keeps: (c between a and b),
+  // (c>=a), (c<=b), (c>=a and c<=b) or (c in (x, y, ...)), with literals;
+  // false, with nothing taken, for any other.
+  bool ReadCheck(TSqlColumn& c) {
+    std::size_t i = 1;  // after CHECK
+    std::size_t open = 0;
+    while (PeekSymbol('(', i) && open < 3) ++i, ++open;
+    if (open == 0) return false;
+    const auto column = [&] {
+      const TToken& t = Peek(i);
+      const bool name = t.kind == TTokenKind::Name || t.kind == TTokenKind::Word;
+      if (!name || !SameSqlName(Value(t), c.name)) return false;
+      ++i;
+      return true;
+    };
+    const auto literal = [&](std::string& out) {
+      const bool minus = PeekSymbol('-', i);
+      if (minus) ++i;
+      const TToken& t = Peek(i);
+      if (t.kind != TTokenKind::String && t.kind != TTokenKind::Number) return false;
+      out = (minus ? "-" : "") + Value(t);
+      ++i;
+      return true;
+    };
+    const auto compare = [&](char op) {
+      if (!PeekSymbol(op, i) || !PeekSymbol('=', i + 1)) return false;
+      i += 2;
+      return true;
+    };
+    TMemberConstraints found;
+    if (!column()) return false;
+    if (PeekWord("BETWEEN", i)) {
+      ++i;
+      if (!literal(found.minValue) || !PeekWord("AND", i)) return false;
+      ++i;
+      if (!literal(found.maxValue)) return false;
+    } else if (PeekWord("IN", i) && PeekSymbol('(', i + 1)) {
+      i += 2;
+      do {
+        found.choices.emplace_back();
+        if (!literal(found.choices.back())) return false;
+      } while (PeekSymbol(',', i) && ++i);
+      if (!PeekSymbol(')', i)) return false;
+      ++i;
+    } else if (compare('>')) {
+      if (!literal(found.minValue)) return false;
+      if (PeekWord("AND", i)) {
+        ++i;
+        if (!column() || !compare('<') || !literal(found.maxValue)) return false;
+      }
+    } else if (compare('<')) {
+      if (!literal(found.maxValue)) return false;
+    } else {
+      return false;
+    }
+    for (std::size_t k = 0; k < open; ++k, ++i)
+      if (!PeekSymbol(')', i)) return false;
+    for (std::size_t k = 0; k < i; ++k) Take();
+    if (!found.minValue.empty()) c.constraints.minValue = found.minValue;
+    if (!found.maxValue.empty()) c.constraints.maxValue = found.maxValue;
+    if (!found.choices.empty()) c.constraints.choices = found.choices;
+    return true;
   }
 
   // A DEFAULT's value: a signed literal or name, a call, or a group.

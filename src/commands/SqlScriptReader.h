@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "vocabulary/Member.h"
+
 // Where something stands in the script: 1-based line and column, the column
 // counted in characters.
 struct TSqlPlace {
@@ -53,6 +55,10 @@ struct TSqlColumn {
   // of a primary key is NOT NULL.
   std::optional<bool> notNull;
   std::string description;  // MS_Description
+  // Constraints on the column itself: UNIQUE, a DEFAULT literal, and a
+  // CHECK of a range (between, >=, <=) or a list (in) of literals; values as
+  // written ('' doubled quotes undone).
+  TMemberConstraints constraints;
 };
 
 struct TSqlForeignKey {

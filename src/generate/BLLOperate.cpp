@@ -58,6 +58,17 @@ namespace BLL
         {
             return DAL.dal$C$.getAll$C$();
         }
+)");
+  for (const TDesignMember* m : UniqueMembers(cls))
+    w.Lines(R"(
+        /*是否已有$F$的$c$是这个值(不算主键为 exceptKey 的记录；exceptKey 为 null 时不除外)*/
+        public static bool Exists_$m$($type$ value, object exceptKey)
+        {
+            return DAL.dal$C$.Exists_$m$(value, exceptKey);
+        }
+)",
+            {{"m", m->memberName}, {"c", m->memberComment}, {"type", m->Kind().csType}});
+  w.Lines(R"(
     }
 }
 )");

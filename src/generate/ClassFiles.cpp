@@ -56,3 +56,10 @@ void WriteTier(TGeneratorContext& ctx, const TDesign& design, std::string_view p
   });
   WriteClassFiles(ctx, design, projectDir, prefix, ".cs", build);
 }
+
+std::vector<const TDesignMember*> UniqueMembers(const TDesignClass& cls) {
+  std::vector<const TDesignMember*> list;
+  for (const TDesignMember& m : cls.members)
+    if (m.constraints.unique && m.Kind().mayBeUnique && !m.IsKey()) list.push_back(&m);
+  return list;
+}

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generate/GeneratorContext.h"
 #include "vocabulary/CodeWriter.h"
@@ -31,6 +32,10 @@ struct TReferenced {
   const TMember& display;
 };
 TReferenced Referenced(const TDesign& design, const TDesignClass& owner, const TDesignMember& m);
+
+// The class's members whose values must be unique, the key aside (a key
+// is unique already): the forms ask the DAL before they write.
+std::vector<const TDesignMember*> UniqueMembers(const TDesignClass& cls);
 
 // A writer holding the class's values: $C$ class name (as part of longer
 // names: dalBook, FrmAddBook), $CT$ the entity type as code names it,

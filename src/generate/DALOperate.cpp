@@ -63,6 +63,7 @@ private:
   void WriteDelList();
   void WriteGet();
   void WriteGetAll();
+  void WriteExists();
 
   const TDesign& design_;
   const TSqlDialect& sql_;
@@ -96,6 +97,7 @@ std::string TDalClassWriter::Build() {
   w_.Blank();
   WriteGetAll();
   w_.Blank();
+  WriteExists();
   w_.Line("    }");
   w_.Line("}");
   return w_.Take();
@@ -130,7 +132,7 @@ void TDalClassWriter::WriteAdd() {
   w_.Line("            };");
   w_.Line("            /*给参数赋值*/");
   for (std::size_t j = 0; j < n; ++j)
-    w_.Line("            parm[$j$].Value = $inst$.$mi$; //$c$",
+    w_.Line("            parm[$j$].Value = " + std::string(set[j]->Kind().parameterValue) + "; //$c$",
             {{"j", std::to_string(j)},
              {"mi", CSharpName(set[j]->memberName)},
              {"c", set[j]->memberComment}});
@@ -206,7 +208,7 @@ void TDalClassWriter::WriteEdit() {
   w_.Line("            };");
   w_.Line("            /*为参数赋值*/");
   for (std::size_t j = 0; j < n; ++j)
-    w_.Line("            parm[$j$].Value = $inst$.$mi$;",
+    w_.Line("            parm[$j$].Value = " + std::string(set[j]->Kind().parameterValue) + ";",
             {{"j", std::to_string(j)}, {"mi", CSharpName(set[j]->memberName)}});
   w_.Line("            parm[$n$].Value = $inst$.$ki$;", {{"n", std::to_string(n)}});
   w_.Line("            /*执行更新*/");
@@ -278,7 +280,7 @@ void TDalClassWriter::WriteGet() {
   std::set<std::string> columns;
   for (const TDesignMember& m : cls_.members) columns.insert(sql_.NameKey(m.memberName));
   std::map<const TDesignMember*, std::string> displayColumn;  // column name in the select
-  std::string extraColumns, extraTables, joins;
+  std::string extraColumns, leftJoins, extraTables, joins;
   for (const TDesignMember& ref : cls_.members) {
     if (!ref.IsReference()) continue;
     const TReferenced target = Referenced(design_, cls_, ref);
@@ -297,9 +299,16 @@ void TDalClassWriter::WriteGet() {
     }
     displayColumn[&ref] = column;
     extraColumns += "," + columnText;
-    extraTables += "," + tableText;
-    joins += " and  " + sql_.Column(className, ref.memberName) + "=" +
-             sql_.Column(table, target.key.memberName);
+    const std::string match =
+        sql_.Column(className, ref.memberName) + "=" + sql_.Column(table, target.key.memberName);
+    // A reference that may be empty joins on its own, so that a record
+    // referring to nothing is still listed.
+    if (ref.Kind().nullable) {
+      leftJoins += " left join " + tableText + " on " + match;
+    } else {
+      extraTables += "," + tableText;
+      joins += " and  " + match;
+    }
   }
 
   std::string show = sql_.Name(key_.memberName) + " as " + Heading(sql_, key_);
@@ -318,7 +327,7 @@ void TDalClassWriter::WriteGet() {
   w_.Line("            {");
   w_.Line(
       "                string strSql = \" select $T$.*$cols$ from $T$$tables$ where 1=1$joins$\";",
-      {{"cols", extraColumns}, {"tables", extraTables}, {"joins", joins}});
+      {{"cols", extraColumns}, {"tables", leftJoins + extraTables}, {"joins", joins}});
   w_.Line("                string strShow = \"$show$\";", {{"show", show}});
   w_.Line(
       "                return DAL.DBHelp.$pager$(PageIndex, PageSize, \"$kc$\", strShow, strSql, "
@@ -347,6 +356,35 @@ void TDalClassWriter::WriteGetAll() {
   w_.Line("            }");
   w_.Line("        }");
   w_.Blank();
+}
+
+// For each member whose values must be unique: whether another record holds
+// the value. The key parameter is always passed (NULL for none), so one
+// statement serves the add form and the edit form.
+void TDalClassWriter::WriteExists() {
+  for (const TDesignMember* m : UniqueMembers(cls_)) {
+    w_.Lines(R"cs(
+        /*是否已有$F$的$c$是这个值(不算主键为 exceptKey 的记录；exceptKey 为 null 时不除外)*/
+        public static bool Exists_$m$($type$ value, object exceptKey)
+        {
+            string sql = "select $kc$ from $T$ where $col$=@value and (@exceptKey is null or $kc$<>@exceptKey)";
+            $P$[] parm = new $P$[] {
+             $newValue$,
+             $newKey$
+            };
+            parm[0].Value = value;
+            parm[1].Value = exceptKey == null ? (object)DBNull.Value : exceptKey;
+            return DBHelp.ExecuteDataSet(sql, parm).Tables[0].Rows.Count > 0;
+        }
+
+)cs",
+             {{"m", m->memberName},
+              {"c", m->memberComment},
+              {"type", m->Kind().csType},
+              {"col", sql_.Name(m->memberName)},
+              {"newValue", sql_.NewParameter("@value", m->kind)},
+              {"newKey", sql_.NewParameter("@exceptKey", KeyKind(key_))}});
+  }
 }
 
 }  // namespace

@@ -245,6 +245,10 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
         problems.push_back(at + "主键的整型标志与成员类型 \"" + m.memberType + "\" 不符");
       if (m.IsReference() && m.target < 0)
         problems.push_back(at + "成员类型 \"" + m.memberType + "\" 不是本工程的类");
+      // Constraints stored by other tools pass the constraint dialog's rules.
+      if (auto refused = CheckConstraints(m.constraints, m.memberType, m.kind, m.memberLength,
+                                         m.IsRequired()))
+        problems.push_back(at + refused->message);
       CheckText(m.memberComment, "注释", at, gbk, problems);
     }
   }

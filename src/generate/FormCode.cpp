@@ -4,6 +4,7 @@
 
 #include "generate/CSharpBoilerplate.h"
 #include "generate/ClassFiles.h"
+#include "vocabulary/EntryRules.h"
 #include "vocabulary/Naming.h"
 #include "vocabulary/SqlDialect.h"
 
@@ -25,6 +26,9 @@ private:
   void WriteHeader();
   void WriteKindMethods();
   void WriteEmptyCheck(std::string_view test, std::string_view control, const TMember& m);
+  void WriteRefusal(const std::string& test, const std::string& message,
+                    const std::string& control);
+  void WriteConstraintChecks(const TDesignMember& m);
   void WriteEntries();
   void WriteButtonHandler();
   void WriteLoadHandler();
@@ -105,17 +109,42 @@ void TFormCodeWriter::WriteKindMethods() {
 
 void TFormCodeWriter::WriteEmptyCheck(std::string_view test, std::string_view control,
                                       const TMember& m) {
+  WriteRefusal(Fill(test, {{"m", m.memberName}}), m.memberComment + "输入不能为空!",
+               std::string(control) + m.memberName);
+}
+
+// While test holds, the form says message, gives control the focus and
+// writes nothing.
+void TFormCodeWriter::WriteRefusal(const std::string& test, const std::string& message,
+                                   const std::string& control) {
   w_.Lines(R"(
             if ($test$)
             {
-                MessageBox.Show("$c$输入不能为空!");
+                MessageBox.Show("$message$");
                 this.$ctl$.Focus();
                 return;
             }
 )",
-           {{"test", Fill(test, {{"m", m.memberName}})},
-            {"ctl", std::string(control) + m.memberName},
-            {"c", m.memberComment}});
+           {{"test", test}, {"message", message}, {"ctl", control}});
+}
+
+// The member's range and uniqueness, checked once its value is in the
+// entity; the edit form does not count the record itself.
+void TFormCodeWriter::WriteConstraintChecks(const TDesignMember& m) {
+  const TKindInfo& kind = m.Kind();
+  const TMemberConstraints& c = m.constraints;
+  const std::string value = w_.Filled("$inst$.") + CSharpName(m.memberName);
+  const std::string control = std::string(kind.controls.front().prefix) + m.memberName;
+  if (kind.hasRange && (!c.minValue.empty() || !c.maxValue.empty())) {
+    std::string test;
+    if (!c.minValue.empty()) test = value + " < " + c.minValue;
+    if (!c.maxValue.empty()) test += (test.empty() ? "" : " || ") + value + " > " + c.maxValue;
+    WriteRefusal(test, msg::OutOfRange(m.memberComment, c.minValue, c.maxValue), control);
+  }
+  if (c.unique && kind.mayBeUnique)
+    WriteRefusal(w_.Filled("BLL.bll$C$.Exists_") + m.memberName + "(" + value + ", " +
+                     (edit_ ? w_.Filled("$inst$.$ki$") : "null") + ")",
+                 m.memberComment + "已存在!", control);
 }
 
 void TFormCodeWriter::WriteEntries() {
@@ -133,6 +162,7 @@ void TFormCodeWriter::WriteEntries() {
               {"c", m.memberComment},
               {"value", Fill(kind.formValue, {{"m", m.memberName}, {"mi", mi}})},
               {"note", kind.entryNote}});
+    WriteConstraintChecks(m);
   }
 }
 
@@ -192,12 +222,23 @@ void TFormCodeWriter::WriteReferenceBindings() {
     w_.Lines(R"(
             //查询所有的$rf$
             $decl$$r$Ds = BLL.bll$R$.getAll$R$();
+)",
+             v);
+    w_.Lines(m.Kind().referenceRows, v);
+    w_.Lines(R"(
             this.cb_$m$.DataSource = $r$Ds.Tables[0];
             this.cb_$m$.DisplayMember = "$rd$";
             this.cb_$m$.ValueMember = "$rk$";
 )",
              v);
-    if (edit_) w_.Line(DialectOf(design_).ReferenceSelection(), v);
+    if (!edit_) continue;
+    const std::string_view guard = m.Kind().selectionGuard;
+    if (guard.empty()) {
+      w_.Line(DialectOf(design_).ReferenceSelection(), v);
+    } else {
+      w_.Line("            if (" + std::string(guard) + ")", v);
+      w_.Line("    " + DialectOf(design_).ReferenceSelection(), v);
+    }
   }
 }
 
@@ -208,6 +249,12 @@ void TFormCodeWriter::WriteLoadHandler() {
     WriteReferenceBindings();
     for (const TDesignMember& m : cls_.members)
       w_.Lines(m.Kind().addFormLoad, {{"m", m.memberName}, {"mi", CSharpName(m.memberName)}});
+    // A new record starts with each member's default.
+    for (const TDesignMember& m : cls_.members)
+      if (!m.constraints.defaultValue.empty())
+        w_.Lines(m.Kind().setDefault,
+                 {{"m", m.memberName},
+                  {"value", CSharpValue(m.Kind().values, m.constraints.defaultValue)}});
     return;
   }
   w_.Lines(R"(

@@ -2,6 +2,7 @@
 
 #include "generate/CSharpBoilerplate.h"
 #include "generate/ClassFiles.h"
+#include "vocabulary/Naming.h"
 
 namespace {
 
@@ -130,7 +131,9 @@ void TDesignerWriter::WriteRow(const TRowPlace& row) {
     w_.Lines(c.properties, {{"ctl", name},
                             {"y", std::to_string(row.y + c.dy)},
                             {"t", std::to_string(++tab)},
-                            {"len", std::to_string(m.memberLength)}});
+                            {"len", std::to_string(m.memberLength)},
+                            {"c", m.memberComment},
+                            {"items", ChoiceItems(m)}});
   }
 }
 

@@ -793,7 +793,7 @@ void TQueryDesignerWriter::WriteSearchLines() {
     for (const TSearchControl& c : m.Kind().searchControls) {
       const std::string name = std::string(c.prefix) + m.memberName;
       Header(name);
-      w_.Lines(c.before, {{"ctl", name}});
+      w_.Lines(c.before, {{"ctl", name}, {"items", ChoiceItems(m)}});
       Common(name, x + c.dx, y, c.width, c.height);
       w_.Lines(c.after, {{"ctl", name}});
     }

@@ -21,9 +21,13 @@ void AddRecord(TDigester& d, const TMember& m) {
   d.Add(m.memberLength).Add(m.memberIsPri).Add(m.memberComment).Add(m.memberIsMust);
   d.Add(m.memberIsInteger).Add(m.memberIsFloat).Add(m.queryFlag).Add(m.memberIsDisplay);
   d.Add(m.memberQueryDisplay).Add(m.storedLength);
+  const TMemberConstraints& c = m.constraints;
+  d.Add(c.unique ? 1 : 0).Add(c.defaultValue).Add(c.minValue).Add(c.maxValue);
+  d.Add(static_cast<std::int64_t>(c.choices.size()));
+  for (const std::string& choice : c.choices) d.Add(choice);
 }
 #if defined(__GLIBCXX__) && __SIZEOF_POINTER__ == 8
-static_assert(sizeof(TMember) == 176, "a field of TMember is missing from AddRecord");
+static_assert(sizeof(TMember) == 304, "a field of TMember is missing from AddRecord");
 #endif
 
 // The member with what was resolved for it.

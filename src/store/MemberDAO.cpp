@@ -1,5 +1,7 @@
 #include "store/MemberDAO.h"
 
+#include <map>
+
 #include "store/ClassDAO.h"
 
 namespace {
@@ -10,7 +12,69 @@ TDbParams Id(int id) {
   return {std::int64_t{id}};
 }
 
+constexpr const char* kConstraintTable = "t_memberconstraint";
+
+// Choices are stored one a line (a choice holds no control character).
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  if (text.empty()) return lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
 }  // namespace
+
+bool TMemberDAO::HasConstraintTable() {
+  return db_.GetIntValue("select count(*) from sqlite_master where type='table' and name=?",
+                         {std::string(kConstraintTable)}) > 0;
+}
+
+void TMemberDAO::WriteConstraints(int memberId, const TMemberConstraints& c) {
+  // A row left by a member whose identifier the file gives again goes too.
+  const bool table = HasConstraintTable();
+  if (table) db_.ExecuteSql("delete from t_memberconstraint where memberId=?", Id(memberId));
+  if (c.Empty()) return;
+  if (!table)
+    db_.ExecuteSql(
+        "create table t_memberconstraint ("
+        " memberId integer primary key,"
+        " isUnique integer not null default 0,"
+        " defaultValue text not null default '',"
+        " minValue text not null default '',"
+        " maxValue text not null default '',"
+        " choices text not null default '')");
+  db_.ExecuteSql(
+      "insert into t_memberconstraint(memberId,isUnique,defaultValue,minValue,maxValue,choices)"
+      " values (?,?,?,?,?,?)",
+      {std::int64_t{memberId}, std::int64_t{c.unique ? 1 : 0}, c.defaultValue, c.minValue,
+       c.maxValue, JoinLines(c.choices)});
+}
+
+void TMemberDAO::AddConstraints(std::vector<TMember>& members) {
+  if (members.empty() || !HasConstraintTable()) return;
+  std::map<int, TMember*> byId;
+  for (TMember& m : members) byId[m.memberId] = &m;
+  TRowSet rows = db_.ExecuteQuery("select * from t_memberconstraint");
+  for (rows.First(); !rows.Eof(); rows.Next()) {
+    const auto found = byId.find(rows.AsInteger("memberId"));
+    if (found == byId.end()) continue;
+    TMemberConstraints& c = found->second->constraints;
+    c.unique = rows.AsInteger("isUnique") == 1;
+    c.defaultValue = rows.AsString("defaultValue");
+    c.minValue = rows.AsString("minValue");
+    c.maxValue = rows.AsString("maxValue");
+    c.choices = SplitLines(rows.AsString("choices"));
+  }
+}
 
 TMember TMemberDAO::ReadMember(const TRowSet& rows) {
   TMember m;
@@ -47,11 +111,13 @@ int TMemberDAO::AddMember(const TMember& m) {
          std::int64_t{m.memberIsFloat}, std::int64_t{m.queryFlag}, std::int64_t{m.memberIsDisplay},
          std::int64_t{m.memberQueryDisplay}});
     id = static_cast<int>(db_.LastInsertId());
+    WriteConstraints(id, m.constraints);
   });
   return id;
 }
 
 void TMemberDAO::UpdateMember(const TMember& m) {
+  db_.Transaction([&] {
   db_.ExecuteSql(
       "update t_member set memberName=?,memberType=?,memberLength=?,memberIsPri=?,"
       "memberComment=?,memberIsMust=?,memberIsInteger=?,memberIsFloat=?,queryFlag=?,"
@@ -60,10 +126,15 @@ void TMemberDAO::UpdateMember(const TMember& m) {
        m.memberComment, std::int64_t{m.memberIsMust}, std::int64_t{m.memberIsInteger},
        std::int64_t{m.memberIsFloat}, std::int64_t{m.queryFlag}, std::int64_t{m.memberIsDisplay},
        std::int64_t{m.memberQueryDisplay}, std::int64_t{m.memberId}});
+  WriteConstraints(m.memberId, m.constraints);
+  });
 }
 
 void TMemberDAO::DeleteMember(int memberId) {
-  db_.ExecuteSql("delete from t_member where memberId=?", Id(memberId));
+  db_.Transaction([&] {
+    db_.ExecuteSql("delete from t_member where memberId=?", Id(memberId));
+    WriteConstraints(memberId, {});
+  });
 }
 
 void TMemberDAO::ExchangeMembers(int first, int second) {
@@ -86,8 +157,11 @@ std::optional<TMember> TMemberDAO::FirstMember(const std::string& sql, const TDb
 
 std::optional<TMember> TMemberDAO::GetMember(int memberId) {
   std::optional<TMember> m = FirstMember("select * from t_member where memberId=?", Id(memberId));
-  if (m) m->memberId = memberId;
-  return m;
+  if (!m) return m;
+  m->memberId = memberId;
+  std::vector<TMember> one = {*m};
+  AddConstraints(one);
+  return one.front();
 }
 
 TRowSet TMemberDAO::QueryMembers(int classId) {
@@ -107,7 +181,9 @@ std::vector<TMember> ReadAll(TRowSet rows) {
 }  // namespace
 
 std::vector<TMember> TMemberDAO::ListMembers(int classId) {
-  return ReadAll(QueryMembers(classId));
+  std::vector<TMember> list = ReadAll(QueryMembers(classId));
+  AddConstraints(list);
+  return list;
 }
 
 std::vector<TMember> TMemberDAO::ListProjectMembers(int projectId) {
@@ -116,5 +192,6 @@ std::vector<TMember> TMemberDAO::ListProjectMembers(int projectId) {
                              " (select classId from t_class where projectId=?)") +
                      kOrder,
                  Id(projectId), [&](const TRowSet& row) { list.push_back(ReadMember(row)); });
+  AddConstraints(list);
   return list;
 }

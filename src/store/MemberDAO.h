@@ -1,5 +1,8 @@
-// Reads and writes t_member. Every row set and every single-record read
-// follows member order: ascending memberId.
+// Reads and writes t_member, and each member's constraints in
+// t_memberconstraint (a row per member that has any; the table is created
+// when a constraint is first stored, and a design file without it has
+// none). Every row set and every single-record read follows member order:
+// ascending memberId.
 #pragma once
 
 #include <optional>
@@ -13,8 +16,8 @@ class TMemberDAO {
 public:
   // Inserts the record (its memberId is ignored); returns the new memberId.
   int AddMember(const TMember& member);
-  // Rewrites the eleven editable columns of row member.memberId; projectId
-  // and classId of the row never change.
+  // Rewrites the eleven editable columns of row member.memberId and its
+  // constraints; projectId and classId of the row never change.
   void UpdateMember(const TMember& member);
   void DeleteMember(int memberId);
   // Swaps the contents of two rows, which keep their identifiers, in one
@@ -29,10 +32,15 @@ public:
   std::vector<TMember> ListMembers(int classId);
   std::vector<TMember> ListProjectMembers(int projectId);
 
-  // The record at the current row of a member row set.
+  // The record at the current row of a member row set (without its
+  // constraints: ListMembers and GetMember add them).
   static TMember ReadMember(const TRowSet& rows);
 
 private:
+  bool HasConstraintTable();
+  void WriteConstraints(int memberId, const TMemberConstraints& constraints);
+  void AddConstraints(std::vector<TMember>& members);
+
   std::optional<TMember> FirstMember(const std::string& sql, const TDbParams& params);
 
   TDbHelper db_;

@@ -6,5 +6,6 @@
 class TAddMemberForm : public TMemberFormBase {
   Q_OBJECT
 public:
-  TAddMemberForm(QWidget* owner, const std::vector<std::string>& typeChoices, TSubmit submit);
+  TAddMemberForm(QWidget* owner, const std::vector<std::string>& typeChoices, TSubmit submit,
+                 TSubmit checkConstraints);
 };

@@ -8,5 +8,6 @@ class TUpdateMemberForm : public TMemberFormBase {
 public:
   // Shows the member as stored (nothing loaded when current is empty).
   TUpdateMemberForm(QWidget* owner, const std::vector<std::string>& typeChoices,
-                    const std::optional<TMemberEntry>& current, TSubmit submit);
+                    const std::optional<TMemberEntry>& current, TSubmit submit,
+                    TSubmit checkConstraints);
 };

@@ -768,6 +768,15 @@ TMemberFormBase::TSubmit TFormMain::MemberCommand(
   };
 }
 
+TMemberFormBase::TSubmit TFormMain::ConstraintCheck(int classId) {
+  return [this, classId](QWidget* d, const TMemberEntry& entry) {
+    const TCommandResult result =
+        Execute(d, [&] { return commands::CheckConstraints(classId, entry); });
+    if (!result) Show(d, result);
+    return result;
+  };
+}
+
 void TFormMain::AddMember() {
   const int classId = CurrentClassId();
   if (classId < 0) {
@@ -776,13 +785,14 @@ void TFormMain::AddMember() {
   }
   const int projectId = CurrentProjectId();
   std::vector<std::string> choices;
-  RunCommand(prompter_, this, [&] { choices = MemberTypeChoices(projectId, classId); });
+  RunCommand(prompter_, this, [&] { choices = MemberTypeChoices(projectId); });
   TAddMemberForm dialog(this, choices,
                         MemberCommand(
                             [projectId, classId](const TMemberEntry& entry) {
                               return commands::AddMember(projectId, classId, entry);
                             },
-                            classId, 0));
+                            classId, 0),
+                        ConstraintCheck(classId));
   ShowDialog(dialog, members_);
 }
 
@@ -802,14 +812,15 @@ void TFormMain::UpdateMember() {
       classId = member->classId;
       current = EntryFromMember(*member);
     }
-    choices = MemberTypeChoices(projectId, classId);
+    choices = MemberTypeChoices(projectId);
   });
   TUpdateMemberForm dialog(this, choices, current,
                            MemberCommand(
                                [projectId, classId, memberId](const TMemberEntry& entry) {
                                  return commands::UpdateMember(projectId, classId, memberId, entry);
                                },
-                               classId, memberId));
+                               classId, memberId),
+                           ConstraintCheck(classId));
   ShowDialog(dialog, members_);
 }
 

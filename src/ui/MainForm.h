@@ -108,6 +108,9 @@ private:
   // command added when 0), then the answer.
   TMemberFormBase::TSubmit MemberCommand(
       const std::function<TCommandResult(const TMemberEntry&)>& command, int classId, int memberId);
+  // What the constraint dialog's "确定" does for a member of classId: the
+  // check, and a refusal shown over the dialog.
+  TMemberFormBase::TSubmit ConstraintCheck(int classId);
 
   void ProjectChanged();
   void ClassChanged();

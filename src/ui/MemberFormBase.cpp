@@ -8,11 +8,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/ConstraintForm.h"
+
 TMemberFormBase::TMemberFormBase(QWidget* owner, const QString& caption, QSize clientSize,
-                                 const std::vector<std::string>& typeChoices, TSubmit submit)
+                                 const std::vector<std::string>& typeChoices, TSubmit submit,
+                                 TSubmit checkConstraints)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      submit_(std::move(submit)) {
+      submit_(std::move(submit)),
+      checkConstraints_(std::move(checkConstraints)) {
   setWindowTitle(caption);
   auto named = [](QWidget* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
@@ -42,6 +46,8 @@ TMemberFormBase::TMemberFormBase(QWidget* owner, const QString& caption, QSize c
   auto* label4 = named(new QLabel(tr("成员注释："), this), "Label4");
   memberComment_ = new QLineEdit(this);
   named(memberComment_, "Edt_MemberComment");
+  constraints_ = new QPushButton(tr("约束…"), this);
+  named(constraints_, "Btn_Constraints");
   ok_ = new QPushButton(tr("确定"), this);
   named(ok_, "Button1");
   ok_->setDefault(true);
@@ -62,7 +68,8 @@ TMemberFormBase::TMemberFormBase(QWidget* owner, const QString& caption, QSize c
   grid->addWidget(isMust_, 3, 2);
   grid->addWidget(queryFlag_, 4, 1);
   grid->addWidget(isDisplay_, 4, 2);
-  grid->addWidget(queryDisplay_, 5, 1, 1, 2);
+  grid->addWidget(queryDisplay_, 5, 1);
+  grid->addWidget(constraints_, 5, 2);
   grid->addWidget(label4, 6, 0);
   grid->addWidget(memberComment_, 6, 1, 1, 2);
   grid->setRowStretch(7, 1);
@@ -85,11 +92,13 @@ TMemberFormBase::TMemberFormBase(QWidget* owner, const QString& caption, QSize c
   setTabOrder(isPri_, memberLength_);
   setTabOrder(memberLength_, isDisplay_);
   setTabOrder(isDisplay_, queryDisplay_);
+  setTabOrder(queryDisplay_, constraints_);
 
   for (const auto& type : typeChoices) memberType_->addItem(QString::fromStdString(type));
 
   connect(ok_, &QPushButton::clicked, this, &TMemberFormBase::Confirm);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(constraints_, &QPushButton::clicked, this, &TMemberFormBase::EditConstraints);
   setFixedSize(clientSize.expandedTo(sizeHint()));
 }
 
@@ -104,6 +113,7 @@ TMemberEntry TMemberFormBase::ReadEntry() const {
   e.queryFlag = queryFlag_->isChecked();
   e.isDisplay = isDisplay_->isChecked();
   e.queryDisplay = queryDisplay_->isChecked();
+  e.constraints = constraintEntry_;
   return e;
 }
 
@@ -118,6 +128,12 @@ void TMemberFormBase::ShowEntry(const TMemberEntry& e) {
   isDisplay_->setChecked(e.isDisplay);
   queryDisplay_->setChecked(e.queryDisplay);
   memberComment_->setText(QString::fromStdString(e.memberComment));
+  constraintEntry_ = e.constraints;
+}
+
+void TMemberFormBase::EditConstraints() {
+  TConstraintForm dialog(this, ReadEntry(), checkConstraints_);
+  if (dialog.exec() == QDialog::Accepted) constraintEntry_ = dialog.Constraints();
 }
 
 void TMemberFormBase::Confirm() {

@@ -30,8 +30,11 @@ public:
 protected:
   // typeChoices fills the type list: the base types, then the project's
   // other classes.
+  // checkConstraints checks the constraint dialog's entries (see
+  // TConstraintForm).
   TMemberFormBase(QWidget* owner, const QString& caption, QSize clientSize,
-                  const std::vector<std::string>& typeChoices, TSubmit submit);
+                  const std::vector<std::string>& typeChoices, TSubmit submit,
+                  TSubmit checkConstraints);
 
   void ShowEntry(const TMemberEntry& entry);
 
@@ -44,11 +47,17 @@ protected:
   QCheckBox* isDisplay_;
   QCheckBox* queryDisplay_;
   QLineEdit* memberComment_;
+  QPushButton* constraints_;
   QPushButton* ok_;
   QPushButton* cancel_;
 
 private:
   void Confirm();
+  void EditConstraints();
 
   TSubmit submit_;
+  TSubmit checkConstraints_;
+  // The member's constraints: as stored, or as the constraint dialog last
+  // accepted them.
+  TMemberConstraints constraintEntry_;
 };

@@ -60,6 +60,12 @@ void TCodeWriter::Text(std::string_view text, TVars vars) {
   Expand(out_, text, [&](std::string_view name) { return Lookup(name, vars); });
 }
 
+std::string TCodeWriter::Filled(std::string_view text, TVars vars) const {
+  std::string out;
+  Expand(out, text, [&](std::string_view name) { return Lookup(name, vars); });
+  return out;
+}
+
 void TCodeWriter::Line(std::string_view text, TVars vars) {
   Text(text, vars);
   out_ += "\r\n";

@@ -49,6 +49,8 @@ public:
   void Lines(std::string_view text, TVars vars = {});
   // The text with its values, no line break.
   void Text(std::string_view text, TVars vars = {});
+  // The text with its values, returned instead of written.
+  std::string Filled(std::string_view text, TVars vars = {}) const;
   // An empty line.
   void Blank() { out_ += "\r\n"; }
   // Raw text, already complete.

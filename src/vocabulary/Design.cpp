@@ -50,7 +50,7 @@ void ResolveReferences(TDesign& design) {
   design.indexedClasses = design.classes.size();
   for (TDesignClass& cls : design.classes) {
     for (TDesignMember& m : cls.members) {
-      m.kind = FieldKindOf(m.memberType);
+      m.kind = FieldKindOf(m.memberType, nullptr, {}, !m.constraints.choices.empty());
       if (!m.IsReference()) continue;
       m.target = design.FindClass(m.memberType);
       if (m.target >= 0) {
@@ -59,7 +59,7 @@ void ResolveReferences(TDesign& design) {
         m.targetDisplay =
             FirstOf(target, design.projectId, [](const TMember& t) { return t.IsDisplay(); });
       }
-      m.kind = FieldKindOf(m.memberType, m.targetKey ? &*m.targetKey : nullptr);
+      m.kind = FieldKindOf(m.memberType, m.targetKey ? &*m.targetKey : nullptr, cls.className);
     }
   }
 }

@@ -24,8 +24,11 @@ struct TDesignMember : TMember {
 
   const TKindInfo& Kind() const { return KindInfo(kind); }
   bool IsReference() const { return Kind().refersToClass; }
-  // Flagged as required, or of a kind that may not be left optional.
-  bool IsRequired() const { return IsMust() || !Kind().mayBeOptional; }
+  // Flagged as required (where the kind may be), or of a kind that may not
+  // be left optional.
+  bool IsRequired() const {
+    return (IsMust() && Kind().mayBeRequired) || !Kind().mayBeOptional;
+  }
 };
 
 struct TDesignClass {

@@ -1,6 +1,8 @@
 #include "vocabulary/EntryRules.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 
 #include "vocabulary/MemberKinds.h"
@@ -70,9 +72,10 @@ TRuleResult CheckClassTexts(const std::string& className, const std::string& fri
 TRuleResult CheckMemberEntry(const TMemberEntry& e) {
   if (e.memberName.empty()) return About("memberName", msg::kMemberNameEmpty);
   if (!StartsWithLower(e.memberName)) return About("memberName", msg::kMemberNameLower);
-  const TKindInfo& kind = KindInfo(FieldKindOf(e.memberType));
+  const TKindInfo& kind = KindInfo(FieldKindOf(e.memberType, nullptr, e.ownClass));
   if (!kind.mayBeOptional && !e.isMust)
     return About("memberIsMust", e.memberType + msg::kMustFlagSuffix);
+  if (!kind.mayBeRequired && e.isMust) return About("memberIsMust", msg::kOwnReferenceMust);
   // A key must be an integer or a string: any other key gives a table
   // script that cannot run. The update dialog keeps to the same rule.
   if (e.isPri && !kind.mayBeKey) return About("memberIsPri", msg::kKeyType);
@@ -100,7 +103,153 @@ std::optional<int> ParseLength(const std::string& text) {
   return value;
 }
 
+// Blanks around a typed value go.
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t b = text.find_first_not_of(' ');
+  if (b == std::string_view::npos) return {};
+  return text.substr(b, text.find_last_not_of(' ') - b + 1);
+}
+
+// A whole number within 32 bits, in plain form ("+07" is "7").
+std::optional<std::string> PlainInteger(std::string_view text) {
+  text = Trimmed(text);
+  if (text.starts_with('+')) text.remove_prefix(1);
+  int value = 0;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || ptr != text.data() + text.size() || text.empty()) return std::nullopt;
+  return std::to_string(value);
+}
+
+// A decimal number (digits with at most one point, a sign before them), as
+// typed but for blanks and a plus sign: C# and SQL read it alike.
+std::optional<std::string> PlainNumber(std::string_view text) {
+  text = Trimmed(text);
+  if (text.starts_with('+')) text.remove_prefix(1);
+  std::size_t digits = 0, points = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') ++digits;
+    else if (c == '.') ++points;
+    else if (!(c == '-' && i == 0)) return std::nullopt;
+  }
+  if (digits == 0 || points > 1 || digits > 15) return std::nullopt;
+  return std::string(text);
+}
+
+double ValueOf(const std::string& plain) {
+  return std::strtod(plain.c_str(), nullptr);
+}
+
+// Bytes of the text in a varchar column: two for each character beyond ASCII.
+int VarcharLength(const std::string& text) {
+  int length = 0;
+  for (std::size_t i = 0; i < text.size();) length += NextCodePoint(text, i) < 0x80 ? 1 : 2;
+  return length;
+}
+
 }  // namespace
+
+TRuleResult CheckConstraintEntry(const TMemberEntry& e) {
+  const TFieldKind kind =
+      FieldKindOf(e.memberType, nullptr, e.ownClass, !e.constraints.choices.empty());
+  const TKindInfo& k = KindInfo(kind);
+  const int length = k.hasLength ? ParseLength(e.lengthText).value_or(kMaxStringLength) : 0;
+  return CheckConstraints(e.constraints, e.memberType, kind, length,
+                          e.isMust || !k.mayBeOptional);
+}
+
+std::vector<std::string> SplitChoices(const std::string& text) {
+  std::vector<std::string> choices;
+  if (Trimmed(text).empty()) return choices;
+  std::string rest = text;
+  for (std::size_t at; (at = rest.find("，")) != std::string::npos;) rest.replace(at, 3, ",");
+  std::size_t start = 0;
+  for (std::size_t end;; start = end + 1) {
+    end = rest.find(',', start);
+    choices.emplace_back(Trimmed(std::string_view(rest).substr(start, end - start)));
+    if (end == std::string::npos) break;
+  }
+  return choices;
+}
+
+std::string JoinChoices(const std::vector<std::string>& choices) {
+  std::string text;
+  for (const std::string& choice : choices) text += (text.empty() ? "" : ",") + choice;
+  return text;
+}
+
+std::string msg::OutOfRange(const std::string& what, const std::string& min,
+                            const std::string& max) {
+  if (max.empty()) return what + "不能小于 " + min + "!";
+  if (min.empty()) return what + "不能大于 " + max + "!";
+  return what + "应在 " + min + " 到 " + max + " 之间!";
+}
+
+TRuleResult CheckConstraints(const TMemberConstraints& c, const std::string& memberType,
+                             TFieldKind kind, int length, bool required,
+                             TMemberConstraints* normal) {
+  const TKindInfo& k = KindInfo(kind);
+  if (c.unique && !k.mayBeUnique) return About("unique", memberType + msg::kUniqueTypeSuffix);
+  if (c.unique && !required) return About("unique", msg::kUniqueMust);
+  if ((!c.minValue.empty() || !c.maxValue.empty()) && !k.hasRange)
+    return About("minValue", memberType + msg::kRangeTypeSuffix);
+  if (!c.choices.empty() && !k.hasChoices)
+    return About("choices", memberType + msg::kChoicesTypeSuffix);
+  if (!c.defaultValue.empty() && k.values == TValueForm::None)
+    return About("defaultValue", memberType + msg::kDefaultTypeSuffix);
+
+  TMemberConstraints out = c;
+  const bool whole = k.values == TValueForm::Integer;
+  const auto number = [&](const std::string& text) {
+    return whole ? PlainInteger(text) : PlainNumber(text);
+  };
+  if (!c.minValue.empty()) {
+    const std::optional<std::string> min = number(c.minValue);
+    if (!min) return About("minValue", whole ? msg::kMinNotInteger : msg::kMinNotNumber);
+    out.minValue = *min;
+  }
+  if (!c.maxValue.empty()) {
+    const std::optional<std::string> max = number(c.maxValue);
+    if (!max) return About("maxValue", whole ? msg::kMaxNotInteger : msg::kMaxNotNumber);
+    out.maxValue = *max;
+  }
+  if (!out.minValue.empty() && !out.maxValue.empty() &&
+      ValueOf(out.minValue) > ValueOf(out.maxValue))
+    return About("minValue", msg::kMinAboveMax);
+
+  for (std::size_t i = 0; i < c.choices.size(); ++i) {
+    const std::string& choice = c.choices[i];
+    if (choice.empty()) return About("choices", msg::kChoiceEmpty);
+    if (HasControl(choice)) return About("choices", msg::kChoiceControl);
+    if (VarcharLength(choice) > length) return About("choices", msg::ChoiceTooLong(choice, length));
+    for (std::size_t j = 0; j < i; ++j)
+      if (c.choices[j] == choice) return About("choices", msg::ChoiceTwice(choice));
+  }
+
+  if (!c.defaultValue.empty()) {
+    const std::string& value = c.defaultValue;
+    if (k.values == TValueForm::YesNo) {
+      if (value != kYes && value != kNo) return About("defaultValue", msg::kDefaultNotYesNo);
+    } else if (k.values == TValueForm::Text) {
+      if (HasControl(value)) return About("defaultValue", msg::kDefaultControl);
+      if (VarcharLength(value) > length) return About("defaultValue", msg::DefaultTooLong(length));
+      if (!c.choices.empty() &&
+          std::find(c.choices.begin(), c.choices.end(), value) == c.choices.end())
+        return About("defaultValue", msg::kDefaultNotChoice);
+    } else {
+      const std::optional<std::string> plain = number(value);
+      if (!plain)
+        return About("defaultValue", whole ? msg::kDefaultNotInteger : msg::kDefaultNotNumber);
+      const double v = ValueOf(*plain);
+      if ((!out.minValue.empty() && v < ValueOf(out.minValue)) ||
+          (!out.maxValue.empty() && v > ValueOf(out.maxValue)))
+        return About("defaultValue", msg::OutOfRange("默认值", out.minValue, out.maxValue));
+      out.defaultValue = *plain;
+    }
+  }
+  if (normal) *normal = std::move(out);
+  return std::nullopt;
+}
 
 TRuleResult CheckProjectNameEntry(const std::string& name, bool rename) {
   if (name.empty())
@@ -146,6 +295,12 @@ TRuleResult BuildMember(const TMemberEntry& e, int projectId, int classId, TMemb
       return About("memberLength", msg::LengthOutOfRange());
     m.memberLength = *length;
   }
+  const TFieldKind constrained =
+      FieldKindOf(e.memberType, nullptr, e.ownClass, !e.constraints.choices.empty());
+  const bool required = e.isMust || !KindInfo(constrained).mayBeOptional;
+  if (auto refused = CheckConstraints(e.constraints, e.memberType, constrained, m.memberLength,
+                                      required, &m.constraints))
+    return refused;
   m.memberIsPri = e.isPri ? 1 : 0;
   m.memberComment = e.memberComment;
   m.memberIsMust = e.isMust ? 1 : 0;
@@ -169,6 +324,7 @@ TMemberEntry EntryFromMember(const TMember& m) {
   e.queryFlag = m.IsQueried();
   e.isDisplay = m.IsDisplay();
   e.queryDisplay = m.IsShown();
+  e.constraints = m.constraints;
   return e;
 }
 

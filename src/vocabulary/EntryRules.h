@@ -9,8 +9,10 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "vocabulary/Member.h"
+#include "vocabulary/MemberKinds.h"
 
 // A refused entry. The field is named as the design record's field
 // ("className", "memberLength", ...), empty for a refusal about no entry;
@@ -74,6 +76,25 @@ inline constexpr const char* kSelectMemberFirst = "请先选择一个成员";
 inline constexpr const char* kMemberNameEmpty = "成员名称输入不能为空!";
 inline constexpr const char* kMemberNameLower = "成员属性首个字母必须小写";
 inline constexpr const char* kMustFlagSuffix = "必须勾选是否必填标志!";
+inline constexpr const char* kOwnReferenceMust = "引用本类的成员不能勾选是否必填标志!";
+// Constraints
+inline constexpr const char* kUniqueTypeSuffix = "类型的成员不能设置唯一!";
+inline constexpr const char* kUniqueMust = "唯一的成员必须勾选是否必填标志!";
+inline constexpr const char* kRangeTypeSuffix = "类型的成员不能设置最小值和最大值!";
+inline constexpr const char* kChoicesTypeSuffix = "类型的成员不能设置可选值!";
+inline constexpr const char* kDefaultTypeSuffix = "类型的成员不能设置默认值!";
+inline constexpr const char* kMinNotInteger = "最小值必须是整数!";
+inline constexpr const char* kMaxNotInteger = "最大值必须是整数!";
+inline constexpr const char* kMinNotNumber = "最小值必须是数字!";
+inline constexpr const char* kMaxNotNumber = "最大值必须是数字!";
+inline constexpr const char* kMinAboveMax = "最小值不能大于最大值!";
+inline constexpr const char* kChoiceEmpty = "可选值不能为空!";
+inline constexpr const char* kChoiceControl = "可选值不能含有控制字符(换行、制表符等)!";
+inline constexpr const char* kDefaultNotInteger = "默认值必须是整数!";
+inline constexpr const char* kDefaultNotNumber = "默认值必须是数字!";
+inline constexpr const char* kDefaultNotYesNo = "默认值必须是 是 或 否!";
+inline constexpr const char* kDefaultControl = "默认值不能含有控制字符(换行、制表符等)!";
+inline constexpr const char* kDefaultNotChoice = "默认值必须是可选值之一!";
 inline constexpr const char* kKeyType = "主键字段必须是整型或字符串型!";
 inline constexpr const char* kQueryTypePrefix = "参与查询的字段不能是";
 inline constexpr const char* kLengthNotNumber = "长度必须是整数!";
@@ -111,6 +132,18 @@ inline std::string LengthOutOfRange() {  // 字符串长度必须在1到8000之�
   return "字符串长度必须在" + std::to_string(kMinStringLength) + "到" +
          std::to_string(kMaxStringLength) + "之间!";
 }
+inline std::string ChoiceTooLong(const std::string& choice, int length) {
+  return "可选值 " + choice + " 超过了成员长度 " + std::to_string(length) + "(汉字按 2 计)!";
+}
+inline std::string ChoiceTwice(const std::string& choice) {
+  return "可选值 " + choice + " 重复!";
+}
+inline std::string DefaultTooLong(int length) {
+  return "默认值超过了成员长度 " + std::to_string(length) + "(汉字按 2 计)!";
+}
+// "<what>应在 a 到 b 之间!", or one bound's message when the other is not set:
+// the default's refusal and the generated forms' check alike.
+std::string OutOfRange(const std::string& what, const std::string& min, const std::string& max);
 }  // namespace msg
 
 // ---- Projects -------------------------------------------------------------
@@ -143,6 +176,12 @@ struct TMemberEntry {
   bool queryFlag = false;
   bool isDisplay = false;
   bool queryDisplay = true;
+  // Its constraints as entered (the constraint dialog, the command line's
+  // options); BuildMember checks them and stores numbers in plain form.
+  TMemberConstraints constraints;
+  // The class the member belongs to, as the commands know it: a type naming
+  // it is a reference to the member's own class.
+  std::string ownClass;
 };
 
 TRuleResult CheckAddMember(const TMemberEntry& entry);
@@ -152,6 +191,30 @@ TRuleResult CheckUpdateMember(const TMemberEntry& entry);
 // flags; the length is read only for strings. Answers the message when the
 // length is not a whole number or lies outside 1 to 8000.
 TRuleResult BuildMember(const TMemberEntry& entry, int projectId, int classId, TMember& out);
+
+// The constraints of a member of the type (its kind) and length, in the
+// order the constraint dialog shows them. A unique member must be required:
+// the database would take one empty value only. Numbers may be typed with a sign
+// and blanks around them; a value of text may not hold control characters.
+// `normal` (when given) receives the constraints as they are stored.
+TRuleResult CheckConstraints(const TMemberConstraints& c, const std::string& memberType,
+                             TFieldKind kind, int length, bool required,
+                             TMemberConstraints* normal = nullptr);
+
+// The constraints of an entry as the constraint dialog checks them, before
+// the member itself is stored: with the entry's type, length (the longest
+// string when the length is no number yet) and must flag.
+TRuleResult CheckConstraintEntry(const TMemberEntry& entry);
+
+// Choices as typed in one line: separated by commas (ASCII or full-width),
+// blanks around each dropped; no text, no choices.
+std::vector<std::string> SplitChoices(const std::string& text);
+// The same line for a list of choices.
+std::string JoinChoices(const std::vector<std::string>& choices);
+
+// The yes/no words of a 布尔型 default.
+inline constexpr std::string_view kYes = "是";
+inline constexpr std::string_view kNo = "否";
 
 // The entry that shows a stored member (the update dialog's loaded state).
 TMemberEntry EntryFromMember(const TMember& member);

@@ -5,6 +5,24 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// A member's constraints, kept beside the member (most members have none).
+// Values as stored: numbers in their plain decimal form, empty for a value
+// not set; choices in the order the user gave them.
+struct TMemberConstraints {
+  bool unique = false;
+  std::string defaultValue;
+  std::string minValue;
+  std::string maxValue;
+  std::vector<std::string> choices;
+
+  bool Empty() const {
+    return !unique && defaultValue.empty() && minValue.empty() && maxValue.empty() &&
+           choices.empty();
+  }
+  bool operator==(const TMemberConstraints&) const = default;
+};
 
 struct TMember {
   int memberId = 0;
@@ -26,6 +44,7 @@ struct TMember {
   // file made by other tools holds such); memberLength then reads 0. Shown
   // as stored, and refused by the design check, never wrapped.
   std::string storedLength;
+  TMemberConstraints constraints;
 
   // A flag is set when it holds exactly 1; any other value reads as clear.
   bool IsKey() const { return memberIsPri == 1; }
@@ -41,12 +60,14 @@ struct TMember {
   }
 };
 
-// The five base type words, in the order they are always offered. Any other
-// type names another class of the project: a reference.
+// The six base type words, in the order they are always offered. Any other
+// type names a class of the project: a reference (to the member's own class
+// too: a manager among the employees, a parent category).
 inline constexpr std::string_view kTypeString = "字符串";
 inline constexpr std::string_view kTypeInteger = "整型";
 inline constexpr std::string_view kTypeFloat = "浮点型";
 inline constexpr std::string_view kTypeDate = "日期型";
 inline constexpr std::string_view kTypeImage = "图片型";
-inline constexpr std::array<std::string_view, 5> kBaseTypes = {kTypeString, kTypeInteger,
-                                                               kTypeFloat, kTypeDate, kTypeImage};
+inline constexpr std::string_view kTypeBoolean = "布尔型";
+inline constexpr std::array<std::string_view, 6> kBaseTypes = {
+    kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage, kTypeBoolean};

@@ -58,6 +58,16 @@ constexpr TFormControl kDropDown[] = {{"cb_", "ComboBox", "", "// ", "// ", R"(
             this.$ctl$.TabIndex = $t$;)",
                                        -3}};
 
+// A yes/no: a check box captioned with the comment.
+constexpr TFormControl kCheckBox[] = {{"chk_", "CheckBox", "", "// ", "// ", R"(
+            this.$ctl$.Location = new System.Drawing.Point(194, $y$);
+            this.$ctl$.Name = "$ctl$";
+            this.$ctl$.Size = new System.Drawing.Size(199, 21);
+            this.$ctl$.TabIndex = $t$;
+            this.$ctl$.Text = "$c$";
+            this.$ctl$.UseVisualStyleBackColor = true;)",
+                                       -4}};
+
 // An image: the picture, the chosen file's path under it and the upload
 // button at its right.
 constexpr TFormControl kPicture[] = {
@@ -168,7 +178,42 @@ constexpr TSearchControl kReferenceSearch[] = {{"cb_", "ComboBox", R"(
 constexpr std::string_view kReferenceReset =
     "            if (this.cb_$m$.Items.Count > 0) this.cb_$m$.SelectedIndex = 0;";
 
+// A fixed list: a drop-down that takes no free text.
+constexpr TFormControl kChoiceList[] = {{"cb_", "ComboBox", "", "// ", "// ", R"(
+            this.$ctl$.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList;
+            this.$ctl$.FormattingEnabled = true;
+            this.$ctl$.Items.AddRange(new object[] {
+$items$});
+            this.$ctl$.Location = new System.Drawing.Point(194, $y$);
+            this.$ctl$.Name = "$ctl$";
+            this.$ctl$.Size = new System.Drawing.Size(199, 20);
+            this.$ctl$.TabIndex = $t$;)",
+                                         -3}};
+
+// A fixed list is searched by its values after 全部 (any).
+constexpr TSearchControl kChoiceSearch[] = {{"cb_", "ComboBox", R"(
+            this.$ctl$.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList;
+            this.$ctl$.FormattingEnabled = true;
+            this.$ctl$.Items.AddRange(new object[] {
+            "全部",
+$items$});)",
+                                             "            this.$ctl$.SelectedIndex = 0;", 85,
+                                             150, 20}};
+
+// A yes/no is searched by a fixed list: 全部 (any), 是, 否.
+constexpr TSearchControl kYesNoSearch[] = {{"cb_", "ComboBox", R"(
+            this.$ctl$.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList;
+            this.$ctl$.FormattingEnabled = true;
+            this.$ctl$.Items.AddRange(new object[] {
+            "全部",
+            "是",
+            "否"});)",
+                                            "            this.$ctl$.SelectedIndex = 0;", 85,
+                                            150, 20}};
+
 // ---- The rows -------------------------------------------------------------------
+
+constexpr std::string_view kSetText = "            this.txt_$m$.Text = $value$;";
 
 constexpr TKindInfo kString = {
     .csType = "string",
@@ -176,6 +221,10 @@ constexpr TKindInfo kString = {
     .mayBeKey = true,
     .mayBeOptional = true,
     .hasLength = true,
+    .mayBeUnique = true,
+    .values = TValueForm::Text,
+    .hasChoices = true,
+    .setDefault = kSetText,
     .keyOnEditForm = "String",
     .keyFromCell = "Convert.ToString(row.Cells[0].Value)",
     .labelCommentClose = "//",
@@ -201,6 +250,10 @@ constexpr TKindInfo kInteger = {
     .readerConversion = "Convert.ToInt32($item$)",
     .mayBeKey = true,
     .setsIntegerFlag = true,
+    .mayBeUnique = true,
+    .values = TValueForm::Integer,
+    .hasRange = true,
+    .setDefault = kSetText,
     .keyByDatabase = true,
     .keyOnEditForm = "int",
     .keyFromCell = "Convert.ToInt32(row.Cells[0].Value)",
@@ -218,6 +271,10 @@ constexpr TKindInfo kFloat = {
     .csType = "float",
     .readerConversion = "float.Parse($item$.ToString())",
     .setsFloatFlag = true,
+    .mayBeUnique = true,
+    .values = TValueForm::Number,
+    .hasRange = true,
+    .setDefault = kSetText,
     .labelCommentClose = "//",
     .controls = kNumberBox,
     .rowHeight = 35,
@@ -233,6 +290,7 @@ constexpr TKindInfo kDate = {
     .systemName = "DateTime",
     .readerConversion = "Convert.ToDateTime($item$.ToString())",
     .nullable = true,
+    .mayBeUnique = true,
     .labelCommentClose = "//",
     .controls = kDatePicker,
     .rowHeight = 35,
@@ -308,16 +366,121 @@ constexpr TKindInfo kStringReference = {
     .detailCondition = R"("$col$=" + SqlText(Convert.ToString($key$)))",
 };
 
+// A check box always holds a value: the member is always required.
+constexpr TKindInfo kBoolean = {
+    .csType = "bool",
+    .readerConversion = "Convert.ToBoolean($item$)",
+    .values = TValueForm::YesNo,
+    .columnDefault = "0",
+    .setDefault = "            this.chk_$m$.Checked = $value$;",
+    .labelCommentClose = "//",
+    .controls = kCheckBox,
+    .rowHeight = 35,
+    .formValue = "this.chk_$m$.Checked",
+    .entry = kStore,
+    .optionalEntry = kStore,
+    .showOnEditForm = "            this.chk_$m$.Checked = $inst$.$mi$;",
+    .searchPlaces = 1,
+    .searchControls = kYesNoSearch,
+    .searchCondition = R"(
+            if (this.cb_$m$.SelectedIndex > 0)
+                conditions.Add("$col$=" + (this.cb_$m$.SelectedIndex == 1 ? "1" : "0"));)",
+    .searchReset = "            this.cb_$m$.SelectedIndex = 0;",
+};
+
+// A string member with a fixed list of values.
+constexpr TKindInfo kChoice = {
+    .csType = "string",
+    .readerConversion = "$item$.ToString()",
+    .mayBeOptional = true,
+    .hasLength = true,
+    .mayBeUnique = true,
+    .values = TValueForm::Text,
+    .hasChoices = true,
+    .setDefault = "            this.cb_$m$.SelectedItem = $value$;",
+    .labelCommentClose = "// ",
+    .controls = kChoiceList,
+    .rowHeight = 35,
+    .formValue = "this.cb_$m$.SelectedIndex < 0 ? \"\" : this.cb_$m$.SelectedItem.ToString()",
+    .emptyTest = "this.cb_$m$.SelectedIndex < 0",
+    .entry = kStore,
+    .optionalEntry = kStoreOptional,
+    .showOnEditForm = "            this.cb_$m$.SelectedItem = $inst$.$mi$;",
+    .searchPlaces = 1,
+    .searchControls = kChoiceSearch,
+    .searchCondition = R"(
+            if (this.cb_$m$.SelectedIndex > 0)
+                conditions.Add("$col$=" + SqlText(this.cb_$m$.SelectedItem.ToString()));)",
+    .searchReset = "            this.cb_$m$.SelectedIndex = 0;",
+};
+
+// A reference to the member's own class may be empty: its drop-down starts
+// with an empty row, which stores NULL, and a record without one reads as
+// null.
+constexpr std::string_view kNoneRow =
+    "            $r$Ds.Tables[0].Rows.InsertAt($r$Ds.Tables[0].NewRow(), 0);";
+constexpr std::string_view kNullableParameter = "(object)$inst$.$mi$ ?? DBNull.Value";
+
+constexpr TKindInfo kOwnIntegerReference = {
+    .csType = "int?",
+    .readerConversion = "Convert.ToInt32($item$)",
+    .nullable = true,
+    .mayBeOptional = true,
+    .refersToClass = true,
+    .mayBeRequired = false,
+    .labelCommentClose = "// ",
+    .controls = kDropDown,
+    .rowHeight = 35,
+    .formValue = "this.cb_$m$.SelectedValue == null || this.cb_$m$.SelectedValue is DBNull ? "
+                 "(int?)null : Convert.ToInt32(this.cb_$m$.SelectedValue)",
+    .entry = kStore,
+    .optionalEntry = kStore,
+    .referenceRows = kNoneRow,
+    .selectionGuard = "$inst$.$mi$ != null",
+    .searchPlaces = 1,
+    .searchControls = kReferenceSearch,
+    .searchCondition = kIntegerReference.searchCondition,
+    .searchReset = kReferenceReset,
+    .parameterValue = kNullableParameter,
+};
+
+constexpr TKindInfo kOwnStringReference = {
+    .csType = "string",
+    .readerConversion = "$item$.ToString()",
+    .nullable = true,
+    .mayBeOptional = true,
+    .refersToClass = true,
+    .mayBeRequired = false,
+    .labelCommentClose = "// ",
+    .controls = kDropDown,
+    .rowHeight = 35,
+    .formValue = "this.cb_$m$.SelectedValue == null || this.cb_$m$.SelectedValue is DBNull ? "
+                 "null : this.cb_$m$.SelectedValue.ToString()",
+    .entry = kStore,
+    .optionalEntry = kStore,
+    .referenceRows = kNoneRow,
+    .selectionGuard = "$inst$.$mi$ != null",
+    .searchPlaces = 1,
+    .searchControls = kReferenceSearch,
+    .searchCondition = kStringReference.searchCondition,
+    .searchReset = kReferenceReset,
+    .parameterValue = kNullableParameter,
+};
+
 }  // namespace
 
-TFieldKind FieldKindOf(std::string_view memberType, const TMember* referencedKey) {
-  if (memberType == kTypeString) return TFieldKind::String;
+TFieldKind FieldKindOf(std::string_view memberType, const TMember* referencedKey,
+                       std::string_view ownClass, bool hasChoices) {
+  if (memberType == kTypeString) return hasChoices ? TFieldKind::Choice : TFieldKind::String;
   if (memberType == kTypeInteger) return TFieldKind::Integer;
   if (memberType == kTypeFloat) return TFieldKind::Float;
   if (memberType == kTypeDate) return TFieldKind::Date;
   if (memberType == kTypeImage) return TFieldKind::Image;
-  return referencedKey && referencedKey->IsInteger() ? TFieldKind::IntegerReference
-                                                     : TFieldKind::StringReference;
+  if (memberType == kTypeBoolean) return TFieldKind::Boolean;
+  const bool integerKey = referencedKey && referencedKey->IsInteger();
+  if (!ownClass.empty() && memberType == ownClass)
+    return integerKey ? TFieldKind::OwnIntegerReference : TFieldKind::OwnStringReference;
+  return integerKey ? TFieldKind::IntegerReference : TFieldKind::StringReference;
 }
 
 const TKindInfo& KindInfo(TFieldKind kind) {
@@ -328,6 +491,10 @@ const TKindInfo& KindInfo(TFieldKind kind) {
     case TFieldKind::Date: return kDate;
     case TFieldKind::Image: return kImage;
     case TFieldKind::IntegerReference: return kIntegerReference;
+    case TFieldKind::Boolean: return kBoolean;
+    case TFieldKind::OwnIntegerReference: return kOwnIntegerReference;
+    case TFieldKind::OwnStringReference: return kOwnStringReference;
+    case TFieldKind::Choice: return kChoice;
     case TFieldKind::StringReference: break;
   }
   return kStringReference;

@@ -22,14 +22,29 @@
 
 // A member's kind: its type, a reference resolved by the key of the class it
 // names (an integer reference when that key is an integer key, else a
-// string one).
-enum class TFieldKind { String, Integer, Float, Date, Image, IntegerReference, StringReference };
+// string one). A reference to the member's own class is a kind of its own:
+// it may be empty (the first row has nothing to refer to).
+enum class TFieldKind {
+  String,
+  Integer,
+  Float,
+  Date,
+  Image,
+  IntegerReference,
+  StringReference,
+  Boolean,
+  OwnIntegerReference,
+  OwnStringReference,
+  Choice,  // the last: loops over every kind end here
+};
 
 // The one place a member's kind is decided. Any type that is not a base
 // type word names a class; referencedKey is that class's key member (null
 // when there is none, which reads as a string reference; such designs are
-// refused before writing).
-TFieldKind FieldKindOf(std::string_view memberType, const TMember* referencedKey = nullptr);
+// refused before writing); ownClass is the name of the member's own class
+// (empty when unknown); a string member with choices is a Choice member.
+TFieldKind FieldKindOf(std::string_view memberType, const TMember* referencedKey = nullptr,
+                       std::string_view ownClass = {}, bool hasChoices = false);
 
 // The kind of a class's key in generated code: integer exactly when the key
 // member's integer flag is set, string otherwise.
@@ -37,9 +52,15 @@ inline TFieldKind KeyKind(const TMember& key) {
   return key.IsInteger() ? TFieldKind::Integer : TFieldKind::String;
 }
 
+// How a kind's values are written as a default, a bound or a choice: none
+// (the kind takes no such value), text, a whole number, a number, or yes/no
+// (是 or 否).
+enum class TValueForm { None, Text, Integer, Number, YesNo };
+
 // One control of a member's row on the add and edit forms. In its texts
-// $ctl$ is its name, $y$ its top, $t$ its TabIndex and $len$ the member's
-// length. The controls of a row follow its label in TabIndex order.
+// $ctl$ is its name, $y$ its top, $t$ its TabIndex, $len$ the member's
+// length, $c$ its comment and $items$ its choices (C# literals, one a line).
+// The controls of a row follow its label in TabIndex order.
 struct TFormControl {
   std::string_view prefix;       // of its name, before the member name
   std::string_view type;         // System.Windows.Forms.<type>
@@ -51,8 +72,9 @@ struct TFormControl {
 };
 
 // One control of a member's place on the complete query form's search
-// lines, after the member's label. $ctl$ is its name. Location, Name, Size
-// and TabIndex come between the lines before and after.
+// lines, after the member's label. $ctl$ is its name, $items$ the member's
+// choices as on the forms. Location, Name, Size and TabIndex come between
+// the lines before and after.
 struct TSearchControl {
   std::string_view prefix;
   std::string_view type;
@@ -82,7 +104,20 @@ struct TKindInfo {
   // The integer and float flags a member of the kind is stored with.
   bool setsIntegerFlag = false;
   bool setsFloatFlag = false;
-  bool refersToClass = false;  // the type names another class of the project
+  bool refersToClass = false;  // the type names a class of the project
+  // A member of the kind may be flagged required; a reference to its own
+  // class may not (the first record could never be stored).
+  bool mayBeRequired = true;
+
+  // ---- Constraints -----------------------------------------------------------
+  bool mayBeUnique = false;
+  TValueForm values = TValueForm::None;  // a default's form; None: no default
+  bool hasRange = false;                 // a minimum and a maximum (numbers)
+  bool hasChoices = false;               // a fixed list, which makes it a Choice member
+  // The column's default when the member sets none (SQL, as the dialect takes it).
+  std::string_view columnDefault{};
+  // The add form's load line giving the row its default ($value$: a C# literal).
+  std::string_view setDefault{};
 
   // ---- As a class's key (the integer and string rows) --------------------
   bool keyByDatabase = false;        // the database gives it: the add form has no key row
@@ -108,6 +143,11 @@ struct TKindInfo {
   // The edit form's lines that show the record's value (none for a
   // drop-down: its binding selects it).
   std::string_view showOnEditForm{};
+  // A reference drop-down's lines after the fetch of the referenced rows
+  // ($r$Ds), and the test that guards the edit form's selection of the
+  // record's value (both empty for a reference that always holds one).
+  std::string_view referenceRows{};
+  std::string_view selectionGuard{};
   // The edit form's load handler declares locals named after the member:
   // the member's own name and ms_<name>.
   bool namesLocals = false;
@@ -121,6 +161,10 @@ struct TKindInfo {
   // grid cell's value) of the record it refers to: the details of a master
   // record.
   std::string_view detailCondition{};
+
+  // ---- Data access ------------------------------------------------------------
+  // A statement parameter's value from the entity.
+  std::string_view parameterValue = "$inst$.$mi$";
 
   bool MayBeSearched() const { return searchPlaces > 0; }
 };

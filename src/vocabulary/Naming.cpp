@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "vocabulary/EntryRules.h"
 #include "vocabulary/SqlDialect.h"
 
 namespace {
@@ -149,9 +150,30 @@ bool IsFrameworkTypeName(const std::string& name) {
   // Each kind's framework type (the entity names System.DateTime when a
   // class is called DateTime). A kind added after the last one must come
   // into this loop.
-  for (int kind = 0; kind <= static_cast<int>(TFieldKind::StringReference); ++kind) {
+  for (int kind = 0; kind <= static_cast<int>(TFieldKind::Choice); ++kind) {
     const std::string_view systemName = KindInfo(static_cast<TFieldKind>(kind)).systemName;
     if (!systemName.empty() && systemName == name) return true;
   }
   return false;
+}
+
+std::string CSharpString(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string ChoiceItems(const TMember& member) {
+  std::string items;
+  for (const std::string& choice : member.constraints.choices)
+    items += (items.empty() ? "" : ",\r\n") + std::string(12, ' ') + CSharpString(choice);
+  return items;
+}
+
+std::string CSharpValue(TValueForm form, const std::string& value) {
+  if (form == TValueForm::YesNo) return value == kYes ? "true" : "false";
+  return CSharpString(value);
 }

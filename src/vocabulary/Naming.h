@@ -51,3 +51,14 @@ bool IsFrameworkTypeName(const std::string& name);
 // The entity type as the data-access and form code name it: Model.<Class>
 // when the class is named like an imported type, <Class> otherwise.
 std::string EntityType(const std::string& className);
+
+// A C# string literal holding the text ('"' and '\\' escaped).
+std::string CSharpString(const std::string& text);
+
+// The member's choices as the lines of an Items.AddRange list on a form
+// ("            \"男\",", one a line; the last without comma or line end).
+std::string ChoiceItems(const TMember& member);
+
+// The value as a C# literal for a control of the kind: yes/no as true or
+// false, any other value as the text the control shows.
+std::string CSharpValue(TValueForm form, const std::string& value);

@@ -21,7 +21,28 @@ struct TScriptColumn {
   TFieldKind kind = TFieldKind::String;
   int length = 0;  // characters of a string or string-reference column
   bool must = false;
+  // Its constraints: values as SQL literals (a default, choices), bounds as
+  // numbers; empty when not set.
+  bool unique = false;
+  std::string defaultValue;
+  std::string minValue;
+  std::string maxValue;
+  std::vector<std::string> choices;
 };
+
+// A value of the form as a SQL literal: text between single quotes (its
+// quotes doubled), yes/no as 1 or 0, a number as it is. Both databases read
+// these alike.
+std::string SqlValue(TValueForm form, const std::string& value);
+
+// The words a script spells its column constraints with.
+struct TConstraintWords {
+  std::string_view unique, defaultValue, check;
+};
+// A column's constraints as they follow its type, each after a space: unique,
+// its default, its range (between, or one bound) and its choices (in).
+std::string ColumnConstraints(const std::string& column, const TScriptColumn& c,
+                              const TConstraintWords& words);
 
 // A reference member's constraint: column of table refers to the
 // referenced table's key column.

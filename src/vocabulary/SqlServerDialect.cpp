@@ -97,7 +97,7 @@ constexpr std::string_view kCollation = "COLLATE Chinese_PRC_CI_AS";
 
 // What SQL Server writes for a kind of member. Texts with $name$ are filled
 // by Fill: $n$ a length, $null$ "NOT NULL" or "NULL", $collate$ the
-// collation, $col$ a column name.
+// collation, $col$ a column name, $extra$ the column's constraints.
 struct TKindSql {
   std::string_view column;     // column type in the table script
   std::string_view keyColumn;  // the same for a key (integer and string only)
@@ -105,24 +105,32 @@ struct TKindSql {
   std::string_view show;       // column of the paged query's show list
 };
 
-constexpr std::string_view kVarchar = "[varchar] ($n$) $collate$ $null$ ,";
+constexpr std::string_view kVarchar = "[varchar] ($n$) $collate$ $null$$extra$ ,";
 
 // Indexed by TFieldKind.
-constexpr std::array<TKindSql, 7> kKinds = {{
+constexpr std::array<TKindSql, 11> kKinds = {{
     // String
     {kVarchar, "[varchar] ($n$) $collate$ NOT NULL PRIMARY KEY ,", "VarChar", "$col$"},
     // Integer
-    {"[int] NOT NULL ,", "[int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,", "Int", "$col$"},
+    {"[int] NOT NULL$extra$ ,", "[int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,", "Int", "$col$"},
     // Float
-    {"[float] NOT NULL ,", "", "Float", "$col$"},
+    {"[float] NOT NULL$extra$ ,", "", "Float", "$col$"},
     // Date: the space after its comma is what keeps the comma on a last
     // column. CONVERT style 20 gives the date part as yyyy-mm-dd.
-    {"[datetime] NULL , ", "", "DateTime", "convert(char(11),$col$,20)"},
+    {"[datetime] NULL$extra$ , ", "", "DateTime", "convert(char(11),$col$,20)"},
     // Image
-    {"[image] NULL ,", "", "Image", "$col$"},
+    {"[image] NULL$extra$ ,", "", "Image", "$col$"},
     // IntegerReference
-    {"int NOT NULL ,", "", "Int", "$col$"},
+    {"int NOT NULL$extra$ ,", "", "Int", "$col$"},
     // StringReference
+    {kVarchar, "", "VarChar", "$col$"},
+    // Boolean
+    {"[bit] NOT NULL$extra$ ,", "", "Bit", "case when $col$=1 then '是' else '否' end"},
+    // OwnIntegerReference
+    {"int $null$$extra$ ,", "", "Int", "$col$"},
+    // OwnStringReference
+    {kVarchar, "", "VarChar", "$col$"},
+    // Choice
     {kVarchar, "", "VarChar", "$col$"},
 }};
 
@@ -143,11 +151,17 @@ std::string IfTable(const char* test, const std::string& table) {
       {{"test", test}, {"t", TableLiteral(table)}});
 }
 
+// A column's constraints in the letter case of the script.
+std::string Constraints(const std::string& column, const TScriptColumn& c) {
+  return ColumnConstraints(column, c, {"UNIQUE", "DEFAULT", "CHECK"});
+}
+
 // A column line of CREATE TABLE, separator included.
 std::string ColumnLine(const std::string& name, std::string_view type, const TScriptColumn& c) {
   const std::string text = Fill(type, {{"n", std::to_string(c.length)},
                                        {"null", c.must ? "NOT NULL" : "NULL"},
-                                       {"collate", kCollation}});
+                                       {"collate", kCollation},
+                                       {"extra", Constraints(Bracketed(name), c)}});
   return Fill("\t$m$ $type$\r\n", {{"m", Bracketed(name)}, {"type", text}});
 }
 

@@ -73,7 +73,7 @@ std::string Quoted(const std::string& name) {
 }
 
 // What SQLite writes for a kind of member; $n$ a length, $null$ "not null"
-// or "null", $col$ a column name.
+// or "null", $col$ a column name, $extra$ the column's constraints.
 struct TKindSql {
   std::string_view column;     // column type in the table script
   std::string_view keyColumn;  // the same for a key (integer and string only)
@@ -82,29 +82,42 @@ struct TKindSql {
 };
 
 // Character columns compare without case (ASCII), as keys on SQL Server do.
-constexpr std::string_view kVarchar = "varchar($n$) collate nocase $null$";
+constexpr std::string_view kVarchar = "varchar($n$) collate nocase $null$$extra$";
 
 // Indexed by TFieldKind.
-constexpr std::array<TKindSql, 7> kKinds = {{
+constexpr std::array<TKindSql, 11> kKinds = {{
     // String
     {kVarchar, "varchar($n$) collate nocase not null primary key", "String", "$col$"},
     // Integer: only a column declared "integer primary key" numbers its rows.
-    {"int not null", "integer primary key autoincrement not null", "Int32", "$col$"},
+    {"int not null$extra$", "integer primary key autoincrement not null", "Int32", "$col$"},
     // Float
-    {"float not null", "", "Double", "$col$"},
+    {"float not null$extra$", "", "Double", "$col$"},
     // Date: text "yyyy-MM-dd HH:mm:ss.fff" (DBHelp writes every date so);
     // the grid shows its date part.
-    {"datetime null", "", "DateTime", "substr($col$,1,10)"},
+    {"datetime null$extra$", "", "DateTime", "substr($col$,1,10)"},
     // Image
-    {"blob null", "", "Binary", "$col$"},
+    {"blob null$extra$", "", "Binary", "$col$"},
     // IntegerReference
-    {"int not null", "", "Int32", "$col$"},
+    {"int not null$extra$", "", "Int32", "$col$"},
     // StringReference
+    {kVarchar, "", "String", "$col$"},
+    // Boolean: an integer 0 or 1.
+    {"int not null$extra$", "", "Boolean", "case when $col$=1 then '是' else '否' end"},
+    // OwnIntegerReference
+    {"int $null$$extra$", "", "Int32", "$col$"},
+    // OwnStringReference
+    {kVarchar, "", "String", "$col$"},
+    // Choice
     {kVarchar, "", "String", "$col$"},
 }};
 
 const TKindSql& KindSql(TFieldKind kind) {
   return kKinds[static_cast<std::size_t>(kind)];
+}
+
+// A column's constraints in the letter case of the script.
+std::string Constraints(const std::string& column, const TScriptColumn& c) {
+  return ColumnConstraints(column, c, {"unique", "default", "check"});
 }
 
 // The login module's tables are made, and seeded, only where they are
@@ -232,8 +245,9 @@ std::string TSqliteDialect::ScriptTable(const TScriptTable& table) const {
   // it; items are separated by commas.
   std::vector<std::pair<std::string, std::string>> items;
   auto column = [&](const TScriptColumn& c, std::string_view type) {
-    const std::string text =
-        Fill(type, {{"n", std::to_string(c.length)}, {"null", c.must ? "not null" : "null"}});
+    const std::string text = Fill(type, {{"n", std::to_string(c.length)},
+                                         {"null", c.must ? "not null" : "null"},
+                                         {"extra", Constraints(Name(c.name), c)}});
     items.emplace_back(c.notes, "\t" + Name(c.name) + " " + text);
   };
   column(table.key, KindSql(table.key.kind).keyColumn);

@@ -95,7 +95,10 @@ void TTableScriptBuilder::AppendClassTable(std::size_t index) {
   const TDesignMember& key = *cls.Key();
   TScriptTable table;
   table.name = cls.className;
-  table.key = {"", key.memberName, KeyKind(key), key.memberLength, true};
+  table.key.name = key.memberName;
+  table.key.kind = KeyKind(key);
+  table.key.length = key.memberLength;
+  table.key.must = true;
   for (const TDesignMember& m : cls.members)
     if (!m.IsKey()) AddColumn(cls, m, table);
   table.notes = std::move(notes_);
@@ -129,8 +132,29 @@ void TTableScriptBuilder::AddColumn(const TDesignClass& cls, const TDesignMember
     length = member.targetKey->memberLength;
   }
   // A reference is required whatever its flag says: its kind may not be optional.
-  table.columns.push_back({std::move(notes_), name, member.kind, length, member.IsRequired()});
+  TScriptColumn column;
+  column.notes = std::move(notes_);
+  column.name = name;
+  column.kind = member.kind;
+  column.length = length;
+  column.must = member.IsRequired();
   notes_.clear();
+  const TKindInfo& kind = member.Kind();
+  const TMemberConstraints& c = member.constraints;
+  column.unique = c.unique && kind.mayBeUnique;
+  if (kind.values != TValueForm::None)
+    column.defaultValue =
+        c.defaultValue.empty() ? std::string(kind.columnDefault) : SqlValue(kind.values, c.defaultValue);
+  if (kind.hasRange) {
+    column.minValue = c.minValue;
+    column.maxValue = c.maxValue;
+  }
+  // A member left empty stores empty text, which its list must take too.
+  if (kind.hasChoices && !c.choices.empty() && !column.must) column.choices.push_back("''");
+  if (kind.hasChoices)
+    for (const std::string& choice : c.choices)
+      column.choices.push_back(SqlValue(kind.values, choice));
+  table.columns.push_back(std::move(column));
 }
 
 void TTableScriptBuilder::Omit(std::string& note, const std::string& problem) {

@@ -152,9 +152,10 @@ TEST_F(CommandsTest, MemberEntries) {
   };
   const std::string lower = "成员属性首个字母必须小写", key = "主键字段必须是整型或字符串型!";
   const std::string added = "类成员属性添加成功!";
-  // The types offered: the base types, then the project's other classes in
-  // class order, never the class itself.
-  const std::string offered = "\" 不可用，可选: 字符串、整型、浮点型、日期型、图片型、Dept、Area";
+  // The types offered: the base types, then the project's classes in class
+  // order, the class itself included.
+  const std::string offered =
+      "\" 不可用，可选: 字符串、整型、浮点型、日期型、图片型、布尔型、Dept、Emp、Area";
   std::vector<TCase> cases = {
       {add(M("", "整型")), "成员名称输入不能为空!", "memberName"},
       // The must flag first, then the key rule, then the query rule.
@@ -169,7 +170,11 @@ TEST_F(CommandsTest, MemberEntries) {
       {add(M("a", "浮点型", "mq")), "参与查询的字段不能是浮点型", "queryFlag"},
       {add(M("a", "图片型", "q")), "参与查询的字段不能是图片型", "queryFlag"},
       // The type is checked before anything else.
-      {add(M("a", "Emp", "m")), "成员类型 \"Emp" + offered, "memberType"},
+      {add(M("a", "布尔型")), "布尔型必须勾选是否必填标志!", "memberIsMust"},
+      {add(M("a", "布尔型", "km")), key, "memberIsPri"},
+      // A reference to the class itself may be empty: never required.
+      {add(M("boss", "Emp", "m")), "引用本类的成员不能勾选是否必填标志!", "memberIsMust"},
+      {add(M("a", "Emp", "km")), "引用本类的成员不能勾选是否必填标志!", "memberIsMust"},
       {add(M("A", "Far")), "成员类型 \"Far" + offered, "memberType"},
       {add(M(std::string(129, 'n'), "字符串")), "成员名称不能超过128个字符!", "memberName"},
       {add(M("a", "字符串", "", "20", Times(129, "注"))), "成员注释不能超过128个字符!",
@@ -226,6 +231,69 @@ TEST_F(CommandsTest, MemberEntries) {
   const TMember updated = *TMemberDAO().GetMember(title);
   EXPECT_EQ(std::tie(updated.memberLength, updated.memberIsInteger, updated.queryFlag),
             std::make_tuple(0, 1, 0));
+}
+
+TEST_F(CommandsTest, MemberConstraints) {
+  const int emp = commands::AddClass(shop_, {"Emp", "员工"}).id;
+  int n = 0;
+  const auto add = [&](std::string type, std::string length, TMemberConstraints c) {
+    TMemberEntry e = M("v" + std::to_string(++n), type, "m", length);
+    e.constraints = std::move(c);
+    return [=, this] { return commands::AddMember(shop_, emp, e); };
+  };
+  const auto unique = [] { TMemberConstraints c; c.unique = true; return c; };
+  const auto range = [](std::string min, std::string max, std::string value = "") {
+    return TMemberConstraints{false, value, min, max, {}};
+  };
+  const auto choices = [](std::string list, std::string value = "") {
+    return TMemberConstraints{false, value, "", "", SplitChoices(list)};
+  };
+  const std::string added = "类成员属性添加成功!";
+  // What the type takes first, then the numbers, the choices, the default.
+  Expect({
+      {add("图片型", "", unique()), "图片型类型的成员不能设置唯一!", "unique"},
+      {[&, this] {
+         TMemberEntry e = M("code", "字符串");
+         e.constraints = unique();
+         return commands::AddMember(shop_, emp, e);
+       },
+       "唯一的成员必须勾选是否必填标志!", "unique"},
+      {add("字符串", "9", range("1", "")), "字符串类型的成员不能设置最小值和最大值!", "minValue"},
+      {add("整型", "", choices("1")), "整型类型的成员不能设置可选值!", "choices"},
+      {add("日期型", "", range("", "", "x")), "日期型类型的成员不能设置默认值!", "defaultValue"},
+      {add("整型", "", range("1.5", "")), "最小值必须是整数!", "minValue"},
+      {add("浮点型", "", range("", "1e3")), "最大值必须是数字!", "maxValue"},
+      {add("整型", "", range("5", "1")), "最小值不能大于最大值!", "minValue"},
+      {add("字符串", "2", choices("男,已审核")), "可选值 已审核 超过了成员长度 2(汉字按 2 计)!",
+       "choices"},
+      {add("字符串", "2", choices("男,女,男")), "可选值 男 重复!", "choices"},
+      {add("字符串", "2", choices("男,")), "可选值不能为空!", "choices"},
+      {add("整型", "", range("1", "10", "11")), "默认值应在 1 到 10 之间!", "defaultValue"},
+      {add("浮点型", "", range("0.5", "", "0")), "默认值不能小于 0.5!", "defaultValue"},
+      {add("字符串", "2", choices("男,女", "中")), "默认值必须是可选值之一!", "defaultValue"},
+      {add("布尔型", "", range("", "", "true")), "默认值必须是 是 或 否!", "defaultValue"},
+      {add("整型", "", {true, " +18 ", " +16 ", "70", {}}), added, ""},
+      {add("字符串", "6", choices(" 草稿，已审核 , 已作废", "草稿")), added, ""},
+      {add("布尔型", "", range("", "", "是")), added, ""},
+      {add("Emp", "", {}), "引用本类的成员不能勾选是否必填标志!", "memberIsMust"},
+  });
+  // Stored in plain form; the command line's changes clear what is empty.
+  std::vector<TMember> stored = TMemberDAO().ListMembers(emp);
+  ASSERT_EQ(stored.size(), 3u);
+  EXPECT_EQ(stored[0].constraints, (TMemberConstraints{true, "18", "16", "70", {}}));
+  EXPECT_EQ(stored[1].constraints.choices, (std::vector<std::string>{"草稿", "已审核", "已作废"}));
+  EXPECT_EQ(stored[2].constraints.defaultValue, "是");
+  TMemberChanges changes;
+  changes.minValue = "";
+  changes.unique = false;
+  ASSERT_TRUE(commands::UpdateMemberFields(shop_, emp, stored[0].memberId, changes));
+  EXPECT_EQ(TMemberDAO().GetMember(stored[0].memberId)->constraints, range("", "70", "18"));
+  // A member exchanged or deleted takes its constraints along.
+  ASSERT_TRUE(commands::ExchangeMembers(emp, {stored[0].memberId, stored[1].memberId}));
+  EXPECT_EQ(TMemberDAO().GetMember(stored[0].memberId)->constraints.defaultValue, "草稿");
+  ASSERT_TRUE(commands::DeleteMember(stored[2].memberId));
+  const int again = commands::AddMember(shop_, emp, M("flag", "布尔型", "m")).id;
+  EXPECT_TRUE(TMemberDAO().GetMember(again)->constraints.Empty());
 }
 
 TEST_F(CommandsTest, MemberListOperationsFollowTheOrderStoredNow) {

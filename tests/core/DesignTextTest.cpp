@@ -120,6 +120,37 @@ TEST_F(DesignTextTest, ImportStoresTheTextAsTheDialogsWouldAndTheRoundTripKeepsI
   EXPECT_EQ(design.classes[1].members[2].memberQueryDisplay, 0);
 
   EXPECT_EQ(TProjectDAO().GetProjectName(ImportDesign(kValid, "Shop 2")), "Shop 2");
+
+  // Yes/no, a reference to the member's own class, and constraints, which
+  // are written only when set.
+  const std::string staff = Replace(
+      Replace(Replace(kValid, R"("memberName": "lastOrder", "memberType": "Order")",
+                      R"("memberName": "referrer", "memberType": "Customer")"),
+              R"("memberComment": "最近",
+   "memberIsPri": false, "memberIsMust": true)",
+              R"("memberComment": "介绍人",
+   "memberIsPri": false, "memberIsMust": false)"),
+      R"("queryFlag": true, "memberIsDisplay": true, "memberQueryDisplay": true},)",
+      R"("queryFlag": true, "memberIsDisplay": true, "memberQueryDisplay": true,
+   "unique": true, "defaultValue": "无名", "choices": ["无名", "张三"]},
+  {"memberName": "vip", "memberType": "布尔型", "memberLength": 0, "memberComment": "贵宾",
+   "memberIsPri": false, "memberIsMust": true, "memberIsInteger": false, "memberIsFloat": false,
+   "queryFlag": true, "memberIsDisplay": false, "memberQueryDisplay": true, "defaultValue": "否"},)");
+  const int staffId = ImportDesign(
+      Replace(staff, R"("memberComment": "金额",
+   "memberIsPri": false, "memberIsMust": true, "memberIsInteger": false, "memberIsFloat": true,
+   "queryFlag": false, "memberIsDisplay": false, "memberQueryDisplay": false})",
+              R"("memberComment": "金额",
+   "memberIsPri": false, "memberIsMust": true, "memberIsInteger": false, "memberIsFloat": true,
+   "queryFlag": false, "memberIsDisplay": false, "memberQueryDisplay": false,
+   "minValue": "+0.5", "maxValue": "100"})"),
+      "Staff");
+  ExpectRoundTrip(staffId, "Staff");
+  const TDesign imported = ReadDesign(staffId);
+  EXPECT_EQ(imported.classes[0].members[1].constraints,
+            (TMemberConstraints{true, "无名", "", "", {"无名", "张三"}}));
+  EXPECT_EQ(imported.classes[0].members[3].kind, TFieldKind::OwnIntegerReference);
+  EXPECT_EQ(imported.classes[1].members[2].constraints.minValue, "0.5");
 }
 
 // Stored by other tools: fields the type decides that disagree with it.
@@ -185,9 +216,13 @@ TEST_F(DesignTextTest, RefusedTextsNameThePlaceAndLeaveTheDesignFileAsItWas) {
        "classes[1].className: 该类名称已经存在!"},
       {Replace(kValid, "\"memberType\": \"Order\"", "\"memberType\": \"Orders\""),
        "classes[0].members[2].memberType: 成员类型 \"Orders\" 不可用，可选: "
-       "字符串、整型、浮点型、日期型、图片型、Order"},
+       "字符串、整型、浮点型、日期型、图片型、布尔型、Customer、Order"},
       {Replace(kValid, "\"memberType\": \"Order\"", "\"memberType\": \"Customer\""),
-       "classes[0].members[2].memberType: 成员类型 \"Customer\" 不可用…"},
+       "classes[0].members[2].memberIsMust: 引用本类的成员不能勾选是否必填标志!"},
+      {Replace(kValid, R"("memberComment": "姓名",)", R"("memberComment": "姓名", "minValue": "1",)"),
+       "classes[0].members[1].minValue: 字符串类型的成员不能设置最小值和最大值!"},
+      {Replace(kValid, R"("memberComment": "姓名",)", R"("memberComment": "姓名", "choices": "男",)"),
+       "classes[0].members[1].choices: 应为数组"},
       {Replace(kValid, "\"memberName\": \"placed\"", "\"memberName\": \"Placed\""),
        "classes[1].members[1].memberName: 成员属性首个字母必须小写"},
       {Replace(kValid, R"("memberComment": "金额",

@@ -11,6 +11,7 @@
 #include "generate/AutoCode.h"
 #include "generate/ClassFiles.h"
 #include "generate/DALOperate.h"
+#include "generate/DesignCheck.h"
 #include "generate/EntityOperate.h"
 #include "generate/GeneratorContext.h"
 #include "store/DbHelper.h"
@@ -118,6 +119,61 @@ TEST_F(GeneratorTest, StringKeysRepeatedReferencesAndKeyOnlyClassesMatchExpected
   EXPECT_EQ(ctx.ansiFiles, again.ansiFiles);
   EXPECT_EQ(ctx.utf8Files, again.utf8Files);
   EXPECT_EQ(ctx.progress, again.progress);
+}
+
+// Yes/no members, references to the member's own class (an integer and a
+// string key), and every constraint: unique, defaults, ranges, choices;
+// with complete query forms. Both databases: the SQLite project's
+// data-access classes and both table scripts have expected files too.
+TEST_F(GeneratorTest, YesNoOwnReferencesAndConstraintsMatchExpectedFiles) {
+  const int p = TProjectDAO().AddProject("Staff");
+  TProjectDAO().SetFullQueryForms(p, true);
+  const auto choices = [](std::vector<std::string> list, std::string value = "") {
+    return TMemberConstraints{false, std::move(value), "", "", std::move(list)};
+  };
+  const int dept = test::AddClass(p, "Dept", "部门");
+  TMemberBuilder(p, dept, "deptId", kTypeInteger, "部门编号").Key().Store();
+  TMemberBuilder(p, dept, "deptName", kTypeString, "部门名称", 20)
+      .Display()
+      .Queried()
+      .With({true, "", "", "", {}})
+      .Store();
+  TMemberBuilder(p, dept, "parent", "Dept", "上级部门").Optional().Queried().Store();
+  const int emp = test::AddClass(p, "Employee", "员工");
+  TMemberBuilder(p, emp, "empNo", kTypeString, "工号", 10).Key().Store();
+  TMemberBuilder(p, emp, "name", kTypeString, "姓名", 20).Display().Queried().Store();
+  TMemberBuilder(p, emp, "gender", kTypeString, "性别", 2)
+      .Queried()
+      .With(choices({"男", "女"}, "男"))
+      .Store();
+  TMemberBuilder(p, emp, "active", kTypeBoolean, "在职").Queried().With(choices({}, "是")).Store();
+  TMemberBuilder(p, emp, "retired", kTypeBoolean, "退休").Hidden().Store();
+  TMemberBuilder(p, emp, "age", kTypeInteger, "年龄").With({false, "18", "16", "70", {}}).Store();
+  TMemberBuilder(p, emp, "salary", kTypeFloat, "工资").With({false, "", "0", "", {}}).Store();
+  TMemberBuilder(p, emp, "bonus", kTypeFloat, "奖金").With({false, "", "", "99999.5", {}}).Store();
+  TMemberBuilder(p, emp, "status", kTypeString, "状态", 6)
+      .Optional()
+      .With(choices({"草稿", "已审核", "已作废"}))
+      .Store();
+  TMemberBuilder(p, emp, "idCard", kTypeString, "身份证号", 18).With({true, "", "", "", {}}).Store();
+  TMemberBuilder(p, emp, "manager", "Employee", "上级").Optional().Store();
+  TMemberBuilder(p, emp, "dept", "Dept", "部门").Store();
+
+  TDesign design = ReadDesign(p);
+  EXPECT_TRUE(CheckDesign(design).empty());
+  ExpectGoldenFiles(Generate(p, "Staff"), "Staff");
+  EXPECT_TRUE(test::SameText(test::ReadFile(test::kGoldenDir / "sql" / "staff.sql"),
+                             BuildTableScript(design).text));
+  design.database = TDatabase::Sqlite;
+  EXPECT_TRUE(test::SameText(test::ReadFile(test::kGoldenDir / "sqlite" / "staff.sqlite.sql"),
+                             BuildTableScript(design).text));
+  TMemoryContext sqlite("Staff");
+  sqlite.templates = kTemplates;
+  GenerateSolution(sqlite, design);
+  for (const char* file : {"DAL/dalDept.cs", "DAL/dalEmployee.cs"})
+    EXPECT_TRUE(test::SameText(test::ReadFile(test::kGoldenDir / "sqlite" / "Staff" / file),
+                               sqlite.ansiFiles.at("projects/Staff/LoginFrame/" + std::string(file))))
+        << file;
 }
 
 TEST_F(GeneratorTest, TierProjectFilesListTheClassFilesInClassOrderAtEveryPlaceholder) {

@@ -105,6 +105,45 @@ Book (Book)
   }
 }
 
+// Column constraints of the forms the design keeps become the members'
+// constraints, with the script the program writes among them; others are
+// left out with a warning.
+TEST_F(SqlImportTest, UniqueDefaultsRangesAndListsBecomeConstraints) {
+  const TSqlImport done = ImportSqlScript(
+      R"(create table T (id int primary key, name varchar(10) not null unique,
+  sex varchar(2) not null default ('男') check (sex in ('男','女')),
+  age int not null default ((18)) check ([age]>=16 and [age]<=70), ok bit not null default 1,
+  off bit not null default 0, rate float not null check (rate between -1.5 and 2),
+  note varchar(5) null unique, code varchar(2) default 'abc', other int check (other > 0))
+)",
+      "Checks");
+  const TDesign design = ReadDesign(done.projectId);
+  ASSERT_EQ(design.classes.size(), 1u);
+  std::vector<TMemberConstraints> constraints;
+  for (const TDesignMember& m : design.classes[0].members) constraints.push_back(m.constraints);
+  const std::vector<TMemberConstraints> expected = {
+      {},
+      {true, "", "", "", {}},
+      {false, "男", "", "", {"男", "女"}},
+      {false, "18", "16", "70", {}},
+      {false, "是", "", "", {}},
+      {},
+      {false, "", "-1.5", "2", {}},
+      {},
+      {},
+      {}};
+  EXPECT_EQ(constraints, expected);
+  EXPECT_TRUE(test::SameText(R"(未处理的语句 CHECK 约束 已跳过(第 5 行)
+表 dbo.T 的列 note 的约束未导入: 唯一的成员必须勾选是否必填标志!
+表 dbo.T 的列 code 的约束未导入: 默认值超过了成员长度 2(汉字按 2 计)!
+)",
+                             Lines(done.warnings)));
+  // The script of such a design comes back as the same design.
+  const int staff = ImportSqlScript(BuildTableScript(done.projectId).text, "Again").projectId;
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(ReadDesign(staff).classes[0].members[i].constraints, expected[i]) << i;
+}
+
 TEST_F(SqlImportTest, AScriptInTheManagementToolsStyleBecomesTheDesignWithItsWarnings) {
   const std::string script = test::ReadFile(kFixtures / "library_ssms.sql");
   ASSERT_FALSE(script.empty());
@@ -160,6 +199,7 @@ Orders (订单 '2024')
 表 sales.客户 导入为 T客户(第 7 行)
 表 sales.客户 的列 客户编号 导入为 f客户编号(第 7 行)
 表 sales.客户 的列 名称 导入为 f名称(第 7 行)
+表 sales.客户 的列 code 的约束未导入: 默认值超过了成员长度 1(汉字按 2 计)!
 表 sales.Orders 的列 2nd 导入为 f2nd(第 13 行)
 表 sales.Orders 的列 order id 导入为 orderId(第 16 行)
 表 sales.Orders 的外键(第 12 行)的列 customer 可为空，导入为引用成员后为必填
@@ -246,7 +286,7 @@ exec sp_addextendedproperty N'MS_Description', N'订单', N'SCHEMA', N'dbo', N'T
   customerId 整型 key must - CustomerId
   name 字符串(60) must display - Name
   city 整型 must hidden - 所在城市
-  vip 整型 must - Vip
+  vip 布尔型 must - Vip
   phone 字符串(20) - Phone
 Order (订单)
   orderId 整型 key must - OrderId

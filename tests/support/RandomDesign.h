@@ -1,8 +1,8 @@
 // Seeded random designs for round trips (design text, table script): each
 // class has an integer or string key and a display member, then members of
-// random types, references to earlier and later classes among them, with
-// random flags, lengths and comments. Every member is stored as the member
-// dialog stores it.
+// random types (yes/no among them), references to earlier and later
+// classes among them, with random flags, lengths, comments and, for some,
+// constraints. Every member is stored as the member dialog stores it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -68,6 +68,15 @@ inline int RandomDesign(unsigned seed) {
           e.memberType != "整型" && e.memberType != "浮点型" && e.memberType != "图片型";
       e.queryFlag = queryable && pick(2);
       e.queryDisplay = pick(3) != 0;
+      if (pick(3) == 0) {
+        if (e.memberType == "整型") e.constraints = {pick(2) == 0, "7", "0", "100", {}};
+        if (e.memberType == "浮点型") e.constraints = {false, "", "-0.5", "", {}};
+        if (e.memberType == "布尔型") e.constraints.defaultValue = "是";
+        if (e.memberType == "字符串") {
+          e.lengthText = std::to_string(6 + pick(50));
+          e.constraints = {e.isMust && pick(2), "", "", "", {"甲", "it's"}};
+        }
+      }
       AddEntry(p, ids[i], e);
     }
   }

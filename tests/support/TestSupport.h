@@ -111,6 +111,10 @@ struct TMemberBuilder {
     m.queryFlag = 1;
     return *this;
   }
+  TMemberBuilder& With(TMemberConstraints c) {
+    m.constraints = std::move(c);
+    return *this;
+  }
   int Store() const { return TMemberDAO().AddMember(m); }
 };
 

@@ -66,6 +66,7 @@ private slots:
   void memberDialogsStayOpenOnARefusalAndShowTheStoredMember();
   void doubleClicksOpenTheRightDialogs();
   void storeErrorsAndVanishedClassesAreShownAndTheDialogStaysOpen();
+  void constraintDialogRefusesBadEntriesAndNothingIsStoredBeforeTheMember();
 };
 
 void DesignEntryTest::emptyDesignAnswersEveryCommandWithItsMissingSelection() {
@@ -144,9 +145,10 @@ void DesignEntryTest::memberDialogsStayOpenOnARefusalAndShowTheStoredMember() {
 
   WhenDialogOpens([&](QDialog* d) {
     QCOMPARE(d->windowTitle(), QStringLiteral("添加成员属性"));
-    // The class itself is never offered as a type.
+    // The classes of the project are offered, the class itself included.
     QCOMPARE(Entries(Child<QComboBox>(d, "CB_MemberType")),
-             QStringList({"字符串", "整型", "浮点型", "日期型", "图片型", "Dept"}));
+             QStringList({"字符串", "整型", "浮点型", "日期型", "图片型", "布尔型", "Dept",
+                          "Employee"}));
     QCOMPARE(Child<QLineEdit>(d, "Edt_MemberLength")->text(), QStringLiteral("20"));
     QVERIFY(Child<QCheckBox>(d, "CB_MemberQueryDisplay")->isChecked());
     QVERIFY(!Child<QCheckBox>(d, "CB_MemberIsMust")->isChecked());
@@ -270,6 +272,59 @@ void DesignEntryTest::storeErrorsAndVanishedClassesAreShownAndTheDialogStaysOpen
   QCOMPARE(f.prompter.boxes[0].kind, QStringLiteral("error"));
   QVERIFY2(f.prompter.boxes[0].text.contains(QStringLiteral("t_member")),
            qPrintable(f.prompter.boxes[0].text));
+}
+
+void DesignEntryTest::constraintDialogRefusesBadEntriesAndNothingIsStoredBeforeTheMember() {
+  TWindowFixture f;
+  OpenShop(f);
+  f.prompter.boxes.clear();
+  auto* members = f.Find<QTableWidget>("LV_Member");
+  const auto constraints = [](QDialog* d, const char* min, const char* max, const char* value,
+                              const char* choices) {
+    Type(Child<QLineEdit>(d, "Edt_Min"), min);
+    Type(Child<QLineEdit>(d, "Edt_Max"), max);
+    Type(Child<QLineEdit>(d, "Edt_Default"), value);
+    Type(Child<QLineEdit>(d, "Edt_Choices"), choices);
+    Click(Child<QPushButton>(d, "Button1"));
+  };
+  // Refused entries keep the dialog open with the cursor in the box at
+  // fault; an accepted one is kept by the member dialog, which a cancel
+  // drops: nothing is stored.
+  for (const bool store : {false, true}) {
+    WhenDialogOpens([&](QDialog* d) {
+      TryMember(d, {.name = "", .type = "整型", .isMust = true});
+      WhenDialogOpens([&](QDialog* c) {
+        constraints(c, "5", "1", "", "");
+        QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(c, "Edt_Min"));
+        constraints(c, "5", "70", "80", "");
+        QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(c, "Edt_Default"));
+        constraints(c, "5", "70", "18", "男,女");
+        QVERIFY(c->isVisible());
+        constraints(c, "5", "70", "18", "");
+        QVERIFY(!c->isVisible());
+      });
+      Click(Child<QPushButton>(d, "Btn_Constraints"));
+      QCOMPARE(members->rowCount(), 0);
+      if (store) TryMember(d, {.name = "age", .type = "整型", .isMust = true, .comment = "年龄"});
+    });
+    f.Trigger("M1");
+    QCOMPARE(members->rowCount(), store ? 1 : 0);
+  }
+  QCOMPARE(f.prompter.TakeMessages(),
+           QStringList({"成员名称输入不能为空!", "最小值不能大于最大值!", "默认值应在 5 到 70 之间!",
+                        "整型类型的成员不能设置可选值!", "成员名称输入不能为空!",
+                        "最小值不能大于最大值!", "默认值应在 5 到 70 之间!",
+                        "整型类型的成员不能设置可选值!", "类成员属性添加成功!"}));
+  // The update dialog's constraint dialog shows what is stored.
+  ClickRow(members, 0);
+  WhenDialogOpens([&](QDialog* d) {
+    WhenDialogOpens([&](QDialog* c) {
+      QCOMPARE(Child<QLineEdit>(c, "Edt_Min")->text(), QStringLiteral("5"));
+      QCOMPARE(Child<QLineEdit>(c, "Edt_Default")->text(), QStringLiteral("18"));
+    });
+    Click(Child<QPushButton>(d, "Btn_Constraints"));
+  });
+  f.Trigger("N3");
 }
 
 QTEST_MAIN(DesignEntryTest)

@@ -462,7 +462,8 @@ void MainWindowTest::nothingIsClippedAndFifteenMembersShowInFull() {
     QCOMPARE(order,
              QStringList({"Edt_MemberName", "CB_MemberType", "CB_MemberIsMust", "Button1",
                           "Button2", "Edt_MemberComment", "CB_QueryFlag", "CB_MemberIsPri",
-                          "Edt_MemberLength", "CB_MemberIsDisplay", "CB_MemberQueryDisplay"}));
+                          "Edt_MemberLength", "CB_MemberIsDisplay", "CB_MemberQueryDisplay",
+                          "Btn_Constraints"}));
   });
   f.Trigger("M1");
 }

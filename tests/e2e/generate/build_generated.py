@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # Generates whole solutions and builds them with Mono's xbuild, offline:
 # the sample design, a design with string keys, two references to one class
-# and key-only classes, and a class with every member type under a name with
+# and key-only classes, and a class with every member type (yes/no, a fixed
+# list, constraints and a reference to itself among them) under a name with
 # a Chinese letter; the sample design again with the complete query forms;
 # the design imported from a table script in the management tool's style
 # (tests/fixtures/sql/library_ssms.sql: composite keys, self references, a
@@ -57,6 +58,12 @@ KINDS = [
     member("Kinds", "Type类", "since", "日期型", "--comment", "日期", "--required"),
     member("Kinds", "Type类", "photo", "图片型", "--comment", "照片"),
     member("Kinds", "Type类", "unit", "Unit", "--comment", "单位", "--required"),
+    member("Kinds", "Type类", "active", "布尔型", "--comment", "启用", "--required", "--default", "是", "--query"),
+    member("Kinds", "Type类", "grade", "字符串", "--length", "4", "--comment", "等级", "--choices", "甲,乙",
+           "--default", "乙", "--query"),
+    member("Kinds", "Type类", "level", "整型", "--comment", "级别", "--required", "--unique", "--min", "1",
+           "--max", "9", "--default", "5"),
+    member("Kinds", "Type类", "parent", "Type类", "--comment", "上级", "--query"),
 ]
 
 

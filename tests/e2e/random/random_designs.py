@@ -42,7 +42,7 @@ MEMBER_NAMES = ["key", "end", "name", "title", "code", "date", "price", "count",
                 "desc", "case", "string", "params", "region", "label", "note", "amount", "time"]
 COMMENTS = ["名称", "书 名", "价格（元）", "数量(件)", "备注：说明", "开始日期", "", "编号",
             "状态，类别", "标题 (Title)", "金额", "照片", "“引用”", "说明…", "等级"]
-BASE_TYPES = ["字符串", "整型", "浮点型", "日期型", "图片型"]
+BASE_TYPES = ["字符串", "整型", "浮点型", "日期型", "图片型", "布尔型"]
 
 
 def member(name, mtype, comment, key=False, display=False, must=None, query=False, shown=True,
@@ -80,6 +80,17 @@ def random_design(rng, index):
                                   must=None if mtype != "字符串" else rng.random() < 0.5,
                                   query=rng.random() < 0.4, shown=rng.random() < 0.8,
                                   length=rng.choice([10, 20, 50, 100])))
+            # Constraints in some designs, of values the harnesses' rows keep to.
+            if rng.random() < 0.3:
+                m = members[-1]
+                if mtype == "整型":
+                    m.update({"minValue": "-1000", "maxValue": "100000", "defaultValue": "5"})
+                elif mtype == "浮点型":
+                    m["minValue"] = "0"
+                elif mtype == "布尔型":
+                    m["defaultValue"] = "是"
+                elif mtype == "字符串" and m["memberIsMust"] and m["memberLength"] >= 50:
+                    m["unique"] = True
         if not display_done:
             members[0]["memberIsDisplay"] = True
         # Two references to one earlier class.

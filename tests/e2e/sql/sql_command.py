@@ -30,6 +30,8 @@ check(tools_present(SQLFLUFF) and cli("demo")[0] == 0, "demo design added")
 status, out, err = cli("sql", "Demo")
 check(status == 0 and err == "" and out == golden, "stdout is the sample script exactly: %d %r" % (status, err))
 check(parses(out, "demo.sql"), "the sample script parses as T-SQL")
+check(parses(read(os.path.join(GOLDEN, "staff.sql")), "staff.sql"),
+      "the script with yes/no members, own references and constraints parses as T-SQL")
 
 # -o replaces whatever the file held; GBK on request.
 target = os.path.join(WORK, "script.sql")

@@ -2,7 +2,9 @@
 // the complete query forms, and a class Shelf with a string key) as a user
 // would, on a display: its own Main starts it, the login form creates the
 // database on its first check, then the forms add book types, books and
-// shelves, search, edit and delete, a shelf whose key is taken is refused,
+// shelves (a type name taken and a stock out of range refused by the form),
+// search (by text, dates, the yes/no and the fixed list), edit and delete, a
+// shelf whose key is taken is refused,
 // and the password is changed. Started with "again", it only logs in with
 // the new password. Controls are
 // filled and buttons clicked from a timer, one step when the forms it needs
@@ -13,7 +15,8 @@
 //   SEARCHES: base64 (UTF-8) texts, one a line, each searched as a title
 //   PASSWORD: the new password of admin
 // Prints "STEP <name>", "DB <row>" lines after each, "BOX <text>",
-// "SEARCH <base64> <rows in the grid> <page label>", "KEPT <form> <entries>"
+// "SEARCH <base64|onSale|binding> <rows in the grid> <page label>",
+// "GRID <title> <在售> <装帧>" for each row of the full list, "KEPT <form> <entries>"
 // for the add form a refusal leaves open, "LOGGED IN <form>" after the
 // login of "again", "DONE" at the end;
 // exit status 1 when a step could not be done.
@@ -93,7 +96,7 @@ static class AppHarness
         if (!File.Exists("LoginFrame.db")) { Console.WriteLine("DB no file"); return; }
         string sql = "select 'user', U_Name, U_PassWord from U_UserInfo; "
             + "select 'type', typeId, typeName from BookType order by typeId; "
-            + "select 'book', bookId, title, price, stock, substr(publishDate, 1, 10), length(cover) > 0, bookType from Book order by bookId; "
+            + "select 'book', bookId, title, price, stock, substr(publishDate, 1, 10), length(cover) > 0, bookType, onSale, binding from Book order by bookId; "
             + "select 'shelf', shelfCode, shelfName from Shelf order by shelfCode;";
         foreach (string line in Run(sqlite3, "LoginFrame.db \"" + sql + "\"").Split('\n'))
             if (line.Length > 0) Console.WriteLine("DB " + line);
@@ -139,21 +142,28 @@ static class AppHarness
         });
     }
 
-    static void AddBook(string title, string price, string stock, DateTime published, int type)
+    // binding null keeps the form's default; a badStock is typed and
+    // refused by the form first, which stays open.
+    static void AddBook(string title, string price, string stock, DateTime published, int type,
+                        bool onSale, string binding, string badStock = null)
     {
         Opening("add form", "FrmQueryBook", "btnAdd");
-        Step("book added: " + title, () =>
+        Func<string, Func<bool>> fill = typed => () =>
         {
             Form add = Open("FrmAddBook");
             if (add == null) return false;
             Type(add, "txt_title", title);
             Type(add, "txt_price", price);
-            Type(add, "txt_stock", stock);
+            Type(add, "txt_stock", typed);
             Get<DateTimePicker>(add, "dtp_publishDate").Value = published;
             Get<ComboBox>(add, "cb_bookType").SelectedIndex = type;
+            Get<CheckBox>(add, "chk_onSale").Checked = onSale;
+            if (binding != null) Get<ComboBox>(add, "cb_binding").SelectedItem = binding;
             Click(add, "Btn_Add");
             return true;
-        });
+        };
+        if (badStock != null) Step("stock refused", fill(badStock));
+        Step("book added: " + title, fill(stock));
     }
 
     static int RowOf(DataGridView grid, string text, int column = 1)
@@ -238,7 +248,7 @@ static class AppHarness
         {
             Form query = Top();
             if (query == null || query.GetType().Name != "FrmQueryBook") return false;
-            Console.WriteLine("GRID " + Get<DataGridView>(query, "dgvList").Rows.Count + " " + Get<Label>(query, "lblPager").Text);
+            Console.WriteLine("PAGE " + Get<DataGridView>(query, "dgvList").Rows.Count + " " + Get<Label>(query, "lblPager").Text);
             Call(query, "Export", Path.GetFullPath("books.csv"));
             return true;
         });
@@ -369,15 +379,45 @@ static class AppHarness
                 return true;
             });
         }
+        // A type name taken: the form says so and stays open.
+        Opening("type form", "Frm主面", "BookTypeAdd_ToolStripMenuItem");
+        Step("type name taken", () =>
+        {
+            Form add = Open("FrmAddBookType");
+            if (add == null) return false;
+            Type(add, "txt_typeName", "古典小说");
+            Click(add, "Btn_Add");
+            return true;
+        });
+        Step("type form closed", () =>
+        {
+            Form add = Open("FrmAddBookType");
+            if (add == null) return false;
+            add.Close();
+            return true;
+        });
         Opening("query form", "Frm主面", "BookManage_ToolStripMenuItem");
-        AddBook("红楼梦 50%_off 'a'", "59.8", "12", new DateTime(1982, 3, 1), 0);
-        AddBook("三体", "23", "40", new DateTime(2008, 1, 1), 1);
-        AddBook("Neuromancer", "9.5", "3", new DateTime(1984, 7, 1), 1);
+        AddBook("红楼梦 50%_off 'a'", "59.8", "12", new DateTime(1982, 3, 1), 0, true, null);
+        AddBook("三体", "23", "40", new DateTime(2008, 1, 1), 1, false, "精装");
+        AddBook("Neuromancer", "9.5", "3", new DateTime(1984, 7, 1), 1, true, null, "1001");
         Step("searched", () =>
         {
             Form query = Top();
             if (query == null || query.GetType().Name != "FrmQueryBook") return false;
             MethodInfo click = query.GetType().GetMethod("btnQuery_Click", BindingFlags.NonPublic | BindingFlags.Instance);
+            DataGridView list = Get<DataGridView>(query, "dgvList");
+            click.Invoke(query, new object[] { query, EventArgs.Empty });
+            foreach (DataGridViewRow row in list.Rows)
+                Console.WriteLine("GRID " + row.Cells[1].Value + " " + row.Cells["在售"].Value + " " + row.Cells["装帧"].Value);
+            // The last entry of each list: 否, 精装.
+            foreach (string box in new[] { "onSale", "binding" })
+            {
+                ComboBox choice = Get<ComboBox>(query, "cb_" + box);
+                choice.SelectedIndex = choice.Items.Count - 1;
+                click.Invoke(query, new object[] { query, EventArgs.Empty });
+                Console.WriteLine("SEARCH " + box + " " + list.Rows.Count + " " + Get<Label>(query, "lblPager").Text);
+                choice.SelectedIndex = 0;
+            }
             foreach (string b64 in searches)
             {
                 Type(query, "txt_title", Encoding.UTF8.GetString(Convert.FromBase64String(b64)));
@@ -408,10 +448,13 @@ static class AppHarness
             Form edit = Open("FrmEditBook");
             if (edit == null) return false;
             Console.WriteLine("EDIT " + Get<TextBox>(edit, "txt_title").Text + " " + Get<TextBox>(edit, "txt_price").Text + " "
-                + Get<DateTimePicker>(edit, "dtp_publishDate").Value.ToString("yyyy-MM-dd") + " " + Get<ComboBox>(edit, "cb_bookType").Text);
+                + Get<DateTimePicker>(edit, "dtp_publishDate").Value.ToString("yyyy-MM-dd") + " " + Get<ComboBox>(edit, "cb_bookType").Text
+                + " " + Get<CheckBox>(edit, "chk_onSale").Checked + " " + Get<ComboBox>(edit, "cb_binding").Text);
             Shot(edit, "generated-sqlite-edit-form.png");
             Type(edit, "txt_title", "红楼梦(校注本)");
             Type(edit, "txt_price", "65.5");
+            Get<CheckBox>(edit, "chk_onSale").Checked = false;
+            Get<ComboBox>(edit, "cb_binding").SelectedItem = "精装";
             Click(edit, "Btn_Update");
             return true;
         });

@@ -46,7 +46,7 @@ static class DalHarness
         public bool Key, Must;
     }
 
-    static readonly string[] BaseTypes = { "字符串", "整型", "浮点型", "日期型", "图片型" };
+    static readonly string[] BaseTypes = { "字符串", "整型", "浮点型", "日期型", "图片型", "布尔型" };
     static Dictionary<string, List<Member>> classes = new Dictionary<string, List<Member>>();
     static List<string> order = new List<string>();
     static Assembly dal, model;
@@ -108,6 +108,7 @@ static class DalHarness
             case 4:
                 if (i % 3 == 2) return null;
                 return Enumerable.Range(0, i + 2).Select(j => (byte)(j * 37 + i * 11)).ToArray();
+            case 5: return i % 2 == 1;
             default:
                 List<object> keys = targets[m.Type];
                 return keys.Count == 0 ? null : keys[i % keys.Count];

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The application of the sample design as a SQLite project with the
-complete query forms, and a class Shelf with a string key, built with
+complete query forms, a unique type name, a stock range, a yes/no member, a
+fixed list and a class Shelf with a string key, built with
 xbuild and run on a virtual display with no database file (AppHarness.cs
 drives its forms): the first login check creates LoginFrame.db, a wrong
 password is refused and the seeded admin logs in with the password admin;
@@ -44,14 +45,16 @@ TITLES = ["红楼梦 50%_off 'a'", "三体", "Neuromancer"]
 SEARCHES = ["'", "%", "_", "[", "]", "--", ";", "a\r\nb", "x' or 1=1 --",
             "'; drop table Book; --", "[a-z]%_'", "50%_off", "张三", "5_%", "OFF", "neuro", "红楼"]
 TYPES = ["DB type|1|古典小说", "DB type|2|科幻小说"]
-BOOKS = ["DB book|1|红楼梦 50%_off 'a'|59.8|12|1982-03-01|1|1", "DB book|2|三体|23.0|40|2008-01-01|1|2",
-         "DB book|3|Neuromancer|9.5|3|1984-07-01|1|2"]
-EDITED = "DB book|1|红楼梦(校注本)|65.5|12|1982-03-01|1|1"
+BOOKS = ["DB book|1|红楼梦 50%_off 'a'|59.8|12|1982-03-01|1|1|1|平装",
+         "DB book|2|三体|23.0|40|2008-01-01|1|2|0|精装",
+         "DB book|3|Neuromancer|9.5|3|1984-07-01|1|2|1|平装"]
+EDITED = "DB book|1|红楼梦(校注本)|65.5|12|1982-03-01|1|1|0|精装"
 KEPT = TYPES + [EDITED, BOOKS[1]]
 SHELVES = ["DB shelf|A|甲", "DB shelf|A,B|甲乙", "DB shelf|B|乙"]
 # What the file holds after each step (the users apart).
 AFTER = {
-    "login refused": [], "type added: 科幻小说": TYPES, "book added: Neuromancer": TYPES + BOOKS,
+    "login refused": [], "type added: 科幻小说": TYPES, "type name taken": TYPES,
+    "stock refused": TYPES + BOOKS[:2], "book added: Neuromancer": TYPES + BOOKS,
     "searched": TYPES + BOOKS, "book edited": TYPES + [EDITED] + BOOKS[1:],
     "book deleted": KEPT, "type delete refused": KEPT, "shelf added: B": KEPT + SHELVES,
     "shelf refused": KEPT + SHELVES, "shelf deleted": KEPT + [SHELVES[0], SHELVES[2]],
@@ -81,6 +84,11 @@ def main():
        "--display", "--required")
     ok("d", "project", "set", "Demo", "database", "sqlite")
     ok("d", "project", "set", "Demo", "full-query-forms", "on")
+    ok("d", "member", "update", "Demo", "BookType", "typeName", "--unique")
+    ok("d", "member", "update", "Demo", "Book", "stock", "--min", "0", "--max", "1000")
+    ok("d", "member", "add", "Demo", "Book", "onSale", "布尔型", "--required", "--comment", "在售", "--query")
+    ok("d", "member", "add", "Demo", "Book", "binding", "字符串", "--length", "4", "--required",
+       "--choices", "平装,精装", "--default", "平装", "--comment", "装帧", "--query")
     ok("d", "generate", "Demo")
     out = os.path.join(WORK, "d", "projects", "Demo", "LoginFrame")
     errors = xbuild(XBUILD, out)
@@ -132,14 +140,25 @@ def main():
     boxes = [l[4:] for l in lines if l.startswith("BOX ")]
     check(boxes[:1] == ["用户名或密码错误!"], "a wrong password: %s" % boxes[:1])
     for text in ("图书类型添加成功!", "图书添加成功!", "图书更新成功!", "确定删除选中的 1 条记录吗?", "原密码错误!",
-                 "密码已修改，下次登录请使用新密码!"):
+                 "密码已修改，下次登录请使用新密码!", "类型名称已存在!", "库存应在 0 到 1000 之间!"):
         check(text in boxes, "no box " + text)
     check(any("FOREIGN KEY constraint failed" in b for b in boxes if b.startswith("删除失败")),
           "deleting a type that books name: %s" % boxes)
     check(any("UNIQUE constraint failed" in b for b in boxes if b.startswith("书架添加失败: ")),
           "adding a shelf whose key is taken: %s" % boxes)
     check("KEPT FrmAddShelf A 重复" in lines, "the add form stays open with its entries")
-    check("EDIT 红楼梦 50%_off 'a' 59.8 1982-03-01 古典小说" in lines, "the edit form shows the record")
+    check("EDIT 红楼梦 50%_off 'a' 59.8 1982-03-01 古典小说 True 平装" in lines, "the edit form shows the record")
+    check([l for l in lines if l.startswith("GRID ")] ==
+          ["GRID 红楼梦 50%_off 'a' 是 平装", "GRID 三体 否 精装", "GRID Neuromancer 是 平装"],
+          "the query grid shows yes/no and the fixed list")
+    # The database itself refuses a name taken and a number out of range.
+    db = os.path.join(bin_dir, "LoginFrame.db")
+    for sql, refusal in (("insert into BookType(typeName) values('古典小说')",
+                          "UNIQUE constraint failed"),
+                         ("update Book set stock=-1", "CHECK constraint failed"),
+                         ("update Book set binding='线装'", "CHECK constraint failed")):
+        done = run([SQLITE3, db, sql])
+        check(refusal in done.stderr, "%s: %s" % (sql, done.stderr))
 
     found = {}
     for line in lines:
@@ -151,6 +170,8 @@ def main():
         got = found.get(base64.b64encode(text.encode()).decode())
         check(got == (want, "第 1 / 1 页，共 %d 条" % want), "search %r: %s, expected %d rows" % (text, got, want))
     check(found.get("dates") == (2, "第 1 / 1 页，共 2 条"), "search by dates: %s" % (found.get("dates"),))
+    check(found.get("onSale") == (1, "第 1 / 1 页，共 1 条"), "search by 在售 否: %s" % (found.get("onSale"),))
+    check(found.get("binding") == (1, "第 1 / 1 页，共 1 条"), "search by 装帧: %s" % (found.get("binding"),))
     check_master_detail_export_and_print(lines, boxes, os.path.join(bin_dir, "books.csv"))
     check("LOGGED IN Frm主面" in start("again"), "the application started again lets admin in with the new password")
     for shot in ("generated-sqlite-login.png", "generated-sqlite-query-form.png",
@@ -179,7 +200,7 @@ def check_master_detail_export_and_print(lines, boxes, csv_path):
                       "DETAIL 古典小说 2 红楼梦(校注本)|" + odd,
                       "DETAIL refreshed 3 红楼梦(校注本)|%s|西游记" % odd], "the details: %s" % details)
     # Every page of the search, not only the 20 rows shown.
-    check("GRID 20 第 1 / 3 页，共 45 条" in lines, "the book form's first page")
+    check("PAGE 20 第 1 / 3 页，共 45 条" in lines, "the book form's first page")
     exported = [b for b in boxes if b.startswith("已导出")]
     check(exported == ["已导出 45 条记录到 " + csv_path], "the export's message: %s" % exported)
     with open(csv_path, "rb") as f:
