@@ -205,6 +205,12 @@ TEST_F(HandEditTest, EveryInputOfAFileReachesItOnRegeneration) {
   reference.memberName = "kind";
   TMemberDAO().UpdateMember(reference);
   regenerates({"LoginFrame/FrmQueryBookType.cs"}, "a class that refers to another");
+  // A constraint, kept apart from the member's row.
+  TMemberChanges range;
+  range.minValue = "0";
+  ASSERT_TRUE(commands::UpdateMemberFields(projectId_, book, TMemberDAO().ListMembers(book).at(3).memberId,
+                                           range));
+  regenerates({"LoginFrame/FrmAddBook.cs", "LoginFrame/FrmEditBook.cs"}, "a member's constraint");
   test::WriteFile(resources_ / "template/LoginFrame/Model/Model.csproj",
                   test::ReadFile(resources_ / "template/LoginFrame/Model/Model.csproj") + "\r\n");
   test::WriteFile(resources_ / "template/LoginFrame/LoginFrame/FrmAdd.resx",
