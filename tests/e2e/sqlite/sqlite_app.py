@@ -208,11 +208,11 @@ def check_master_detail_export_and_print(lines, boxes, csv_path):
     check(raw.startswith(b"\xef\xbb\xbf"), "the CSV file has no byte-order mark")
     check(b'"\xe7\x94\xb2,\xe4\xb9\x99 ""\xe4\xb8\x99"" \xe4\xb8\x81"' in raw, "a value quoted as RFC 4180 has it")
     rows = list(csv.reader(raw.decode("utf-8-sig").splitlines()))
-    check(rows[:1] == [["图书编号", "书名", "价格", "库存", "出版日期", "图书类型"]], "the CSV headings: %s" % rows[:1])
+    check(rows[:1] == [["图书编号", "书名", "价格", "库存", "出版日期", "图书类型", "在售", "装帧"]], "the CSV headings: %s" % rows[:1])
     titles = [r[1] for r in rows[1:]]
     check(sorted(titles) == sorted(["红楼梦(校注本)", odd, "西游记"] + many), "the CSV rows: %s" % titles)
     row = [r[1:] for r in rows if r[1] == odd]
-    check(row == [[odd, "1.5", "1", "2001-01-01", "古典小说"]], "the row with a comma, quotes and Chinese: %s" % row)
+    check(row == [[odd, "1.5", "1", "2001-01-01", "古典小说", "否", "平装"]], "the row with a comma, quotes and Chinese: %s" % row)
     # 45 rows of 9 points with the title, the headings and the page number
     # fill an A4 page's margins once and go over.
     check("PAGES 2" in lines, "the print preview's pages: %s" % [l for l in lines if l.startswith("PAGES")])
