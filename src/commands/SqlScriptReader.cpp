@@ -733,7 +733,17 @@ private:
       ExpectWord("REFERENCES");
       References(key);
       table.foreignKeys.push_back(std::move(key));
-    } else if (PeekWord("UNIQUE") || PeekWord("CHECK") || PeekWord("INDEX")) {
+    } else if (TakeWord("UNIQUE")) {
+      // A unique constraint on one column is that column's; on several,
+      // the design has nothing to hold it.
+      if (!TakeWord("CLUSTERED")) TakeWord("NONCLUSTERED");
+      const std::vector<std::string> columns = ColumnList();
+      const int column = columns.size() == 1 ? table.FindColumn(columns[0]) : -1;
+      if (column >= 0)
+        table.columns[static_cast<std::size_t>(column)].constraints.unique = true;
+      else
+        Skipped("UNIQUE 约束", at.line);
+    } else if (PeekWord("CHECK") || PeekWord("INDEX")) {
       Skipped(Upper(Peek().raw) + " 约束", at.line);
     } else if (named && !PeekWord("DEFAULT")) {
       Fail(Peek().place,

@@ -52,7 +52,8 @@ std::string Everything(int projectId) {
              (m.memberLength ? "(" + std::to_string(m.memberLength) + ")" : "") +
              (m.IsKey() ? " key" : "") + (m.IsMust() ? " must" : "") +
              (m.IsQueried() ? " query" : "") + (m.IsDisplay() ? " display" : "") +
-             (m.IsShown() ? "" : " hidden") + " - " + m.memberComment + "\n";
+             (m.IsShown() ? "" : " hidden") + (m.constraints.unique ? " unique" : "") + " - " +
+             m.memberComment + "\n";
   }
   return out;
 }
