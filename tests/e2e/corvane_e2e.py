@@ -46,9 +46,15 @@ def cli(base, *args, raw=False, **kw):
 
 
 def ok(base, *args):
-    status, out, err = cli(base, *args)
-    check(status == 0, "%s: %s" % (" ".join(args), err))
-    return out
+    return expect(base, *args)[0]
+
+
+def expect(base, *args, status=0, out="", err="", **kw):
+    """Runs corvane-cli (kw go to cli) and checks its exit status and that its
+    stdout and stderr hold out and err; answers (stdout, stderr)."""
+    got, o, e = cli(base, *args, **kw)
+    check(got == status and out in o and err in e, "%s: %d %r %r" % (" ".join(args), got, o[-300:], e))
+    return o, e
 
 
 def read(path):

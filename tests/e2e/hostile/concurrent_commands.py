@@ -8,140 +8,107 @@
 #
 # usage: concurrent_commands.py CORVANE_CLI
 #
-import multiprocessing as mp
 import os
 import sqlite3
+import threading
+from concurrent.futures import ThreadPoolExecutor
+from contextlib import closing
 
-from corvane_e2e import CLI, WORK, check, cli, finish
+from corvane_e2e import WORK, check, cli, finish, ok
 
 ROUNDS = 8
-PROJECT_ADDED = "工程名称添加成功！"
-CLASS_ADDED = "类名称添加成功！"
-MEMBER_ADDED = "类成员属性添加成功!"
-
-
-def _exec_when_released(barrier, argv, out, err):
-    os.dup2(os.open(out, os.O_WRONLY | os.O_CREAT | os.O_TRUNC), 1)
-    os.dup2(os.open(err, os.O_WRONLY | os.O_CREAT | os.O_TRUNC), 2)
-    barrier.wait(timeout=60)
-    os.execv(argv[0], argv)
+ADDED = {"project": "工程名称添加成功！", "class": "类名称添加成功！", "member": "类成员属性添加成功!",
+         "demo": "示例工程 Demo 已添加"}
 
 
 def at_once(base, commands):
-    """Starts one corvane-cli per argument list, all released together by a
-    barrier; answers (status, stdout, stderr) of each, in order."""
-    barrier = mp.Barrier(len(commands))
-    runs = []
-    for i, args in enumerate(commands):
-        out, err = ("%s/.run%d.%s" % (WORK, i, s) for s in ("out", "err"))
-        p = mp.Process(target=_exec_when_released, args=(barrier, [CLI, "--dir", base] + args, out, err))
-        p.start()
-        runs.append((p, out, err))
-    results = []
-    for p, out, err in runs:
-        p.join(120)
-        if not check(not p.is_alive(), "a process did not end: %r" % (commands,)):
-            p.kill()
-            p.join()
-        with open(out, encoding="utf-8") as o, open(err, encoding="utf-8") as e:
-            results.append((p.exitcode, o.read(), e.read()))
-    return results
+    """Runs one corvane-cli per argument list, all started together once every
+    thread has reached the barrier; answers cli()'s (status, stdout, stderr)
+    of each, in order."""
+    barrier = threading.Barrier(len(commands))
+
+    def run(args):
+        barrier.wait(timeout=60)
+        return cli(base, *args, timeout=120)
+    with ThreadPoolExecutor(len(commands)) as pool:
+        return list(pool.map(run, commands))
 
 
-def database(base):
-    """The base directory's design database, checked sound."""
-    db = sqlite3.connect(os.path.join(base, "projects.mdb"))
-    check(db.execute("pragma integrity_check").fetchone()[0] == "ok", "integrity check of " + base)
-    return db
+def added(result, args):
+    """Whether the command was acknowledged as having added what it adds."""
+    return result[0] == 0 and result[1].startswith(ADDED[args[0]])
 
 
-def acknowledged(results, message):
-    return [r[0] == 0 and r[1].strip() == message for r in results]
+def one_wins(results, commands):
+    """Exactly one of the commands added its name; the others were told that
+    the name is taken."""
+    won = [added(x, c) for x, c in zip(results, commands)]
+    return won.count(True) == 1 and all(w or (x[0] == 1 and x[2].startswith("该") and x[2].endswith("已经存在!\n"))
+                                        for w, x in zip(won, results))
 
 
-def names_once(db, sql, expected, what):
-    """Each expected name is stored exactly once, ignoring letter case."""
-    stored = [n.lower() for (n,) in db.execute(sql)]
-    for name in expected:
-        check(stored.count(name.lower()) == 1, "%s %s stored %d times" % (what, name, stored.count(name.lower())))
-    check(len(set(stored)) == len(stored), "%s: no name stored twice: %r" % (what, stored))
+def names(base, sql):
+    """What the query finds in the base directory's design database, in
+    lower case and sorted, once the database has passed its integrity check."""
+    with closing(sqlite3.connect(os.path.join(base, "projects.mdb"))) as db:
+        check(db.execute("pragma integrity_check").fetchone()[0] == "ok", "integrity check of " + base)
+        return sorted(n.lower() for (n,) in db.execute(sql))
 
 
-# A new, empty base directory opened by eight processes at once: each makes
-# a project, two of them the sample project, which only one gets.
+# A new, empty base directory opened by eight processes at once: a project
+# name raced in four letter cases, two other projects, and the sample
+# project twice, which only one gets.
 for r in range(ROUNDS):
     base = os.path.join(WORK, "new%d" % r)
-    results = at_once(base, [["project", "add", "P%d" % i] for i in range(6)] + [["demo"], ["demo"]])
-    check(all(acknowledged(results[:6], PROJECT_ADDED)), "round %d: every project added: %r" % (r, results[:6]))
-    demos = [s == 0 for s, _, _ in results[6:]]
-    refused = [s == 1 and e.strip() == "该工程名称已经存在!" for s, _, e in results[6:]]
-    check(demos.count(True) == 1 and refused.count(True) == 1,
-          "round %d: the sample project added once, refused once: %r" % (r, results[6:]))
-    db = database(base)
-    names_once(db, "select projectName from t_project", ["P%d" % i for i in range(6)] + ["Demo"], "project")
-    db.close()
+    commands = [["project", "add", s] for s in ("Same", "SAME", "SaMe", "SAme", "P0", "P1")] + [["demo"], ["demo"]]
+    results = at_once(base, commands)
+    check(one_wins(results[:4], commands) and all(added(x, c) for x, c in zip(results[4:6], commands[4:]))
+          and one_wins(results[6:], commands[6:]), "round %d: %r" % (r, results))
+    check(names(base, "select projectName from t_project") == ["demo", "p0", "p1", "same"],
+          "round %d: each project stored once" % r)
 
-# Names raced in different letter cases: one of each race wins.
-base = os.path.join(WORK, "races")
-check(cli(base, "project", "add", "P")[0] == 0, "project P added")
-winners = []
-for r in range(ROUNDS):
-    spellings = ["Same%d" % r, "SAME%d" % r, "SaMe%d" % r, "SAme%d" % r]
-    results = at_once(base, [["class", "add", "P", s, "类"] for s in spellings] +
-                      [["project", "add", s.replace("S", "Q", 1)] for s in spellings])
-    won = acknowledged(results[:4], CLASS_ADDED) + acknowledged(results[4:], PROJECT_ADDED)
-    check(won[:4].count(True) == 1 and won[4:].count(True) == 1, "round %d: one of each name: %r" % (r, results))
-    check(all(s == 1 and e.strip().startswith("该") and "已经存在!" in e
-              for (s, _, e), w in zip(results, won) if not w), "round %d: the others are told" % r)
-    winners += [spellings[i] for i in range(4) if won[i]]
-db = database(base)
-names_once(db, "select className from t_class", winners, "class")
-names_once(db, "select projectName from t_project", [], "project")
-db.close()
-
-# An existing design: classes and members added while a class is deleted
-# and the sample project is generated; every acknowledged row is there, no
-# member outlives its class, and the run completes.
+# An existing design: members added and a class name raced in two letter
+# cases while a class is deleted and the sample project is generated; every
+# acknowledged row is there, no member outlives its class, and the run
+# completes.
 base = os.path.join(WORK, "busy")
-check(cli(base, "demo")[0] == 0 and cli(base, "project", "add", "P")[0] == 0, "projects added")
-members, classes = [], []
+ok(base, "demo")
+ok(base, "project", "add", "P")
 for r in range(ROUNDS):
     doomed = "Doomed%d" % r
-    check(cli(base, "class", "add", "P", doomed, "类")[0] == 0, "class %s added" % doomed)
+    ok(base, "class", "add", "P", doomed, "类")
     commands = [["generate", "Demo"], ["class", "delete", "P", doomed]]
     commands += [["member", "add", "P", doomed, "m%d" % i, "字符串", "--length", "10"] for i in range(2)]
-    commands += [["class", "add", "P", "K%d_%d" % (r, i), "类"] for i in range(2)]
+    commands += [["class", "add", "P", name % r, "类"] for name in ("Kind%d", "KIND%d")]
     commands += [["member", "add", "Demo", "Book", "note%d_%d" % (r, i), "字符串"] for i in range(2)]
     results = at_once(base, commands)
-    status, out, err = results[0]
-    check(status == 0 and "所有代码生成完毕!" in out, "round %d: the run completes: %d %r" % (r, status, err))
-    check(results[1][0] == 0, "round %d: the class is deleted: %r" % (r, results[1]))
-    for (s, o, e) in results[2:4]:
-        check((s == 0 and o.strip() == MEMBER_ADDED) or (s == 1 and e.strip() == "类不存在: " + doomed),
-              "round %d: a member for a class being deleted is added or refused: %r" % (r, (s, o, e)))
-    check(all(acknowledged(results[4:6], CLASS_ADDED) + acknowledged(results[6:], MEMBER_ADDED)),
-          "round %d: classes and members added" % r)
-    classes += [c[3] for c in commands[4:6]]
-    members += [c[4] for c in commands[6:]]
-db = database(base)
-names_once(db, "select className from t_class", classes + ["Book", "BookType"], "class")
-names_once(db, "select memberName from t_member where memberName like 'note%'", members, "member")
-check(db.execute("select count(*) from t_member where classId not in (select classId from t_class)")
-      .fetchone()[0] == 0, "no member outlives its class")
-db.close()
+    check(results[0][0] == 0 and "所有代码生成完毕!" in results[0][1] and results[1][0] == 0,
+          "round %d: the run completes and the class is deleted: %r" % (r, results[:2]))
+    check(all(added(x, c) or (x[0], x[2]) == (1, "类不存在: %s\n" % doomed)
+              for x, c in zip(results[2:4], commands[2:])),
+          "round %d: a member for a class being deleted is added or refused: %r" % (r, results[2:4]))
+    check(one_wins(results[4:6], commands[4:]) and all(added(x, c) for x, c in zip(results[6:], commands[6:])),
+          "round %d: one class and every member added: %r" % (r, results[4:]))
+check(names(base, "select className from t_class") == ["book", "booktype"] + ["kind%d" % r for r in range(ROUNDS)],
+      "every class added is there")
+check(names(base, "select memberName from t_member where memberName like 'note%'") ==
+      ["note%d_%d" % (r, i) for r in range(ROUNDS) for i in range(2)], "every member added is there")
+check(names(base, "select memberName from t_member where classId not in (select classId from t_class)") == [],
+      "no member outlives its class")
+
 # A project's two settings set at once: neither write loses the other, also
 # where the option table is of an earlier version (without the database
 # column, which one of them adds).
 for r in range(ROUNDS):
     base = os.path.join(WORK, "settings%d" % r)
-    check(cli(base, "demo")[0] == 0, "sample project added")
+    ok(base, "demo")
     if r % 2:
         with sqlite3.connect(os.path.join(base, "projects.mdb")) as db:
             db.execute("create table t_projectoption (projectId integer primary key,"
                        " fullQueryForms integer not null default 0)")
     results = at_once(base, [["project", "set", "Demo", "full-query-forms", "on"],
                              ["project", "set", "Demo", "database", "sqlite"]])
-    check([s for s, _, _ in results] == [0, 0], "round %d: both set: %r" % (r, results))
     listed = cli(base, "project", "list")[1]
-    check(listed == "1\tDemo\t完整查询窗体\tSQLite 嵌入式数据库\n", "round %d: both settings kept: %r" % (r, listed))
+    check([s for s, _, _ in results] == [0, 0] and listed == "1\tDemo\t完整查询窗体\tSQLite 嵌入式数据库\n",
+          "round %d: both set and kept: %r %r" % (r, results, listed))
 finish()

