@@ -18,17 +18,15 @@ TOKEN = re.compile(r"--[^\r\n]*|'(?:[^']|'')*'?|\[(?:[^\]]|\]\])*\]?|\w+|\S")
 
 
 def tokens(script, plain):
-    """The script's tokens, a comment's text left out, each bracketed name
-    read back, without its brackets, with every name in plain replaced by
-    its plain one, and each string read back as tokens of its own (the
-    script names tables in them)."""
+    """The script's tokens, comments without their text, bracketed names read
+    back and renamed through plain, strings as tokens of their own (they name
+    tables too)."""
     found = []
     for token in TOKEN.findall(script):
         if token.startswith("["):
-            name = token[1:-1].replace("]]", "]")
-            for hostile in sorted(plain, key=len, reverse=True):
-                name = name.replace(hostile, plain[hostile])
-            token = name
+            token = token[1:-1].replace("]]", "]")
+            for hostile in plain:
+                token = token.replace(hostile, plain[hostile])
         elif token.startswith("'"):
             token = "'%s'" % " ".join(tokens(token[1:-1].replace("''", "'"), plain))
         found.append("--" if token.startswith("--") else token)
@@ -36,11 +34,10 @@ def tokens(script, plain):
 
 
 def design(base, c):
-    """One design under the class and member names in c: two tables, a key
-    of each kind, a reference between them, a class without key and a
-    reference to a class that is gone, each left out with a comment. Line
-    breaks, which entry refuses, are put in afterwards, as a file made by
-    other tools holds them."""
+    """The table script of a design under the names in c: two tables, a key of
+    each kind, a reference, and two things left out (a keyless class and a
+    reference to a class that is gone). Line breaks, which entry refuses, are
+    put into the file afterwards, as other tools may."""
     c = {k: v.replace("\r", "~CR~").replace("\n", "~LF~") for k, v in c.items()}
     ok(base, "project", "add", "P")
     ok(base, "class", "add", "P", c["first"], "甲")
@@ -56,11 +53,9 @@ def design(base, c):
     ok(base, "member", "add", "P", c["first"], "later", c["gone"], "--required")
     ok(base, "class", "delete", "P", c["gone"])
     db = sqlite3.connect(os.path.join(WORK, base, "projects.mdb"))
-    for table, column in (("t_class", "className"), ("t_member", "memberName"),
-                          ("t_member", "memberType")):
-        db.execute("update %s set %s=replace(replace(%s,'~CR~',char(13)),'~LF~',char(10))"
-                   % (table, column, column))
-    db.commit()
+    fix = "replace(replace(%s,'~CR~',char(13)),'~LF~',char(10))"
+    db.executescript("update t_class set className=%s; update t_member set memberName=%s, memberType=%s;"
+                     % (fix % "className", fix % "memberName", fix % "memberType"))
     db.close()
     out, err = expect(base, "sql", "P")
     check(err.count("警告: ") == 2, "a script with two omissions: %r" % err)

@@ -31,19 +31,17 @@ def limit(size):
 ok(BASE, "demo")
 
 # A script or an export too large for the disk: the old file stays, byte
-# for byte, and the message says where and why; the script is replaced once
-# the write can complete.
+# for byte, and the message says where and why.
 script, exported = os.path.join(WORK, "create.sql"), os.path.join(WORK, "demo.json")
 ok(BASE, "sql", "Demo", "-o", script)
 write(exported, "an earlier export")
-old = read(script)
 ok(BASE, "member", "add", "Demo", "Book", "isbn", "字符串", "--length", "13")
 for target, command in ((script, "sql"), (exported, "export")):
     kept = read(target)
     expect(BASE, command, "Demo", "-o", target, status=1, err=target + ": File too large", preexec_fn=limit(1024))
     check(read(target) == kept, "the old file is intact after a failed write: " + target)
 ok(BASE, "sql", "Demo", "-o", script)
-check(read(script) != old and b"[isbn]" in read(script), "the script is replaced")
+check(b"[isbn]" in read(script), "the script is replaced once the write can complete")
 
 # A generation that runs out of disk: every file holds either what the
 # earlier run wrote or what this run writes, never a part of it.
@@ -91,5 +89,4 @@ for command in ("sql", "export"):
     expect(BASE, command, "Demo", "-o", "/dev/null")
 check(stat.S_ISCHR(os.stat("/dev/null").st_mode), "/dev/null stays a device")
 expect(BASE, "sql", "Demo", "-o", WORK, status=1, err="不是普通文件")
-check(ok(BASE, "project", "list") == "1\tDemo\n", "the design still opens")
 finish()
