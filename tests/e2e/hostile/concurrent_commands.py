@@ -56,10 +56,10 @@ for r in range(ROUNDS):
     check(names(base, "select projectName from t_project") == ["demo", "p0", "p1", "same"],
           "round %d: each project stored once" % r)
 
-# An existing design: members added and a class name raced in two letter
-# cases while a class is deleted and the sample project is generated; every
-# acknowledged row is there, no member outlives its class, and the run
-# completes.
+# An existing design: members added, and a class name and a project name
+# each raced in two letter cases, while a class is deleted and the sample
+# project is generated; every acknowledged row is there, no member outlives
+# its class, and the run completes.
 base = os.path.join(WORK, "busy")
 ok(base, "demo")
 ok(base, "project", "add", "P")
@@ -69,16 +69,19 @@ for r in range(ROUNDS):
     commands = [["generate", "Demo"], ["class", "delete", "P", doomed]]
     commands += [["member", "add", "P", doomed, "m%d" % i, "字符串", "--length", "10"] for i in range(2)]
     commands += [["class", "add", "P", name % r, "类"] for name in ("Kind%d", "KIND%d")]
+    commands += [["project", "add", name % r] for name in ("Proj%d", "PROJ%d")]
     commands += [["member", "add", "Demo", "Book", "note%d_%d" % (r, i), "字符串"] for i in range(2)]
     results = at_once(base, commands)
     check(results[0][0] == 0 and "所有代码生成完毕!" in results[0][1] and results[1][0] == 0,
           "round %d: the run completes and the class is deleted: %r" % (r, results[:2]))
     check(all(s == 0 or (s, e) == (1, "类不存在: %s\n" % doomed) for s, _, e in results[2:4]),
           "round %d: a member for a class being deleted is added or refused: %r" % (r, results[2:4]))
-    check(one_wins(results[4:6]) and [s for s, _, _ in results[6:]] == [0, 0],
-          "round %d: one class and every member added: %r" % (r, results[4:]))
+    check(one_wins(results[4:6]) and one_wins(results[6:8]) and [s for s, _, _ in results[8:]] == [0, 0],
+          "round %d: one class, one project and every member added: %r" % (r, results[4:]))
 check(names(base, "select className from t_class") == ["book", "booktype"] + ["kind%d" % r for r in range(ROUNDS)],
       "every class added is there")
+check(names(base, "select projectName from t_project") == ["demo", "p"] + ["proj%d" % r for r in range(ROUNDS)],
+      "every project added is there")
 check(names(base, "select memberName from t_member where memberName like 'note%'") ==
       ["note%d_%d" % (r, i) for r in range(ROUNDS) for i in range(2)], "every member added is there")
 check(names(base, "select memberName from t_member where classId not in (select classId from t_class)") == [],
