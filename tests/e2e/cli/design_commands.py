@@ -11,7 +11,6 @@ import sqlite3
 
 from corvane_e2e import WORK, check, cli, expect, finish, ok, read, write
 
-
 check(ok("d", "project", "list") == "", "an empty design lists nothing")
 expect("d", "demo", out="示例工程 Demo 已添加")
 expect("d", "demo", status=1, err="该工程名称已经存在!")
@@ -41,7 +40,7 @@ for args in (["member", "add", "Demo"], ["frobnicate"]):
     expect("d", *args, status=2)
 expect("d", "member", "--help", out="exchange")
 
-# A design file made by hand with the sqlite3 shell, holding two projects of
+# A design file made by another SQLite tool, holding two projects of
 # the same name: listed, the name needs its identifier, stored values are
 # shown as stored (a flag is set only when it holds 1), and commands that
 # only read write nothing, not even an index, into it or beside it.
