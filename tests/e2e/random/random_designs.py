@@ -74,7 +74,7 @@ def random_design(rng, index):
             display = not display_done and mtype == "字符串"
             display_done = display_done or display
             members.append(member(name, mtype, rng.choice(COMMENTS), display=display,
-                                  must=None if mtype == "图片型" else rng.random() < 0.5,
+                                  must=None if mtype != "字符串" else rng.random() < 0.5,
                                   query=rng.random() < 0.4, shown=rng.random() < 0.8,
                                   length=rng.choice([10, 20, 50, 100])))
             # Constraints in some designs, of values the harnesses' rows keep to.

@@ -149,7 +149,8 @@ static class DalHarness
     // may leave it) reads those as the properties' defaults ("" for a string).
     static void Nulls(string c, object key)
     {
-        List<Member> nullable = classes[c].Where(m => !m.Key && (!m.Must || m.Type == "图片型")).ToList();
+        // Dates and images are NULL columns even when required.
+        List<Member> nullable = classes[c].Where(m => !m.Key && (!m.Must || m.Type == "日期型" || m.Type == "图片型")).ToList();
         if (nullable.Count == 0) return;
         dal.GetType("DAL.DBHelp").GetMethod("ExecuteNonQuery").Invoke(null, new object[] {
             "update \"" + c + "\" set " + string.Join(",", nullable.Select(m => "\"" + m.Name + "\"=NULL").ToArray())
