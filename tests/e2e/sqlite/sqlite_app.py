@@ -154,12 +154,12 @@ def main():
         check(refusal in done.stderr, "%s: %s" % (sql, done.stderr))
 
     found = dict(re.match(r"SEARCH (\S+) (\d+ .*)$", l).groups() for l in lines if l.startswith("SEARCH "))
-    want = {base64.b64encode(text.encode()).decode(): sum(text.strip().lower() in t.lower() for t in TITLES)
+    want = {(base64.b64encode(text.encode()).decode(), text): sum(text.strip().lower() in t.lower() for t in TITLES)
             for text in SEARCHES}
-    want.update(dates=2, onSale=1, binding=1)
-    for label, rows in want.items():
+    want.update({("dates", "by dates"): 2, ("onSale", "by 在售 否"): 1, ("binding", "by 装帧 精装"): 1})
+    for (label, text), rows in want.items():
         check(found.get(label) == "%d 第 1 / 1 页，共 %d 条" % (rows, rows),
-              "search %s: %s, expected %d rows" % (label, found.get(label), rows))
+              "search %r: %s, expected %d rows" % (text, found.get(label), rows))
     check_master_detail_export_and_print(lines, boxes, os.path.join(bin_dir, "books.csv"))
 
     # The script run again, twice, as after a change of the design: the
