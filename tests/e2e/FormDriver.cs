@@ -1,7 +1,8 @@
-// What the harnesses that drive a generated application's forms share,
-// compiled into each: a form's controls and handlers reached by their
-// field and method names, controls filled from text as a user would fill
-// them, message boxes answered, and outside programs run.
+// What the harnesses that drive a generated application's forms
+// (AppHarness, QueryHarness) share, compiled into each: a form's controls
+// and handlers reached by their field and method names, controls filled
+// from text as a user would fill them, message boxes answered, and outside
+// programs run.
 using System;
 using System.Collections.Generic;
 using System.Diagnostics;
