@@ -26,45 +26,41 @@ HARNESS = os.path.join(HERE, "FormHarness.cs")
 LIBRARY_SCRIPT = os.path.join(HERE, "..", "..", "fixtures", "sql", "library_ssms.sql")
 
 
-def member(project, cls, name, mtype, *flags):
-    return ["member", "add", project, cls, name, mtype] + list(flags)
-
-
-SHOP = [
-    ["project", "add", "Shop"], ["class", "add", "Shop", "Category", "商品分类"],
-    member("Shop", "Category", "catName", "字符串", "--length", "30", "--comment", "分类名称", "--display", "--required"),
-    member("Shop", "Category", "catCode", "字符串", "--length", "10", "--comment", "分类代码", "--key", "--required"),
-    member("Shop", "Category", "remark", "字符串", "--length", "200"),
-    ["class", "add", "Shop", "Tag", "标签"],
-    member("Shop", "Tag", "tagId", "整型", "--comment", "标签编号", "--key", "--display", "--required"),
-    ["class", "add", "Shop", "Transfer", "调拨单"],
-    member("Shop", "Transfer", "transferId", "整型", "--comment", "调拨单号", "--key", "--required"),
-    member("Shop", "Transfer", "fromCategory", "Category", "--comment", "调出分类", "--required"),
-    member("Shop", "Transfer", "toCategory", "Category", "--comment", "调入分类(目标)", "--required"),
-    member("Shop", "Transfer", "catName", "字符串", "--length", "20", "--comment", "备注名称", "--display"),
-    member("Shop", "Transfer", "tag", "Tag", "--comment", "标签", "--required", "--no-shown"),
-    member("Shop", "Transfer", "made", "日期型", "--required"),
-]
-KINDS = [
-    ["project", "add", "Kinds"], ["class", "add", "Kinds", "Unit", "单位"],
-    member("Kinds", "Unit", "unitCode", "字符串", "--length", "8", "--comment", "单位代码", "--key", "--display", "--required"),
-    member("Kinds", "Unit", "logo", "图片型", "--comment", "标志"),
-    ["class", "add", "Kinds", "Type类", "类别"],
-    member("Kinds", "Type类", "typeId", "整型", "--comment", "编号", "--key", "--required"),
-    member("Kinds", "Type类", "title", "字符串", "--length", "40", "--comment", "名称", "--display", "--required"),
-    member("Kinds", "Type类", "note", "字符串", "--comment", "备注"),
-    member("Kinds", "Type类", "amount", "整型", "--comment", "数量", "--required"),
-    member("Kinds", "Type类", "price", "浮点型", "--comment", "价格", "--required"),
-    member("Kinds", "Type类", "since", "日期型", "--comment", "日期", "--required"),
-    member("Kinds", "Type类", "photo", "图片型", "--comment", "照片"),
-    member("Kinds", "Type类", "unit", "Unit", "--comment", "单位", "--required"),
-    member("Kinds", "Type类", "active", "布尔型", "--comment", "启用", "--required", "--default", "是", "--query"),
-    member("Kinds", "Type类", "grade", "字符串", "--length", "4", "--comment", "等级", "--choices", "甲,乙",
-           "--default", "乙", "--query"),
-    member("Kinds", "Type类", "level", "整型", "--comment", "级别", "--required", "--unique", "--min", "1",
-           "--max", "9", "--default", "5"),
-    member("Kinds", "Type类", "parent", "Type类", "--comment", "上级", "--query"),
-]
+SHOP = [c.split() for c in """\
+project add Shop
+class add Shop Category 商品分类
+member add Shop Category catName 字符串 --length 30 --comment 分类名称 --display --required
+member add Shop Category catCode 字符串 --length 10 --comment 分类代码 --key --required
+member add Shop Category remark 字符串 --length 200
+class add Shop Tag 标签
+member add Shop Tag tagId 整型 --comment 标签编号 --key --display --required
+class add Shop Transfer 调拨单
+member add Shop Transfer transferId 整型 --comment 调拨单号 --key --required
+member add Shop Transfer fromCategory Category --comment 调出分类 --required
+member add Shop Transfer toCategory Category --comment 调入分类(目标) --required
+member add Shop Transfer catName 字符串 --length 20 --comment 备注名称 --display
+member add Shop Transfer tag Tag --comment 标签 --required --no-shown
+member add Shop Transfer made 日期型 --required
+""".splitlines()]
+KINDS = [c.split() for c in """\
+project add Kinds
+class add Kinds Unit 单位
+member add Kinds Unit unitCode 字符串 --length 8 --comment 单位代码 --key --display --required
+member add Kinds Unit logo 图片型 --comment 标志
+class add Kinds Type类 类别
+member add Kinds Type类 typeId 整型 --comment 编号 --key --required
+member add Kinds Type类 title 字符串 --length 40 --comment 名称 --display --required
+member add Kinds Type类 note 字符串 --comment 备注
+member add Kinds Type类 amount 整型 --comment 数量 --required
+member add Kinds Type类 price 浮点型 --comment 价格 --required
+member add Kinds Type类 since 日期型 --comment 日期 --required
+member add Kinds Type类 photo 图片型 --comment 照片
+member add Kinds Type类 unit Unit --comment 单位 --required
+member add Kinds Type类 active 布尔型 --comment 启用 --required --default 是 --query
+member add Kinds Type类 grade 字符串 --length 4 --comment 等级 --choices 甲,乙 --default 乙 --query
+member add Kinds Type类 level 整型 --comment 级别 --required --unique --min 1 --max 9 --default 5
+member add Kinds Type类 parent Type类 --comment 上级 --query
+""".splitlines()]
 
 
 def build(name, commands, project, options=()):
@@ -76,8 +72,8 @@ def build(name, commands, project, options=()):
     return os.path.join(out, "LoginFrame", "bin", "Debug", "LoginFrame.exe")
 
 
+# Every form of the application is created and the named one shown.
 def forms_open(exe, add_form):
-    """Every form of the application is created and the named one shown."""
     harness = os.path.join(WORK, "FormHarness.exe")
     done = run([MCS, "-nologo", "-out:" + harness, "-r:" + exe, "-r:System.Windows.Forms",
                 "-r:System.Drawing", HARNESS])

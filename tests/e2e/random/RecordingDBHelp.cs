@@ -16,7 +16,7 @@ namespace DAL
     {
         public static List<string> Statements = new List<string>();
         public static Dictionary<string, DataTable> Tables = new Dictionary<string, DataTable>();
-        public static DataTable PagerRows = null;
+        public static DataTable PagerRows = new DataTable();
 
         public static int ExecuteNonQuery(string sql, SqlParameter[] parm)
         {
@@ -40,17 +40,10 @@ namespace DAL
             return ds;
         }
 
-        public static DataTable ExecutePager(int PageIndex, int PageSize, string key, string strShow, string strSql, string strWhere, string strOrder, out int PageCount, out int RecordCount)
-        {
-            return Pager(PageIndex, PageSize, key, strShow, strSql, strWhere, strOrder, out PageCount, out RecordCount);
-        }
-
         public static DataTable ExecutePagerWhenPrimaryIsString(int PageIndex, int PageSize, string key, string strShow, string strSql, string strWhere, string strOrder, out int PageCount, out int RecordCount)
-        {
-            return Pager(PageIndex, PageSize, key, strShow, strSql, strWhere, strOrder, out PageCount, out RecordCount);
-        }
+            => ExecutePager(PageIndex, PageSize, key, strShow, strSql, strWhere, strOrder, out PageCount, out RecordCount);
 
-        private static DataTable Pager(int PageIndex, int PageSize, string key, string strShow, string strSql, string strWhere, string strOrder, out int PageCount, out int RecordCount)
+        public static DataTable ExecutePager(int PageIndex, int PageSize, string key, string strShow, string strSql, string strWhere, string strOrder, out int PageCount, out int RecordCount)
         {
             string query = strSql;
             if (strWhere != null && strWhere.Trim().Length > 0)
@@ -63,12 +56,6 @@ namespace DAL
                 + ") as PagerRows"
                 + " where PagerRowNumber between " + ((PageIndex - 1) * PageSize + 1) + " and " + (PageIndex * PageSize)
                 + " order by PagerRowNumber");
-            if (PagerRows == null)
-            {
-                PageCount = 0;
-                RecordCount = 0;
-                return new DataTable();
-            }
             RecordCount = PagerRows.Rows.Count;
             PageCount = (RecordCount + PageSize - 1) / PageSize;
             DataTable page = PagerRows.Clone();

@@ -2,50 +2,33 @@
 // the recording DBHelp, and prints the statements, one batch each
 // (separated by GO lines), for a T-SQL parser to read.
 using System;
+using System.Collections.Generic;
+using System.Linq;
 using System.Reflection;
 
 static class SqlHarness
 {
-    static object Make(Type t)
+    static object Argument(MethodInfo m, ParameterInfo p, bool integerKey)
     {
-        return Activator.CreateInstance(t);
-    }
-
-    static void Call(MethodInfo m, object[] args)
-    {
-        try { m.Invoke(null, args); }
-        catch (TargetInvocationException e)
-        {
-            if (!(e.InnerException is DAL.NoDatabase)) throw;
-        }
+        Type t = p.ParameterType;
+        if (t == typeof(List<string>)) return new List<string>(integerKey ? new[] { "1", "2" } : new[] { "a'b", "c" });
+        if (t == typeof(int)) return m.Name.StartsWith("Get") ? 1 + p.Position * 19 : 7;
+        if (t == typeof(string)) return m.Name.StartsWith("Get") ? "" : m.Name.StartsWith("Del") ? (integerKey ? "1,2" : "a'b,c") : "k'7";
+        return t.IsByRef ? (object)0 : Activator.CreateInstance(t);
     }
 
     static int Main()
     {
-        foreach (Type dal in typeof(DAL.DBHelp).Assembly.GetTypes())
+        foreach (Type dal in typeof(DAL.DBHelp).Assembly.GetTypes().Where(t => t.Namespace == "DAL" && t.Name.StartsWith("dal")))
         {
-            if (dal.Namespace != "DAL" || !dal.Name.StartsWith("dal")) continue;
+            bool integerKey = dal.GetMethod("getSome" + dal.Name.Substring(3)).GetParameters()[0].ParameterType == typeof(int);
             foreach (MethodInfo m in dal.GetMethods(BindingFlags.Public | BindingFlags.Static))
             {
-                ParameterInfo[] ps = m.GetParameters();
-                if (m.Name.StartsWith("Add") || m.Name.StartsWith("Edit"))
-                    Call(m, new object[] { Make(ps[0].ParameterType) });
-                else if (m.Name.StartsWith("getSome"))
-                    Call(m, new object[] { ps[0].ParameterType == typeof(int) ? (object)7 : "k'7" });
-                else if (m.Name.StartsWith("Del"))
+                try { m.Invoke(null, m.GetParameters().Select(p => Argument(m, p, integerKey)).ToArray()); }
+                catch (TargetInvocationException e)
                 {
-                    MethodInfo some = dal.GetMethod("getSome" + m.Name.Substring(3));
-                    bool integer = some.GetParameters()[0].ParameterType == typeof(int);
-                    string keys = integer ? "1,2" : "a'b,c";
-                    if (ps[0].ParameterType == typeof(string))
-                        Call(m, new object[] { keys });
-                    else
-                        Call(m, new object[] { new System.Collections.Generic.List<string>(keys.Split(',')) });
+                    if (!(e.InnerException is DAL.NoDatabase)) throw;
                 }
-                else if (m.Name.StartsWith("Get"))
-                    Call(m, new object[] { 1, 20, 0, 0, "" });
-                else if (m.Name.StartsWith("getAll"))
-                    Call(m, new object[0]);
             }
         }
         foreach (string sql in DAL.DBHelp.Statements)

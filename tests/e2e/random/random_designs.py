@@ -9,9 +9,10 @@
 # data-access code sends (recorded by calling each method against a stand-in
 # DBHelp) must parse as T-SQL, and the table script imported again
 # (import-sql) must give the same classes and members. Every other pair of
-# designs are SQLite projects instead: every data-access method of every
-# class runs against the application's real database file
-# (../sqlite/DalHarness.cs), which is left empty and whole.
+# designs are SQLite projects instead: three programs meet the missing
+# database file at once and each finds it made; every data-access method of
+# every class runs against it (../sqlite/DalHarness.cs: paging, NULL columns
+# read), which is left empty and whole.
 #
 # usage: random_designs.py CORVANE_CLI XBUILD MCS MONO SQLFLUFF [COUNT] [SEED]
 #
@@ -22,6 +23,7 @@ import random
 import re
 import shutil
 import sqlite3
+import subprocess
 import sys
 
 from corvane_e2e import WORK, check, cli, finish, parse_tsql, run, tools_present, write, xbuild
@@ -31,15 +33,12 @@ COUNT = int(sys.argv[6]) if len(sys.argv) > 6 else 12
 SEED = int(sys.argv[7]) if len(sys.argv) > 7 else 2026
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-CLASS_NAMES = ["Order", "User", "Event", "Region", "Image", "File", "Label", "Timer", "Message",
-               "Color", "Size", "Book", "Code", "Item", "Customer", "Product", "Group", "Table",
-               "Index", "Key", "Transaction", "Schema", "Account", "Note", "Type类", "Point",
-               "Action", "Task", "Form", "Control", "Stream", "Data", "Record", "Tag"]
-MEMBER_NAMES = ["key", "end", "name", "title", "code", "date", "price", "count", "default",
-                "event", "checked", "fixed", "operator", "object", "base", "book", "order", "user",
-                "value", "text", "status", "select", "from", "where", "group", "index", "size",
-                "color", "image", "file", "type", "id", "level", "percent", "open", "close",
-                "desc", "case", "string", "params", "region", "label", "note", "amount", "time"]
+CLASS_NAMES = ("Order User Event Region Image File Label Timer Message Color Size Book Code Item Customer Product "
+               "Group Table Index Key Transaction Schema Account Note Type类 Point Action Task Form Control Stream "
+               "Data Record Tag").split()
+MEMBER_NAMES = ("key end name title code date price count default event checked fixed operator object base book "
+                "order user value text status select from where group index size color image file type id level "
+                "percent open close desc case string params region label note amount time").split()
 COMMENTS = ["名称", "书 名", "价格（元）", "数量(件)", "备注：说明", "开始日期", "", "编号",
             "状态，类别", "标题 (Title)", "金额", "照片", "“引用”", "说明…", "等级"]
 BASE_TYPES = ["字符串", "整型", "浮点型", "日期型", "图片型", "布尔型"]
@@ -47,15 +46,13 @@ BASE_TYPES = ["字符串", "整型", "浮点型", "日期型", "图片型", "布
 
 def member(name, mtype, comment, key=False, display=False, must=None, query=False, shown=True,
            length=None):
-    return {
-        "memberName": name, "memberType": mtype,
-        "memberLength": (length if length is not None else 20) if mtype == "字符串" else 0,
-        "memberComment": comment, "memberIsPri": key,
-        "memberIsMust": must if must is not None else (mtype not in ("字符串", "图片型") or key),
-        "memberIsInteger": mtype == "整型", "memberIsFloat": mtype == "浮点型",
-        "queryFlag": query and mtype not in ("整型", "浮点型", "图片型"),
-        "memberIsDisplay": display, "memberQueryDisplay": shown,
-    }
+    return {"memberName": name, "memberType": mtype,
+            "memberLength": (length if length is not None else 20) if mtype == "字符串" else 0,
+            "memberComment": comment, "memberIsPri": key,
+            "memberIsMust": must if must is not None else (mtype not in ("字符串", "图片型") or key),
+            "memberIsInteger": mtype == "整型", "memberIsFloat": mtype == "浮点型",
+            "queryFlag": query and mtype not in ("整型", "浮点型", "图片型"),
+            "memberIsDisplay": display, "memberQueryDisplay": shown}
 
 
 def random_design(rng, index):
@@ -117,18 +114,14 @@ def parsable(text):
     return CJK.sub(lambda m: "u" + "".join("%x" % ord(c) for c in m.group()), text)
 
 
+# What a table script states of a design: classes, members (the key first,
+# as the script writes it), types, lengths, keys and required flags (an image
+# column is always NULL in the script).
 def script_facts(design):
-    """What a table script states of a design: classes, members (the key
-    first, as the script writes it), types, lengths, keys and required
-    flags (an image column is always NULL in the script)."""
-    facts = []
-    for c in design["classes"]:
-        members = sorted(c["members"], key=lambda m: not m["memberIsPri"])
-        facts.append((c["className"], [(m["memberName"], m["memberType"], m["memberLength"],
-                                        m["memberIsPri"],
-                                        m["memberIsMust"] and m["memberType"] != "图片型")
-                                       for m in members]))
-    return facts
+    return [(c["className"], [(m["memberName"], m["memberType"], m["memberLength"], m["memberIsPri"],
+                               m["memberIsMust"] and m["memberType"] != "图片型")
+                              for m in sorted(c["members"], key=lambda m: not m["memberIsPri"])])
+            for c in design["classes"]]
 
 
 def script_round_trip(base, name, design):
@@ -150,16 +143,15 @@ def script_round_trip(base, name, design):
 ALLOWED_REFUSAL = re.compile("类名与解决方案|类名与类 .* 的窗体|成员名与生成的代码中的名称")
 
 
+# Problems found, and "built" or "refused".
 def check_design(index, rng_seed):
-    """Problems found, and "built" or "refused"."""
     design = random_design(random.Random(rng_seed), index)
-    text = json.dumps(design, ensure_ascii=False)
     base, name = os.path.join(WORK, "d%d" % index), "R%d" % index
     os.makedirs(base)
     on_sqlite = index // 2 % 2 == 1
     if on_sqlite:
         design["database"] = "sqlite"
-        text = json.dumps(design, ensure_ascii=False)
+    text = json.dumps(design, ensure_ascii=False)
     write(os.path.join(base, "design.json"), text)
     status, _, err = cli(base, "import", os.path.join(base, "design.json"))
     if status != 0:
@@ -198,21 +190,27 @@ def check_design(index, rng_seed):
     return problems, "built"
 
 
+# Every data-access method against the application's database file.
 def run_on_sqlite(name, design, out):
-    """Every data-access method against the application's database file."""
     bin_dir = os.path.join(out, "LoginFrame", "bin", "Debug")
     if not os.path.isfile(os.path.join(bin_dir, "LoginFrame.exe")):
         return []
+    harness = os.path.join(bin_dir, "DalHarness.exe")
     shutil.copy(os.path.join(WORK, "DalHarness.exe"), bin_dir)
-    shutil.copy(os.path.join(bin_dir, "LoginFrame.exe.config"),
-                os.path.join(bin_dir, "DalHarness.exe.config"))
+    shutil.copy(os.path.join(bin_dir, "LoginFrame.exe.config"), harness + ".config")
     members = os.path.join(bin_dir, "design.txt")
     write(members, "".join("\t".join([c["className"], m["memberName"], m["memberType"],
                                       str(m["memberLength"]), str(int(m["memberIsPri"])),
                                       str(int(m["memberIsMust"]))]) + "\n"
                            for c in design["classes"] for m in c["members"]))
-    done = run([MONO, os.path.join(bin_dir, "DalHarness.exe"), members, "roundtrip"], cwd=bin_dir)
     problems = []
+    # Three programs meet the missing file: each finds the database one of them made.
+    first = [subprocess.Popen([MONO, harness, members, "count", design["classes"][0]["className"]], cwd=bin_dir,
+                              text=True, stdout=subprocess.PIPE, stderr=subprocess.PIPE) for _ in range(3)]
+    answers = [p.communicate(timeout=120) for p in first]
+    if [a[0] for a in answers] != ["rows 0\n"] * 3 or [f for f in os.listdir(bin_dir) if f.endswith(".tmp")]:
+        problems.append("%s: three programs at the missing file: %s %s" % (name, answers, os.listdir(bin_dir)))
+    done = run([MONO, harness, members, "roundtrip"], cwd=bin_dir)
     if done.returncode != 0:
         problems.append("%s on SQLite: %s %s\n%s" % (name, done.stdout[-2000:], done.stderr[-1000:],
                                                       json.dumps(design, ensure_ascii=False)))

@@ -1,26 +1,19 @@
 // Calls the data-access methods of a generated SQLite solution against its
-// real database file, one command a run, so that a test can look at the
-// file with the sqlite3 shell between two commands. Runs in the
-// application's output directory, with the application's config beside it
-// (DalHarness.exe.config), and reaches DAL.dll and Model.dll by reflection.
+// real database file. Runs in the application's output directory, with the
+// application's config beside it (DalHarness.exe.config), and reaches
+// DAL.dll and Model.dll by reflection.
 //
 // usage: mono DalHarness.exe DESIGN COMMAND ARGS...
 //   DESIGN: one member a line, split by tabs: class, member, type word,
 //   length, key (1/0), required (1/0); classes in class order.
-//   add CLASS FROM TO        adds the rows FROM..TO-1 (row i has the values
-//                            of row i, below; an integer key is the
-//                            database's)
-//   addbad CLASS             adds row 0 with its references naming no row
-//   check CLASS              getSome of every row gives the values of its row
-//   show CLASS KEY           getSome, every property as name=value
-//   edit CLASS KEY ROW       Edit gives row KEY the values of row ROW, then
-//                            getSome shows them
-//   page CLASS INDEX SIZE WHERE   Get: "records R pages P keys k1,k2,..."
-//   count CLASS              rows of getAll
-//   del CLASS KEYS           Del, its answer
-//   roundtrip                every class in class order: add three rows,
-//                            check them, page, edit; then Del of every row
-//                            (the keys as a list), classes in reverse order
+//   count CLASS          rows of getAll
+//   show (CLASS KEY)...  getSome, every property as name=value
+//   roundtrip            every class in class order: add five rows, getSome of
+//                        each, Get of every page of two and one past the end,
+//                        with no row matching, and (with a date member) with a
+//                        condition on the date; NULL wherever the table allows
+//                        in the first row, read; Edit; then, classes in reverse
+//                        order, Del of the first key and of the rest as a list
 // Row i of a class: string "<member><i>'中" cut to its length (null when
 // not required and i % 3 == 2, read back as ""); a string key k<i>'é;
 // integer 7i-3; float i+0.5; date 2021-03-01 plus i days and 61i seconds;
@@ -39,12 +32,7 @@ using System.Text;
 
 static class DalHarness
 {
-    class Member
-    {
-        public string Name, Type;
-        public int Length;
-        public bool Key, Must;
-    }
+    class Member { public string Name, Type; public int Length; public bool Key, Must; }
 
     static readonly string[] BaseTypes = { "字符串", "整型", "浮点型", "日期型", "图片型", "布尔型" };
     static Dictionary<string, List<Member>> classes = new Dictionary<string, List<Member>>();
@@ -85,12 +73,9 @@ static class DalHarness
         return keys;
     }
 
+    // Row i's key: i + 1, or k<i>'é.
     static int RowOfKey(string c, object key)
-    {
-        if (key is int) return (int)key - 1;
-        string s = (string)key;
-        return int.Parse(s.Substring(1, s.IndexOf('\'') - 1));
-    }
+        => key is int ? (int)key - 1 : int.Parse(((string)key).Substring(1, ((string)key).IndexOf('\'') - 1));
 
     // The value of member m in row i; as stored when `read`, as getSome reads it back otherwise.
     static object Value(Member m, int i, bool read, Dictionary<string, List<object>> targets)
@@ -115,13 +100,9 @@ static class DalHarness
         }
     }
 
+    // The keys of the classes c refers to.
     static Dictionary<string, List<object>> Targets(string c)
-    {
-        Dictionary<string, List<object>> t = new Dictionary<string, List<object>>();
-        foreach (Member m in classes[c])
-            if (!BaseTypes.Contains(m.Type) && !t.ContainsKey(m.Type)) t[m.Type] = Keys(m.Type);
-        return t;
-    }
+        => classes[c].Select(m => m.Type).Where(t => !BaseTypes.Contains(t)).Distinct().ToDictionary(t => t, Keys);
 
     static object Make(string c, int i, object key, Dictionary<string, List<object>> targets)
     {
@@ -134,104 +115,92 @@ static class DalHarness
         return e;
     }
 
+    static void Expect(bool ok, string what)
+    {
+        if (ok) return;
+        Console.WriteLine("FAIL " + what);
+        failures++;
+    }
+
     // getSome of lookup gives row key with the values of row i.
     static void Expect(string c, object lookup, object key, int i, Dictionary<string, List<object>> targets)
     {
         object e = Call(c, "getSome", lookup);
         foreach (Member m in classes[c])
         {
-            object want = m.Key ? key : Value(m, i, true, targets);
-            object got = Entity(c).GetProperty(m.Name).GetValue(e, null);
-            if (Text(want) != Text(got))
-            {
-                Console.WriteLine("FAIL {0} {1} {2}: expected {3}, read {4}", c, Text(key), m.Name, Text(want), Text(got));
-                failures++;
-            }
+            string want = Text(m.Key ? key : Value(m, i, true, targets)), got = Text(Entity(c).GetProperty(m.Name).GetValue(e, null));
+            Expect(want == got, string.Format("{0} {1} {2}: expected {3}, read {4}", c, Text(key), m.Name, want, got));
         }
     }
 
-    static void Add(string c, int from, int to, bool bad)
-    {
-        Dictionary<string, List<object>> targets = Targets(c);
-        if (bad)
-            foreach (string t in targets.Keys.ToList())
-                targets[t] = new List<object> { IntegerKey(t) ? (object)987654 : "missing" };
-        for (int i = from; i < to; i++)
-        {
-            object key = IntegerKey(c) ? (object)0 : Value(KeyOf(c), i, false, targets);
-            if (!(bool)Call(c, "Add", Make(c, i, key, targets)))
-            {
-                Console.WriteLine("FAIL {0}: Add of row {1} answered false", c, i);
-                failures++;
-            }
-        }
-    }
-
-    static void Check(string c)
-    {
-        Dictionary<string, List<object>> targets = Targets(c);
-        foreach (object key in Keys(c))
-        {
-            Expect(c, key, key, RowOfKey(c, key), targets);
-            // String keys compare without case, as on SQL Server.
-            if (key is string)
-                Expect(c, ((string)key).ToUpperInvariant().Replace("É", "é"), key, RowOfKey(c, key), targets);
-        }
-    }
-
-    static string Page(string c, int index, int size, string where)
+    // Get's page as "records R pages P keys k1,k2,...", and what it must be.
+    static void ExpectPage(string c, int index, int size, string where, IEnumerable<string> keys, int records)
     {
         object[] args = { index, size, 0, 0, where };
         DataTable t = (DataTable)Call(c, "Get", args);
-        return string.Format("records {0} pages {1} keys {2}", args[3], args[2],
-            string.Join(",", t.Rows.Cast<DataRow>().Select(r => Text(r[0])).ToArray()));
+        string got = string.Format("records {0} pages {1} keys {2}", args[3], args[2],
+                                   string.Join(",", t.Rows.Cast<DataRow>().Select(r => Text(r[0])).ToArray()));
+        string want = string.Format("records {0} pages {1} keys {2}", records, (records + size - 1) / size,
+                                    string.Join(",", keys.ToArray()));
+        Expect(got == want, string.Format("{0} page {1} of {2} where {3}: expected {4}, got {5}", c, index, size, where, want, got));
     }
 
-    static void Edit(string c, object key, int row)
+    // Row `key` with NULL in every column that allows it (as another program
+    // may leave it) reads those as the properties' defaults ("" for a string).
+    static void Nulls(string c, object key)
     {
-        Dictionary<string, List<object>> targets = Targets(c);
-        if (!(bool)Call(c, "Edit", Make(c, row, key, targets)))
+        // Dates and images are NULL columns even when required.
+        List<Member> nullable = classes[c].Where(m => !m.Key && (!m.Must || m.Type == "日期型" || m.Type == "图片型")).ToList();
+        if (nullable.Count == 0) return;
+        dal.GetType("DAL.DBHelp").GetMethod("ExecuteNonQuery").Invoke(null, new object[] {
+            "update \"" + c + "\" set " + string.Join(",", nullable.Select(m => "\"" + m.Name + "\"=NULL").ToArray())
+            + " where \"" + KeyOf(c).Name + "\"='" + Text(key).Replace("'", "''") + "'", null });
+        object e = Call(c, "getSome", key);
+        foreach (Member m in nullable)
         {
-            Console.WriteLine("FAIL {0}: Edit of {1} answered false", c, Text(key));
-            failures++;
+            Type t = Entity(c).GetProperty(m.Name).PropertyType;
+            string want = Text(t == typeof(string) ? "" : t.IsValueType ? Activator.CreateInstance(t) : null);
+            string got = Text(Entity(c).GetProperty(m.Name).GetValue(e, null));
+            Expect(want == got, string.Format("{0} {1} {2} NULL: expected {3}, read {4}", c, Text(key), m.Name, want, got));
         }
-        Expect(c, key, key, row, targets);
-    }
-
-    static object Key(string c, string text)
-    {
-        return IntegerKey(c) ? (object)int.Parse(text) : text;
     }
 
     static void RoundTrip()
     {
+        const int rows = 5;
         foreach (string c in order)
         {
-            Add(c, 0, 3, false);
-            Check(c);
-            string keys = string.Join(",", Keys(c).Select(Text).ToArray());
-            string[] first = keys.Split(',');
-            ExpectPage(c, Page(c, 1, 2, ""), "records 3 pages 2 keys " + first[0] + "," + first[1]);
-            ExpectPage(c, Page(c, 2, 2, ""), "records 3 pages 2 keys " + first[2]);
-            ExpectPage(c, Page(c, 1, 20, "1=0"), "records 0 pages 0 keys ");
-            Edit(c, Keys(c)[0], 1);
+            Dictionary<string, List<object>> targets = Targets(c);
+            for (int i = 0; i < rows; i++)
+                Expect((bool)Call(c, "Add", Make(c, i, IntegerKey(c) ? (object)0 : Value(KeyOf(c), i, false, targets), targets)),
+                       c + ": Add of row " + i + " answered false");
+            foreach (object key in Keys(c))
+            {
+                Expect(c, key, key, RowOfKey(c, key), targets);
+                // String keys compare without case, as on SQL Server.
+                if (key is string)
+                    Expect(c, ((string)key).ToUpperInvariant().Replace("É", "é"), key, RowOfKey(c, key), targets);
+            }
+            List<string> keys = Keys(c).Select(Text).ToList();
+            for (int page = 1; page <= rows / 2 + 2; page++)
+                ExpectPage(c, page, 2, "", keys.Skip(2 * page - 2).Take(2), rows);
+            ExpectPage(c, 1, 20, "1=0", keys.Take(0), 0);
+            // Dates compare as dates: rows from 2 on are dated 2021-03-03 and later.
+            Member date = classes[c].FirstOrDefault(m => m.Type == "日期型");
+            if (date != null)
+                ExpectPage(c, 1, 2, "[" + c + "].[" + date.Name + "] >= '2021-03-03'",
+                           Keys(c).Where(k => RowOfKey(c, k) >= 2).Select(Text).Take(2), rows - 2);
+            object first = Keys(c)[0];
+            Nulls(c, first);
+            Expect((bool)Call(c, "Edit", Make(c, 1, first, targets)), c + ": Edit of " + Text(first) + " answered false");
+            Expect(c, first, first, 1, targets);
         }
         foreach (string c in Enumerable.Reverse(order))
         {
-            List<object> keys = Keys(c);
-            if (!(bool)Call(c, "Del", keys.Select(Text).ToList()) || Keys(c).Count != 0)
-            {
-                Console.WriteLine("FAIL {0}: Del left rows", c);
-                failures++;
-            }
+            List<string> keys = Keys(c).Select(Text).ToList();
+            Expect((bool)Call(c, "Del", keys[0]) && (bool)Call(c, "Del", keys.Skip(1).ToList()) && Keys(c).Count == 0,
+                   c + ": Del left rows");
         }
-    }
-
-    static void ExpectPage(string c, string got, string want)
-    {
-        if (got == want) return;
-        Console.WriteLine("FAIL {0} page: expected {1}, got {2}", c, want, got);
-        failures++;
     }
 
     static int Main(string[] args)
@@ -251,18 +220,15 @@ static class DalHarness
         {
             switch (args[1])
             {
-                case "add": Add(c, int.Parse(args[3]), int.Parse(args[4]), false); break;
-                case "addbad": Add(c, 0, 1, true); break;
-                case "check": Check(c); break;
-                case "show":
-                    object e = Call(c, "getSome", Key(c, args[3]));
-                    foreach (Member m in classes[c])
-                        Console.WriteLine(m.Name + "=" + Text(Entity(c).GetProperty(m.Name).GetValue(e, null)));
-                    break;
-                case "edit": Edit(c, Key(c, args[3]), int.Parse(args[4])); break;
-                case "page": Console.WriteLine(Page(c, int.Parse(args[3]), int.Parse(args[4]), args[5])); break;
                 case "count": Console.WriteLine("rows " + ((DataSet)Call(c, "getAll")).Tables[0].Rows.Count); break;
-                case "del": Console.WriteLine("answer " + Call(c, "Del", args[3])); break;
+                case "show":
+                    for (int a = 2; a + 1 < args.Length; a += 2)
+                    {
+                        object e = Call(args[a], "getSome", IntegerKey(args[a]) ? (object)int.Parse(args[a + 1]) : args[a + 1]);
+                        foreach (Member m in classes[args[a]])
+                            Console.WriteLine(m.Name + "=" + Text(Entity(args[a]).GetProperty(m.Name).GetValue(e, null)));
+                    }
+                    break;
                 case "roundtrip": RoundTrip(); break;
                 default: Console.WriteLine("unknown command " + args[1]); return 2;
             }
