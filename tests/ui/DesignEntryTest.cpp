@@ -12,12 +12,6 @@
 
 namespace {
 
-void TryClass(QDialog* d, const QString& name, const QString& friendName) {
-  Type(Child<QLineEdit>(d, "Edt_ClassName"), name);
-  Type(Child<QLineEdit>(d, "Edt_FriendName"), friendName);
-  Click(Child<QPushButton>(d, "Button1"));
-}
-
 // A member entry as the user makes it; flags: k key, m must, q searched,
 // d display, h hidden in the query grid.
 void TryMember(QDialog* d, const QString& name, const QString& type, const QString& flags = {},
@@ -74,7 +68,9 @@ void DesignEntryTest::classDialogsShowWhatIsStoredAndRefreshTheLists() {
     auto* frontShow = Child<QCheckBox>(d, "CB_FrontShowFlag");
     QVERIFY(frontShow->isChecked());
     Tick(frontShow, false);
-    TryClass(d, "Employee", "员工");
+    Type(Child<QLineEdit>(d, "Edt_ClassName"), "Employee");
+    Type(Child<QLineEdit>(d, "Edt_FriendName"), "员工");
+    Click(Child<QPushButton>(d, "Button1"));
   });
   f.Trigger("A2");
   QCOMPARE(f.prompter.Take(), QStringList({"message: 类名称添加成功！"}));
@@ -86,7 +82,8 @@ void DesignEntryTest::classDialogsShowWhatIsStoredAndRefreshTheLists() {
     QCOMPARE(Child<QLineEdit>(d, "Edt_ClassName")->text(), QStringLiteral("Employee"));
     QCOMPARE(Child<QLineEdit>(d, "Edt_FriendName")->text(), QStringLiteral("员工"));
     QVERIFY(!Child<QCheckBox>(d, "CB_FrontShowFlag")->isChecked());
-    TryClass(d, "Staff", "员工");
+    Type(Child<QLineEdit>(d, "Edt_ClassName"), "Staff");
+    Click(Child<QPushButton>(d, "Button1"));
   });
   DoubleClick(classes, RowRect(classes, 1).center());
   QCOMPARE(Texts(classes), QStringList({"Dept", "Staff"}));
@@ -103,9 +100,9 @@ void DesignEntryTest::memberDialogsStayOpenOnARefusalAndShowTheStoredMember() {
     QCOMPARE(Child<QLineEdit>(d, "Edt_MemberLength")->text(), QStringLiteral("20"));
     QVERIFY(Child<QCheckBox>(d, "CB_MemberQueryDisplay")->isChecked());
     TryMember(d, "", "整型");
-    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(d, "Edt_MemberName"));
+    QCOMPARE(d->focusWidget(), Child<QLineEdit>(d, "Edt_MemberName"));
     TryMember(d, "name", "字符串", "", "abc");
-    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(d, "Edt_MemberLength"));
+    QCOMPARE(d->focusWidget(), Child<QLineEdit>(d, "Edt_MemberLength"));
     QCOMPARE(Child<QLineEdit>(d, "Edt_MemberName")->text(), QStringLiteral("name"));
     QVERIFY(d->isVisible());
     QCOMPARE(members->rowCount(), 0);
@@ -178,9 +175,9 @@ void DesignEntryTest::constraintsAreKeptByTheMemberDialogAndStoredWithTheMember(
       WhenDialogOpens([&](QDialog* c) {
         if (!store) {
           constraints(c, "男,女,男", "");
-          QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(c, "Edt_Choices"));
+          QCOMPARE(c->focusWidget(), Child<QLineEdit>(c, "Edt_Choices"));
           constraints(c, "男,女", "中");
-          QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(c, "Edt_Default"));
+          QCOMPARE(c->focusWidget(), Child<QLineEdit>(c, "Edt_Default"));
         }
         constraints(c, "男,女", "男");
         QVERIFY(!c->isVisible());

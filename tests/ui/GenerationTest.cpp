@@ -30,10 +30,6 @@ QStringList LogLines(TWindowFixture& f) {
   return f.Find<QPlainTextEdit>("Memo_State")->toPlainText().split(QLatin1Char('\n'));
 }
 
-void WaitForTheRun(TWindowFixture& f) {
-  QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 120000);
-}
-
 }  // namespace
 
 class GenerationTest : public QObject {
@@ -63,7 +59,7 @@ void GenerationTest::runReportsInOrderAndCompletesOneAtATime() {
   f.Trigger("A1");
   QVERIFY(f.window->isEnabled() && f.window->IsGenerating());
   f.Trigger("A1");
-  WaitForTheRun(f);
+  QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 120000);
   QCOMPARE(f.prompter.Take(), QStringList({kAdvice, "message: 代码正在生成，请稍候!", kDone}));
   QCOMPARE(f.opener.opened, QList<QUrl>({QUrl::fromLocalFile(folder)}));
 
@@ -111,7 +107,7 @@ void GenerationTest::checksAndErrorsStopTheRunAndAreShown() {
   QTemporaryDir emptyResources;
   f.Open(emptyResources.path().toStdString());
   f.Trigger("A1");
-  WaitForTheRun(f);
+  QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 120000);
   QCOMPARE(
       f.prompter.Take(),
       QStringList({kAdvice, "message: Dept表显示成员设置错误，每个类有且只能设置一个显示成员!"}));
@@ -120,7 +116,7 @@ void GenerationTest::checksAndErrorsStopTheRunAndAreShown() {
   commands::AddMember(shop, dept,
                       {.memberName = "name", .memberType = "字符串", .isDisplay = true});
   f.Trigger("A1");
-  WaitForTheRun(f);
+  QTRY_VERIFY_WITH_TIMEOUT(!f.window->IsGenerating(), 120000);
   QVERIFY(f.prompter.boxes.size() == 2 && f.prompter.boxes[1].startsWith("error: "));
   QVERIFY(f.opener.opened.isEmpty());
   QCOMPARE(LogLines(f).back(), f.prompter.boxes[1].replace("error: ", "代码生成出错: "));

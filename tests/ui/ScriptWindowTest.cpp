@@ -19,11 +19,6 @@
 
 namespace {
 
-// The memo's text with the script's CR LF line ends.
-QString ShownScript(QDialog* d) {
-  return Child<QPlainTextEdit>(d, "Memo_Sql")->toPlainText().replace('\n', QStringLiteral("\r\n"));
-}
-
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -49,8 +44,8 @@ void ScriptWindowTest::showsTheScriptOfTheSelectedProject() {
   f.Find<QComboBox>("CB_Project")->setCurrentIndex(1);  // not the first
   QString shown;
   WhenDialogOpens([&](QDialog* d) {
-    shown = ShownScript(d);
     auto* memo = Child<QPlainTextEdit>(d, "Memo_Sql");
+    shown = memo->toPlainText().replace('\n', QStringLiteral("\r\n"));  // the script's line ends
     // What is wider than the window scrolls sideways; Ctrl+A selects all.
     QVERIFY(memo->horizontalScrollBar()->maximum() > 0);
     QVERIFY(!memo->textCursor().hasSelection());

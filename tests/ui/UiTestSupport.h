@@ -125,7 +125,6 @@ inline void WhenDialogOpens(std::function<void(QDialog*)> script) {
     timer->stop();
     timer->deleteLater();
     if (!dialog) return;
-    QTest::qWaitForWindowActive(dialog);  // the keyboard goes to it, as it would
     script(dialog);
     if (dialog->isVisible()) dialog->reject();
   });
