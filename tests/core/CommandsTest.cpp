@@ -3,13 +3,9 @@
 // to, where several rules meet an entry the one that answers first, the
 // edges of names, texts and lengths, and the record an accepted member
 // becomes. Then what the front ends cannot easily reach: a target removed
-// by another process before the write, and a write from elsewhere between
-// a check and the write it guards.
-#include <sqlite3.h>
-
-#include <chrono>
+// by another process before the write. (Processes writing at once are the
+// command line's concurrency test.)
 #include <functional>
-#include <thread>
 
 #include "TestSupport.h"
 #include "commands/DesignReads.h"
@@ -334,26 +330,6 @@ TEST_F(CommandsTest, TargetsGoneBeforeTheWriteAreReportedAndNothingIsWritten) {
   Expect({{[&] { return AddClass(shop_, {"Late", "迟"}); }, "该工程已不存在!", kNoField},
           {[&] { return RenameProject(shop_, "Store"); }, "该工程已不存在!", kNoField}});
   EXPECT_EQ(Rows("t_class") + Rows("t_project"), 0);
-}
-
-// Another process writes between the check and the write it guards: the
-// command waits for it and sees its row, so a name is never stored twice.
-TEST_F(CommandsTest, AWriteFromElsewhereCannotSlipBetweenTheCheckAndTheWrite) {
-  sqlite3* other = nullptr;
-  ASSERT_EQ(sqlite3_open(TDbHelper::DatabaseFile().c_str(), &other), SQLITE_OK);
-  const std::string insert =
-      "begin immediate; insert into t_class(projectId, className, friendName, frontShowFlag) "
-      "values (" +
-      std::to_string(shop_) + ", 'Same', '类', 1);";
-  ASSERT_EQ(sqlite3_exec(other, insert.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-  TCommandResult result;
-  std::thread command([&] { result = commands::AddClass(shop_, {"SAME", "类"}); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  sqlite3_exec(other, "commit", nullptr, nullptr, nullptr);
-  command.join();
-  sqlite3_close(other);
-  EXPECT_EQ(result.message, "该类名称已经存在!");
-  EXPECT_EQ(Rows("t_class"), 2);
 }
 
 TEST_F(CommandsTest, CommandLineNamesFindOneTargetOrNothing) {

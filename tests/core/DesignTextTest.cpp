@@ -91,9 +91,6 @@ const std::string kValid = R"({"formatVersion": 1, "projectName": "Shop", "class
 )";
 
 TEST_F(DesignTextTest, ImportStoresTheTextAsTheDialogsWouldAndTheRoundTripKeepsIt) {
-  int sample = 0;
-  ASSERT_EQ(CreateSampleDesign(sample), std::nullopt);
-  ExpectRoundTrip(sample, "Demo");
   const int id = ImportDesign(kValid);
   ExpectRoundTrip(id, "Shop");
   EXPECT_EQ(TProjectDAO().GetProjectName(ImportDesign(kValid, "Shop 2")), "Shop 2");

@@ -192,7 +192,6 @@ Orders (订单 '2024')
   const std::vector<std::pair<std::string, TScriptEncoding>> encoded = {
       {utf16, TScriptEncoding::Gbk},
       {"\xEF\xBB\xBF" + script, TScriptEncoding::Utf8},
-      {Utf8ToGbk(script, "脚本"), TScriptEncoding::Gbk},
       {Utf8ToGbk(script, "脚本"), TScriptEncoding::Automatic},
       {script, TScriptEncoding::Automatic},
   };

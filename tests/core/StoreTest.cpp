@@ -77,47 +77,6 @@ TEST_F(StoreTest, StoredNumbersReadOneWayWithoutWrapping) {
   EXPECT_EQ(TDbHelper().GetIntValue("select 4294967297"), 0);
 }
 
-// Every column written goes back into its own field: each holds a value no
-// other field holds.
-TEST_F(StoreTest, MemberRecordRoundTripsThroughAddAndUpdate) {
-  auto fields = [](const TMember& m) {
-    return std::tie(m.memberId, m.projectId, m.classId, m.memberName, m.memberType, m.memberLength,
-                    m.memberIsPri, m.memberComment, m.memberIsMust, m.memberIsInteger,
-                    m.memberIsFloat, m.queryFlag, m.memberIsDisplay, m.memberQueryDisplay,
-                    m.storedLength);
-  };
-  auto record = [](int n, std::string name, std::string type, std::string comment) {
-    return TMember{.projectId = n - 3,
-                   .classId = n - 2,
-                   .memberName = name,
-                   .memberType = type,
-                   .memberLength = n,
-                   .memberIsPri = n + 1,
-                   .memberComment = comment,
-                   .memberIsMust = n + 2,
-                   .memberIsInteger = n + 3,
-                   .memberIsFloat = n + 4,
-                   .queryFlag = n + 5,
-                   .memberIsDisplay = n + 6,
-                   .memberQueryDisplay = n + 7};
-  };
-  TMember m = record(50, "o'neil", "字符串", "it's \"quoted\"; --");
-  m.memberId = TMemberDAO().AddMember(m);
-  EXPECT_EQ(fields(*TMemberDAO().GetMember(m.memberId)), fields(m));
-
-  // An update rewrites the eleven editable columns and never moves the row.
-  TMember changed = record(60, "name", "Book", "注释");
-  changed.memberId = m.memberId;
-  TMemberDAO().UpdateMember(changed);
-  changed.projectId = m.projectId;
-  changed.classId = m.classId;
-  EXPECT_EQ(fields(*TMemberDAO().GetMember(m.memberId)), fields(changed));
-
-  // The column default serves rows written by other tools.
-  Sql("insert into t_member(projectId,classId,memberName,memberType) values (7,8,'x','整型')");
-  EXPECT_EQ(Count("select memberQueryDisplay from t_member where memberName='x'"), 1);
-}
-
 // The window and CLI tests rename a class with a reference to it.
 TEST_F(StoreTest, ClassRenameCascadesWithinItsProjectOnly) {
   const int p1 = TProjectDAO().AddProject("P1");

@@ -93,7 +93,6 @@ TEST_F(TableScriptTest, ColumnsKeysReferencesAndOmissionsGiveTheExpectedFile) {
   for (std::string line; std::getline(lines, line);)
     if (line.starts_with("-- 类 ")) comments.push_back(line.substr(3, line.size() - 4));
   EXPECT_EQ(script.problems, comments);
-  EXPECT_EQ(comments.size(), 9u);
 }
 
 }  // namespace
