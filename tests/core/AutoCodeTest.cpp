@@ -1,8 +1,6 @@
 // The generation run as its host sees it: the checks before writing with
 // their messages, the resource copy, errors that stop the run, and edits
 // made by others while it writes.
-#include <sqlite3.h>
-
 #include <functional>
 #include <utility>
 
@@ -186,18 +184,6 @@ TEST_F(AutoCodeTest, MissingSkeletonPartsStopTheRunAndEarlierFilesStay) {
   EXPECT_FALSE(fs::exists(Out() / "LoginFrame.sln"));
 }
 
-// Edits the design file through a connection of its own, as another
-// process (or the window, while a run is going) would.
-void EditFromElsewhere(const fs::path& file, const char* sql) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(file.string().c_str(), &db), SQLITE_OK);
-  sqlite3_busy_timeout(db, 5000);
-  char* error = nullptr;
-  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-  sqlite3_free(error);
-  sqlite3_close(db);
-}
-
 class EditingHost : public test::TRecordingHost {
 public:
   std::function<void()> onFirstLine;
@@ -215,7 +201,7 @@ TEST_F(AutoCodeTest, EditsMadeWhileTheRunWritesDoNotReachItsFiles) {
   host.onFirstLine = [&] {
     // Renames the referenced class (with its references, as a rename does)
     // and adds a member, right after the run has started writing.
-    EditFromElsewhere(Dir() / "projects.mdb",
+    test::SqlFromElsewhere(Dir() / "projects.mdb",
                       "begin; update t_class set className='Sort' where className='Kind';"
                       "update t_member set memberType='Sort' where memberType='Kind';"
                       "insert into t_member(projectId,classId,memberName,memberType,memberLength,"

@@ -152,11 +152,8 @@ TEST_F(DesignFileTest, FilesOfOtherToolsAreRefusedNamingWhatTheyLackAndLeftAlone
   TDbHelper::SetDatabaseFile(At("empty.mdb").string());
   EXPECT_EQ(TProjectDAO().GetAllProjects(), TNameList{});
   TDbHelper::Close();
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(At("other.mdb").c_str(), &db), SQLITE_OK);
-  sqlite3_exec(db, "create table t_project(projectId integer primary key, projectName text)",
-               nullptr, nullptr, nullptr);
-  sqlite3_close(db);
+  test::SqlFromElsewhere(At("other.mdb"),
+                         "create table t_project(projectId integer primary key, projectName text)");
   for (const auto& [file, lacks] : {std::pair{"projects.mdb", " 的表 t_class 缺少列 frontShowFlag"},
                                     std::pair{"other.mdb", " 缺少表 t_class"}}) {
     const std::string before = test::ReadFile(At(file));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -135,6 +136,16 @@ struct TMemberBuilder {
 
 inline int AddClass(int projectId, const std::string& name, const std::string& friendName) {
   return TClassDAO().AddClass(projectId, name, friendName, 1);
+}
+
+// Runs sql on the design database file through a connection of its own,
+// as another process (or the window, while a run is going) would.
+inline void SqlFromElsewhere(const std::filesystem::path& file, const std::string& sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+  sqlite3_busy_timeout(db, 5000);
+  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+  sqlite3_close(db);
 }
 
 // Templates as the memory context serves them (byte-order mark gone). Each
