@@ -55,9 +55,12 @@ protected:
   fs::path projectDir_;
 };
 
-// The key check names the first class that fails it, and the display check
-// runs only once every class has passed the key check.
+// A project without classes is refused (its solution would not build: a
+// project without a single source file). The key check names the first
+// class that fails it, and the display check runs only once every class
+// has passed the key check.
 TEST_F(AutoCodeTest, PreChecksNameTheFirstFailingClassAndWriteNothing) {
+  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: 工程 \"Shop\" 还没有任何类，无法生成代码!"});
   const int noDisplay = AddClass("First");
   AddMember(noDisplay, "id", "整型", true);
   const int noKey = AddClass("Second");
@@ -157,12 +160,6 @@ TEST_F(AutoCodeTest, ResourcesAreCopiedAfterTheGeneratedFilesAndTheRunCompletes)
   EXPECT_EQ(test::ReadFile(Out() / "LoginFrame/FrmAddBook.resx"),
             test::ReadFile(Res() / "template/LoginFrame/LoginFrame/FrmAdd.resx"));
   EXPECT_FALSE(fs::exists(Out() / "LoginFrame/FrmEditBook.resx"));
-}
-
-TEST_F(AutoCodeTest, ProjectWithoutClassesIsRefusedBeforeWriting) {
-  // Its solution would not build: a project without a single source file.
-  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: 工程 \"Shop\" 还没有任何类，无法生成代码!"});
-  EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 
 // A missing resource tree stops the run after the generated files, a

@@ -299,8 +299,10 @@ TEST_F(HandEditTest, DryRunListsEveryFileOnceAndWritesNothing) {
 // Links planted in the output tree: at a generated file, at a skeleton file
 // (pointing at the design database), at a folder, at the record and at the
 // backup folder. A run replaces each by a regular file or folder of its
-// own and writes nothing outside the project.
-TEST_F(HandEditTest, LinksPlantedInTheTreeAreReplacedAndNothingOutsideIsWritten) {
+// own and writes nothing outside the project. A huge file at an output
+// path (a disk image, say) is no output of a run: it is moved to the
+// backup folder, never read, and the file is written.
+TEST_F(HandEditTest, LinksAndHugeFilesPlantedInTheTreeAreReplacedAndNothingOutsideIsWritten) {
   ASSERT_EQ(Run().back(), "completed");
   const TTree generated = Tree(Out());
   const fs::path outside = Dir() / "outside";
@@ -317,6 +319,10 @@ TEST_F(HandEditTest, LinksPlantedInTheTreeAreReplacedAndNothingOutsideIsWritten)
   plant(outside / "BLL", Out() / "BLL");
   plant(outside / "manifest.json", Project() / ".corvane/manifest.json");
   plant(outside, Project() / "backup");
+  { std::ofstream image(Out() / "DAL/dalBook.cs", std::ios::binary | std::ios::trunc); }
+  fs::resize_file(Out() / "DAL/dalBook.cs", 3ull << 30);
+  struct stat huge {};
+  ASSERT_EQ(::stat((Out() / "DAL/dalBook.cs").c_str(), &huge), 0);
 
   ASSERT_EQ(Run().back(), "completed");
   EXPECT_EQ(test::ReadFile(Dir() / "projects.mdb"), database);
@@ -329,6 +335,11 @@ TEST_F(HandEditTest, LinksPlantedInTheTreeAreReplacedAndNothingOutsideIsWritten)
         Project() / ".corvane/manifest.json", Project() / "backup"})
     EXPECT_FALSE(fs::is_symlink(replaced)) << replaced;
   EXPECT_EQ(Tree(Out()), generated);
+  const std::vector<fs::path> folders = BackupFolders();
+  ASSERT_EQ(folders.size(), 1u);
+  struct stat moved {};
+  ASSERT_EQ(::stat((folders[0] / "LoginFrame/DAL/dalBook.cs").c_str(), &moved), 0);
+  EXPECT_EQ(moved.st_ino, huge.st_ino);
 }
 
 // What a run killed half way leaves: temporary files of a process that is
@@ -347,22 +358,4 @@ TEST_F(HandEditTest, TemporaryFilesOfRunsThatAreGoneAreRemoved) {
   ASSERT_EQ(Run().back(), "completed");
   EXPECT_FALSE(fs::exists(stale));
   EXPECT_TRUE(fs::exists(live));
-}
-
-// A huge file at an output path (a disk image, say) is no output of a run:
-// it is moved to the backup folder, never read, and the file is written.
-TEST_F(HandEditTest, HugeFileAtAnOutputPathIsMovedAsideUnread) {
-  ASSERT_EQ(Run().back(), "completed");
-  const TTree generated = Tree(Out());
-  { std::ofstream image(Out() / "Model/Book.cs", std::ios::binary | std::ios::trunc); }
-  fs::resize_file(Out() / "Model/Book.cs", 3ull << 30);
-  struct stat before {};
-  ASSERT_EQ(::stat((Out() / "Model/Book.cs").c_str(), &before), 0);
-  ASSERT_EQ(Run().back(), "completed");
-  EXPECT_EQ(test::ReadFile(Out() / "Model/Book.cs"), generated.at("Model/Book.cs"));
-  const std::vector<fs::path> folders = BackupFolders();
-  ASSERT_EQ(folders.size(), 1u);
-  struct stat moved {};
-  ASSERT_EQ(::stat((folders[0] / "LoginFrame/Model/Book.cs").c_str(), &moved), 0);
-  EXPECT_EQ(moved.st_ino, before.st_ino);
 }
