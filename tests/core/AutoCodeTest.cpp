@@ -1,45 +1,21 @@
 // The generation run as its host sees it: the checks before writing with
 // their messages, the resource copy, errors that stop the run, and edits
 // made by others while it writes.
-#include <sqlite3.h>
-
 #include <functional>
 #include <utility>
 
-#include "TempDesign.h"
 #include "TestSupport.h"
-#include "generate/AutoCode.h"
-#include "store/ClassDAO.h"
-#include "store/MemberDAO.h"
-#include "store/ProjectDAO.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Records every call, in order, as "kind: text".
-class RecordingHost : public TGenerationHost {
-public:
-  void Progress(const std::string& line) override { events.push_back("progress: " + line); }
-  void PreCheckFailed(const std::string& message) override {
-    events.push_back("precheck: " + message);
-  }
-  void Completed(const fs::path& projectDir) override {
-    events.push_back("completed: " + projectDir.string());
-  }
-  void Failed(const std::string& error) override { events.push_back("failed: " + error); }
-
-  std::vector<std::string> events;
-};
 
 class AutoCodeTest : public TempDesign {
 protected:
   // The skeleton is a copy of the real one, for tests to take parts away.
   void SetUp() override {
     TempDesign::SetUp();
-    fs::create_directories(Res());
-    for (const char* tree : {"template", "bak"})
-      fs::copy(test::kResourceDir / tree, Res() / tree, fs::copy_options::recursive);
+    test::CopySkeleton(Res());
     projectId_ = TProjectDAO().AddProject("Shop");
   }
 
@@ -69,17 +45,22 @@ protected:
   std::vector<std::string> Run(const std::string& projectName = "Shop") {
     TDbHelper().ExecuteSql("update t_project set projectName=? where projectId=?",
                            {projectName, std::int64_t{projectId_}});
-    RecordingHost host;
+    test::TRecordingHost host;
     TAutoCode(TGenerationRequest{projectId_, projectName, Dir(), Res()}, host).Execute();
+    projectDir_ = host.projectDir;
     return host.events;
   }
 
   int projectId_ = 0;
+  fs::path projectDir_;
 };
 
-// The key check names the first class that fails it, and the display check
-// runs only once every class has passed the key check.
+// A project without classes is refused (its solution would not build: a
+// project without a single source file). The key check names the first
+// class that fails it, and the display check runs only once every class
+// has passed the key check.
 TEST_F(AutoCodeTest, PreChecksNameTheFirstFailingClassAndWriteNothing) {
+  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: 工程 \"Shop\" 还没有任何类，无法生成代码!"});
   const int noDisplay = AddClass("First");
   AddMember(noDisplay, "id", "整型", true);
   const int noKey = AddClass("Second");
@@ -166,71 +147,46 @@ TEST_F(AutoCodeTest, DesignCheckListsEveryProblemWithClassAndMember) {
   EXPECT_FALSE(fs::exists(Dir() / "projects"));
 }
 
-// The progress lines themselves are the command line's test.
+// The progress lines, the completion and the copied helper are the command
+// line's test.
 TEST_F(AutoCodeTest, ResourcesAreCopiedAfterTheGeneratedFilesAndTheRunCompletes) {
   AddGoodClass("Book");
   // A form resource that cannot be copied is skipped without a word.
   fs::remove(Res() / "template/LoginFrame/LoginFrame/FrmEdit.resx");
-  const std::vector<std::string> events = Run();
-  ASSERT_GE(events.size(), 3u);
-  EXPECT_EQ(events[events.size() - 2], "progress: 移动资源文件完毕!");
-  EXPECT_EQ(events.back(), "completed: " + (Dir() / "projects" / "Shop").string());
-  for (const char* copied : {"LoginFrame.sln", "DAL/DBHelp.cs", "LoginFrame/pic/NoImage.jpg"})
+  EXPECT_EQ(Run().back(), "completed");
+  EXPECT_EQ(projectDir_, Dir() / "projects" / "Shop");
+  for (const char* copied : {"LoginFrame.sln", "LoginFrame/pic/NoImage.jpg"})
     EXPECT_EQ(test::ReadFile(Out() / copied), test::ReadFile(Res() / "bak/LoginFrame" / copied));
   EXPECT_EQ(test::ReadFile(Out() / "LoginFrame/FrmAddBook.resx"),
             test::ReadFile(Res() / "template/LoginFrame/LoginFrame/FrmAdd.resx"));
-  EXPECT_TRUE(fs::exists(Out() / "LoginFrame/FrmQueryBook.resx"));
   EXPECT_FALSE(fs::exists(Out() / "LoginFrame/FrmEditBook.resx"));
 }
 
-TEST_F(AutoCodeTest, ProjectWithoutClassesIsRefusedBeforeWriting) {
-  // Its solution would not build: a project without a single source file.
-  EXPECT_EQ(Run(), std::vector<std::string>{"precheck: 工程 \"Shop\" 还没有任何类，无法生成代码!"});
-  EXPECT_FALSE(fs::exists(Dir() / "projects"));
-}
-
-TEST_F(AutoCodeTest, MissingTemplateStopsTheRunAndEarlierFilesStay) {
+// A missing resource tree stops the run after the generated files, a
+// missing template where it is read. The files written before stay.
+TEST_F(AutoCodeTest, MissingSkeletonPartsStopTheRunAndEarlierFilesStay) {
   AddGoodClass("Book");
-  fs::remove(Res() / "template/LoginFrame/DAL/DAL.csproj");
-  const std::vector<std::string> events = Run();
-  ASSERT_FALSE(events.empty());
-  EXPECT_EQ(events.back().rfind("failed: ", 0), 0u) << events.back();
-  EXPECT_NE(events.back().find("DAL.csproj"), std::string::npos) << events.back();
-  EXPECT_EQ(events[events.size() - 2],
-            "progress: projects/Shop/LoginFrame/BLL/bllBook.cs生成完毕!");
-  EXPECT_TRUE(fs::exists(Out() / "Model/Book.cs"));
-  EXPECT_TRUE(fs::exists(Out() / "BLL/bllBook.cs"));
+  const std::vector<std::pair<std::string, std::string>> parts = {
+      {"bak", "正在移动资源文件。。。"},
+      {"template/LoginFrame/DAL/DAL.csproj", "projects/Shop/LoginFrame/BLL/bllBook.cs生成完毕!"}};
+  for (const auto& [part, lastLine] : parts) {
+    fs::remove_all(Res() / part);
+    const std::vector<std::string> events = Run();
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[events.size() - 2], lastLine);
+    EXPECT_TRUE(events.back().starts_with("failed: ")) << events.back();
+    EXPECT_NE(events.back().find(fs::path(part).filename().string()), std::string::npos);
+    EXPECT_TRUE(fs::exists(Out() / "DAL/dalBook.cs"));
+  }
   EXPECT_FALSE(fs::exists(Out() / "LoginFrame.sln"));
 }
 
-TEST_F(AutoCodeTest, MissingResourceTreeFailsAfterTheGeneratedFiles) {
-  AddGoodClass("Book");
-  fs::remove_all(Res() / "bak");
-  const std::vector<std::string> events = Run();
-  ASSERT_GE(events.size(), 2u);
-  EXPECT_EQ(events[events.size() - 2], "progress: 正在移动资源文件。。。");
-  EXPECT_EQ(events.back().rfind("failed: ", 0), 0u) << events.back();
-  EXPECT_TRUE(fs::exists(Out() / "DAL/dalBook.cs"));
-}
-
-// Edits the design file through a connection of its own, as another
-// process (or the window, while a run is going) would.
-void EditFromElsewhere(const fs::path& file, const char* sql) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(file.string().c_str(), &db), SQLITE_OK);
-  sqlite3_busy_timeout(db, 5000);
-  char* error = nullptr;
-  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-  sqlite3_free(error);
-  sqlite3_close(db);
-}
-
-class EditingHost : public RecordingHost {
+class EditingHost : public test::TRecordingHost {
 public:
   std::function<void()> onFirstLine;
   void Progress(const std::string& line) override {
     if (onFirstLine) std::exchange(onFirstLine, nullptr)();
-    RecordingHost::Progress(line);
+    TRecordingHost::Progress(line);
   }
 };
 
@@ -242,7 +198,7 @@ TEST_F(AutoCodeTest, EditsMadeWhileTheRunWritesDoNotReachItsFiles) {
   host.onFirstLine = [&] {
     // Renames the referenced class (with its references, as a rename does)
     // and adds a member, right after the run has started writing.
-    EditFromElsewhere(Dir() / "projects.mdb",
+    test::SqlFromElsewhere(Dir() / "projects.mdb",
                       "begin; update t_class set className='Sort' where className='Kind';"
                       "update t_member set memberType='Sort' where memberType='Kind';"
                       "insert into t_member(projectId,classId,memberName,memberType,memberLength,"
@@ -252,7 +208,7 @@ TEST_F(AutoCodeTest, EditsMadeWhileTheRunWritesDoNotReachItsFiles) {
                       "commit;");
   };
   TAutoCode(TGenerationRequest{projectId_, "Shop", Dir(), Res()}, host).Execute();
-  ASSERT_EQ(host.events.back().rfind("completed: ", 0), 0u) << host.events.back();
+  ASSERT_EQ(host.events.back(), "completed");
   EXPECT_TRUE(fs::exists(Out() / "Model/Kind.cs"));
   EXPECT_FALSE(fs::exists(Out() / "Model/Sort.cs"));
   const std::string dal = test::ReadFile(Out() / "DAL/dalBook.cs");
@@ -260,7 +216,7 @@ TEST_F(AutoCodeTest, EditsMadeWhileTheRunWritesDoNotReachItsFiles) {
   EXPECT_EQ(dal.find("Sort"), std::string::npos);
   EXPECT_EQ(test::ReadFile(Out() / "LoginFrame/FrmAddBook.cs").find("late"), std::string::npos);
   // The next run sees the edits.
-  EXPECT_EQ(Run().back().rfind("completed: ", 0), 0u);
+  EXPECT_EQ(Run().back(), "completed");
   EXPECT_NE(test::ReadFile(Out() / "DAL/dalBook.cs").find("from Book,Sort where"),
             std::string::npos);
 }

@@ -3,23 +3,12 @@
 // to, where several rules meet an entry the one that answers first, the
 // edges of names, texts and lengths, and the record an accepted member
 // becomes. Then what the front ends cannot easily reach: a target removed
-// by another process before the write, values other tools stored, and a
-// design file without its tables.
-#include <sqlite3.h>
-
-#include <filesystem>
-#include <fstream>
+// by another process before the write. (Processes writing at once are the
+// command line's concurrency test.)
 #include <functional>
-#include <chrono>
-#include <thread>
 
-#include "TempDesign.h"
 #include "TestSupport.h"
-#include "commands/DesignCommands.h"
 #include "commands/DesignReads.h"
-#include "store/DbHelper.h"
-#include "store/MemberDAO.h"
-#include "store/ProjectDAO.h"
 
 namespace {
 
@@ -236,12 +225,13 @@ TEST_F(CommandsTest, MemberEntries) {
 TEST_F(CommandsTest, MemberConstraints) {
   const int emp = commands::AddClass(shop_, {"Emp", "员工"}).id;
   int n = 0;
-  const auto add = [&](std::string type, std::string length, TMemberConstraints c) {
-    TMemberEntry e = M("v" + std::to_string(++n), type, "m", length);
+  const auto add = [&](std::string type, std::string length, TMemberConstraints c,
+                       std::string_view flags = "m") {
+    TMemberEntry e = M("v" + std::to_string(++n), type, flags, length);
     e.constraints = std::move(c);
     return [=, this] { return commands::AddMember(shop_, emp, e); };
   };
-  const auto unique = [] { TMemberConstraints c; c.unique = true; return c; };
+  const auto unique = [] { return TMemberConstraints{.unique = true}; };
   const auto range = [](std::string min, std::string max, std::string value = "") {
     return TMemberConstraints{false, value, min, max, {}};
   };
@@ -252,12 +242,7 @@ TEST_F(CommandsTest, MemberConstraints) {
   // What the type takes first, then the numbers, the choices, the default.
   Expect({
       {add("图片型", "", unique()), "图片型类型的成员不能设置唯一!", "unique"},
-      {[&, this] {
-         TMemberEntry e = M("code", "字符串");
-         e.constraints = unique();
-         return commands::AddMember(shop_, emp, e);
-       },
-       "唯一的成员必须勾选是否必填标志!", "unique"},
+      {add("字符串", "20", unique(), ""), "唯一的成员必须勾选是否必填标志!", "unique"},
       {add("字符串", "9", range("1", "")), "字符串类型的成员不能设置最小值和最大值!", "minValue"},
       {add("整型", "", choices("1")), "整型类型的成员不能设置可选值!", "choices"},
       {add("日期型", "", range("", "", "x")), "日期型类型的成员不能设置默认值!", "defaultValue"},
@@ -283,10 +268,8 @@ TEST_F(CommandsTest, MemberConstraints) {
   EXPECT_EQ(stored[0].constraints, (TMemberConstraints{true, "18", "16", "70", {}}));
   EXPECT_EQ(stored[1].constraints.choices, (std::vector<std::string>{"草稿", "已审核", "已作废"}));
   EXPECT_EQ(stored[2].constraints.defaultValue, "是");
-  TMemberChanges changes;
-  changes.minValue = "";
-  changes.unique = false;
-  ASSERT_TRUE(commands::UpdateMemberFields(shop_, emp, stored[0].memberId, changes));
+  ASSERT_TRUE(commands::UpdateMemberFields(shop_, emp, stored[0].memberId,
+                                           {.unique = false, .minValue = ""}));
   EXPECT_EQ(TMemberDAO().GetMember(stored[0].memberId)->constraints, range("", "70", "18"));
   // A member exchanged or deleted takes its constraints along.
   ASSERT_TRUE(commands::ExchangeMembers(emp, {stored[0].memberId, stored[1].memberId}));
@@ -333,67 +316,32 @@ TEST_F(CommandsTest, TargetsGoneBeforeTheWriteAreReportedAndNothingIsWritten) {
   using namespace commands;
   Expect({
       {[&] { return AddMember(shop_, other, name); }, classGone, kNoField},
-      {[&] {
-         return UpdateClass(shop_, other, {"Other", "其他"});
-       },
-       classGone, kNoField},
+      {[&] { return UpdateClass(shop_, other, {"Other", "其他"}); }, classGone, kNoField},
       {[&] { return DeleteClass(other); }, classGone, kNoField},
       {[&] { return UpdateMember(shop_, other, otherId, name); }, memberGone, kNoField},
       // A member of another class is not this class's, whatever its identifier.
       {[&] { return UpdateMember(shop_, dept_, otherId, name); }, memberGone, kNoField},
       {[&] { return DeleteMember(otherId); }, memberGone, kNoField},
       {[&] { return MoveMember(dept_, otherId, -1); }, memberGone, kNoField},
-      {[&] {
-         return ExchangeMembers(dept_, {deptId_, otherId});
-       },
-       memberGone, kNoField},
+      {[&] { return ExchangeMembers(dept_, {deptId_, otherId}); }, memberGone, kNoField},
   });
   EXPECT_EQ(Rows("t_member"), rows);
   DeleteProject(shop_);
-  Expect({{[&] {
-             return AddClass(shop_, {"Late", "迟"});
-           },
-           "该工程已不存在!", kNoField},
+  Expect({{[&] { return AddClass(shop_, {"Late", "迟"}); }, "该工程已不存在!", kNoField},
           {[&] { return RenameProject(shop_, "Store"); }, "该工程已不存在!", kNoField}});
   EXPECT_EQ(Rows("t_class") + Rows("t_project"), 0);
 }
 
-// Another process writes between the check and the write it guards: the
-// command waits for it and sees its row, so a name is never stored twice.
-TEST_F(CommandsTest, AWriteFromElsewhereCannotSlipBetweenTheCheckAndTheWrite) {
-  sqlite3* other = nullptr;
-  ASSERT_EQ(sqlite3_open(TDbHelper::DatabaseFile().c_str(), &other), SQLITE_OK);
-  const std::string insert =
-      "begin immediate; insert into t_class(projectId, className, "
-      "friendName, frontShowFlag) values (" +
-      std::to_string(shop_) + ", 'Same', '类', 1);";
-  ASSERT_EQ(sqlite3_exec(other, insert.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-  TCommandResult result;
-  std::thread command([&] { result = commands::AddClass(shop_, {"SAME", "类"}); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  sqlite3_exec(other, "commit", nullptr, nullptr, nullptr);
-  command.join();
-  sqlite3_close(other);
-  EXPECT_EQ(result.message, "该类名称已经存在!");
-  EXPECT_EQ(Rows("t_class"), 2);
-}
-
 TEST_F(CommandsTest, CommandLineNamesFindOneTargetOrNothing) {
   const auto ref = [](std::string project, std::optional<int> projectId,
-                      std::optional<std::string> className = {},
-                      std::vector<std::string> memberNames = {}) {
-    return commands::TDesignRef{std::move(project), projectId, std::move(className),
-                                std::move(memberNames)};
+                      std::optional<std::string> cls = {}, std::vector<std::string> members = {}) {
+    return commands::TDesignRef{std::move(project), projectId, std::move(cls), std::move(members)};
   };
-  TMemberEntry twin;
-  twin.memberName = "twin";
-  twin.memberType = "字符串";
-  const int first = commands::AddMember(shop_, dept_, twin).id;
-  const int second = commands::AddMember(shop_, dept_, twin).id;
-  const std::string dept = "#" + std::to_string(dept_);
+  const int first = commands::AddMember(shop_, dept_, M("twin", "字符串")).id;
+  const int second = commands::AddMember(shop_, dept_, M("twin", "字符串")).id;
   const int foreign = commands::AddClass(commands::AddProject("Other").id, {"Dept", "部门"}).id;
-  const commands::TLookup found =
-      commands::Find(ref("Shop", shop_, dept, {"#" + std::to_string(second), "deptId"}));
+  const commands::TLookup found = commands::Find(
+      ref("Shop", shop_, "#" + std::to_string(dept_), {"#" + std::to_string(second), "deptId"}));
   ASSERT_TRUE(found) << found.refusal;
   EXPECT_EQ(found.target.classId, dept_);
   EXPECT_EQ(found.target.memberIds, (std::vector<int>{second, deptId_}));
@@ -412,53 +360,6 @@ TEST_F(CommandsTest, CommandLineNamesFindOneTargetOrNothing) {
     return TCommandResult();
   }));
   EXPECT_FALSE(ran);
-}
-
-TEST_F(CommandsTest, StoredNumbersReadOneWayWithoutWrapping) {
-  TRowSet rows = TDbHelper().ExecuteQuery(
-      "select 7 as i, 2147483648 as big, -2147483649 as small, 20.0 as whole, 20.5 as part,"
-      " 1e300 as huge, '1' as text, null as empty, x'01' as blob");
-  EXPECT_EQ(rows.AsWholeNumber("i"), 7);
-  EXPECT_EQ(rows.AsWholeNumber("whole"), 20);
-  EXPECT_EQ(rows.AsWholeNumber("empty"), 0);
-  for (const char* column : {"big", "small", "part", "huge", "text", "blob"}) {
-    EXPECT_EQ(rows.AsWholeNumber(column), std::nullopt) << column;
-    EXPECT_EQ(rows.AsInteger(column), 0) << column;
-  }
-  EXPECT_EQ(rows.AsString("huge"), "1e+300");
-  EXPECT_EQ(TDbHelper().GetIntValue("select 4294967297"), 0);
-
-  Sql("update t_member set memberLength=9223372036854775807, memberIsPri=4294967297");
-  const TMember m = *TMemberDAO().GetMember(deptId_);
-  EXPECT_EQ(m.LengthText(), "9223372036854775807");
-  EXPECT_FALSE(m.IsKey());
-  EXPECT_EQ(EntryFromMember(m).lengthText, "9223372036854775807");
-}
-TEST_F(CommandsTest, AFileWithoutTablesGetsThemAndOneWithOthersIsLeftAsItIs) {
-  TDbHelper::Close();
-  const std::filesystem::path empty = Dir() / "empty.mdb";
-  std::ofstream(empty).close();
-  TDbHelper::SetDatabaseFile(empty.string());
-  EXPECT_EQ(TProjectDAO().GetAllProjects(), TNameList{});
-  TDbHelper::Close();
-
-  // A file made by other tools that holds only one of the tables.
-  const std::filesystem::path other = Dir() / "other.mdb";
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(other.c_str(), &db), SQLITE_OK);
-  sqlite3_exec(db, "create table t_project(projectId integer primary key, projectName text)",
-               nullptr, nullptr, nullptr);
-  sqlite3_close(db);
-  const std::string bytes = test::ReadFile(other);
-  TDbHelper::SetDatabaseFile(other.string());
-  try {
-    TDbHelper().Open();
-    ADD_FAILURE() << "opened";
-  } catch (const TDbError& e) {
-    EXPECT_NE(std::string(e.what()).find("缺少表 t_class"), std::string::npos) << e.what();
-  }
-  EXPECT_EQ(test::ReadFile(other), bytes);
-  EXPECT_TRUE(std::filesystem::exists(other));
 }
 
 }  // namespace

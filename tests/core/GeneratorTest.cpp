@@ -1,22 +1,12 @@
 // The generators: whole generated files compared with expected files written
 // by hand (tests/golden/gen), project files, the order of progress lines,
-// and designs the generators must refuse.
+// designs the generators must refuse, and the project's settings.
 #include <set>
 
-#include "TempDesign.h"
 #include "TestSupport.h"
-#include "commands/DesignCommands.h"
 #include "commands/DesignText.h"
-#include "commands/SampleDesign.h"
-#include "generate/AutoCode.h"
-#include "generate/ClassFiles.h"
-#include "generate/DALOperate.h"
 #include "generate/DesignCheck.h"
-#include "generate/EntityOperate.h"
 #include "generate/GeneratorContext.h"
-#include "store/DbHelper.h"
-#include "store/DesignReader.h"
-#include "store/ProjectDAO.h"
 #include "generate/OutputFiles.h"
 #include "vocabulary/SqlDialect.h"
 #include "vocabulary/TableScript.h"
@@ -26,56 +16,39 @@ using test::TMemberBuilder;
 
 namespace {
 
-const fs::path kGoldenGen = test::kGoldenDir / "gen";
 
-// Templates as the context serves them (byte-order mark gone). Each
-// placeholder of a tier project stands twice to show that every occurrence
-// is filled.
-const std::map<std::string, std::string> kTemplates = {
-    {"template/LoginFrame/Model/Model.csproj", "<Model>\r\n$CompileString</Model>$CompileString"},
-    {"template/LoginFrame/DAL/DAL.csproj", "<DAL>\r\n$CompileString</DAL>$CompileString"},
-    {"template/LoginFrame/BLL/BLL.csproj", "<BLL>\r\n$CompileString</BLL>$CompileString"},
-    {"template/LoginFrame/LoginFrame/LoginFrame.csproj",
-     "<UI>\r\n$CompileString<Res>\r\n$EmbeddedResourceString</UI>\r\n"},
-    {"template/LoginFrame/LoginFrame/Frm主面.cs", "<cs>\r\n$csString</cs>\r\n"},
-    {"template/LoginFrame/LoginFrame/Frm主面.designer.cs",
-     "<1>\r\n$designerString1<2>\r\n$designerString2<3>\r\n$designerString3<4>\r\n"
-     "$designerString4</4>\r\n"},
-};
+using test::Generate;
+using test::TFiles;
 
 class GeneratorTest : public TempDesign {
 protected:
-  TMemoryContext Generate(int projectId, const std::string& projectName) {
-    TMemoryContext ctx(projectName);
-    ctx.templates = kTemplates;
-    GenerateSolution(ctx, ReadDesign(projectId));
-    return ctx;
-  }
 
-  // Every per-class file and every project file of the user interface equals
-  // its expected file, and no expected file is missing.
-  void ExpectGoldenFiles(const TMemoryContext& ctx, const std::string& projectName) {
-    const fs::path dir = kGoldenGen / projectName;
-    std::set<std::string> expectedFiles;
-    for (const auto& entry : fs::recursive_directory_iterator(dir))
-      if (entry.is_regular_file())
-        expectedFiles.insert(entry.path().lexically_relative(dir).string());
-    const std::string prefix = "projects/" + projectName + "/LoginFrame/";
-    std::set<std::string> compared;
-    // Tier project files are checked on their own; the user interface's
-    // are compared whole.
-    auto compare = [&](const std::map<std::string, std::string>& files, bool projectFiles) {
-      for (const auto& [path, text] : files) {
-        ASSERT_EQ(path.rfind(prefix, 0), 0u) << path;
-        const std::string relative = path.substr(prefix.size());
-        if (projectFiles && relative.rfind("LoginFrame/", 0) != 0) continue;
-        compared.insert(relative);
-        EXPECT_TRUE(test::SameText(test::ReadFile(dir / relative), text)) << relative;
-      }
-    };
-    compare(ctx.ansiFiles, false);
-    compare(ctx.utf8Files, true);
-    EXPECT_EQ(compared, expectedFiles);
+  // Compares each expected file below dir (its README aside) with
+  // files[prefix + its path]; answers how many it compared.
+  static std::size_t ExpectGoldenFiles(const fs::path& dir, const TFiles& files,
+                                       const std::string& prefix) {
+    std::size_t compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+      const std::string relative = entry.path().lexically_relative(dir).string();
+      if (!entry.is_regular_file() || relative == "README.md") continue;
+      const auto file = files.find(prefix + relative);
+      EXPECT_TRUE(file != files.end()) << "not written: " << relative;
+      if (file == files.end()) continue;
+      EXPECT_TRUE(test::SameText(test::ReadFile(entry.path()), file->second)) << relative;
+      ++compared;
+    }
+    return compared;
+  }
+  // Every per-class file and every project file of the user interface
+  // equals its expected file (tests/golden/gen/<project>), and none is
+  // missing. Tier project files are checked on their own.
+  static void ExpectSolution(const TMemoryContext& ctx) {
+    const std::string prefix = "projects/" + ctx.ProjectName() + "/LoginFrame/";
+    TFiles files = ctx.ansiFiles;
+    for (const auto& [path, text] : ctx.utf8Files)
+      if (path.starts_with(prefix + "LoginFrame/")) files.emplace(path, text);
+    const fs::path dir = test::kGoldenDir / "gen" / ctx.ProjectName();
+    EXPECT_EQ(ExpectGoldenFiles(dir, files, prefix), files.size());
   }
 
   // String keys (one not the first member), a class naming another class
@@ -107,15 +80,15 @@ protected:
 TEST_F(GeneratorTest, SampleDesignMatchesExpectedFiles) {
   int projectId = 0;
   ASSERT_FALSE(CreateSampleDesign(projectId));
-  ExpectGoldenFiles(Generate(projectId, kSampleProjectName), kSampleProjectName);
+  ExpectSolution(Generate(ReadDesign(projectId)));
 }
 
 TEST_F(GeneratorTest, StringKeysRepeatedReferencesAndKeyOnlyClassesMatchExpectedFiles) {
   const int projectId = CreateShopDesign();
-  const TMemoryContext ctx = Generate(projectId, "Shop");
-  ExpectGoldenFiles(ctx, "Shop");
+  const TMemoryContext ctx = Generate(ReadDesign(projectId));
+  ExpectSolution(ctx);
   // Generating again gives the same bytes and the same progress.
-  const TMemoryContext again = Generate(projectId, "Shop");
+  const TMemoryContext again = Generate(ReadDesign(projectId));
   EXPECT_EQ(ctx.ansiFiles, again.ansiFiles);
   EXPECT_EQ(ctx.utf8Files, again.utf8Files);
   EXPECT_EQ(ctx.progress, again.progress);
@@ -155,84 +128,39 @@ TEST_F(GeneratorTest, YesNoOwnReferencesAndConstraintsMatchExpectedFiles) {
       .Optional()
       .With(choices({"草稿", "已审核", "已作废"}))
       .Store();
-  TMemberBuilder(p, emp, "idCard", kTypeString, "身份证号", 18).With({true, "", "", "", {}}).Store();
+  TMemberBuilder(p, emp, "idCard", kTypeString, "身份证号", 18)
+      .With({true, "", "", "", {}})
+      .Store();
   TMemberBuilder(p, emp, "manager", "Employee", "上级").Optional().Store();
   TMemberBuilder(p, emp, "dept", "Dept", "部门").Store();
 
   TDesign design = ReadDesign(p);
   EXPECT_TRUE(CheckDesign(design).empty());
-  ExpectGoldenFiles(Generate(p, "Staff"), "Staff");
-  EXPECT_TRUE(test::SameText(test::ReadFile(test::kGoldenDir / "sql" / "staff.sql"),
-                             BuildTableScript(design).text));
+  ExpectSolution(Generate(design));
+  EXPECT_TRUE(test::SameAsGolden("sql/staff.sql", BuildTableScript(design).text));
   design.database = TDatabase::Sqlite;
-  EXPECT_TRUE(test::SameText(test::ReadFile(test::kGoldenDir / "sqlite" / "staff.sqlite.sql"),
-                             BuildTableScript(design).text));
-  TMemoryContext sqlite("Staff");
-  sqlite.templates = kTemplates;
-  GenerateSolution(sqlite, design);
-  for (const char* file : {"DAL/dalDept.cs", "DAL/dalEmployee.cs"})
-    EXPECT_TRUE(test::SameText(test::ReadFile(test::kGoldenDir / "sqlite" / "Staff" / file),
-                               sqlite.ansiFiles.at("projects/Staff/LoginFrame/" + std::string(file))))
-        << file;
+  EXPECT_TRUE(test::SameAsGolden("sqlite/staff.sqlite.sql", BuildTableScript(design).text));
+  EXPECT_EQ(ExpectGoldenFiles(test::kGoldenDir / "sqlite/Staff", Generate(design).ansiFiles,
+                              "projects/Staff/LoginFrame/"),
+            2u);
 }
 
+// A template without the placeholder is written as it is.
 TEST_F(GeneratorTest, TierProjectFilesListTheClassFilesInClassOrderAtEveryPlaceholder) {
   int projectId = 0;
   ASSERT_FALSE(CreateSampleDesign(projectId));
-  const TMemoryContext ctx = Generate(projectId, "Demo");
-  EXPECT_EQ(ctx.utf8Files.at("projects/Demo/LoginFrame/Model/Model.csproj"),
-            "<Model>\r\n"
-            "    <Compile Include=\"BookType.cs\" />\r\n"
-            "    <Compile Include=\"Book.cs\" />\r\n"
-            "</Model>"
-            "    <Compile Include=\"BookType.cs\" />\r\n"
-            "    <Compile Include=\"Book.cs\" />\r\n");
-  EXPECT_EQ(ctx.utf8Files.at("projects/Demo/LoginFrame/DAL/DAL.csproj"),
-            "<DAL>\r\n"
-            "    <Compile Include=\"dalBookType.cs\" />\r\n"
-            "    <Compile Include=\"dalBook.cs\" />\r\n"
-            "</DAL>"
-            "    <Compile Include=\"dalBookType.cs\" />\r\n"
-            "    <Compile Include=\"dalBook.cs\" />\r\n");
-}
-
-TEST_F(GeneratorTest, ProjectWithoutClassesWritesProjectFilesOnly) {
-  const int projectId = TProjectDAO().AddProject("Empty");
-  TMemoryContext ctx("Empty");
-  ctx.templates = kTemplates;
-  ctx.templates["template/LoginFrame/Model/Model.csproj"] = "no placeholder here\r\n";
+  TMemoryContext ctx("Demo");
+  ctx.templates = test::kTemplates;
+  ctx.templates["template/LoginFrame/BLL/BLL.csproj"] = "no placeholder here\r\n";
   GenerateSolution(ctx, ReadDesign(projectId));
-  EXPECT_TRUE(ctx.ansiFiles.empty());
-  EXPECT_EQ(ctx.utf8Files["projects/Empty/LoginFrame/Model/Model.csproj"],
-            "no placeholder here\r\n");
-  EXPECT_EQ(ctx.utf8Files["projects/Empty/LoginFrame/DAL/DAL.csproj"], "<DAL>\r\n</DAL>");
-}
-
-TEST_F(GeneratorTest, ClassWithoutMembersGivesAnEmptyEntityBody) {
-  const int p = TProjectDAO().AddProject("Bare");
-  test::AddClass(p, "Note", "便签");
-  const TDesign design = ReadDesign(p);
-  const std::string text = TEntityOperate::BuildClass(design, design.classes.at(0));
-  const std::string tail = "    public class Note\r\n    {\r\n    }\r\n}\r\n";
-  ASSERT_GE(text.size(), tail.size());
-  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-}
-
-TEST_F(GeneratorTest, MissingReferencedClassOrKeyStopsWithAMessageNamingIt) {
-  const int p = TProjectDAO().AddProject("Broken");
-  const int book = test::AddClass(p, "Book", "图书");
-  TMemberBuilder(p, book, "bookId", kTypeInteger, "编号").Key().Display().Store();
-  TMemberBuilder(p, book, "shelf", "Shelf", "书架").Store();
-  const int note = test::AddClass(p, "Note", "便签");
-  TMemberBuilder(p, note, "text", kTypeString, "内容").Display().Store();
-  const TDesign design = ReadDesign(p);
-  try {
-    TDALOperate::BuildClass(design, design.classes.at(0));
-    ADD_FAILURE() << "a reference to a missing class was accepted";
-  } catch (const TGenerationError& e) {
-    EXPECT_EQ(std::string(e.what()), "类 Book 的成员 shelf 引用的类 Shelf 不存在或没有主键成员!");
+  for (const std::string tier : {"Model", "DAL"}) {
+    const std::string prefix = tier == "DAL" ? "dal" : "";
+    const std::string list = "    <Compile Include=\"" + prefix + "BookType.cs\" />\r\n" +
+                             "    <Compile Include=\"" + prefix + "Book.cs\" />\r\n";
+    EXPECT_EQ(ctx.utf8Files.at("projects/Demo/LoginFrame/" + tier + "/" + tier + ".csproj"),
+              "<" + tier + ">\r\n" + list + "</" + tier + ">" + list);
   }
-  EXPECT_THROW(TDALOperate::BuildClass(design, design.classes.at(1)), TGenerationError);
+  EXPECT_EQ(ctx.utf8Files.at("projects/Demo/LoginFrame/BLL/BLL.csproj"), "no placeholder here\r\n");
 }
 
 // Reserved SQL names, C# keywords as class and member names, a key named
@@ -253,19 +181,9 @@ TEST_F(GeneratorTest, NamesThatCollideWithSqlOrCSharpAreWrittenSafely) {
   TMemberBuilder(p, image, "default", kTypeString, "默认", 40).Display().Store();
   TMemberBuilder(p, image, "owner", "Order", "订单").Store();
   TMemberBuilder(p, image, "happening", "Event", "事件").Store();
-  const TMemoryContext ctx = Generate(p, "Names");
-
-  const fs::path dir = test::kGoldenDir / "names";
-  int compared = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-    const std::string relative = entry.path().lexically_relative(dir).string();
-    if (!entry.is_regular_file() || relative == "README.md") continue;
-    const auto file = ctx.ansiFiles.find("projects/Names/LoginFrame/" + relative);
-    ASSERT_NE(file, ctx.ansiFiles.end()) << relative;
-    EXPECT_TRUE(test::SameText(test::ReadFile(entry.path()), file->second)) << relative;
-    ++compared;
-  }
-  EXPECT_EQ(compared, 8);
+  EXPECT_EQ(ExpectGoldenFiles(test::kGoldenDir / "names", Generate(ReadDesign(p)).ansiFiles,
+                              "projects/Names/LoginFrame/"),
+            8u);
 }
 
 // A SQLite project's solution differs from the SQL Server one only where
@@ -278,16 +196,9 @@ TEST_F(GeneratorTest, SqliteSolutionDiffersOnlyWhereTheDatabaseSpeaks) {
   ASSERT_FALSE(CreateSampleDesign(demo));
   TDesign design = ReadDesign(demo);
   design.fullQueryForms = true;
-  const TMemoryContext sqlServer = [&] {
-    TMemoryContext ctx("Demo");
-    ctx.templates = kTemplates;
-    GenerateSolution(ctx, design);
-    return ctx;
-  }();
+  const TMemoryContext sqlServer = Generate(design);
   design.database = TDatabase::Sqlite;
-  TMemoryContext sqlite("Demo");
-  sqlite.templates = kTemplates;
-  GenerateSolution(sqlite, design);
+  const TMemoryContext sqlite = Generate(design);
 
   const fs::path golden = test::kGoldenDir / "sqlite";
   const std::string out = "projects/Demo/LoginFrame/";
@@ -303,8 +214,7 @@ TEST_F(GeneratorTest, SqliteSolutionDiffersOnlyWhereTheDatabaseSpeaks) {
           << relative;
   }
   const std::string script = out + "LoginFrame/Database.sqlite.sql";
-  EXPECT_TRUE(
-      test::SameText(test::ReadFile(golden / "Database.sqlite.sql"), sqlite.utf8Files.at(script)));
+  EXPECT_TRUE(test::SameAsGolden("sqlite/Database.sqlite.sql", sqlite.utf8Files.at(script)));
   EXPECT_EQ(sqlite.utf8Files.at(script), BuildTableScript(design).text);
   const std::string project = out + "LoginFrame/LoginFrame.csproj";
   EXPECT_EQ(sqlite.utf8Files.at(project),
@@ -315,25 +225,27 @@ TEST_F(GeneratorTest, SqliteSolutionDiffersOnlyWhereTheDatabaseSpeaks) {
   EXPECT_EQ(sqlite.progress.size(), sqlServer.progress.size() + 1);
 }
 
-TEST(GeneratorSqlNames, HeadingsSqlServerCannotReadBareGoBetweenBrackets) {
-  const TSqlDialect& sql = SqlServerDialect();
-  EXPECT_EQ(sql.Name("出版日期"), "出版日期");
-  EXPECT_EQ(sql.Name("title2"), "title2");
-  EXPECT_EQ(sql.Name("_x"), "_x");
-  EXPECT_EQ(sql.Name("书 名"), "[书 名]");
-  EXPECT_EQ(sql.Name("价格（元）"), "[价格（元）]");
-  EXPECT_EQ(sql.Name("2号"), "[2号]");
-  EXPECT_EQ(sql.Name("a]b"), "[a]]b]");
-  EXPECT_EQ(sql.Name("Order"), "[Order]");
-  EXPECT_EQ(sql.Name("orders"), "orders");
-  // SQLite's names stand inside C# strings: between backquotes.
-  const TSqlDialect& lite = SqliteDialect();
-  EXPECT_EQ(lite.Name("出版日期"), "出版日期");
-  EXPECT_EQ(lite.Name("书 名"), "`书 名`");
-  EXPECT_EQ(lite.Name("a`b"), "`a``b`");
-  EXPECT_EQ(lite.Name("Order"), "`Order`");
-  EXPECT_EQ(lite.Name("limit"), "`limit`");
-  EXPECT_EQ(lite.Name("top"), "top");
+// Headings SQL Server cannot read bare go between brackets; SQLite's names
+// stand inside C# strings, between backquotes.
+TEST(GeneratorSqlNames, NamesAreQuotedWhereTheDatabaseNeedsIt) {
+  using TCases = std::vector<std::pair<std::string, std::string>>;
+  for (const auto& [name, quoted] : TCases{{"出版日期", "出版日期"},
+                                           {"title2", "title2"},
+                                           {"_x", "_x"},
+                                           {"书 名", "[书 名]"},
+                                           {"价格（元）", "[价格（元）]"},
+                                           {"2号", "[2号]"},
+                                           {"a]b", "[a]]b]"},
+                                           {"Order", "[Order]"},
+                                           {"orders", "orders"}})
+    EXPECT_EQ(SqlServerDialect().Name(name), quoted);
+  for (const auto& [name, quoted] : TCases{{"出版日期", "出版日期"},
+                                           {"书 名", "`书 名`"},
+                                           {"a`b", "`a``b`"},
+                                           {"Order", "`Order`"},
+                                           {"limit", "`limit`"},
+                                           {"top", "top"}})
+    EXPECT_EQ(SqliteDialect().Name(name), quoted);
 }
 
 }  // namespace
@@ -345,29 +257,16 @@ class FullQueryFormTest : public GeneratorTest {
 protected:
   void ExpectCompleteQueryForms(int projectId, const std::string& projectName) {
     TDesign design = ReadDesign(projectId);
-    TMemoryContext plain(projectName);
-    plain.templates = kTemplates;
-    GenerateSolution(plain, design);
+    const TMemoryContext plain = Generate(design);
     design.fullQueryForms = true;
-    TMemoryContext full(projectName);
-    full.templates = kTemplates;
-    GenerateSolution(full, design);
+    const TMemoryContext full = Generate(design);
 
-    const fs::path dir = test::kGoldenDir / "fullquery" / projectName;
     const std::string prefix = "projects/" + projectName + "/LoginFrame/LoginFrame/";
-    int queryFiles = 0;
+    const fs::path dir = test::kGoldenDir / "fullquery" / projectName;
+    EXPECT_EQ(ExpectGoldenFiles(dir, full.ansiFiles, prefix), 2 * design.classes.size());
     ASSERT_EQ(plain.ansiFiles.size(), full.ansiFiles.size());
-    for (const auto& [path, text] : full.ansiFiles) {
-      const std::string name = path.substr(path.rfind('/') + 1);
-      if (path.rfind(prefix + "FrmQuery", 0) == 0) {
-        ++queryFiles;
-        EXPECT_TRUE(test::SameText(test::ReadFile(dir / name), text)) << name;
-        EXPECT_NE(plain.ansiFiles.at(path), text) << name;
-      } else {
-        EXPECT_EQ(plain.ansiFiles.at(path), text) << path;
-      }
-    }
-    EXPECT_EQ(queryFiles, 2 * static_cast<int>(design.classes.size()));
+    for (const auto& [path, text] : full.ansiFiles)
+      EXPECT_EQ(plain.ansiFiles.at(path) == text, !path.starts_with(prefix + "FrmQuery")) << path;
     EXPECT_EQ(plain.utf8Files, full.utf8Files);
     EXPECT_EQ(plain.copies, full.copies);
     EXPECT_EQ(plain.progress, full.progress);
@@ -405,59 +304,49 @@ TEST_F(FullQueryFormTest, StringKeysEverySearchKindAndNoSearchMatchExpectedFiles
   ExpectCompleteQueryForms(p, "Lib");
 }
 
-// The setting is the project's own: no table holds it until it is first
-// set, export and import carry it, and it goes with its project.
-TEST_F(FullQueryFormTest, TheProjectsSettingTravelsWithItsDesign) {
-  int demo = 0;
-  ASSERT_FALSE(CreateSampleDesign(demo));
-  const std::string plainText = ExportDesign(demo);
-  EXPECT_EQ(plainText.find("fullQueryForms"), std::string::npos);
-  EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from sqlite_master where "
-                                    "name='t_projectoption'"),
-            0);
-  ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
-  const std::string fullText = ExportDesign(demo);
-  EXPECT_NE(fullText.find("\"fullQueryForms\": true"), std::string::npos);
-  EXPECT_TRUE(ReadDesign(ImportDesign(fullText, "Copy")).fullQueryForms);
-  EXPECT_FALSE(ReadDesign(ImportDesign(plainText, "Plain")).fullQueryForms);
-  ASSERT_TRUE(commands::DeleteProject(demo));
-  EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from t_projectoption where projectId=?",
-                                    {std::int64_t{demo}}),
-            0);
-  EXPECT_FALSE(commands::SetFullQueryForms(demo, true));
-}
-
-// The 数据库 setting: SQL Server for a file that never stored it and for an
-// option table of an earlier version, which gets the column when the
-// setting is first written; kept apart from 完整查询窗体, read with the
-// design, carried by export and import (written only for SQLite), and a
-// text naming no database refused.
-TEST_F(FullQueryFormTest, TheDatabaseSettingIsStoredReadExportedAndImported) {
+// The settings (完整查询窗体, 数据库) are the project's own: no table holds
+// them until one is first set, an option table of an earlier version gets
+// the database column then; each is kept apart from the other and from
+// other projects, read with the design, carried by export and import
+// (written only when set), and gone with its project.
+TEST_F(FullQueryFormTest, TheProjectsSettingsAreStoredReadExportedAndImported) {
   int demo = 0;
   ASSERT_FALSE(CreateSampleDesign(demo));
   const int other = TProjectDAO().AddProject("Other");
+  const std::string plainText = ExportDesign(demo);
+  EXPECT_EQ(plainText.find("fullQueryForms"), std::string::npos);
+  EXPECT_EQ(plainText.find("\"database\""), std::string::npos);
+  EXPECT_EQ(
+      TDbHelper().GetIntValue("select count(*) from sqlite_master where name='t_projectoption'"),
+      0);
   Sql("create table t_projectoption (projectId integer primary key, fullQueryForms integer)");
   Sql("insert into t_projectoption values (" + std::to_string(demo) + ", 1)");
   EXPECT_EQ(ReadDesign(demo).database, TDatabase::SqlServer);
-  const std::string plainText = ExportDesign(demo);
-  EXPECT_EQ(plainText.find("\"database\""), std::string::npos);
 
-  const TCommandResult set = commands::SetDatabase(demo, TDatabase::Sqlite);
-  ASSERT_TRUE(set);
-  EXPECT_EQ(set.message, "数据库已设为 SQLite 嵌入式数据库");
-  EXPECT_EQ(ReadDesign(demo).database, TDatabase::Sqlite);
+  ASSERT_TRUE(commands::SetDatabase(demo, TDatabase::Sqlite));
   EXPECT_TRUE(ReadDesign(demo).fullQueryForms);
   EXPECT_EQ(ReadDesign(other).database, TDatabase::SqlServer);
   ASSERT_TRUE(commands::SetFullQueryForms(demo, false));
   EXPECT_EQ(ReadDesign(demo).database, TDatabase::Sqlite);
+  ASSERT_TRUE(commands::SetFullQueryForms(demo, true));
   const std::string text = ExportDesign(demo);
-  EXPECT_NE(text.find("\"projectName\": \"Demo\",\n  \"database\": \"sqlite\",\n"),
+  EXPECT_NE(text.find("\"projectName\": \"Demo\",\n  \"fullQueryForms\": true,\n"
+                      "  \"database\": \"sqlite\",\n"),
             std::string::npos);
-  EXPECT_EQ(ReadDesign(ImportDesign(text, "Copy")).database, TDatabase::Sqlite);
-  EXPECT_EQ(ReadDesign(ImportDesign(plainText, "Plain")).database, TDatabase::SqlServer);
+  const TDesign copy = ReadDesign(ImportDesign(text, "Copy"));
+  EXPECT_EQ(std::tie(copy.database, copy.fullQueryForms), std::make_tuple(TDatabase::Sqlite, true));
+  const TDesign plain = ReadDesign(ImportDesign(plainText, "Plain"));
+  EXPECT_EQ(std::tie(plain.database, plain.fullQueryForms),
+            std::make_tuple(TDatabase::SqlServer, false));
   EXPECT_EQ(test::ErrorOf<TDesignTextError>(
                 [&] { ImportDesign(ReplaceAll(text, "\"sqlite\"", "\"oracle\""), "Bad"); }),
             "database: 数据库 \"oracle\" 不可用，可选: sqlserver, sqlite");
   Sql("update t_projectoption set databaseKind='oracle'");
   EXPECT_EQ(ReadDesign(demo).database, TDatabase::SqlServer);
+
+  ASSERT_TRUE(commands::DeleteProject(demo));
+  EXPECT_EQ(TDbHelper().GetIntValue("select count(*) from t_projectoption where projectId=?",
+                                    {std::int64_t{demo}}),
+            0);
+  EXPECT_FALSE(commands::SetFullQueryForms(demo, true));
 }

@@ -1,14 +1,11 @@
 // The design store: the answers callers rely on, row order, cascades kept
-// within a project, changes that fail half-way, and the design file.
+// within a project, changes that fail half-way, values and files other
+// tools made, and reads beside another process's writes.
+#include <sqlite3.h>
+
 #include <tuple>
 
-#include "TempDesign.h"
 #include "TestSupport.h"
-#include "store/ClassDAO.h"
-#include "store/DesignReader.h"
-#include "store/MemberDAO.h"
-#include "store/ProjectDAO.h"
-#include "vocabulary/Design.h"
 
 namespace {
 
@@ -16,15 +13,18 @@ using test::TMemberBuilder;
 
 class StoreTest : public TempDesign {
 protected:
-  static std::vector<std::string> Names(const std::vector<TMember>& members) {
+  static std::vector<std::string> MemberNames(int classId) {
     std::vector<std::string> names;
-    for (const TMember& m : members) names.push_back(m.memberName);
+    for (const TMember& m : TMemberDAO().ListMembers(classId)) names.push_back(m.memberName);
     return names;
   }
-  static std::vector<std::string> MemberNames(int classId) {
-    return Names(TMemberDAO().ListMembers(classId));
-  }
   static int Count(const std::string& sql) { return TDbHelper().GetIntValue(sql); }
+  // Makes every matching change fail, as a full disk or a crash would.
+  void FailOn(const std::string& event, const std::string& when = "") {
+    Sql("create trigger fail" + std::to_string(++triggers_) + " before " + event + when +
+        " begin select raise(abort, 'injected failure'); end");
+  }
+  int triggers_ = 0;
 };
 
 TEST_F(StoreTest, ListsFollowAscendingIdentifiersWhateverIndexTheEngineUses) {
@@ -43,79 +43,38 @@ TEST_F(StoreTest, ListsFollowAscendingIdentifiersWhateverIndexTheEngineUses) {
   EXPECT_EQ(TProjectDAO().GetAllProjects(), (TNameList{{"Zoo", p}, {"B", b}}));
   EXPECT_EQ(TClassDAO().GetClassList(p), (TNameList{{"Zeta", zeta}, {"Alpha", alpha}}));
   EXPECT_EQ(MemberNames(zeta), (std::vector<std::string>{"zz", "aa", "mm", "ab"}));
-  EXPECT_EQ(Names(TMemberDAO().ListProjectMembers(p)),
-            (std::vector<std::string>{"zz", "aa", "mm", "bb", "ab"}));
-  const TDesign design = ReadDesign(p);
-  ASSERT_EQ(design.classes.size(), 2u);
-  EXPECT_EQ(design.classes[0].className, "Zeta");
-  EXPECT_EQ(design.classes[0].members.size(), 4u);
-  EXPECT_EQ(design.classes[0].members[3].memberName, "ab");
+  std::vector<std::string> all, read;
+  for (const TMember& m : TMemberDAO().ListProjectMembers(p)) all.push_back(m.memberName);
+  EXPECT_EQ(all, (std::vector<std::string>{"zz", "aa", "mm", "bb", "ab"}));
+  for (const TDesignClass& c : ReadDesign(p).classes)
+    for (const TDesignMember& m : c.members) read.push_back(c.className + "." + m.memberName);
+  EXPECT_EQ(read,
+            (std::vector<std::string>{"Zeta.zz", "Zeta.aa", "Zeta.mm", "Zeta.ab", "Alpha.bb"}));
 }
 
-TEST_F(StoreTest, FlagsAreSetOnlyWhenTheyHoldExactlyOne) {
+// Numbers other tools stored read one way, never wrapped: a flag is set only
+// when it holds exactly one.
+TEST_F(StoreTest, StoredNumbersReadOneWayWithoutWrapping) {
   const int p = TProjectDAO().AddProject("P");
-  const int c = test::AddClass(p, "Book", "图书");
-  const int id = TMemberBuilder(p, c, "bookId", kTypeInteger).Key().Display().Store();
-  Sql("update t_member set memberIsPri=2, memberIsDisplay=-1, memberIsMust=2 where memberId=" +
-      std::to_string(id));
+  TMemberBuilder(p, test::AddClass(p, "Book", "图书"), "bookId", kTypeInteger).Key().Store();
+  Sql("update t_member set memberIsPri=4294967297, memberIsDisplay=-1, memberIsMust=2");
   // The generation pre-checks and the table script read them so.
   const TDesignClass cls = ReadDesign(p).classes.at(0);
   EXPECT_EQ(cls.KeyCount() + cls.DisplayCount(), 0);
   EXPECT_FALSE(cls.members.at(0).IsMust());
+
   // A file made by other tools may spell the columns in another letter case.
-  EXPECT_EQ(TDbHelper().ExecuteQuery("select 1 as MEMBERISPRI").AsInteger("memberIsPri"), 1);
-}
-
-// Every column written goes back into its own field: each holds a value no
-// other field holds.
-TEST_F(StoreTest, MemberRecordRoundTripsThroughAddAndUpdate) {
-  auto fields = [](const TMember& m) {
-    return std::tie(m.memberId, m.projectId, m.classId, m.memberName, m.memberType, m.memberLength,
-                    m.memberIsPri, m.memberComment, m.memberIsMust, m.memberIsInteger,
-                    m.memberIsFloat, m.queryFlag, m.memberIsDisplay, m.memberQueryDisplay,
-                    m.storedLength);
-  };
-  TMember m{.projectId = 7,
-            .classId = 8,
-            .memberName = "o'neil",
-            .memberType = "字符串",
-            .memberLength = 50,
-            .memberIsPri = 2,
-            .memberComment = "it's \"quoted\"; --",
-            .memberIsMust = 3,
-            .memberIsInteger = 4,
-            .memberIsFloat = 5,
-            .queryFlag = 6,
-            .memberIsDisplay = 9,
-            .memberQueryDisplay = 10,
-            .storedLength = ""};
-  m.memberId = TMemberDAO().AddMember(m);
-  EXPECT_EQ(fields(*TMemberDAO().GetMember(m.memberId)), fields(m));
-
-  // An update rewrites the eleven editable columns and never moves the row.
-  TMember changed{.memberId = m.memberId,
-                  .projectId = 70,
-                  .classId = 80,
-                  .memberName = "name",
-                  .memberType = "Book",
-                  .memberLength = 51,
-                  .memberIsPri = 12,
-                  .memberComment = "注释",
-                  .memberIsMust = 13,
-                  .memberIsInteger = 14,
-                  .memberIsFloat = 15,
-                  .queryFlag = 16,
-                  .memberIsDisplay = 19,
-                  .memberQueryDisplay = 20,
-                  .storedLength = ""};
-  TMemberDAO().UpdateMember(changed);
-  changed.projectId = 7;
-  changed.classId = 8;
-  EXPECT_EQ(fields(*TMemberDAO().GetMember(m.memberId)), fields(changed));
-
-  // The column default serves rows written by other tools.
-  Sql("insert into t_member(projectId,classId,memberName,memberType) values (7,8,'x','整型')");
-  EXPECT_EQ(Count("select memberQueryDisplay from t_member where memberName='x'"), 1);
+  const TRowSet rows = TDbHelper().ExecuteQuery(
+      "select 7 as i, 20.0 as whole, null as empty, 1 as UPPER, 2147483648 as big, "
+      "-2147483649 as small, 20.5 as part, 1e300 as huge, '1' as text, x'01' as blob");
+  EXPECT_EQ(std::make_tuple(rows.AsWholeNumber("i"), rows.AsWholeNumber("whole"),
+                            rows.AsWholeNumber("empty"), rows.AsInteger("upper")),
+            std::make_tuple(7, 20, 0, 1));
+  for (const char* column : {"big", "small", "part", "huge", "text", "blob"}) {
+    EXPECT_EQ(rows.AsWholeNumber(column), std::nullopt) << column;
+    EXPECT_EQ(rows.AsInteger(column), 0) << column;
+  }
+  EXPECT_EQ(TDbHelper().GetIntValue("select 4294967297"), 0);
 }
 
 // The window and CLI tests rename a class with a reference to it.
@@ -149,49 +108,29 @@ TEST_F(StoreTest, DeletesTakeDependentRowsAndNothingElse) {
 }
 
 // Failures half-way through a change must leave the design as it was.
-class TransactionTest : public StoreTest {
-protected:
-  void FailOn(const std::string& event, const std::string& when = "") {
-    Sql("create trigger fail_once before " + event + when +
-        " begin select raise(abort, 'injected failure'); end");
-  }
-};
-
-TEST_F(TransactionTest, FailedDeletesLeaveEverything) {
+TEST_F(StoreTest, ChangesThatFailHalfWayLeaveEverything) {
   const int p = TProjectDAO().AddProject("P");
-  const int c = test::AddClass(p, "Book", "图书");
-  TMemberBuilder(p, c, "bookId", kTypeInteger).Store();
-  FailOn("delete on t_member");
-  EXPECT_THROW(TClassDAO().DeleteClass(c), TDbError);
-  EXPECT_EQ(TClassDAO().GetClassName(c), "Book");
-  EXPECT_THROW(TProjectDAO().DeleteProject(p), TDbError);
-  EXPECT_EQ(TProjectDAO().GetAllProjects().size(), 1u);
-  EXPECT_EQ(TClassDAO().GetClassList(p).size(), 1u);
-  EXPECT_EQ(MemberNames(c).size(), 1u);
-}
-
-TEST_F(TransactionTest, FailedCascadeKeepsTheOldClassName) {
-  const int p = TProjectDAO().AddProject("P");
-  const int c = test::AddClass(p, "Dept", "部门");
+  const int dept = test::AddClass(p, "Dept", "部门");
+  const int a = TMemberBuilder(p, dept, "first", kTypeInteger).Store();
+  const int b = TMemberBuilder(p, dept, "second", kTypeString).Store();
   TMemberBuilder(p, test::AddClass(p, "Emp", "员工"), "dept", "Dept").Store();
-  FailOn("update on t_member");
-  EXPECT_THROW(TClassDAO().UpdateClass(p, c, "Depart", "部门", 1), TDbError);
-  EXPECT_EQ(TClassDAO().GetClassName(c), "Dept");
-}
-
-TEST_F(TransactionTest, ExchangeIsWholeOrNothing) {
-  const int p = TProjectDAO().AddProject("P");
-  const int c = test::AddClass(p, "Book", "图书");
-  const int a = TMemberBuilder(p, c, "first", kTypeInteger).Store();
-  const int b = TMemberBuilder(p, c, "second", kTypeString).Store();
+  // An exchange with a member that is not there changes nothing.
   TMemberDAO().ExchangeMembers(a, 9999);
   TMemberDAO().ExchangeMembers(9999, b);
-  EXPECT_EQ(MemberNames(c), (std::vector<std::string>{"first", "second"}));
-  EXPECT_EQ(Count("select count(*) from t_member"), 2);
-  // The first of the two updates succeeds, the second fails.
-  FailOn("update on t_member", " when new.memberName='second'");
+  EXPECT_EQ(MemberNames(dept), (std::vector<std::string>{"first", "second"}));
+  // The first of the exchange's two updates succeeds, the second fails;
+  // the rename's cascade to the reference fails.
+  FailOn("update on t_member", " when new.memberName in ('second', 'dept')");
   EXPECT_THROW(TMemberDAO().ExchangeMembers(a, b), TDbError);
-  EXPECT_EQ(MemberNames(c), (std::vector<std::string>{"first", "second"}));
+  EXPECT_THROW(TClassDAO().UpdateClass(p, dept, "Depart", "部门", 1), TDbError);
+  EXPECT_EQ(MemberNames(dept), (std::vector<std::string>{"first", "second"}));
+  EXPECT_EQ(TClassDAO().GetClassName(dept), "Dept");
+  FailOn("delete on t_member");
+  EXPECT_THROW(TClassDAO().DeleteClass(dept), TDbError);
+  EXPECT_THROW(TProjectDAO().DeleteProject(p), TDbError);
+  EXPECT_EQ(TProjectDAO().GetAllProjects().size(), 1u);
+  EXPECT_EQ(TClassDAO().GetClassList(p).size(), 2u);
+  EXPECT_EQ(Count("select count(*) from t_member"), 3);
 }
 
 // The design file on disk: created when missing, checked when present.
@@ -204,16 +143,26 @@ TEST_F(DesignFileTest, MissingFileStartsAnEmptyDesignThatNeverReusesIdentifiers)
   EXPECT_GT(TProjectDAO().AddProject("B"), first);
 }
 
-// A file missing a whole table is the command layer's test.
-TEST_F(DesignFileTest, FileMissingAColumnIsRefusedNamingItAndLeftAlone) {
-  const std::string path = TDbHelper::DatabaseFile();
+// An empty file gets the tables; a file of other tools missing a table or
+// a column is refused naming it, and left as it was.
+TEST_F(DesignFileTest, FilesOfOtherToolsAreRefusedNamingWhatTheyLackAndLeftAlone) {
   Sql("alter table t_class drop column frontShowFlag");
   TDbHelper::Close();
-  const std::string before = test::ReadFile(path);
-  const std::string what = test::ErrorOf<TDbError>([] { TProjectDAO().GetAllProjects(); });
-  for (const std::string& named : {path, std::string("t_class"), std::string("frontShowFlag")})
-    EXPECT_NE(what.find(named), std::string::npos) << what;
-  EXPECT_EQ(test::ReadFile(path), before);
+  test::WriteFile(At("empty.mdb"), "");
+  TDbHelper::SetDatabaseFile(At("empty.mdb").string());
+  EXPECT_EQ(TProjectDAO().GetAllProjects(), TNameList{});
+  TDbHelper::Close();
+  test::SqlFromElsewhere(At("other.mdb"),
+                         "create table t_project(projectId integer primary key, projectName text)");
+  for (const auto& [file, lacks] : {std::pair{"projects.mdb", " 的表 t_class 缺少列 frontShowFlag"},
+                                    std::pair{"other.mdb", " 缺少表 t_class"}}) {
+    const std::string before = test::ReadFile(At(file));
+    TDbHelper::SetDatabaseFile(At(file).string());
+    EXPECT_EQ(test::ErrorOf<TDbError>([] { TProjectDAO().GetAllProjects(); }),
+              "设计数据库 " + At(file).string() + lacks);
+    EXPECT_EQ(test::ReadFile(At(file)), before);
+    TDbHelper::Close();
+  }
 }
 
 // The project option table as other tools may have made it: without the
@@ -234,6 +183,30 @@ TEST_F(DesignFileTest, OptionTableMadeByOtherToolsIsReadRightOrReportedAsTheFile
         test::ErrorOf<TDbError>([&] { TProjectDAO().SetFullQueryForms(p, true); })})
     EXPECT_NE(what.find("t_projectoption 不是本程序所建: 缺少列 fullQueryForms"), std::string::npos)
         << what;
+}
+
+// A run's read of the design beside another process's writes: it never
+// waits for their write lock, reads the project as it stands (renamed or
+// gone), and a writer kept waiting too long is told so in Chinese.
+TEST_F(DesignFileTest, ReadsPassAWriterAndSeeTheProjectAsItStands) {
+  const int p = TProjectDAO().AddProject("Shop");
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(TDbHelper::DatabaseFile().c_str(), &other), SQLITE_OK);
+  const auto otherSql = [&](const char* sql) {
+    EXPECT_EQ(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+  };
+  otherSql("begin immediate; update t_project set projectName='Store'");
+  TDbHelper::SetBusyTimeout(200);
+  // The other write is not committed: the read sees the old name, at once.
+  EXPECT_EQ(ReadDesign(p).projectName, "Shop");
+  // A writer waits the busy timeout, then gets the user's message.
+  EXPECT_EQ(test::ErrorOf<TDbError>([] { commands::AddProject("Books"); }), kDesignDatabaseBusy);
+  TDbHelper::SetBusyTimeout(30000);
+  otherSql("commit");
+  EXPECT_EQ(ReadDesign(p).projectName, "Store");
+  otherSql("delete from t_project");
+  sqlite3_close(other);
+  EXPECT_EQ(test::ErrorOf<TDbError>([&] { ReadDesign(p); }), msg::kProjectGone);
 }
 
 }  // namespace
