@@ -89,7 +89,9 @@ def main():
                          "openbox", "cupsd", "lpadmin"):
         return
     for command in DESIGN.splitlines():
-        ok("d", *command.split())
+        said = ok("d", *command.split())
+        if command.endswith("database sqlite"):
+            check(said == "数据库已设为 SQLite\n", "the database's setting: %r" % said)
     out = os.path.join(WORK, "d", "projects", "Demo", "LoginFrame")
     errors = xbuild(XBUILD, out)
     if not check(not errors, "xbuild: %s" % errors):
