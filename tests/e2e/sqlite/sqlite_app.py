@@ -91,7 +91,7 @@ def main():
     for command in DESIGN.splitlines():
         said = ok("d", *command.split())
         if command.endswith("database sqlite"):
-            check(said == "数据库已设为 SQLite\n", "the database's setting: %r" % said)
+            check(said == "数据库已设为 SQLite 嵌入式数据库\n", "the database's setting: %r" % said)
     out = os.path.join(WORK, "d", "projects", "Demo", "LoginFrame")
     errors = xbuild(XBUILD, out)
     if not check(not errors, "xbuild: %s" % errors):
