@@ -43,7 +43,9 @@ TEST_F(StoreTest, ListsFollowAscendingIdentifiersWhateverIndexTheEngineUses) {
   EXPECT_EQ(TProjectDAO().GetAllProjects(), (TNameList{{"Zoo", p}, {"B", b}}));
   EXPECT_EQ(TClassDAO().GetClassList(p), (TNameList{{"Zeta", zeta}, {"Alpha", alpha}}));
   EXPECT_EQ(MemberNames(zeta), (std::vector<std::string>{"zz", "aa", "mm", "ab"}));
-  EXPECT_EQ(Names(TMemberDAO().ListProjectMembers(p)),
+  std::vector<TMember> all;
+  TMemberDAO().ForEachProjectMember(p, [&](TMember& m) { all.push_back(m); });
+  EXPECT_EQ(Names(all),
             (std::vector<std::string>{"zz", "aa", "mm", "bb", "ab"}));
   const TDesign design = ReadDesign(p);
   ASSERT_EQ(design.classes.size(), 2u);
