@@ -196,6 +196,21 @@ TEST_F(GeneratorTest, TierProjectFilesListTheClassFilesInClassOrderAtEveryPlaceh
             "    <Compile Include=\"dalBook.cs\" />\r\n");
 }
 
+// The user's text is written as it is, even when it spells a placeholder
+// of the template the main form is made from.
+TEST_F(GeneratorTest, TextThatSpellsAPlaceholderIsNotFilled) {
+  const int p = TProjectDAO().AddProject("Marks");
+  const int cost = test::AddClass(p, "Cost", "$designerStringX");
+  TMemberBuilder(p, cost, "costId", kTypeInteger, "编号").Key().Store();
+  TMemberBuilder(p, cost, "title", kTypeString, "标题", 30).Display().Store();
+  const std::string path = "projects/Marks/LoginFrame/LoginFrame/Frm主面.designer.cs";
+  const std::string plain = Generate(p, "Marks").utf8Files.at(path);
+  ASSERT_TRUE(commands::UpdateClass(p, cost, {"Cost", "$designerString4", true}));
+  EXPECT_EQ(ReplaceAll(Generate(p, "Marks").utf8Files.at(path), "$designerString4",
+                       "$designerStringX"),
+            plain);
+}
+
 TEST_F(GeneratorTest, ProjectWithoutClassesWritesProjectFilesOnly) {
   const int projectId = TProjectDAO().AddProject("Empty");
   TMemoryContext ctx("Empty");
