@@ -591,6 +591,7 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
     if (const auto last = lastRun_.find(key); last != lastRun_.end() && !lastSha256_)
       put_.insert_or_assign(key, last->second);
     state_.erase(key);
+    NoteChange(key);
     if (progress_) progress_("保留手工修改的文件: " + path);
     return;
   }
@@ -621,7 +622,20 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
     state_.insert_or_assign(key, state);
   else
     state_.erase(key);
-  put_.insert_or_assign(std::move(key), hash ? *hash : FileHash(bytes));
+  put_.insert_or_assign(key, hash ? *hash : FileHash(bytes));
+  NoteChange(key);
+}
+
+void TOutputGuard::NoteChange(const std::string& key) {
+  if (recordChanged_) return;
+  const auto put = put_.find(key);
+  const auto last = lastRun_.find(key);
+  const auto now = state_.find(key);
+  const auto before = lastState_.find(key);
+  recordChanged_ = (put == put_.end()) != (last == lastRun_.end()) ||
+                   (put != put_.end() && put->second != last->second) ||
+                   (now == state_.end()) != (before == lastState_.end()) ||
+                   (now != state_.end() && now->second != before->second);
 }
 
 void TOutputGuard::Write(const std::string& path, const std::string& bytes,
@@ -676,16 +690,7 @@ void TOutputGuard::Finish() {
 void TOutputGuard::SaveRecord() {
   if (dryRun_ || put_.empty()) return;
   // A record that would read the same is left as it is, like the files.
-  const bool same = !lastRun_.empty() && std::all_of(put_.begin(), put_.end(), [&](const auto& p) {
-    const auto last = lastRun_.find(p.first);
-    if (last == lastRun_.end() || last->second != p.second) return false;
-    const auto now = state_.find(p.first);
-    const auto before = lastState_.find(p.first);
-    if (now == state_.end() || before == lastState_.end())
-      return now == state_.end() && before == lastState_.end();
-    return now->second == before->second;
-  });
-  if (same) return;
+  if (!lastRun_.empty() && !recordChanged_) return;
   // The last record updated with this run's files, by path. The text is
   // what the JSON library writes for such a document, put together here
   // because a document of a hundred thousand files costs more to build

@@ -117,6 +117,9 @@ private:
   // The file at path (key in the record) is as the last run recorded it,
   // by its stamp alone.
   bool Unaltered(const std::string& path, const std::string& key, const TFileState& state) const;
+  // Notes whether what this run recorded for key differs from the last
+  // record, once anything does.
+  void NoteChange(const std::string& key);
   // Counts a file found unaltered as put by this run.
   void KeepAsIs(const std::string& path, std::string key, const TFileState& state);
   // Every folder from the project directory down to dir is a real folder
@@ -156,6 +159,9 @@ private:
   TFileStamp recordStamp_;
   // The last record is an earlier version's, with SHA-256 hashes.
   bool lastSha256_ = false;
+  // Something this run recorded differs from the last record (files the
+  // run found as the last run left them do not).
+  bool recordChanged_ = false;
   std::unordered_map<std::string, TFileState> state_;
   mutable std::unordered_set<std::string> realDirs_;
   // Open folders by their path relative to the base directory.
