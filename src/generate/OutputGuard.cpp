@@ -714,33 +714,37 @@ void TOutputGuard::SaveRecord() {
     }
   std::sort(files.begin(), files.end(),
             [](const TEntry& a, const TEntry& b) { return *a.key < *b.key; });
-  std::vector<std::string> names;
-  names.reserve(files.size());
-  for (const TEntry& f : files) {
-    // A name of printable ASCII but quote and backslash reads the same in
-    // JSON; any other goes through the library.
-    const std::string& key = *f.key;
-    if (std::all_of(key.begin(), key.end(),
-                    [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }))
-      names.push_back('"' + key + '"');
-    else
-      names.push_back(
-          nlohmann::json(key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
-  }
   std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
                      ",\n  \"hash\": \"" + kHashName + "\",\n  \"files\": {";
+  // About 150 bytes a file.
+  text.reserve(text.size() + files.size() * 160);
+  auto number = [&text](auto value) {
+    char digits[24];
+    text += ' ';
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  };
   // Each file's hash, then its stamp and inputs when known: "<hash> <size>
   // <seconds> <nanoseconds> <inode> <inputs or ->".
   for (std::size_t i = 0; i < files.size(); ++i) {
     text += i == 0 ? "\n    " : ",\n    ";
-    text += names[i];
+    // A name of printable ASCII but quote and backslash reads the same in
+    // JSON; any other goes through the library.
+    const std::string& key = *files[i].key;
+    if (std::all_of(key.begin(), key.end(),
+                    [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }))
+      text.append(1, '"').append(key).append(1, '"');
+    else
+      text += nlohmann::json(key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     text += ": \"";
     text += Hex(*files[i].hash);
     if (const TFileState* state = files[i].state) {
       const TFileStamp& st = state->stamp;
-      text += ' ' + std::to_string(st.size) + ' ' + std::to_string(st.seconds) + ' ' +
-              std::to_string(st.nanoseconds) + ' ' + std::to_string(st.inode) + ' ' +
-              (state->hasInputs ? Hex(state->inputs) : std::string("-"));
+      number(st.size);
+      number(st.seconds);
+      number(st.nanoseconds);
+      number(st.inode);
+      text += ' ';
+      text += state->hasInputs ? Hex(state->inputs) : std::string("-");
     }
     text += '"';
   }
