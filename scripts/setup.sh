@@ -8,7 +8,7 @@ source "$ROOT/scripts/utf8-locale.sh"
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsqlite3-dev sqlite3 libcli11-dev libgtest-dev nlohmann-json3-dev libssl-dev
+  libsqlite3-dev sqlite3 libcli11-dev libgtest-dev nlohmann-json3-dev libssl-dev libxxhash-dev
   qt6-base-dev qt6-tools-dev-tools libgl-dev
   fonts-noto-cjk xvfb xauth xdg-utils qt6-translations-l10n
   desktop-file-utils appstream man-db file dpkg-dev

@@ -1,6 +1,7 @@
 #include "generate/Digest.h"
 
 #include <openssl/evp.h>
+#include <xxhash.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -10,17 +11,32 @@ namespace {
 constexpr char kHex[] = "0123456789abcdef";
 
 [[noreturn]] void Fail() {
-  throw std::runtime_error("无法计算文件的 SHA-256");
+  throw std::runtime_error("无法计算文件的摘要");
+}
+
+TDigest Canonical(XXH128_hash_t hash) {
+  XXH128_canonical_t canonical;
+  XXH128_canonicalFromHash(&canonical, hash);
+  TDigest digest;
+  static_assert(sizeof canonical.digest == sizeof digest);
+  std::memcpy(digest.data(), canonical.digest, digest.size());
+  return digest;
 }
 
 }  // namespace
 
-TDigest Sha256(std::string_view bytes) {
-  TDigest digest{};
+TDigest FileHash(std::string_view bytes) {
+  return Canonical(XXH3_128bits(bytes.data(), bytes.size()));
+}
+
+TDigest Sha256Head(std::string_view bytes) {
+  unsigned char full[EVP_MAX_MD_SIZE];
   unsigned int size = 0;
-  if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &size, EVP_sha256(), nullptr) != 1 ||
-      size != digest.size())
+  if (EVP_Digest(bytes.data(), bytes.size(), full, &size, EVP_sha256(), nullptr) != 1 ||
+      size != 32)
     Fail();
+  TDigest digest;
+  std::memcpy(digest.data(), full, digest.size());
   return digest;
 }
 
@@ -45,19 +61,19 @@ bool FromHex(std::string_view hex, TDigest& digest) {
   return true;
 }
 
-TDigester::TDigester() : ctx_(EVP_MD_CTX_new()) {
-  if (!ctx_ || EVP_DigestInit_ex(ctx_, EVP_sha256(), nullptr) != 1) {
-    EVP_MD_CTX_free(ctx_);
+TDigester::TDigester() : state_(XXH3_createState()) {
+  if (!state_ || XXH3_128bits_reset(state_) != XXH_OK) {
+    XXH3_freeState(state_);
     Fail();
   }
 }
 
 TDigester::~TDigester() {
-  EVP_MD_CTX_free(ctx_);
+  XXH3_freeState(state_);
 }
 
 void TDigester::Raw(const void* data, std::size_t size) {
-  if (EVP_DigestUpdate(ctx_, data, size) != 1) Fail();
+  if (XXH3_128bits_update(state_, data, size) != XXH_OK) Fail();
 }
 
 TDigester& TDigester::Add(std::string_view text) {
@@ -77,8 +93,5 @@ TDigester& TDigester::Add(const TDigest& digest) {
 }
 
 TDigest TDigester::Finish() {
-  TDigest digest{};
-  unsigned int size = 0;
-  if (EVP_DigestFinal_ex(ctx_, digest.data(), &size) != 1 || size != digest.size()) Fail();
-  return digest;
+  return Canonical(XXH3_128bits_digest(state_));
 }

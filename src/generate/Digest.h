@@ -1,6 +1,8 @@
-// SHA-256 digests: of a file's bytes (the run's record), and of what a
-// group of files is made from (the design and the skeleton), fed piece by
-// piece.
+// Digests of 128 bits (XXH3): of a file's bytes (the run's record), and of
+// what a group of files is made from (the design and the skeleton), fed
+// piece by piece. They only tell whether something is still what it was,
+// which needs no cryptographic strength, at a small part of SHA-256's cost.
+// Records of earlier versions hold SHA-256; Sha256Head reads them.
 #pragma once
 
 #include <array>
@@ -8,11 +10,13 @@
 #include <string>
 #include <string_view>
 
-using TDigest = std::array<unsigned char, 32>;
+using TDigest = std::array<unsigned char, 16>;
 
-TDigest Sha256(std::string_view bytes);
+TDigest FileHash(std::string_view bytes);
+// The first half of the bytes' SHA-256, as an earlier record keeps it.
+TDigest Sha256Head(std::string_view bytes);
 
-// Lower-case hexadecimal, and back (false for anything but 64 such digits).
+// Lower-case hexadecimal, and back (false for anything but 32 such digits).
 std::string Hex(const TDigest& digest);
 bool FromHex(std::string_view hex, TDigest& digest);
 
@@ -33,5 +37,5 @@ public:
 
 private:
   void Raw(const void* data, std::size_t size);
-  struct evp_md_ctx_st* ctx_;
+  struct XXH3_state_s* state_;
 };

@@ -22,8 +22,9 @@ std::string ReplaceAll(const std::string& text, const std::string& placeholder,
 
 using TTemplateFills = std::vector<std::pair<std::string, std::string>>;
 
-// Reads "template/LoginFrame/<relativePath>", fills each placeholder in turn
-// with what fills gives, writes the result to the same relative path in
+// Reads "template/LoginFrame/<relativePath>", fills each placeholder of
+// the template with what fills gives (a value put in is not searched for
+// placeholders), writes the result to the same relative path in
 // the output tree (UTF-8 with byte-order mark) and reports it. A file the
 // design as a whole leaves unchanged (TGeneratorContext::Unchanged) is
 // only reported: fills is not called.

@@ -1,6 +1,9 @@
 #include "generate/OutputGuard.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -20,6 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kRecordVersion = 1;
+constexpr const char* kHashName = "xxh3-128";
 
 // Reads the record as the parser meets it, without building a document
 // first: a large project's record holds a hundred thousand files.
@@ -29,18 +33,60 @@ public:
   using json = nlohmann::json;
 
   // The files' hashes and states once the whole text was read and was a
-  // record.
+  // record; sha256: the hashes are SHA-256 (a record of an earlier
+  // version), of which the first half is kept.
   bool Take(std::unordered_map<std::string, TDigest>& files,
-            std::unordered_map<std::string, TState>& states) {
+            std::unordered_map<std::string, TState>& states, bool& sha256) {
     if (!valid_ || !versionSeen_ || !filesSeen_) return false;
     files = std::move(files_);
     states = std::move(states_);
+    sha256 = sha256_;
     return true;
   }
 
-  void Reserve(std::size_t files) {
-    files_.reserve(files);
-    states_.reserve(files);
+  // The record exactly as this version lays it out (SaveRecord), read
+  // without the general parser: a large project's record holds a hundred
+  // thousand files. False for any other text (written by hand, by an
+  // earlier version, or damaged), which the general parser then reads;
+  // files and states may then hold part of it.
+  static bool ReadOwnLayout(std::string_view text, std::unordered_map<std::string, TDigest>& files,
+                            std::unordered_map<std::string, TState>& states) {
+    const std::string head = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
+                             ",\n  \"hash\": \"" + kHashName + "\",\n  \"files\": {";
+    if (!text.starts_with(head)) return false;
+    text.remove_prefix(head.size());
+    if (text == "}\n}\n") return true;
+    // Names and values with an escape or a control character are the
+    // general parser's.
+    auto plain = [](std::string_view part) {
+      return std::none_of(part.begin(), part.end(), [](char c) {
+        return c == '\\' || static_cast<unsigned char>(c) < 0x20;
+      });
+    };
+    // Each file: "<name>": "<hash>[ <state>]".
+    auto quoted = [&](std::string_view& part) {
+      const std::size_t end = text.find('"');
+      if (end == std::string_view::npos) return false;
+      part = text.substr(0, end);
+      text.remove_prefix(end + 1);
+      return plain(part);
+    };
+    for (bool first = true;; first = false) {
+      const std::string_view lead = first ? "\n    \"" : ",\n    \"";
+      if (!text.starts_with(lead)) return !first && text == "\n  }\n}\n";
+      text.remove_prefix(lead.size());
+      std::string_view name, value;
+      if (!quoted(name) || !text.starts_with(": \"")) return false;
+      text.remove_prefix(3);
+      if (!quoted(value)) return false;
+      const std::size_t space = value.find(' ');
+      TDigest digest;
+      if (!FromHex(value.substr(0, space), digest)) return false;
+      std::string key(name);
+      if (TState state; space != std::string_view::npos && ParseState(value.substr(space + 1), state))
+        states[key] = state;
+      files[std::move(key)] = digest;
+    }
   }
 
   bool null() { return Value(); }
@@ -50,8 +96,22 @@ public:
   bool number_float(json::number_float_t n, const json::string_t&) { return Number(n); }
   bool string(json::string_t& text) {
     if (depth_ == 2 && inFiles_) {
-      if (TDigest digest; FromHex(text, digest)) files_[key_] = digest;
+      // "<hash>", or "<hash> <state>" as this version writes it.
+      const std::size_t space = text.find(' ');
+      const std::string_view entry(text);
+      if (TDigest digest; Hash(entry.substr(0, space), digest)) {
+        files_[key_] = digest;
+        if (TState state; space != std::string::npos && ParseState(entry.substr(space + 1), state))
+          states_[key_] = state;
+      }
       return true;
+    }
+    if (depth_ == 1 && key_ == "hash") {
+      // Named before the files, as every record writes it.
+      const bool sha256 = text == "sha256";
+      if (filesSeen_ || (!sha256 && text != kHashName)) valid_ = false;
+      sha256_ = sha256;
+      return valid_;
     }
     if (depth_ == 2 && inState_) {
       if (TState state; ParseState(text, state)) states_[key_] = state;
@@ -93,6 +153,13 @@ public:
   }
 
 private:
+  // A file's hash as the record's kind writes it.
+  bool Hash(std::string_view text, TDigest& digest) const {
+    if (!sha256_) return FromHex(text, digest);
+    TDigest tail;
+    return text.size() == 4 * digest.size() && FromHex(text.substr(0, 2 * digest.size()), digest) &&
+           FromHex(text.substr(2 * digest.size()), tail);
+  }
   // A value other than a file's hash: the record is not one when it stands
   // where a hash or the record itself should.
   bool Value() {
@@ -101,7 +168,7 @@ private:
   }
   // "<size> <seconds> <nanoseconds> <inode> <inputs or ->"; anything else
   // is no state (the file is then read and compared).
-  static bool ParseState(const std::string& text, TState& state) {
+  static bool ParseState(std::string_view text, TState& state) {
     const char* at = text.data();
     const char* end = at + text.size();
     auto number = [&](auto& value) {
@@ -129,6 +196,8 @@ private:
   int depth_ = 0;
   std::string key_;
   bool inFiles_ = false, inState_ = false, filesSeen_ = false, versionSeen_ = false, valid_ = true;
+  // A record without the hash's name holds SHA-256.
+  bool sha256_ = true;
   std::unordered_map<std::string, TDigest> files_;
   std::unordered_map<std::string, TState> states_;
 };
@@ -187,12 +256,43 @@ bool IsStaleTemporary(const std::string& name) {
   return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
+// Removes the stale temporaries in the open folder dir and in every
+// folder below it (links are not followed), and closes dir. By the names
+// the folder lists and their kinds, without a look at each file: the
+// tree holds thousands of them.
+void RemoveStaleBelow(int dir) {
+  DIR* list = ::fdopendir(dir);
+  if (!list) {
+    ::close(dir);
+    return;
+  }
+  while (const dirent* entry = ::readdir(list)) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    unsigned char type = entry->d_type;
+    if (type == DT_UNKNOWN) {
+      struct stat st {};
+      if (::fstatat(::dirfd(list), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+    }
+    if (type == DT_DIR) {
+      const int below =
+          ::openat(::dirfd(list), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+      if (below >= 0) RemoveStaleBelow(below);
+    } else if (type == DT_REG && name.starts_with(".corvane-") &&
+               IsStaleTemporary(std::string(name))) {
+      ::unlinkat(::dirfd(list), entry->d_name, 0);
+    }
+  }
+  ::closedir(list);
+}
+
 // Fills files, states and the record's own stamp; leaves them empty when
 // there is no record that can be read.
 template <typename TState>
 void ReadRecord(const fs::path& root, const fs::path& file,
                 std::unordered_map<std::string, TDigest>& files,
-                std::unordered_map<std::string, TState>& states, TFileStamp& stamp) {
+                std::unordered_map<std::string, TState>& states, TFileStamp& stamp, bool& sha256) {
   // A record reached through a link is not this run's own.
   if (!FirstLinkBelow(root, file).empty()) return;
   const TFileStamp before = TFileOperate::LinkStamp(file);
@@ -200,13 +300,20 @@ void ReadRecord(const fs::path& root, const fs::path& file,
   TRecordReader<TState> reader;
   try {
     const std::string text = TFileOperate::ReadFile(file);
-    // About 250 bytes a file (its hash and its state).
-    reader.Reserve(text.size() / 250);
-    if (!nlohmann::json::sax_parse(text, &reader)) return;
+    // About 150 bytes a file (its hash and its state).
+    files.reserve(text.size() / 150);
+    states.reserve(text.size() / 150);
+    if (!TRecordReader<TState>::ReadOwnLayout(text, files, states)) {
+      files.clear();
+      states.clear();
+      if (!nlohmann::json::sax_parse(text, &reader)) return;
+      if (!reader.Take(files, states, sha256)) return;
+    }
   } catch (const std::exception&) {
+    files.clear();
+    states.clear();
     return;
   }
-  if (!reader.Take(files, states)) return;
   // A record replaced while it was read: its stamps are not trusted.
   if (TFileOperate::LinkStamp(file) == before) stamp = before;
 }
@@ -260,7 +367,7 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       projectName_(std::move(projectName)),
       dryRun_(dryRun),
       progress_(std::move(progress)) {
-  ReadRecord(ProjectDir(), RecordPath(), lastRun_, lastState_, recordStamp_);
+  ReadRecord(ProjectDir(), RecordPath(), lastRun_, lastState_, recordStamp_, lastSha256_);
   put_.reserve(lastRun_.size());
   state_.reserve(lastRun_.size());
   if (!dryRun_) RemoveStaleTemporaries();
@@ -309,15 +416,46 @@ bool TOutputGuard::RealDirectory(const fs::path& dir) const {
   return true;
 }
 
+TOutputGuard::TFolders::~TFolders() {
+  for (const auto& [path, fd] : open) ::close(fd);
+}
+
+int TOutputGuard::Folder(const std::string& path, std::string& name) const {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return -1;
+  name.assign(path, slash + 1);
+  std::string folder = path.substr(0, slash);
+  if (const auto known = folders_.open.find(folder); known != folders_.open.end())
+    return known->second;
+  const fs::path dir = baseDir_ / folder;
+  if (!RealDirectory(dir)) return -1;
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd >= 0) folders_.open.emplace(std::move(folder), fd);
+  return fd;
+}
+
+bool TOutputGuard::LookAt(const std::string& path, struct stat& st) const {
+  std::string name;
+  const int folder = Folder(path, name);
+  if (folder >= 0) return ::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+  return ::lstat((baseDir_ / path).c_str(), &st) == 0;
+}
+
 TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& bytes,
                                    bool putBefore, std::string& existing,
                                    TFileStamp& stamp, bool& absent) const {
   const fs::path file = baseDir_ / path;
+  // In a folder this run made, only this run put files.
+  if (!putBefore && madeFolders_.contains(path.substr(0, path.rfind('/')))) {
+    absent = true;
+    return TFileStatus::New;
+  }
   // A link planted in the tree is replaced, never read or written through.
-  const bool realDirs = RealDirectory(file.parent_path());
+  std::string name;
+  const bool realDirs = Folder(path, name) >= 0;
   if (!realDirs && !FirstLinkBelow(ProjectDir(), file).empty()) return TFileStatus::Changed;
   struct stat st {};
-  if (::lstat(file.c_str(), &st) != 0) {
+  if (!LookAt(path, st)) {
     absent = realDirs && errno == ENOENT;
     return TFileStatus::New;
   }
@@ -345,7 +483,9 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
     return TFileStatus::Unchanged;
   }
   if (putBefore) return TFileStatus::Changed;
-  if (last != lastRun_.end() && last->second == Sha256(existing)) return TFileStatus::Changed;
+  if (last != lastRun_.end() &&
+      last->second == (lastSha256_ ? Sha256Head(existing) : FileHash(existing)))
+    return TFileStatus::Changed;
   return TFileStatus::EditedByHand;
 }
 
@@ -354,8 +494,16 @@ bool TOutputGuard::Unaltered(const std::string& path, const std::string& key,
   // Only a stamp older than the record's own: a change made in the tick
   // the record was written in would leave the same time.
   if (!lastRun_.contains(key) || !state.stamp.Before(recordStamp_)) return false;
-  const fs::path file = baseDir_ / path;
-  return RealDirectory(file.parent_path()) && TFileOperate::LinkStamp(file) == state.stamp;
+  std::string name;
+  const int folder = Folder(path, name);
+  struct stat st {};
+  if (folder < 0 || ::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+      !S_ISREG(st.st_mode))
+    return false;
+  return TFileStamp{static_cast<std::int64_t>(st.st_size),
+                    static_cast<std::int64_t>(st.st_mtim.tv_sec),
+                    static_cast<std::int64_t>(st.st_mtim.tv_nsec),
+                    static_cast<std::uint64_t>(st.st_ino)} == state.stamp;
 }
 
 void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TFileState& state) {
@@ -371,7 +519,8 @@ void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TFil
 
 bool TOutputGuard::Current(const std::string& path, const TDigest& inputs) {
   std::string key = Key(path);
-  if (put_.contains(key)) return false;
+  // An earlier version's record has no hash this run could keep.
+  if (lastSha256_ || put_.contains(key)) return false;
   const auto state = lastState_.find(key);
   if (state == lastState_.end() || !state->second.hasInputs || state->second.inputs != inputs ||
       !Unaltered(path, key, state->second))
@@ -412,13 +561,8 @@ void TOutputGuard::Backup(const std::string& path, const std::string& existing) 
 }
 
 void TOutputGuard::RemoveStaleTemporaries() const {
-  std::error_code ec;
-  for (fs::recursive_directory_iterator it(ProjectDir(), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    if (it->is_regular_file(ec) && !it->is_symlink(ec) &&
-        IsStaleTemporary(it->path().filename().string()))
-      fs::remove(it->path(), ec);
-  }
+  const int dir = ::open(ProjectDir().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (dir >= 0) RemoveStaleBelow(dir);
 }
 
 void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash,
@@ -444,16 +588,29 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
   if (status == TFileStatus::EditedByHand && keepEdits) {
     // What the last run recorded stays, so the next run keeps it too; no
     // stamp, so that the next run looks at it again.
-    if (const auto last = lastRun_.find(key); last != lastRun_.end())
+    if (const auto last = lastRun_.find(key); last != lastRun_.end() && !lastSha256_)
       put_.insert_or_assign(key, last->second);
     state_.erase(key);
+    NoteChange(key);
     if (progress_) progress_("保留手工修改的文件: " + path);
     return;
   }
   if (status == TFileStatus::EditedByHand) Backup(path, existing);
   if (status != TFileStatus::Unchanged) {
-    if (!absent) ClearLinks(baseDir_ / path);
-    stamp = TFileOperate::WriteFile(baseDir_ / path, bytes, absent);
+    const fs::path file = baseDir_ / path;
+    if (!absent) ClearLinks(file);
+    std::string name;
+    int folder = Folder(path, name);
+    if (folder < 0) {
+      // The folder is made here, once, so that the files after this one
+      // go into it without a look.
+      std::error_code ec;
+      if (fs::create_directories(file.parent_path(), ec))
+        madeFolders_.insert(path.substr(0, path.rfind('/')));
+      folder = Folder(path, name);
+    }
+    stamp = folder >= 0 ? TFileOperate::WriteFileIn(folder, name, file, bytes, absent)
+                        : TFileOperate::WriteFile(file, bytes, absent);
   }
   // Only now: a file whose write failed keeps what the last run recorded.
   TFileState state{stamp};
@@ -465,7 +622,20 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
     state_.insert_or_assign(key, state);
   else
     state_.erase(key);
-  put_.insert_or_assign(std::move(key), hash ? *hash : Sha256(bytes));
+  put_.insert_or_assign(key, hash ? *hash : FileHash(bytes));
+  NoteChange(key);
+}
+
+void TOutputGuard::NoteChange(const std::string& key) {
+  if (recordChanged_) return;
+  const auto put = put_.find(key);
+  const auto last = lastRun_.find(key);
+  const auto now = state_.find(key);
+  const auto before = lastState_.find(key);
+  recordChanged_ = (put == put_.end()) != (last == lastRun_.end()) ||
+                   (put != put_.end() && put->second != last->second) ||
+                   (now == state_.end()) != (before == lastState_.end()) ||
+                   (now != state_.end() && now->second != before->second);
 }
 
 void TOutputGuard::Write(const std::string& path, const std::string& bytes,
@@ -477,7 +647,7 @@ void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
   auto known = skeleton_.find(source);
   if (known == skeleton_.end()) {
     std::string bytes = TFileOperate::ReadFile(source);
-    const TDigest hash = Sha256(bytes);
+    const TDigest hash = FileHash(bytes);
     known = skeleton_.emplace(source, TSkeletonFile{std::move(bytes), hash}).first;
   }
   // A copy the last run left as it is holds the skeleton's bytes when the
@@ -520,16 +690,7 @@ void TOutputGuard::Finish() {
 void TOutputGuard::SaveRecord() {
   if (dryRun_ || put_.empty()) return;
   // A record that would read the same is left as it is, like the files.
-  const bool same = !lastRun_.empty() && std::all_of(put_.begin(), put_.end(), [&](const auto& p) {
-    const auto last = lastRun_.find(p.first);
-    if (last == lastRun_.end() || last->second != p.second) return false;
-    const auto now = state_.find(p.first);
-    const auto before = lastState_.find(p.first);
-    if (now == state_.end() || before == lastState_.end())
-      return now == state_.end() && before == lastState_.end();
-    return now->second == before->second;
-  });
-  if (same) return;
+  if (!lastRun_.empty() && !recordChanged_) return;
   // The last record updated with this run's files, by path. The text is
   // what the JSON library writes for such a document, put together here
   // because a document of a hundred thousand files costs more to build
@@ -545,42 +706,49 @@ void TOutputGuard::SaveRecord() {
     const auto state = state_.find(key);
     files.push_back({&key, &hash, state == state_.end() ? nullptr : &state->second});
   }
+  // An earlier version's hashes are not carried into this version's record.
   for (const auto& [key, hash] : lastRun_)
-    if (!put_.contains(key)) {
+    if (!lastSha256_ && !put_.contains(key)) {
       const auto state = lastState_.find(key);
       files.push_back({&key, &hash, state == lastState_.end() ? nullptr : &state->second});
     }
   std::sort(files.begin(), files.end(),
             [](const TEntry& a, const TEntry& b) { return *a.key < *b.key; });
-  std::vector<std::string> names;
-  names.reserve(files.size());
-  for (const TEntry& f : files)
-    names.push_back(
-        nlohmann::json(*f.key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
   std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
-                     ",\n  \"hash\": \"sha256\",\n  \"files\": {";
+                     ",\n  \"hash\": \"" + kHashName + "\",\n  \"files\": {";
+  // About 150 bytes a file.
+  text.reserve(text.size() + files.size() * 160);
+  auto number = [&text](auto value) {
+    char digits[24];
+    text += ' ';
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  };
+  // Each file's hash, then its stamp and inputs when known: "<hash> <size>
+  // <seconds> <nanoseconds> <inode> <inputs or ->".
   for (std::size_t i = 0; i < files.size(); ++i) {
     text += i == 0 ? "\n    " : ",\n    ";
-    text += names[i];
-    text += ": \"" + Hex(*files[i].hash) + "\"";
+    // A name of printable ASCII but quote and backslash reads the same in
+    // JSON; any other goes through the library.
+    const std::string& key = *files[i].key;
+    if (std::all_of(key.begin(), key.end(),
+                    [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }))
+      text.append(1, '"').append(key).append(1, '"');
+    else
+      text += nlohmann::json(key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    text += ": \"";
+    text += Hex(*files[i].hash);
+    if (const TFileState* state = files[i].state) {
+      const TFileStamp& st = state->stamp;
+      number(st.size);
+      number(st.seconds);
+      number(st.nanoseconds);
+      number(st.inode);
+      text += ' ';
+      text += state->hasInputs ? Hex(state->inputs) : std::string("-");
+    }
+    text += '"';
   }
-  text += files.empty() ? "}" : "\n  }";
-  // Each file's stamp and inputs: "<size> <seconds> <nanoseconds> <inode>
-  // <inputs or ->".
-  text += ",\n  \"state\": {";
-  bool first = true;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    const TFileState* state = files[i].state;
-    if (!state) continue;
-    text += first ? "\n    " : ",\n    ";
-    first = false;
-    text += names[i];
-    const TFileStamp& st = state->stamp;
-    text += ": \"" + std::to_string(st.size) + ' ' + std::to_string(st.seconds) + ' ' +
-            std::to_string(st.nanoseconds) + ' ' + std::to_string(st.inode) + ' ' +
-            (state->hasInputs ? Hex(state->inputs) : std::string("-")) + '"';
-  }
-  text += first ? "}\n}\n" : "\n  }\n}\n";
+  text += files.empty() ? "}\n}\n" : "\n  }\n}\n";
   // Written like every file: an interrupted save never leaves a half record.
   ClearLinks(RecordPath());
   TFileOperate::WriteFile(RecordPath(), text);

@@ -1,6 +1,6 @@
 // Keeps hand edits in the generated tree from being lost, and leaves alone
 // what a run would not change. Each run records in
-// <project>/.corvane/manifest.json the SHA-256 of every file it put in the
+// <project>/.corvane/manifest.json the hash of every file it put in the
 // tree. A file that already holds what the run would write is not written
 // again (same inode, owner, mode and modification time), so builds and
 // editors see only what changed. Before a file is replaced, it is compared
@@ -26,6 +26,8 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+struct stat;
 
 #include "generate/Digest.h"
 #include "vocabulary/FileOperate.h"
@@ -115,11 +117,21 @@ private:
   // The file at path (key in the record) is as the last run recorded it,
   // by its stamp alone.
   bool Unaltered(const std::string& path, const std::string& key, const TFileState& state) const;
+  // Notes whether what this run recorded for key differs from the last
+  // record, once anything does.
+  void NoteChange(const std::string& key);
   // Counts a file found unaltered as put by this run.
   void KeepAsIs(const std::string& path, std::string key, const TFileState& state);
   // Every folder from the project directory down to dir is a real folder
   // (no link); folders found so are remembered for the run.
   bool RealDirectory(const std::filesystem::path& dir) const;
+  // The folder of path (relative to the base directory), opened once per
+  // run when it is a real folder, else -1; name is then the file's name
+  // in it. Looks at a file through its folder spare the walk down the
+  // whole path.
+  int Folder(const std::string& path, std::string& name) const;
+  // The file at path as lstat sees it: false when there is none.
+  bool LookAt(const std::string& path, struct stat& st) const;
   void Backup(const std::string& path, const std::string& existing);
   // Removes every symbolic link from the project directory down to target:
   // a run writes regular files in real directories of its own tree, never
@@ -145,8 +157,24 @@ private:
   // stamp), and of this run's files.
   std::unordered_map<std::string, TFileState> lastState_;
   TFileStamp recordStamp_;
+  // The last record is an earlier version's, with SHA-256 hashes.
+  bool lastSha256_ = false;
+  // Something this run recorded differs from the last record (files the
+  // run found as the last run left them do not).
+  bool recordChanged_ = false;
   std::unordered_map<std::string, TFileState> state_;
   mutable std::unordered_set<std::string> realDirs_;
+  // Open folders by their path relative to the base directory.
+  struct TFolders {
+    TFolders() = default;
+    TFolders(const TFolders&) = delete;
+    TFolders& operator=(const TFolders&) = delete;
+    ~TFolders();
+    std::unordered_map<std::string, int> open;
+  };
+  mutable TFolders folders_;
+  // Folders this run made: a file not yet put in one is new without a look.
+  std::unordered_set<std::string> madeFolders_;
   std::map<std::filesystem::path, TSkeletonFile> skeleton_;
   std::vector<TPlannedFile> planned_;
   std::string backupStamp_;

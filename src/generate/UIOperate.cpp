@@ -121,19 +121,19 @@ std::string TUIOperate::BuildQueryDesigner(const TDesignClass& cls) {
 
 void TUIOperate::WriteMainForm(TGeneratorContext& ctx, const TDesign& design) {
   // Both files come from one pass over the classes, made when the first
-  // of them is built.
+  // of them is built. Each part goes into one file only (the first into
+  // the code, the rest into the designer file), so it is moved there.
   std::optional<TTemplateFills> parts;
-  auto build = [&]() -> TTemplateFills {
+  auto take = [&](bool first) -> TTemplateFills {
     if (!parts) parts = MainFormParts(design);
-    return *parts;
+    const auto split = parts->begin() + 1;
+    return first ? TTemplateFills(std::make_move_iterator(parts->begin()),
+                                  std::make_move_iterator(split))
+                 : TTemplateFills(std::make_move_iterator(split),
+                                  std::make_move_iterator(parts->end()));
   };
-  WriteTemplateFile(ctx, "LoginFrame/Frm主面.cs", [&]() -> TTemplateFills {
-    return {build().at(0)};
-  });
-  WriteTemplateFile(ctx, "LoginFrame/Frm主面.designer.cs", [&]() -> TTemplateFills {
-    TTemplateFills all = build();
-    return {all.begin() + 1, all.end()};
-  });
+  WriteTemplateFile(ctx, "LoginFrame/Frm主面.cs", [&] { return take(true); });
+  WriteTemplateFile(ctx, "LoginFrame/Frm主面.designer.cs", [&] { return take(false); });
 }
 
 TTemplateFills TUIOperate::MainFormParts(const TDesign& design) {

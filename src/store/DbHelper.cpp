@@ -336,12 +336,19 @@ TRowSet::TRowSet(std::vector<std::string> columns, std::vector<TValue> cells,
 
 const TRowSet::TValue& TRowSet::Cell(std::string_view column) const {
   if (Eof()) throw TDbError("no current row for column " + std::string(column));
-  // Callers name columns as the schema spells them; the case-insensitive
-  // pass serves files whose columns were created in another letter case.
-  for (std::size_t i = 0; i < columns_.size(); ++i)
-    if (columns_[i] == column) return cells_[pos_ * columns_.size() + i];
-  for (std::size_t i = 0; i < columns_.size(); ++i)
-    if (SameName(columns_[i], column)) return cells_[pos_ * columns_.size() + i];
+  // Callers name columns as the schema spells them, mostly in the
+  // schema's order: the column after the last one asked for is tried
+  // first. The case-insensitive pass serves files whose columns were
+  // created in another letter case.
+  const std::size_t count = columns_.size();
+  if (next_ < count && columns_[next_] == column) return cells_[pos_ * count + next_++];
+  for (std::size_t i = 0; i < count; ++i)
+    if (columns_[i] == column) {
+      next_ = i + 1;
+      return cells_[pos_ * count + i];
+    }
+  for (std::size_t i = 0; i < count; ++i)
+    if (SameName(columns_[i], column)) return cells_[pos_ * count + i];
   throw TDbError("no column named " + std::string(column));
 }
 

@@ -71,6 +71,8 @@ private:
   std::vector<TValue> cells_;
   std::size_t rowCount_ = 0;
   std::size_t pos_ = 0;
+  // The column after the one last found.
+  mutable std::size_t next_ = 0;
 };
 
 // Statement operations over the shared connection. Objects are cheap; the

@@ -20,24 +20,21 @@ TDesign ReadDesign(int projectId) {
     design.database = projects.GetDatabase(projectId);
     const std::vector<TClassRecord> classes = TClassDAO().ListClasses(projectId);
     std::map<int, std::size_t> indexOf;
+    design.classes.reserve(classes.size());
     for (const TClassRecord& c : classes) {
       indexOf.emplace(c.classId, design.classes.size());
       design.classes.push_back({c.classId, c.className, c.friendName, c.frontShowFlag, {}});
     }
-    std::vector<TMember> members = TMemberDAO().ListProjectMembers(projectId);
-    // Each class's members in place at once: a large design holds tens of
-    // thousands of them.
-    std::vector<std::size_t> classOf(members.size(), design.classes.size());
-    std::vector<std::size_t> counts(design.classes.size(), 0);
-    for (std::size_t i = 0; i < members.size(); ++i)
-      if (const auto it = indexOf.find(members[i].classId); it != indexOf.end())
-        ++counts[classOf[i] = it->second];
-    for (std::size_t c = 0; c < counts.size(); ++c) design.classes[c].members.reserve(counts[c]);
-    for (std::size_t i = 0; i < members.size(); ++i) {
-      if (classOf[i] == design.classes.size()) continue;
-      static_cast<TMember&>(design.classes[classOf[i]].members.emplace_back()) =
-          std::move(members[i]);
-    }
+    // Each member straight into its class, whose room is made first: a
+    // large design holds tens of thousands of them.
+    TMemberDAO members;
+    for (const auto& [classId, count] : members.CountProjectMembers(projectId))
+      if (const auto it = indexOf.find(classId); it != indexOf.end())
+        design.classes[it->second].members.reserve(count);
+    members.ForEachProjectMember(projectId, [&](TMember& m) {
+      if (const auto it = indexOf.find(m.classId); it != indexOf.end())
+        static_cast<TMember&>(design.classes[it->second].members.emplace_back()) = std::move(m);
+    });
   });
   ResolveReferences(design);
   return design;

@@ -59,21 +59,28 @@ void TMemberDAO::WriteConstraints(int memberId, const TMemberConstraints& c) {
        c.maxValue, JoinLines(c.choices)});
 }
 
-void TMemberDAO::AddConstraints(std::vector<TMember>& members) {
-  if (members.empty() || !HasConstraintTable()) return;
-  std::map<int, TMember*> byId;
-  for (TMember& m : members) byId[m.memberId] = &m;
+std::map<int, TMemberConstraints> TMemberDAO::ReadConstraints() {
+  std::map<int, TMemberConstraints> constraints;
+  if (!HasConstraintTable()) return constraints;
   TRowSet rows = db_.ExecuteQuery("select * from t_memberconstraint");
   for (rows.First(); !rows.Eof(); rows.Next()) {
-    const auto found = byId.find(rows.AsInteger("memberId"));
-    if (found == byId.end()) continue;
-    TMemberConstraints& c = found->second->constraints;
+    TMemberConstraints& c = constraints[rows.AsInteger("memberId")];
     c.unique = rows.AsInteger("isUnique") == 1;
     c.defaultValue = rows.AsString("defaultValue");
     c.minValue = rows.AsString("minValue");
     c.maxValue = rows.AsString("maxValue");
     c.choices = SplitLines(rows.AsString("choices"));
   }
+  return constraints;
+}
+
+void TMemberDAO::AddConstraints(std::vector<TMember>& members) {
+  if (members.empty()) return;
+  const std::map<int, TMemberConstraints> constraints = ReadConstraints();
+  if (constraints.empty()) return;
+  for (TMember& m : members)
+    if (const auto found = constraints.find(m.memberId); found != constraints.end())
+      m.constraints = found->second;
 }
 
 TMember TMemberDAO::ReadMember(const TRowSet& rows) {
@@ -186,12 +193,27 @@ std::vector<TMember> TMemberDAO::ListMembers(int classId) {
   return list;
 }
 
-std::vector<TMember> TMemberDAO::ListProjectMembers(int projectId) {
-  std::vector<TMember> list;
+void TMemberDAO::ForEachProjectMember(int projectId,
+                                      const std::function<void(TMember&)>& take) {
+  const std::map<int, TMemberConstraints> constraints = ReadConstraints();
   db_.ForEachRow(std::string("select * from t_member where classId in"
                              " (select classId from t_class where projectId=?)") +
                      kOrder,
-                 Id(projectId), [&](const TRowSet& row) { list.push_back(ReadMember(row)); });
-  AddConstraints(list);
-  return list;
+                 Id(projectId), [&](const TRowSet& row) {
+                   TMember m = ReadMember(row);
+                   if (const auto c = constraints.find(m.memberId); c != constraints.end())
+                     m.constraints = c->second;
+                   take(m);
+                 });
+}
+
+std::map<int, std::size_t> TMemberDAO::CountProjectMembers(int projectId) {
+  std::map<int, std::size_t> counts;
+  db_.ForEachRow(
+      "select classId, count(*) as members from t_member where classId in"
+      " (select classId from t_class where projectId=?) group by classId",
+      Id(projectId), [&](const TRowSet& row) {
+        counts[row.AsInteger("classId")] = static_cast<std::size_t>(row.AsInteger("members"));
+      });
+  return counts;
 }

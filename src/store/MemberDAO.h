@@ -5,6 +5,8 @@
 // ascending memberId.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,9 +30,13 @@ public:
 
   TRowSet QueryMembers(int classId);
 
-  // The members of a class, and of every class of a project, as records.
+  // The members of a class as records.
   std::vector<TMember> ListMembers(int classId);
-  std::vector<TMember> ListProjectMembers(int projectId);
+  // Every member of a project's classes, with its constraints, one at a
+  // time in member order; take may move it away.
+  void ForEachProjectMember(int projectId, const std::function<void(TMember&)>& take);
+  // How many members each class of the project has, by class id.
+  std::map<int, std::size_t> CountProjectMembers(int projectId);
 
   // The record at the current row of a member row set (without its
   // constraints: ListMembers and GetMember add them).
@@ -40,6 +46,8 @@ private:
   bool HasConstraintTable();
   void WriteConstraints(int memberId, const TMemberConstraints& constraints);
   void AddConstraints(std::vector<TMember>& members);
+  // Every stored member's constraints, by member id.
+  std::map<int, TMemberConstraints> ReadConstraints();
 
   std::optional<TMember> FirstMember(const std::string& sql, const TDbParams& params);
 

@@ -35,10 +35,15 @@ void CreateDirectory(const fs::path& dir) {
 // A name for a file beside the target, unique in this process and, with
 // the process id, among processes; short, so that it fits wherever the
 // target's own name fits.
-fs::path TemporaryBeside(const fs::path& target) {
+std::string TemporaryName() {
   static std::atomic<unsigned> counter{0};
-  return target.parent_path() /
-         (".corvane-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
+  return ".corvane-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+}
+
+TFileStamp StampOf(const struct stat& st) {
+  if (!S_ISREG(st.st_mode)) return {};
+  return {static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+          static_cast<std::int64_t>(st.st_mtim.tv_nsec), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 // Writes the bytes to a new file beside the target and renames it over the
@@ -48,42 +53,45 @@ fs::path TemporaryBeside(const fs::path& target) {
 // calls, and no look that one of them makes anyway: the generated tree
 // holds thousands of small files, and a stream or an extra look at the
 // path per file would cost more than the write itself.
-TFileStamp StampOf(const struct stat& st) {
-  if (!S_ISREG(st.st_mode)) return {};
-  return {static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
-          static_cast<std::int64_t>(st.st_mtim.tv_nsec), static_cast<std::uint64_t>(st.st_ino)};
-}
-
-TFileStamp WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize,
-                      const std::string& body, bool absent = false) {
-  fs::path target = path;
+// The target is name in the open folder dir, or the path itself when dir
+// is AT_FDCWD (its folder then made when missing); path names it in
+// messages.
+TFileStamp WriteBytes(int dir, std::string name, const fs::path& path, const char* prefix,
+                      std::size_t prefixSize, const std::string& body, bool absent = false) {
   // The permissions of the file replaced, which the new one keeps; none
   // when there is nothing to replace.
   std::optional<mode_t> mode;
   struct stat existing {};
-  if (!absent && ::lstat(path.c_str(), &existing) == 0) {
+  if (!absent && ::fstatat(dir, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
     if (S_ISLNK(existing.st_mode)) {
       std::error_code ec;
       const fs::path real = fs::canonical(path, ec);
-      if (!ec) target = real;
-      if (::stat(target.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
+      if (!ec) {
+        dir = AT_FDCWD;
+        name = real.native();
+      }
+      if (::fstatat(dir, name.c_str(), &existing, 0) == 0) mode = existing.st_mode & 07777;
     } else {
       mode = existing.st_mode & 07777;
     }
     // A file the user made read-only stays refused, as a plain write would be.
-    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) Fail("无法写入文件", path, errno);
+    if (::faccessat(dir, name.c_str(), W_OK, 0) != 0 && errno != ENOENT)
+      Fail("无法写入文件", path, errno);
   }
-  fs::path temporary;
+  const std::size_t slash = dir == AT_FDCWD ? name.rfind('/') : std::string::npos;
+  const std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+  std::string temporary;
   int fd = -1;
   bool parentMade = false;
   while (fd < 0) {
-    temporary = TemporaryBeside(target);
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    temporary = folder + TemporaryName();
+    fd = ::openat(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno == EEXIST) continue;
     // The directory is made when the first file goes into it, not looked
     // for before every file.
-    if ((errno == ENOENT || errno == ENOTDIR) && !parentMade && target.has_parent_path()) {
-      CreateDirectory(target.parent_path());
+    if ((errno == ENOENT || errno == ENOTDIR) && !parentMade && dir == AT_FDCWD &&
+        !folder.empty()) {
+      CreateDirectory(fs::path(folder).parent_path());
       parentMade = true;
       continue;
     }
@@ -91,7 +99,7 @@ TFileStamp WriteBytes(const fs::path& path, const char* prefix, std::size_t pref
   }
   auto abandon = [&](const char* what, int error) {
     ::close(fd);
-    ::unlink(temporary.c_str());
+    ::unlinkat(dir, temporary.c_str(), 0);
     Fail(what, path, error);
   };
   if (mode && ::fchmod(fd, *mode) != 0) abandon("无法写入文件", errno);
@@ -114,15 +122,20 @@ TFileStamp WriteBytes(const fs::path& path, const char* prefix, std::size_t pref
   const TFileStamp stamp = ::fstat(fd, &written) == 0 ? StampOf(written) : TFileStamp{};
   if (::close(fd) != 0) {
     const int error = errno;
-    ::unlink(temporary.c_str());
+    ::unlinkat(dir, temporary.c_str(), 0);
     Fail("无法写入文件", path, error);
   }
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+  if (::renameat(dir, temporary.c_str(), dir, name.c_str()) != 0) {
     const int error = errno;
-    ::unlink(temporary.c_str());
+    ::unlinkat(dir, temporary.c_str(), 0);
     Fail("无法写入文件", path, error);
   }
   return stamp;
+}
+
+TFileStamp WriteBytes(const fs::path& path, const char* prefix, std::size_t prefixSize,
+                      const std::string& body, bool absent = false) {
+  return WriteBytes(AT_FDCWD, path.native(), path, prefix, prefixSize, body, absent);
 }
 
 }  // namespace
@@ -164,6 +177,11 @@ std::string TFileOperate::ReadUtf8File(const fs::path& path) {
 TFileStamp TFileOperate::WriteFile(const fs::path& path, const std::string& bytes,
                                    bool absent) {
   return WriteBytes(path, nullptr, 0, bytes, absent);
+}
+
+TFileStamp TFileOperate::WriteFileIn(int folder, const std::string& name, const fs::path& path,
+                                     const std::string& bytes, bool absent) {
+  return WriteBytes(folder, name, path, nullptr, 0, bytes, absent);
 }
 
 TFileStamp TFileOperate::LinkStamp(const fs::path& path) {

@@ -47,6 +47,12 @@ public:
   // so there are no permissions to keep and no link to follow.
   static TFileStamp WriteFile(const std::filesystem::path& path, const std::string& bytes,
                               bool absent = false);
+  // The same for the file name in the open folder (a descriptor), which
+  // spares the system a walk down the whole path; path names the file in
+  // messages.
+  static TFileStamp WriteFileIn(int folder, const std::string& name,
+                                const std::filesystem::path& path, const std::string& bytes,
+                                bool absent = false);
   // The stamp of the file at path itself (a symbolic link is no regular
   // file).
   static TFileStamp LinkStamp(const std::filesystem::path& path);

@@ -163,6 +163,21 @@ TEST_F(GeneratorTest, TierProjectFilesListTheClassFilesInClassOrderAtEveryPlaceh
   EXPECT_EQ(ctx.utf8Files.at("projects/Demo/LoginFrame/BLL/BLL.csproj"), "no placeholder here\r\n");
 }
 
+// The user's text is written as it is, even when it spells a placeholder
+// of the template the main form is made from.
+TEST_F(GeneratorTest, TextThatSpellsAPlaceholderIsNotFilled) {
+  const int p = TProjectDAO().AddProject("Marks");
+  const int cost = test::AddClass(p, "Cost", "$designerStringX");
+  TMemberBuilder(p, cost, "costId", kTypeInteger, "编号").Key().Store();
+  TMemberBuilder(p, cost, "title", kTypeString, "标题", 30).Display().Store();
+  const std::string path = "projects/Marks/LoginFrame/LoginFrame/Frm主面.designer.cs";
+  const std::string plain = Generate(ReadDesign(p)).utf8Files.at(path);
+  ASSERT_TRUE(commands::UpdateClass(p, cost, {"Cost", "$designerString4", true}));
+  EXPECT_EQ(ReplaceAll(Generate(ReadDesign(p)).utf8Files.at(path), "$designerString4",
+                       "$designerStringX"),
+            plain);
+}
+
 // Reserved SQL names, C# keywords as class and member names, a key named
 // like the entity variable and a class named like a framework type: each
 // file shown in tests/golden/names equals its expected text.

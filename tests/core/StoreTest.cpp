@@ -44,7 +44,7 @@ TEST_F(StoreTest, ListsFollowAscendingIdentifiersWhateverIndexTheEngineUses) {
   EXPECT_EQ(TClassDAO().GetClassList(p), (TNameList{{"Zeta", zeta}, {"Alpha", alpha}}));
   EXPECT_EQ(MemberNames(zeta), (std::vector<std::string>{"zz", "aa", "mm", "ab"}));
   std::vector<std::string> all, read;
-  for (const TMember& m : TMemberDAO().ListProjectMembers(p)) all.push_back(m.memberName);
+  TMemberDAO().ForEachProjectMember(p, [&](TMember& m) { all.push_back(m.memberName); });
   EXPECT_EQ(all, (std::vector<std::string>{"zz", "aa", "mm", "bb", "ab"}));
   for (const TDesignClass& c : ReadDesign(p).classes)
     for (const TDesignMember& m : c.members) read.push_back(c.className + "." + m.memberName);
