@@ -32,8 +32,13 @@ TDesign ReadDesign(int projectId) {
       if (const auto it = indexOf.find(classId); it != indexOf.end())
         design.classes[it->second].members.reserve(count);
     members.ForEachProjectMember(projectId, [&](TMember& m) {
-      if (const auto it = indexOf.find(m.classId); it != indexOf.end())
-        static_cast<TMember&>(design.classes[it->second].members.emplace_back()) = std::move(m);
+      if (const auto it = indexOf.find(m.classId); it != indexOf.end()) {
+        // Default-initialised, then filled: a value-initialised member
+        // (emplace_back()) is cleared whole first, resolved parts and all.
+        TDesignMember member;
+        static_cast<TMember&>(member) = std::move(m);
+        design.classes[it->second].members.push_back(std::move(member));
+      }
     });
   });
   ResolveReferences(design);
