@@ -196,9 +196,10 @@ std::vector<TMember> TMemberDAO::ListMembers(int classId) {
 void TMemberDAO::ForEachProjectMember(int projectId,
                                       const std::function<void(TMember&)>& take) {
   const std::map<int, TMemberConstraints> constraints = ReadConstraints();
-  db_.ForEachRow(std::string("select * from t_member where classId in"
-                             " (select classId from t_class where projectId=?)") +
-                     kOrder,
+  // By class, then member order: the order of the class index, so the rows
+  // come without a sort of the whole project's members first.
+  db_.ForEachRow("select * from t_member where classId in"
+                 " (select classId from t_class where projectId=?) order by classId, memberId",
                  Id(projectId), [&](const TRowSet& row) {
                    TMember m = ReadMember(row);
                    if (const auto c = constraints.find(m.memberId); c != constraints.end())

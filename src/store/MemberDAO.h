@@ -33,7 +33,8 @@ public:
   // The members of a class as records.
   std::vector<TMember> ListMembers(int classId);
   // Every member of a project's classes, with its constraints, one at a
-  // time in member order; take may move it away.
+  // time: class by class (by classId), each in member order; take may move
+  // it away.
   void ForEachProjectMember(int projectId, const std::function<void(TMember&)>& take);
   // How many members each class of the project has, by class id.
   std::map<int, std::size_t> CountProjectMembers(int projectId);

@@ -45,7 +45,7 @@ TEST_F(StoreTest, ListsFollowAscendingIdentifiersWhateverIndexTheEngineUses) {
   EXPECT_EQ(MemberNames(zeta), (std::vector<std::string>{"zz", "aa", "mm", "ab"}));
   std::vector<std::string> all, read;
   TMemberDAO().ForEachProjectMember(p, [&](TMember& m) { all.push_back(m.memberName); });
-  EXPECT_EQ(all, (std::vector<std::string>{"zz", "aa", "mm", "bb", "ab"}));
+  EXPECT_EQ(all, (std::vector<std::string>{"zz", "aa", "mm", "ab", "bb"}));
   for (const TDesignClass& c : ReadDesign(p).classes)
     for (const TDesignMember& m : c.members) read.push_back(c.className + "." + m.memberName);
   EXPECT_EQ(read,
