@@ -470,7 +470,7 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
   if (!sameSize) {
     // Still as the last run left it, by its stamp: not read at all.
     const auto state = lastState_.find(key);
-    if (state != lastState_.end() && Unaltered(path, key, state->second))
+    if (last != lastRun_.end() && state != lastState_.end() && Unaltered(path, state->second))
       return TFileStatus::Changed;
     // Far larger than anything a run writes: not its output, and not read
     // (a disk image left at the path, say); the backup moves it.
@@ -489,11 +489,10 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
   return TFileStatus::EditedByHand;
 }
 
-bool TOutputGuard::Unaltered(const std::string& path, const std::string& key,
-                             const TFileState& state) const {
+bool TOutputGuard::Unaltered(const std::string& path, const TFileState& state) const {
   // Only a stamp older than the record's own: a change made in the tick
   // the record was written in would leave the same time.
-  if (!lastRun_.contains(key) || !state.stamp.Before(recordStamp_)) return false;
+  if (!state.stamp.Before(recordStamp_)) return false;
   std::string name;
   const int folder = Folder(path, name);
   struct stat st {};
@@ -506,26 +505,28 @@ bool TOutputGuard::Unaltered(const std::string& path, const std::string& key,
                     static_cast<std::uint64_t>(st.st_ino)} == state.stamp;
 }
 
-void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TFileState& state) {
+void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TFileState& state,
+                            const TDigest& hash) {
   if (dryRun_) {
     planned_.push_back({path, TFileStatus::Unchanged});
     put_.emplace(std::move(key), TDigest{});
     return;
   }
   state_.insert_or_assign(key, state);
-  const TDigest& hash = lastRun_.at(key);
   put_.insert_or_assign(std::move(key), hash);
 }
 
 bool TOutputGuard::Current(const std::string& path, const TDigest& inputs) {
   std::string key = Key(path);
   // An earlier version's record has no hash this run could keep.
-  if (lastSha256_ || put_.contains(key)) return false;
+  if (lastSha256_) return false;
   const auto state = lastState_.find(key);
-  if (state == lastState_.end() || !state->second.hasInputs || state->second.inputs != inputs ||
-      !Unaltered(path, key, state->second))
+  if (state == lastState_.end() || !state->second.hasInputs || state->second.inputs != inputs)
     return false;
-  KeepAsIs(path, std::move(key), state->second);
+  const auto last = lastRun_.find(key);
+  if (last == lastRun_.end() || put_.contains(key) || !Unaltered(path, state->second))
+    return false;
+  KeepAsIs(path, std::move(key), state->second, last->second);
   return true;
 }
 
@@ -656,8 +657,8 @@ void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
     const auto last = lastRun_.find(key);
     const auto state = lastState_.find(key);
     if (last != lastRun_.end() && last->second == known->second.hash &&
-        state != lastState_.end() && Unaltered(path, key, state->second)) {
-      KeepAsIs(path, std::move(key), state->second);
+        state != lastState_.end() && Unaltered(path, state->second)) {
+      KeepAsIs(path, std::move(key), state->second, last->second);
       return;
     }
   }

@@ -114,14 +114,16 @@ private:
   // absent: nothing at all stands at path, in real folders.
   TFileStatus Classify(const std::string& path, const std::string& bytes, bool putBefore,
                        std::string& existing, TFileStamp& stamp, bool& absent) const;
-  // The file at path (key in the record) is as the last run recorded it,
-  // by its stamp alone.
-  bool Unaltered(const std::string& path, const std::string& key, const TFileState& state) const;
+  // The file at path, which the last record holds with state, is as the
+  // last run recorded it, by its stamp alone.
+  bool Unaltered(const std::string& path, const TFileState& state) const;
   // Notes whether what this run recorded for key differs from the last
   // record, once anything does.
   void NoteChange(const std::string& key);
-  // Counts a file found unaltered as put by this run.
-  void KeepAsIs(const std::string& path, std::string key, const TFileState& state);
+  // Counts a file found unaltered as put by this run, with the hash and
+  // state the last record holds for it.
+  void KeepAsIs(const std::string& path, std::string key, const TFileState& state,
+                const TDigest& hash);
   // Every folder from the project directory down to dir is a real folder
   // (no link); folders found so are remembered for the run.
   bool RealDirectory(const std::filesystem::path& dir) const;
