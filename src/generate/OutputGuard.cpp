@@ -369,7 +369,6 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       progress_(std::move(progress)) {
   ReadRecord(ProjectDir(), RecordPath(), lastRun_, lastState_, recordStamp_, lastSha256_);
   put_.reserve(lastRun_.size());
-  state_.reserve(lastRun_.size());
   if (!dryRun_) RemoveStaleTemporaries();
 }
 
@@ -509,11 +508,10 @@ void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TFil
                             const TDigest& hash) {
   if (dryRun_) {
     planned_.push_back({path, TFileStatus::Unchanged});
-    put_.emplace(std::move(key), TDigest{});
+    put_.emplace(std::move(key), TPut{});
     return;
   }
-  state_.insert_or_assign(key, state);
-  put_.insert_or_assign(std::move(key), hash);
+  put_.insert_or_assign(std::move(key), TPut{hash, state});
 }
 
 bool TOutputGuard::Current(const std::string& path, const TDigest& inputs) {
@@ -583,15 +581,16 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
   const TFileStatus status = Classify(path, bytes, putBefore, existing, stamp, absent);
   if (dryRun_) {
     planned_.push_back({path, status});
-    put_.emplace(std::move(key), TDigest{});
+    put_.emplace(std::move(key), TPut{});
     return;
   }
   if (status == TFileStatus::EditedByHand && keepEdits) {
     // What the last run recorded stays, so the next run keeps it too; no
     // stamp, so that the next run looks at it again.
     if (const auto last = lastRun_.find(key); last != lastRun_.end() && !lastSha256_)
-      put_.insert_or_assign(key, last->second);
-    state_.erase(key);
+      put_.insert_or_assign(key, TPut{last->second, std::nullopt});
+    else if (const auto put = put_.find(key); put != put_.end())
+      put->second.state.reset();
     NoteChange(key);
     if (progress_) progress_("保留手工修改的文件: " + path);
     return;
@@ -619,11 +618,8 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
     state.hasInputs = true;
     state.inputs = *inputs;
   }
-  if (stamp.size >= 0)
-    state_.insert_or_assign(key, state);
-  else
-    state_.erase(key);
-  put_.insert_or_assign(key, hash ? *hash : FileHash(bytes));
+  put_.insert_or_assign(key, TPut{hash ? *hash : FileHash(bytes),
+                                 stamp.size >= 0 ? std::optional(state) : std::nullopt});
   NoteChange(key);
 }
 
@@ -631,12 +627,13 @@ void TOutputGuard::NoteChange(const std::string& key) {
   if (recordChanged_) return;
   const auto put = put_.find(key);
   const auto last = lastRun_.find(key);
-  const auto now = state_.find(key);
+  const TFileState* now =
+      put != put_.end() && put->second.state ? &*put->second.state : nullptr;
   const auto before = lastState_.find(key);
   recordChanged_ = (put == put_.end()) != (last == lastRun_.end()) ||
-                   (put != put_.end() && put->second != last->second) ||
-                   (now == state_.end()) != (before == lastState_.end()) ||
-                   (now != state_.end() && now->second != before->second);
+                   (put != put_.end() && put->second.hash != last->second) ||
+                   !now != (before == lastState_.end()) ||
+                   (now && *now != before->second);
 }
 
 void TOutputGuard::Write(const std::string& path, const std::string& bytes,
@@ -703,10 +700,8 @@ void TOutputGuard::SaveRecord() {
   };
   std::vector<TEntry> files;
   files.reserve(lastRun_.size() + put_.size());
-  for (const auto& [key, hash] : put_) {
-    const auto state = state_.find(key);
-    files.push_back({&key, &hash, state == state_.end() ? nullptr : &state->second});
-  }
+  for (const auto& [key, put] : put_)
+    files.push_back({&key, &put.hash, put.state ? &*put.state : nullptr});
   // An earlier version's hashes are not carried into this version's record.
   for (const auto& [key, hash] : lastRun_)
     if (!lastSha256_ && !put_.contains(key)) {

@@ -23,6 +23,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -152,9 +153,13 @@ private:
   // Hashed, not ordered: a run looks up every file of large trees, whose
   // paths share long beginnings.
   std::unordered_map<std::string, TDigest> lastRun_;
-  // This run's files, written or found as they should be; in a dry run
-  // without their hashes.
-  std::unordered_map<std::string, TDigest> put_;
+  // This run's files, written or found as they should be, each with its
+  // hash (none in a dry run) and its stamp and inputs when known.
+  struct TPut {
+    TDigest hash{};
+    std::optional<TFileState> state;
+  };
+  std::unordered_map<std::string, TPut> put_;
   // The stamps and inputs of the last run's record (with the record's own
   // stamp), and of this run's files.
   std::unordered_map<std::string, TFileState> lastState_;
@@ -164,7 +169,6 @@ private:
   // Something this run recorded differs from the last record (files the
   // run found as the last run left them do not).
   bool recordChanged_ = false;
-  std::unordered_map<std::string, TFileState> state_;
   mutable std::unordered_set<std::string> realDirs_;
   // Open folders by their path relative to the base directory.
   struct TFolders {
