@@ -421,51 +421,44 @@ constexpr std::string_view kNoneRow =
     "            $r$Ds.Tables[0].Rows.InsertAt($r$Ds.Tables[0].NewRow(), 0);";
 constexpr std::string_view kNullableParameter = "(object)$inst$.$mi$ ?? DBNull.Value";
 
-constexpr TKindInfo kOwnIntegerReference = {
-    .csType = "int?",
-    .readerConversion = "Convert.ToInt32($item$)",
-    .nullable = true,
-    .mayBeOptional = true,
-    .refersToClass = true,
-    .mayBeRequired = false,
-    .labelCommentClose = "// ",
-    .controls = kDropDown,
-    .rowHeight = 35,
-    .formValue = "this.cb_$m$.SelectedValue == null || this.cb_$m$.SelectedValue is DBNull ? "
-                 "(int?)null : Convert.ToInt32(this.cb_$m$.SelectedValue)",
-    .entry = kStore,
-    .optionalEntry = kStore,
-    .referenceRows = kNoneRow,
-    .selectionGuard = "$inst$.$mi$ != null",
-    .searchPlaces = 1,
-    .searchControls = kReferenceSearch,
-    .searchCondition = kIntegerReference.searchCondition,
-    .searchReset = kReferenceReset,
-    .parameterValue = kNullableParameter,
-};
+// A reference to the member's own class: the same row for either key type
+// but for the type, its conversions and the search condition.
+constexpr TKindInfo OwnReference(std::string_view csType, std::string_view readerConversion,
+                                 std::string_view formValue, std::string_view searchCondition) {
+  return {
+      .csType = csType,
+      .readerConversion = readerConversion,
+      .nullable = true,
+      .mayBeOptional = true,
+      .refersToClass = true,
+      .mayBeRequired = false,
+      .labelCommentClose = "// ",
+      .controls = kDropDown,
+      .rowHeight = 35,
+      .formValue = formValue,
+      .entry = kStore,
+      .optionalEntry = kStore,
+      .referenceRows = kNoneRow,
+      .selectionGuard = "$inst$.$mi$ != null",
+      .searchPlaces = 1,
+      .searchControls = kReferenceSearch,
+      .searchCondition = searchCondition,
+      .searchReset = kReferenceReset,
+      .parameterValue = kNullableParameter,
+  };
+}
 
-constexpr TKindInfo kOwnStringReference = {
-    .csType = "string",
-    .readerConversion = "$item$.ToString()",
-    .nullable = true,
-    .mayBeOptional = true,
-    .refersToClass = true,
-    .mayBeRequired = false,
-    .labelCommentClose = "// ",
-    .controls = kDropDown,
-    .rowHeight = 35,
-    .formValue = "this.cb_$m$.SelectedValue == null || this.cb_$m$.SelectedValue is DBNull ? "
-                 "null : this.cb_$m$.SelectedValue.ToString()",
-    .entry = kStore,
-    .optionalEntry = kStore,
-    .referenceRows = kNoneRow,
-    .selectionGuard = "$inst$.$mi$ != null",
-    .searchPlaces = 1,
-    .searchControls = kReferenceSearch,
-    .searchCondition = kStringReference.searchCondition,
-    .searchReset = kReferenceReset,
-    .parameterValue = kNullableParameter,
-};
+constexpr TKindInfo kOwnIntegerReference = OwnReference(
+    "int?", "Convert.ToInt32($item$)",
+    "this.cb_$m$.SelectedValue == null || this.cb_$m$.SelectedValue is DBNull ? "
+    "(int?)null : Convert.ToInt32(this.cb_$m$.SelectedValue)",
+    kIntegerReference.searchCondition);
+
+constexpr TKindInfo kOwnStringReference = OwnReference(
+    "string", "$item$.ToString()",
+    "this.cb_$m$.SelectedValue == null || this.cb_$m$.SelectedValue is DBNull ? "
+    "null : this.cb_$m$.SelectedValue.ToString()",
+    kStringReference.searchCondition);
 
 }  // namespace
 
