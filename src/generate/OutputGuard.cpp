@@ -27,19 +27,24 @@ constexpr const char* kHashName = "xxh3-128";
 
 // Reads the record as the parser meets it, without building a document
 // first: a large project's record holds a hundred thousand files.
-template <typename TState>
+// TEntry: a file's hash, and its state (a TState) when known.
+template <typename TEntry>
 class TRecordReader {
 public:
   using json = nlohmann::json;
+  using TState = typename decltype(TEntry::state)::value_type;
+  using TFiles = std::unordered_map<std::string, TEntry>;
 
   // The files' hashes and states once the whole text was read and was a
   // record; sha256: the hashes are SHA-256 (a record of an earlier
   // version), of which the first half is kept.
-  bool Take(std::unordered_map<std::string, TDigest>& files,
-            std::unordered_map<std::string, TState>& states, bool& sha256) {
+  bool Take(TFiles& files, bool& sha256) {
     if (!valid_ || !versionSeen_ || !filesSeen_) return false;
+    // States apart from the hashes, as early records kept them: only
+    // those of files with a hash count.
+    for (auto& [key, state] : states_)
+      if (const auto file = files_.find(key); file != files_.end()) file->second.state = state;
     files = std::move(files_);
-    states = std::move(states_);
     sha256 = sha256_;
     return true;
   }
@@ -49,8 +54,7 @@ public:
   // thousand files. False for any other text (written by hand, by an
   // earlier version, or damaged), which the general parser then reads;
   // files and states may then hold part of it.
-  static bool ReadOwnLayout(std::string_view text, std::unordered_map<std::string, TDigest>& files,
-                            std::unordered_map<std::string, TState>& states) {
+  static bool ReadOwnLayout(std::string_view text, TFiles& files) {
     const std::string head = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
                              ",\n  \"hash\": \"" + kHashName + "\",\n  \"files\": {";
     if (!text.starts_with(head)) return false;
@@ -82,10 +86,12 @@ public:
       const std::size_t space = value.find(' ');
       TDigest digest;
       if (!FromHex(value.substr(0, space), digest)) return false;
-      std::string key(name);
+      TEntry& entry = files[std::string(name)];
+      entry.hash = digest;
       if (TState state; space != std::string_view::npos && ParseState(value.substr(space + 1), state))
-        states[key] = state;
-      files[std::move(key)] = digest;
+        entry.state = state;
+      else
+        entry.state.reset();
     }
   }
 
@@ -100,9 +106,10 @@ public:
       const std::size_t space = text.find(' ');
       const std::string_view entry(text);
       if (TDigest digest; Hash(entry.substr(0, space), digest)) {
-        files_[key_] = digest;
+        TEntry& file = files_[key_];
+        file.hash = digest;
         if (TState state; space != std::string::npos && ParseState(entry.substr(space + 1), state))
-          states_[key_] = state;
+          file.state = state;
       }
       return true;
     }
@@ -198,7 +205,8 @@ private:
   bool inFiles_ = false, inState_ = false, filesSeen_ = false, versionSeen_ = false, valid_ = true;
   // A record without the hash's name holds SHA-256.
   bool sha256_ = true;
-  std::unordered_map<std::string, TDigest> files_;
+  TFiles files_;
+  // States of the "state" object, apart from the hashes.
   std::unordered_map<std::string, TState> states_;
 };
 
@@ -289,29 +297,25 @@ void RemoveStaleBelow(int dir) {
 
 // Fills files, states and the record's own stamp; leaves them empty when
 // there is no record that can be read.
-template <typename TState>
+template <typename TEntry>
 void ReadRecord(const fs::path& root, const fs::path& file,
-                std::unordered_map<std::string, TDigest>& files,
-                std::unordered_map<std::string, TState>& states, TFileStamp& stamp, bool& sha256) {
+                std::unordered_map<std::string, TEntry>& files, TFileStamp& stamp, bool& sha256) {
   // A record reached through a link is not this run's own.
   if (!FirstLinkBelow(root, file).empty()) return;
   const TFileStamp before = TFileOperate::LinkStamp(file);
   if (before.size < 0) return;
-  TRecordReader<TState> reader;
+  TRecordReader<TEntry> reader;
   try {
     const std::string text = TFileOperate::ReadFile(file);
     // About 150 bytes a file (its hash and its state).
     files.reserve(text.size() / 150);
-    states.reserve(text.size() / 150);
-    if (!TRecordReader<TState>::ReadOwnLayout(text, files, states)) {
+    if (!TRecordReader<TEntry>::ReadOwnLayout(text, files)) {
       files.clear();
-      states.clear();
       if (!nlohmann::json::sax_parse(text, &reader)) return;
-      if (!reader.Take(files, states, sha256)) return;
+      if (!reader.Take(files, sha256)) return;
     }
   } catch (const std::exception&) {
     files.clear();
-    states.clear();
     return;
   }
   // A record replaced while it was read: its stamps are not trusted.
@@ -367,8 +371,8 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       projectName_(std::move(projectName)),
       dryRun_(dryRun),
       progress_(std::move(progress)) {
-  ReadRecord(ProjectDir(), RecordPath(), lastRun_, lastState_, recordStamp_, lastSha256_);
-  put_.reserve(lastRun_.size());
+  ReadRecord(ProjectDir(), RecordPath(), last_, recordStamp_, lastSha256_);
+  put_.reserve(last_.size());
   if (!dryRun_) RemoveStaleTemporaries();
 }
 
@@ -465,11 +469,10 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
   const bool sameSize = static_cast<std::uintmax_t>(st.st_size) == bytes.size();
   if (!sameSize && putBefore) return TFileStatus::Changed;
   const std::string key = Key(path);
-  const auto last = lastRun_.find(key);
+  const auto last = last_.find(key);
   if (!sameSize) {
     // Still as the last run left it, by its stamp: not read at all.
-    const auto state = lastState_.find(key);
-    if (last != lastRun_.end() && state != lastState_.end() && Unaltered(path, state->second))
+    if (last != last_.end() && last->second.state && Unaltered(path, *last->second.state))
       return TFileStatus::Changed;
     // Far larger than anything a run writes: not its output, and not read
     // (a disk image left at the path, say); the backup moves it.
@@ -482,8 +485,8 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
     return TFileStatus::Unchanged;
   }
   if (putBefore) return TFileStatus::Changed;
-  if (last != lastRun_.end() &&
-      last->second == (lastSha256_ ? Sha256Head(existing) : FileHash(existing)))
+  if (last != last_.end() &&
+      last->second.hash == (lastSha256_ ? Sha256Head(existing) : FileHash(existing)))
     return TFileStatus::Changed;
   return TFileStatus::EditedByHand;
 }
@@ -504,27 +507,26 @@ bool TOutputGuard::Unaltered(const std::string& path, const TFileState& state) c
                     static_cast<std::uint64_t>(st.st_ino)} == state.stamp;
 }
 
-void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TFileState& state,
-                            const TDigest& hash) {
+void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TEntry& last) {
   if (dryRun_) {
     planned_.push_back({path, TFileStatus::Unchanged});
-    put_.emplace(std::move(key), TPut{});
+    put_.emplace(std::move(key), TEntry{});
     return;
   }
-  put_.insert_or_assign(std::move(key), TPut{hash, state});
+  put_.insert_or_assign(std::move(key), last);
 }
 
 bool TOutputGuard::Current(const std::string& path, const TDigest& inputs) {
   std::string key = Key(path);
   // An earlier version's record has no hash this run could keep.
   if (lastSha256_) return false;
-  const auto state = lastState_.find(key);
-  if (state == lastState_.end() || !state->second.hasInputs || state->second.inputs != inputs)
+  const auto last = last_.find(key);
+  if (last == last_.end()) return false;
+  const std::optional<TFileState>& state = last->second.state;
+  if (!state || !state->hasInputs || state->inputs != inputs || put_.contains(key) ||
+      !Unaltered(path, *state))
     return false;
-  const auto last = lastRun_.find(key);
-  if (last == lastRun_.end() || put_.contains(key) || !Unaltered(path, state->second))
-    return false;
-  KeepAsIs(path, std::move(key), state->second, last->second);
+  KeepAsIs(path, std::move(key), last->second);
   return true;
 }
 
@@ -581,14 +583,14 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
   const TFileStatus status = Classify(path, bytes, putBefore, existing, stamp, absent);
   if (dryRun_) {
     planned_.push_back({path, status});
-    put_.emplace(std::move(key), TPut{});
+    put_.emplace(std::move(key), TEntry{});
     return;
   }
   if (status == TFileStatus::EditedByHand && keepEdits) {
     // What the last run recorded stays, so the next run keeps it too; no
     // stamp, so that the next run looks at it again.
-    if (const auto last = lastRun_.find(key); last != lastRun_.end() && !lastSha256_)
-      put_.insert_or_assign(key, TPut{last->second, std::nullopt});
+    if (const auto last = last_.find(key); last != last_.end() && !lastSha256_)
+      put_.insert_or_assign(key, TEntry{last->second.hash, std::nullopt});
     else if (const auto put = put_.find(key); put != put_.end())
       put->second.state.reset();
     NoteChange(key);
@@ -605,8 +607,10 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
       // The folder is made here, once, so that the files after this one
       // go into it without a look.
       std::error_code ec;
-      if (fs::create_directories(file.parent_path(), ec))
+      if (fs::create_directories(file.parent_path(), ec)) {
         madeFolders_.insert(path.substr(0, path.rfind('/')));
+        absent = true;
+      }
       folder = Folder(path, name);
     }
     stamp = folder >= 0 ? TFileOperate::WriteFileIn(folder, name, file, bytes, absent)
@@ -618,7 +622,7 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
     state.hasInputs = true;
     state.inputs = *inputs;
   }
-  put_.insert_or_assign(key, TPut{hash ? *hash : FileHash(bytes),
+  put_.insert_or_assign(key, TEntry{hash ? *hash : FileHash(bytes),
                                  stamp.size >= 0 ? std::optional(state) : std::nullopt});
   NoteChange(key);
 }
@@ -626,14 +630,10 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
 void TOutputGuard::NoteChange(const std::string& key) {
   if (recordChanged_) return;
   const auto put = put_.find(key);
-  const auto last = lastRun_.find(key);
-  const TFileState* now =
-      put != put_.end() && put->second.state ? &*put->second.state : nullptr;
-  const auto before = lastState_.find(key);
-  recordChanged_ = (put == put_.end()) != (last == lastRun_.end()) ||
-                   (put != put_.end() && put->second.hash != last->second) ||
-                   !now != (before == lastState_.end()) ||
-                   (now && *now != before->second);
+  const auto last = last_.find(key);
+  recordChanged_ = (put == put_.end()) != (last == last_.end()) ||
+                   (put != put_.end() && (put->second.hash != last->second.hash ||
+                                          put->second.state != last->second.state));
 }
 
 void TOutputGuard::Write(const std::string& path, const std::string& bytes,
@@ -651,11 +651,10 @@ void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
   // A copy the last run left as it is holds the skeleton's bytes when the
   // record says so: not read.
   if (std::string key = Key(path); !put_.contains(key)) {
-    const auto last = lastRun_.find(key);
-    const auto state = lastState_.find(key);
-    if (last != lastRun_.end() && last->second == known->second.hash &&
-        state != lastState_.end() && Unaltered(path, state->second)) {
-      KeepAsIs(path, std::move(key), state->second, last->second);
+    const auto last = last_.find(key);
+    if (last != last_.end() && last->second.hash == known->second.hash &&
+        last->second.state && Unaltered(path, *last->second.state)) {
+      KeepAsIs(path, std::move(key), last->second);
       return;
     }
   }
@@ -688,28 +687,20 @@ void TOutputGuard::Finish() {
 void TOutputGuard::SaveRecord() {
   if (dryRun_ || put_.empty()) return;
   // A record that would read the same is left as it is, like the files.
-  if (!lastRun_.empty() && !recordChanged_) return;
+  if (!last_.empty() && !recordChanged_) return;
   // The last record updated with this run's files, by path. The text is
   // what the JSON library writes for such a document, put together here
   // because a document of a hundred thousand files costs more to build
   // than the rest of the record; the library still writes every path.
-  struct TEntry {
-    const std::string* key;
-    const TDigest* hash;
-    const TFileState* state;
-  };
-  std::vector<TEntry> files;
-  files.reserve(lastRun_.size() + put_.size());
-  for (const auto& [key, put] : put_)
-    files.push_back({&key, &put.hash, put.state ? &*put.state : nullptr});
+  using TFile = std::pair<const std::string*, const TEntry*>;
+  std::vector<TFile> files;
+  files.reserve(last_.size() + put_.size());
+  for (const auto& [key, put] : put_) files.emplace_back(&key, &put);
   // An earlier version's hashes are not carried into this version's record.
-  for (const auto& [key, hash] : lastRun_)
-    if (!lastSha256_ && !put_.contains(key)) {
-      const auto state = lastState_.find(key);
-      files.push_back({&key, &hash, state == lastState_.end() ? nullptr : &state->second});
-    }
+  for (const auto& [key, last] : last_)
+    if (!lastSha256_ && !put_.contains(key)) files.emplace_back(&key, &last);
   std::sort(files.begin(), files.end(),
-            [](const TEntry& a, const TEntry& b) { return *a.key < *b.key; });
+            [](const TFile& a, const TFile& b) { return *a.first < *b.first; });
   std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
                      ",\n  \"hash\": \"" + kHashName + "\",\n  \"files\": {";
   // About 150 bytes a file.
@@ -725,15 +716,15 @@ void TOutputGuard::SaveRecord() {
     text += i == 0 ? "\n    " : ",\n    ";
     // A name of printable ASCII but quote and backslash reads the same in
     // JSON; any other goes through the library.
-    const std::string& key = *files[i].key;
+    const std::string& key = *files[i].first;
     if (std::all_of(key.begin(), key.end(),
                     [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }))
       text.append(1, '"').append(key).append(1, '"');
     else
       text += nlohmann::json(key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     text += ": \"";
-    text += Hex(*files[i].hash);
-    if (const TFileState* state = files[i].state) {
+    text += Hex(files[i].second->hash);
+    if (const std::optional<TFileState>& state = files[i].second->state) {
       const TFileStamp& st = state->stamp;
       number(st.size);
       number(st.seconds);

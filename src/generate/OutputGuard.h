@@ -102,6 +102,11 @@ private:
     TDigest inputs{};
     bool operator==(const TFileState&) const = default;
   };
+  // A file of a record: its hash and, when known, its stamp and inputs.
+  struct TEntry {
+    TDigest hash{};
+    std::optional<TFileState> state;
+  };
 
   // Puts the bytes, whose hash is given when known.
   // keepEdits: a skeleton file (the user's App.config, say) that the user
@@ -123,8 +128,7 @@ private:
   void NoteChange(const std::string& key);
   // Counts a file found unaltered as put by this run, with the hash and
   // state the last record holds for it.
-  void KeepAsIs(const std::string& path, std::string key, const TFileState& state,
-                const TDigest& hash);
+  void KeepAsIs(const std::string& path, std::string key, const TEntry& last);
   // Every folder from the project directory down to dir is a real folder
   // (no link); folders found so are remembered for the run.
   bool RealDirectory(const std::filesystem::path& dir) const;
@@ -150,19 +154,13 @@ private:
   std::string projectName_;
   bool dryRun_;
   TProgressSink progress_;
-  // Hashed, not ordered: a run looks up every file of large trees, whose
-  // paths share long beginnings.
-  std::unordered_map<std::string, TDigest> lastRun_;
-  // This run's files, written or found as they should be, each with its
-  // hash (none in a dry run) and its stamp and inputs when known.
-  struct TPut {
-    TDigest hash{};
-    std::optional<TFileState> state;
-  };
-  std::unordered_map<std::string, TPut> put_;
-  // The stamps and inputs of the last run's record (with the record's own
-  // stamp), and of this run's files.
-  std::unordered_map<std::string, TFileState> lastState_;
+  // Records by path, hashed, not ordered: a run looks up every file of
+  // large trees, whose paths share long beginnings.
+  // The last run's record (its own stamp in recordStamp_).
+  std::unordered_map<std::string, TEntry> last_;
+  // This run's files, written or found as they should be (no hash in a
+  // dry run).
+  std::unordered_map<std::string, TEntry> put_;
   TFileStamp recordStamp_;
   // The last record is an earlier version's, with SHA-256 hashes.
   bool lastSha256_ = false;

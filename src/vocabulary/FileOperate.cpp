@@ -83,6 +83,15 @@ TFileStamp WriteBytes(int dir, std::string name, const fs::path& path, const cha
   std::string temporary;
   int fd = -1;
   bool parentMade = false;
+  // Where nothing stands, the file is made in place: there is nothing a
+  // half write could spoil, and a failed one removes the file again (a
+  // run cut short leaves at most a file of its own half written, which
+  // the next run finds in no record and backs up before replacing it).
+  // Someone else's file that appeared meanwhile is replaced as any other.
+  if (absent) {
+    fd = ::openat(dir, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) temporary = name;
+  }
   while (fd < 0) {
     temporary = folder + TemporaryName();
     fd = ::openat(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -125,7 +134,7 @@ TFileStamp WriteBytes(int dir, std::string name, const fs::path& path, const cha
     ::unlinkat(dir, temporary.c_str(), 0);
     Fail("无法写入文件", path, error);
   }
-  if (::renameat(dir, temporary.c_str(), dir, name.c_str()) != 0) {
+  if (temporary != name && ::renameat(dir, temporary.c_str(), dir, name.c_str()) != 0) {
     const int error = errno;
     ::unlinkat(dir, temporary.c_str(), 0);
     Fail("无法写入文件", path, error);

@@ -57,6 +57,14 @@ now = tree(output, record=False)
 check(set(now) <= set(after), "no file but the generated ones: %r" % (set(now) - set(after)))
 check(not [p for p, b in now.items() if b != before.get(p) and b != after.get(p)], "no file is left half written")
 check(any(now[p] != after[p] for p in now), "the limit did stop the run")
+# The same into an empty folder, where every file is new: each is whole or
+# not there at all.
+fresh = os.path.join(WORK, "fresh")
+shutil.copytree(BASE, fresh, ignore=shutil.ignore_patterns("projects"))
+expect(fresh, "generate", "Demo", status=1, err="File too large", preexec_fn=limit(2048))
+made = tree(os.path.join(fresh, "projects", "Demo"), record=False)
+check(made and len(made) < len(after), "the limit stopped the run part way: %d files" % len(made))
+check(not [p for p, b in made.items() if b != after.get(p)], "no new file is left half written")
 leftovers = [n for _, _, names in os.walk(WORK) for n in names if n.startswith(".corvane-")]
 check(not leftovers, "no temporary file is left: %r" % leftovers)
 
