@@ -34,9 +34,9 @@ static_assert(sizeof(TMember) == 304, "a field of TMember is missing from AddRec
 void AddMember(TDigester& d, const TDesignMember& m) {
   AddRecord(d, m);
   d.Add(static_cast<std::int64_t>(m.kind)).Add(m.target);
-  for (const std::optional<TMember>* resolved : {&m.targetKey, &m.targetDisplay}) {
-    d.Add(resolved->has_value() ? 1 : 0);
-    if (*resolved) AddRecord(d, **resolved);
+  for (const TMember* resolved : {m.targetKey.get(), m.targetDisplay.get()}) {
+    d.Add(resolved ? 1 : 0);
+    if (resolved) AddRecord(d, *resolved);
   }
 }
 

@@ -3,6 +3,7 @@
 // a run sees one design however the store changes meanwhile.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -19,8 +20,10 @@ struct TDesignMember : TMember {
   // (-1 when the project has no class of that name) and that class's key
   // and display member (empty when it has none).
   int target = -1;
-  std::optional<TMember> targetKey;
-  std::optional<TMember> targetDisplay;
+  // Shared by every member that refers to the same class: a large design
+  // holds hundreds of thousands of members.
+  std::shared_ptr<const TMember> targetKey;
+  std::shared_ptr<const TMember> targetDisplay;
 
   const TKindInfo& Kind() const { return KindInfo(kind); }
   bool IsReference() const { return Kind().refersToClass; }
