@@ -1,5 +1,8 @@
 // generate: runs the code generation for one project in the base directory,
 // printing progress as it happens.
+#include <unistd.h>
+
+#include <chrono>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -12,11 +15,20 @@ namespace cli {
 
 namespace {
 
-// Progress goes to stdout line by line; the outcome is kept for the exit
-// status.
+// Progress goes to stdout line by line, on a terminal as each line comes,
+// into a pipe or file at least every tenth of a second (a line a file
+// flushed one by one would cost a large project more than its writes);
+// the outcome is kept for the exit status.
 class TConsoleHost : public TGenerationHost {
 public:
-  void Progress(const std::string& line) override { std::cout << line << std::endl; }
+  void Progress(const std::string& line) override {
+    std::cout << line << '\n';
+    const auto now = std::chrono::steady_clock::now();
+    if (terminal_ || now - flushed_ >= std::chrono::milliseconds(100)) {
+      std::cout.flush();
+      flushed_ = now;
+    }
+  }
   void PreCheckFailed(const std::string& message) override { preCheck = message; }
   void Completed(const std::filesystem::path& projectDir) override { completed = projectDir; }
   void Failed(const std::string& error) override { failure = error; }
@@ -24,6 +36,10 @@ public:
   std::optional<std::string> preCheck;
   std::optional<std::filesystem::path> completed;
   std::optional<std::string> failure;
+
+private:
+  const bool terminal_ = ::isatty(STDOUT_FILENO) == 1;
+  std::chrono::steady_clock::time_point flushed_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace
@@ -52,6 +68,8 @@ void RegisterGenerateCommands(CLI::App& app, TContext& ctx) {
 
       TConsoleHost host;
       TAutoCode(request, host).Execute();
+      // Every line out before a refusal goes to stderr.
+      std::cout.flush();
       if (host.preCheck) throw TRefused(*host.preCheck);
       if (host.failure) throw TRefused("错误: " + *host.failure);
       if (!host.completed) throw TRefused("错误: 生成没有完成");
