@@ -1,6 +1,7 @@
 #include "generate/AutoCode.h"
 
 #include <exception>
+#include <future>
 #include <optional>
 
 #include "generate/BLLOperate.h"
@@ -39,9 +40,19 @@ fs::path TAutoCode::ProjectDirectory() const {
 
 void TAutoCode::Execute() {
   std::optional<TOutputGuard> guard;
+  // Work beside the run's own: the last record read while the design is
+  // checked, the temporary files of runs that are gone removed while this
+  // one writes. Each is waited for before the run ends, however it ends.
+  std::future<void> recordRead, tidied;
+  auto settle = [&] {
+    for (std::future<void>* work : {&recordRead, &tidied})
+      if (work->valid()) work->wait();
+  };
   // After a failure the files written so far still count as generated.
-  auto keepRecord = [&guard] {
+  auto keepRecord = [&] {
     try {
+      settle();
+      if (recordRead.valid()) recordRead.get();
       if (guard) guard->SaveRecord();
     } catch (...) {
     }
@@ -54,17 +65,27 @@ void TAutoCode::Execute() {
     // since the run was asked for is written under its new name.
     request_.projectName = design.projectName;
     design.fullQueryForms = design.fullQueryForms || request_.fullQueryForms;
-    if (!PreChecksPass(design)) return;
-
     const auto progress = [this](const std::string& line) { Progress(line); };
-    guard.emplace(request_.baseDir, request_.projectName, request_.dryRun, progress);
+    // On a thread of its own when one can be had, else right here.
+    recordRead = std::async(std::launch::async | std::launch::deferred, [&] {
+      guard.emplace(request_.baseDir, request_.projectName, request_.dryRun, progress);
+    });
+    if (!PreChecksPass(design)) {
+      settle();
+      return;
+    }
     // What each file is made from: a file the last run made from the same
     // and left as it is is not built again.
     const TRunInputs inputs(design, request_.resourceDir / "template");
+    recordRead.get();
+    if (!request_.dryRun)
+      tidied = std::async(std::launch::async | std::launch::deferred,
+                          [&guard] { guard->RemoveStaleTemporaries(); });
     TFileContext ctx(request_.projectName, request_.baseDir, request_.resourceDir, progress,
                      &*guard, &inputs);
     GenerateSolution(ctx, design);
     CopyResources(design, *guard);
+    if (tidied.valid()) tidied.get();
     guard->Finish();
     planned_ = guard->Planned();
     host_.Completed(ProjectDirectory());

@@ -42,21 +42,33 @@ TDigest Sha256Head(std::string_view bytes) {
 
 std::string Hex(const TDigest& digest) {
   std::string hex;
-  hex.reserve(digest.size() * 2);
-  for (const unsigned char byte : digest) {
-    hex += kHex[byte >> 4];
-    hex += kHex[byte & 0x0f];
-  }
+  AppendHex(hex, digest);
   return hex;
+}
+
+void AppendHex(std::string& out, const TDigest& digest) {
+  char hex[2 * std::tuple_size_v<TDigest>];
+  for (std::size_t i = 0; i < digest.size(); ++i) {
+    hex[2 * i] = kHex[digest[i] >> 4];
+    hex[2 * i + 1] = kHex[digest[i] & 0x0f];
+  }
+  out.append(hex, sizeof hex);
 }
 
 bool FromHex(std::string_view hex, TDigest& digest) {
   if (hex.size() != digest.size() * 2) return false;
-  for (std::size_t i = 0; i < hex.size(); ++i) {
-    const char* at = hex[i] == '\0' ? nullptr : std::strchr(kHex, hex[i]);
-    if (!at) return false;
-    const auto nibble = static_cast<unsigned char>(at - kHex);
-    digest[i / 2] = static_cast<unsigned char>(i % 2 ? (digest[i / 2] | nibble) : nibble << 4);
+  // A record holds two digests a file: each digit is read by table.
+  static constexpr auto kValue = [] {
+    std::array<signed char, 256> value{};
+    value.fill(-1);
+    for (int i = 0; i < 16; ++i) value[static_cast<unsigned char>(kHex[i])] = static_cast<signed char>(i);
+    return value;
+  }();
+  for (std::size_t i = 0; i < digest.size(); ++i) {
+    const int high = kValue[static_cast<unsigned char>(hex[2 * i])];
+    const int low = kValue[static_cast<unsigned char>(hex[2 * i + 1])];
+    if (high < 0 || low < 0) return false;
+    digest[i] = static_cast<unsigned char>(high << 4 | low);
   }
   return true;
 }

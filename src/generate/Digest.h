@@ -18,6 +18,7 @@ TDigest Sha256Head(std::string_view bytes);
 
 // Lower-case hexadecimal, and back (false for anything but 32 such digits).
 std::string Hex(const TDigest& digest);
+void AppendHex(std::string& out, const TDigest& digest);
 bool FromHex(std::string_view hex, TDigest& digest);
 
 // A digest of a sequence of values. Each text goes in with its length, so

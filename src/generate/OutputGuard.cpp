@@ -373,7 +373,6 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
       progress_(std::move(progress)) {
   ReadRecord(ProjectDir(), RecordPath(), last_, recordStamp_, lastSha256_);
   put_.reserve(last_.size());
-  if (!dryRun_) RemoveStaleTemporaries();
 }
 
 fs::path TOutputGuard::ProjectDir() const {
@@ -723,7 +722,7 @@ void TOutputGuard::SaveRecord() {
     else
       text += nlohmann::json(key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     text += ": \"";
-    text += Hex(files[i].second->hash);
+    AppendHex(text, files[i].second->hash);
     if (const std::optional<TFileState>& state = files[i].second->state) {
       const TFileStamp& st = state->stamp;
       number(st.size);
@@ -731,7 +730,10 @@ void TOutputGuard::SaveRecord() {
       number(st.nanoseconds);
       number(st.inode);
       text += ' ';
-      text += state->hasInputs ? Hex(state->inputs) : std::string("-");
+      if (state->hasInputs)
+        AppendHex(text, state->inputs);
+      else
+        text += '-';
     }
     text += '"';
   }

@@ -52,7 +52,7 @@ public:
 
   // Reads the last run's record of <base>/projects/<projectName>; a missing
   // or unreadable record reads as empty, so that every existing file a run
-  // would change counts as edited by hand.
+  // would change counts as edited by hand. Writes nothing.
   TOutputGuard(std::filesystem::path baseDir, std::string projectName, bool dryRun,
                TProgressSink progress);
 
@@ -75,6 +75,12 @@ public:
   // Copy: every file of the tree except, with keepTopLevel, a file directly
   // in source that dest already holds. A missing source is an error.
   void CopyTree(const std::filesystem::path& source, const std::string& dest, bool keepTopLevel);
+
+  // Removes the temporary files that runs killed half way left in the
+  // project's tree (their writers are gone); a run in progress keeps its
+  // own. May run on a thread beside this run's writes, which it never
+  // touches.
+  void RemoveStaleTemporaries() const;
 
   // Saves the record and reports how many files were backed up, when any
   // were. Does nothing in a dry run.
@@ -144,9 +150,6 @@ private:
   // a run writes regular files in real directories of its own tree, never
   // through a link planted there (to the design database, say).
   void ClearLinks(const std::filesystem::path& target) const;
-  // Removes the temporary files that runs killed half way left in the
-  // project's tree (their writers are gone); a run in progress keeps its own.
-  void RemoveStaleTemporaries() const;
   // The record's key: the path below the project directory.
   std::string Key(const std::string& path) const;
 
