@@ -27,13 +27,14 @@ constexpr const char* kHashName = "xxh3-128";
 
 // Reads the record as the parser meets it, without building a document
 // first: a large project's record holds a hundred thousand files.
-// TEntry: a file's hash, and its state (a TState) when known.
-template <typename TEntry>
+// TFiles: a map from a file's key to its TFile, whose last entry (a hash,
+// and a state when known) the reader fills.
+template <typename TFiles>
 class TRecordReader {
 public:
   using json = nlohmann::json;
+  using TEntry = typename decltype(TFiles::mapped_type::last)::value_type;
   using TState = typename decltype(TEntry::state)::value_type;
-  using TFiles = std::unordered_map<std::string, TEntry>;
 
   // The files' hashes and states once the whole text was read and was a
   // record; sha256: the hashes are SHA-256 (a record of an earlier
@@ -43,7 +44,7 @@ public:
     // States apart from the hashes, as early records kept them: only
     // those of files with a hash count.
     for (auto& [key, state] : states_)
-      if (const auto file = files_.find(key); file != files_.end()) file->second.state = state;
+      if (const auto file = files_.find(key); file != files_.end()) file->second.last->state = state;
     files = std::move(files_);
     sha256 = sha256_;
     return true;
@@ -86,12 +87,10 @@ public:
       const std::size_t space = value.find(' ');
       TDigest digest;
       if (!FromHex(value.substr(0, space), digest)) return false;
-      TEntry& entry = files[std::string(name)];
+      TEntry& entry = files[std::string(name)].last.emplace();
       entry.hash = digest;
       if (TState state; space != std::string_view::npos && ParseState(value.substr(space + 1), state))
         entry.state = state;
-      else
-        entry.state.reset();
     }
   }
 
@@ -106,10 +105,11 @@ public:
       const std::size_t space = text.find(' ');
       const std::string_view entry(text);
       if (TDigest digest; Hash(entry.substr(0, space), digest)) {
-        TEntry& file = files_[key_];
-        file.hash = digest;
+        std::optional<TEntry>& file = files_[key_].last;
+        if (!file) file.emplace();
+        file->hash = digest;
         if (TState state; space != std::string::npos && ParseState(entry.substr(space + 1), state))
-          file.state = state;
+          file->state = state;
       }
       return true;
     }
@@ -297,19 +297,19 @@ void RemoveStaleBelow(int dir) {
 
 // Fills files, states and the record's own stamp; leaves them empty when
 // there is no record that can be read.
-template <typename TEntry>
-void ReadRecord(const fs::path& root, const fs::path& file,
-                std::unordered_map<std::string, TEntry>& files, TFileStamp& stamp, bool& sha256) {
+template <typename TFiles>
+void ReadRecord(const fs::path& root, const fs::path& file, TFiles& files, TFileStamp& stamp,
+                bool& sha256) {
   // A record reached through a link is not this run's own.
   if (!FirstLinkBelow(root, file).empty()) return;
   const TFileStamp before = TFileOperate::LinkStamp(file);
   if (before.size < 0) return;
-  TRecordReader<TEntry> reader;
+  TRecordReader<TFiles> reader;
   try {
     const std::string text = TFileOperate::ReadFile(file);
     // About 150 bytes a file (its hash and its state).
     files.reserve(text.size() / 150);
-    if (!TRecordReader<TEntry>::ReadOwnLayout(text, files)) {
+    if (!TRecordReader<TFiles>::ReadOwnLayout(text, files)) {
       files.clear();
       if (!nlohmann::json::sax_parse(text, &reader)) return;
       if (!reader.Take(files, sha256)) return;
@@ -370,9 +370,10 @@ TOutputGuard::TOutputGuard(fs::path baseDir, std::string projectName, bool dryRu
     : baseDir_(std::move(baseDir)),
       projectName_(std::move(projectName)),
       dryRun_(dryRun),
-      progress_(std::move(progress)) {
-  ReadRecord(ProjectDir(), RecordPath(), last_, recordStamp_, lastSha256_);
-  put_.reserve(last_.size());
+      progress_(std::move(progress)),
+      keyPrefix_("projects/" + projectName_ + "/") {
+  ReadRecord(ProjectDir(), RecordPath(), files_, recordStamp_, lastSha256_);
+  lastCount_ = files_.size();
 }
 
 fs::path TOutputGuard::ProjectDir() const {
@@ -383,9 +384,24 @@ fs::path TOutputGuard::RecordPath() const {
   return ProjectDir() / ".corvane" / "manifest.json";
 }
 
-std::string TOutputGuard::Key(const std::string& path) const {
-  const std::string prefix = "projects/" + projectName_ + "/";
-  return path.starts_with(prefix) ? path.substr(prefix.size()) : path;
+std::string_view TOutputGuard::Key(std::string_view path) const {
+  if (path.starts_with(keyPrefix_)) path.remove_prefix(keyPrefix_.size());
+  return path;
+}
+
+TOutputGuard::TFile* TOutputGuard::Find(std::string_view key) {
+  const auto found = files_.find(key);
+  return found == files_.end() ? nullptr : &found->second;
+}
+
+TOutputGuard::TFile& TOutputGuard::Entry(std::string_view key) {
+  if (TFile* file = Find(key)) return *file;
+  return files_.try_emplace(std::string(key)).first->second;
+}
+
+void TOutputGuard::SetPut(TFile& file, TEntry put) {
+  if (!file.put) ++putCount_;
+  file.put = std::move(put);
 }
 
 void TOutputGuard::ClearLinks(const fs::path& target) const {
@@ -467,12 +483,12 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
   // only when its record must be checked.
   const bool sameSize = static_cast<std::uintmax_t>(st.st_size) == bytes.size();
   if (!sameSize && putBefore) return TFileStatus::Changed;
-  const std::string key = Key(path);
-  const auto last = last_.find(key);
+  const auto known = files_.find(Key(path));
+  const TEntry* last =
+      known != files_.end() && known->second.last ? &*known->second.last : nullptr;
   if (!sameSize) {
     // Still as the last run left it, by its stamp: not read at all.
-    if (last != last_.end() && last->second.state && Unaltered(path, *last->second.state))
-      return TFileStatus::Changed;
+    if (last && last->state && Unaltered(path, *last->state)) return TFileStatus::Changed;
     // Far larger than anything a run writes: not its output, and not read
     // (a disk image left at the path, say); the backup moves it.
     if (static_cast<std::uintmax_t>(st.st_size) > kLargestOutput) return TFileStatus::EditedByHand;
@@ -484,8 +500,7 @@ TFileStatus TOutputGuard::Classify(const std::string& path, const std::string& b
     return TFileStatus::Unchanged;
   }
   if (putBefore) return TFileStatus::Changed;
-  if (last != last_.end() &&
-      last->second.hash == (lastSha256_ ? Sha256Head(existing) : FileHash(existing)))
+  if (last && last->hash == (lastSha256_ ? Sha256Head(existing) : FileHash(existing)))
     return TFileStatus::Changed;
   return TFileStatus::EditedByHand;
 }
@@ -506,26 +521,24 @@ bool TOutputGuard::Unaltered(const std::string& path, const TFileState& state) c
                     static_cast<std::uint64_t>(st.st_ino)} == state.stamp;
 }
 
-void TOutputGuard::KeepAsIs(const std::string& path, std::string key, const TEntry& last) {
+void TOutputGuard::KeepAsIs(const std::string& path, TFile& file) {
   if (dryRun_) {
     planned_.push_back({path, TFileStatus::Unchanged});
-    put_.emplace(std::move(key), TEntry{});
+    SetPut(file, TEntry{});
     return;
   }
-  put_.insert_or_assign(std::move(key), last);
+  SetPut(file, *file.last);
 }
 
 bool TOutputGuard::Current(const std::string& path, const TDigest& inputs) {
-  std::string key = Key(path);
   // An earlier version's record has no hash this run could keep.
   if (lastSha256_) return false;
-  const auto last = last_.find(key);
-  if (last == last_.end()) return false;
-  const std::optional<TFileState>& state = last->second.state;
-  if (!state || !state->hasInputs || state->inputs != inputs || put_.contains(key) ||
-      !Unaltered(path, *state))
+  TFile* file = Find(Key(path));
+  if (!file || !file->last || file->put) return false;
+  const std::optional<TFileState>& state = file->last->state;
+  if (!state || !state->hasInputs || state->inputs != inputs || !Unaltered(path, *state))
     return false;
-  KeepAsIs(path, std::move(key), last->second);
+  KeepAsIs(path, *file);
   return true;
 }
 
@@ -567,14 +580,15 @@ void TOutputGuard::RemoveStaleTemporaries() const {
 
 void TOutputGuard::Put(const std::string& path, const std::string& bytes, const TDigest* hash,
                        bool keepEdits, const TDigest* inputs) {
-  std::string key = Key(path);
+  const std::string_view key = Key(path);
   // A dry run fails where the run would: at a file in place of a folder.
   if (dryRun_)
     if (const fs::path blocked = FirstNonFolder(baseDir_, baseDir_ / path); !blocked.empty())
       throw TFileError("无法创建目录 " + blocked.string() + ": 路径上有同名文件");
   // A file this run put already holds this run's bytes, not an edit; a dry
   // run lists it once.
-  const bool putBefore = put_.contains(key);
+  const TFile* known = Find(key);
+  const bool putBefore = known && known->put;
   if (putBefore && dryRun_) return;
   std::string existing;
   TFileStamp stamp;
@@ -582,17 +596,19 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
   const TFileStatus status = Classify(path, bytes, putBefore, existing, stamp, absent);
   if (dryRun_) {
     planned_.push_back({path, status});
-    put_.emplace(std::move(key), TEntry{});
+    SetPut(Entry(key), TEntry{});
     return;
   }
   if (status == TFileStatus::EditedByHand && keepEdits) {
     // What the last run recorded stays, so the next run keeps it too; no
     // stamp, so that the next run looks at it again.
-    if (const auto last = last_.find(key); last != last_.end() && !lastSha256_)
-      put_.insert_or_assign(key, TEntry{last->second.hash, std::nullopt});
-    else if (const auto put = put_.find(key); put != put_.end())
-      put->second.state.reset();
-    NoteChange(key);
+    if (TFile* file = Find(key)) {
+      if (file->last && !lastSha256_)
+        SetPut(*file, TEntry{file->last->hash, std::nullopt});
+      else if (file->put)
+        file->put->state.reset();
+      NoteChange(*file);
+    }
     if (progress_) progress_("保留手工修改的文件: " + path);
     return;
   }
@@ -621,18 +637,17 @@ void TOutputGuard::Put(const std::string& path, const std::string& bytes, const 
     state.hasInputs = true;
     state.inputs = *inputs;
   }
-  put_.insert_or_assign(key, TEntry{hash ? *hash : FileHash(bytes),
-                                 stamp.size >= 0 ? std::optional(state) : std::nullopt});
-  NoteChange(key);
+  TFile& file = Entry(key);
+  SetPut(file, TEntry{hash ? *hash : FileHash(bytes),
+                      stamp.size >= 0 ? std::optional(state) : std::nullopt});
+  NoteChange(file);
 }
 
-void TOutputGuard::NoteChange(const std::string& key) {
+void TOutputGuard::NoteChange(const TFile& file) {
   if (recordChanged_) return;
-  const auto put = put_.find(key);
-  const auto last = last_.find(key);
-  recordChanged_ = (put == put_.end()) != (last == last_.end()) ||
-                   (put != put_.end() && (put->second.hash != last->second.hash ||
-                                          put->second.state != last->second.state));
+  recordChanged_ = file.put.has_value() != file.last.has_value() ||
+                   (file.put && (file.put->hash != file.last->hash ||
+                                 file.put->state != file.last->state));
 }
 
 void TOutputGuard::Write(const std::string& path, const std::string& bytes,
@@ -649,13 +664,11 @@ void TOutputGuard::Copy(const fs::path& source, const std::string& path) {
   }
   // A copy the last run left as it is holds the skeleton's bytes when the
   // record says so: not read.
-  if (std::string key = Key(path); !put_.contains(key)) {
-    const auto last = last_.find(key);
-    if (last != last_.end() && last->second.hash == known->second.hash &&
-        last->second.state && Unaltered(path, *last->second.state)) {
-      KeepAsIs(path, std::move(key), last->second);
-      return;
-    }
+  if (TFile* file = Find(Key(path)); file && !file->put && file->last &&
+                                     file->last->hash == known->second.hash &&
+                                     file->last->state && Unaltered(path, *file->last->state)) {
+    KeepAsIs(path, *file);
+    return;
   }
   Put(path, known->second.bytes, &known->second.hash, true);
 }
@@ -684,22 +697,25 @@ void TOutputGuard::Finish() {
 }
 
 void TOutputGuard::SaveRecord() {
-  if (dryRun_ || put_.empty()) return;
+  if (dryRun_ || putCount_ == 0) return;
   // A record that would read the same is left as it is, like the files.
-  if (!last_.empty() && !recordChanged_) return;
+  if (lastCount_ > 0 && !recordChanged_) return;
   // The last record updated with this run's files, by path. The text is
   // what the JSON library writes for such a document, put together here
   // because a document of a hundred thousand files costs more to build
   // than the rest of the record; the library still writes every path.
-  using TFile = std::pair<const std::string*, const TEntry*>;
-  std::vector<TFile> files;
-  files.reserve(last_.size() + put_.size());
-  for (const auto& [key, put] : put_) files.emplace_back(&key, &put);
-  // An earlier version's hashes are not carried into this version's record.
-  for (const auto& [key, last] : last_)
-    if (!lastSha256_ && !put_.contains(key)) files.emplace_back(&key, &last);
+  using TLine = std::pair<const std::string*, const TEntry*>;
+  std::vector<TLine> files;
+  files.reserve(files_.size());
+  // What this run put, else what the last record held; an earlier
+  // version's hashes are not carried into this version's record.
+  for (const auto& [key, file] : files_)
+    if (file.put)
+      files.emplace_back(&key, &*file.put);
+    else if (file.last && !lastSha256_)
+      files.emplace_back(&key, &*file.last);
   std::sort(files.begin(), files.end(),
-            [](const TFile& a, const TFile& b) { return *a.first < *b.first; });
+            [](const TLine& a, const TLine& b) { return *a.first < *b.first; });
   std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
                      ",\n  \"hash\": \"" + kHashName + "\",\n  \"files\": {";
   // About 150 bytes a file.

@@ -22,8 +22,9 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <string>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -113,6 +114,21 @@ private:
     TDigest hash{};
     std::optional<TFileState> state;
   };
+  // A file of the tree: what the last run's record holds of it, and what
+  // this run put there (written or found as it should be; no hash in a
+  // dry run).
+  struct TFile {
+    std::optional<TEntry> last;
+    std::optional<TEntry> put;
+  };
+  // Looked up by views: a run looks up every file several times.
+  struct TKeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const {
+      return std::hash<std::string_view>{}(key);
+    }
+  };
+  using TFiles = std::unordered_map<std::string, TFile, TKeyHash, std::equal_to<>>;
 
   // Puts the bytes, whose hash is given when known.
   // keepEdits: a skeleton file (the user's App.config, say) that the user
@@ -129,12 +145,17 @@ private:
   // The file at path, which the last record holds with state, is as the
   // last run recorded it, by its stamp alone.
   bool Unaltered(const std::string& path, const TFileState& state) const;
-  // Notes whether what this run recorded for key differs from the last
-  // record, once anything does.
-  void NoteChange(const std::string& key);
+  // Notes whether what this run recorded for the file differs from the
+  // last record, once anything does.
+  void NoteChange(const TFile& file);
   // Counts a file found unaltered as put by this run, with the hash and
   // state the last record holds for it.
-  void KeepAsIs(const std::string& path, std::string key, const TEntry& last);
+  void KeepAsIs(const std::string& path, TFile& file);
+  // The file's entry, null when neither record nor run has it; or made.
+  TFile* Find(std::string_view key);
+  TFile& Entry(std::string_view key);
+  // Notes what this run put at the file.
+  void SetPut(TFile& file, TEntry put);
   // Every folder from the project directory down to dir is a real folder
   // (no link); folders found so are remembered for the run.
   bool RealDirectory(const std::filesystem::path& dir) const;
@@ -151,19 +172,19 @@ private:
   // through a link planted there (to the design database, say).
   void ClearLinks(const std::filesystem::path& target) const;
   // The record's key: the path below the project directory.
-  std::string Key(const std::string& path) const;
+  std::string_view Key(std::string_view path) const;
 
   std::filesystem::path baseDir_;
   std::string projectName_;
   bool dryRun_;
   TProgressSink progress_;
-  // Records by path, hashed, not ordered: a run looks up every file of
-  // large trees, whose paths share long beginnings.
-  // The last run's record (its own stamp in recordStamp_).
-  std::unordered_map<std::string, TEntry> last_;
-  // This run's files, written or found as they should be (no hash in a
-  // dry run).
-  std::unordered_map<std::string, TEntry> put_;
+  // "projects/<name>/", which keys leave out.
+  std::string keyPrefix_;
+  // The files of the last record and of this run in one table, by key;
+  // hashed, not ordered: a run looks up every file of large trees, whose
+  // paths share long beginnings. The record's own stamp is recordStamp_.
+  TFiles files_;
+  std::size_t lastCount_ = 0, putCount_ = 0;
   TFileStamp recordStamp_;
   // The last record is an earlier version's, with SHA-256 hashes.
   bool lastSha256_ = false;
