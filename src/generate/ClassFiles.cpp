@@ -52,7 +52,9 @@ void WriteTier(TGeneratorContext& ctx, const TDesign& design, std::string_view p
     TCodeWriter compile;
     for (const TDesignClass& cls : design.classes)
       compile.Line("    <Compile Include=\"$p$$C$.cs\" />", {{"p", prefix}, {"C", cls.className}});
-    return {{"$CompileString", compile.Take()}};
+    TTemplateFills items;
+    items.emplace_back("$CompileString", compile.Take());
+    return items;
   });
   WriteClassFiles(ctx, design, projectDir, prefix, ".cs", build);
 }

@@ -198,18 +198,24 @@ TTemplateFills TUIOperate::MainFormParts(const TDesign& design) {
 )",
                  v);
   }
-  return {{"$csString", handlers.Take()},
-          {"$designerString1", creation.Take()},
-          {"$designerString2", menuList.Take()},
-          {"$designerString3", properties.Take()},
-          {"$designerString4", fields.Take()}};
+  // Moved in, not listed: a list's values would be copied.
+  TTemplateFills parts;
+  parts.emplace_back("$csString", handlers.Take());
+  parts.emplace_back("$designerString1", creation.Take());
+  parts.emplace_back("$designerString2", menuList.Take());
+  parts.emplace_back("$designerString3", properties.Take());
+  parts.emplace_back("$designerString4", fields.Take());
+  return parts;
 }
 
 void TUIOperate::Generate(TGeneratorContext& ctx, const TDesign& design) {
   const TSqlDialect& sql = DialectOf(design);
-  WriteTemplateFile(ctx, "LoginFrame/LoginFrame.csproj", [&]() -> TTemplateFills {
-    return {{"$CompileString", CompileItems(design)},
-            {"$EmbeddedResourceString", ResourceItems(design) + sql.ApplicationProjectItems()}};
+  WriteTemplateFile(ctx, "LoginFrame/LoginFrame.csproj", [&] {
+    TTemplateFills items;
+    items.emplace_back("$CompileString", CompileItems(design));
+    items.emplace_back("$EmbeddedResourceString",
+                       ResourceItems(design) + sql.ApplicationProjectItems());
+    return items;
   });
   // An application that makes its own database carries the table script.
   if (const std::string schema = sql.SchemaFile(); !schema.empty()) {
