@@ -40,9 +40,15 @@ fs::path TAutoCode::ProjectDirectory() const {
 
 void TAutoCode::Execute() {
   std::optional<TOutputGuard> guard;
-  // Work beside the run's own: the last record read while the design is
+  const auto progress = [this](const std::string& line) { Progress(line); };
+  auto openGuard = [&](std::string projectName) {
+    guard.emplace(request_.baseDir, std::move(projectName), request_.dryRun, progress);
+  };
+  // Work beside the run's own, on a thread of its own when one can be had
+  // (else in place): the last record read while the design is read and
   // checked, the temporary files of runs that are gone removed while this
   // one writes. Each is waited for before the run ends, however it ends.
+  constexpr auto kBeside = std::launch::async | std::launch::deferred;
   std::future<void> recordRead, tidied;
   auto settle = [&] {
     for (std::future<void>* work : {&recordRead, &tidied})
@@ -58,18 +64,16 @@ void TAutoCode::Execute() {
     }
   };
   try {
+    // The record of the project as the run was asked for it; reading only.
+    recordRead = std::async(kBeside, openGuard, request_.projectName);
     // The one read of the design: checks and generators all work from it,
     // so edits made while the run writes do not reach this run's files.
     TDesign design = ReadDesign(request_.projectId);
     // The name the project has now, read with its design: a project renamed
     // since the run was asked for is written under its new name.
+    const bool renamed = design.projectName != request_.projectName;
     request_.projectName = design.projectName;
     design.fullQueryForms = design.fullQueryForms || request_.fullQueryForms;
-    const auto progress = [this](const std::string& line) { Progress(line); };
-    // On a thread of its own when one can be had, else right here.
-    recordRead = std::async(std::launch::async | std::launch::deferred, [&] {
-      guard.emplace(request_.baseDir, request_.projectName, request_.dryRun, progress);
-    });
     if (!PreChecksPass(design)) {
       settle();
       return;
@@ -78,9 +82,9 @@ void TAutoCode::Execute() {
     // and left as it is is not built again.
     const TRunInputs inputs(design, request_.resourceDir / "template");
     recordRead.get();
+    if (renamed) openGuard(request_.projectName);
     if (!request_.dryRun)
-      tidied = std::async(std::launch::async | std::launch::deferred,
-                          [&guard] { guard->RemoveStaleTemporaries(); });
+      tidied = std::async(kBeside, [&guard] { guard->RemoveStaleTemporaries(); });
     TFileContext ctx(request_.projectName, request_.baseDir, request_.resourceDir, progress,
                      &*guard, &inputs);
     GenerateSolution(ctx, design);

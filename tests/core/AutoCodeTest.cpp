@@ -221,4 +221,19 @@ TEST_F(AutoCodeTest, EditsMadeWhileTheRunWritesDoNotReachItsFiles) {
             std::string::npos);
 }
 
+// A run asked for under a name the project no longer has writes under its
+// present name, and keeps that name's record: nothing under the old name.
+TEST_F(AutoCodeTest, ARunAskedForUnderAnOldNameWritesUnderTheNewOne) {
+  AddGoodClass("Book");
+  ASSERT_EQ(Run().back(), "completed");
+  const fs::path record = Dir() / "projects/Shop/.corvane/manifest.json";
+  const std::string before = test::ReadFile(record);
+  test::TRecordingHost host;
+  TAutoCode(TGenerationRequest{projectId_, "Store", Dir(), Res()}, host).Execute();
+  ASSERT_EQ(host.events.back(), "completed");
+  EXPECT_EQ(host.projectDir, Dir() / "projects/Shop");
+  EXPECT_FALSE(fs::exists(Dir() / "projects/Store"));
+  EXPECT_EQ(test::ReadFile(record), before);
+}
+
 }  // namespace
