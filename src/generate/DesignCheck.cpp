@@ -131,8 +131,10 @@ void CheckMemberName(const TDesignClass& cls, const TDesignMember& m, const std:
     clash = IsOneOf(name, {"e", "sender", "sql", "components", "Btn_Add", "Btn_Update"}) ||
             name == "frmQuery" + cls.className || IsLabelName(name);
     for (const TDesignMember& other : cls.members)
-      for (const char* control : {"txt_", "dtp_", "cb_", "pictureBox_", "btn_"})
-        if (name == control + other.memberName) clash = true;
+      for (const std::string_view control : {"txt_", "dtp_", "cb_", "pictureBox_", "btn_"})
+        if (name.size() == control.size() + other.memberName.size() &&
+            name.starts_with(control) && name.ends_with(other.memberName))
+          clash = true;
   } else if (m.Kind().namesLocals) {
     clash = IsOneOf(name, {"e", "sender"});
     for (const TDesignMember& other : cls.members) {
@@ -214,7 +216,8 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
     // Joined with an ASCII separator, so broken UTF-8 at the end of one text
     // cannot pair with the start of the next.
     std::string allTexts = cls.className + '\n' + cls.friendName;
-    for (const auto& m : cls.members) allTexts += '\n' + m.memberName + '\n' + m.memberComment;
+    for (const auto& m : cls.members)
+      allTexts.append(1, '\n').append(m.memberName).append(1, '\n').append(m.memberComment);
     const TGbkScope gbk{FitsGbk(allTexts)};
 
     const std::string where = "类 \"" + cls.className + "\": ";
@@ -224,8 +227,12 @@ std::vector<std::string> CheckDesign(const TDesign& design) {
     CheckText(cls.friendName, "友好名称", where, gbk, problems);
 
     std::set<std::string> seen;
+    // Made anew in the same room for each member: a large design has a
+    // hundred thousand.
+    std::string at;
     for (const TDesignMember& m : cls.members) {
-      const std::string at = "类 \"" + cls.className + "\" 的成员 \"" + m.memberName + "\": ";
+      at.assign("类 \"").append(cls.className).append("\" 的成员 \"").append(m.memberName);
+      at.append("\": ");
       CheckIdentifier(m.memberName, "成员名", at, true, gbk, problems);
       CheckMemberName(cls, m, at, problems);
       CheckMemberBounds(m, at, problems);
