@@ -42,8 +42,13 @@ std::vector<std::string> MemberTypeChoices(int projectId) {
 }
 
 TRuleResult CheckTypeOffered(int projectId, const std::string& memberType) {
+  // A base type, or a class of the project looked up by its name: an
+  // import checks every member of thousands of classes, and a list of all
+  // of them for each made a large import take minutes.
+  if (std::find(kBaseTypes.begin(), kBaseTypes.end(), memberType) != kBaseTypes.end() ||
+      TClassDAO().GetClassId(projectId, memberType) > 0)
+    return std::nullopt;
   const std::vector<std::string> choices = MemberTypeChoices(projectId);
-  if (std::find(choices.begin(), choices.end(), memberType) != choices.end()) return std::nullopt;
   std::string offered;
   for (const std::string& choice : choices) offered += (offered.empty() ? "" : "、") + choice;
   return TRefusal{"memberType",

@@ -32,12 +32,20 @@ int TSqlTable::FindColumn(std::string_view column) const {
   return -1;
 }
 
+std::string TSqlSchema::NameKey(const TSqlObjectName& table) {
+  return std::to_string(table.schema.size()) + ':' + AsciiLower(table.schema) +
+         AsciiLower(table.name);
+}
+
 int TSqlSchema::FindTable(const TSqlObjectName& table) const {
-  for (std::size_t i = 0; i < tables.size(); ++i)
-    if (SameSqlName(tables[i].name.schema, table.schema) &&
-        SameSqlName(tables[i].name.name, table.name))
-      return static_cast<int>(i);
-  return -1;
+  const auto found = byName_.find(NameKey(table));
+  return found == byName_.end() ? -1 : found->second;
+}
+
+void TSqlSchema::AddTable(TSqlTable table) {
+  // The first of a name stays the one found, as a search in order finds it.
+  byName_.try_emplace(NameKey(table.name), static_cast<int>(tables.size()));
+  tables.push_back(std::move(table));
 }
 
 namespace {
@@ -568,7 +576,7 @@ private:
       if (!TakeSymbol(',') && !PeekSymbol(')'))
         Fail(Peek().place, "应为 , 或 )，却是" + Describe(Peek()));
     }
-    schema_.tables.push_back(std::move(t));
+    schema_.AddTable(std::move(t));
     SkipStatement();
   }
 

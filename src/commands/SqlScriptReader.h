@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "vocabulary/Member.h"
@@ -90,6 +91,14 @@ struct TSqlSchema {
 
   // Index of the table, -1 when the script creates none of that name.
   int FindTable(const TSqlObjectName& table) const;
+  // Adds a table after the others, for FindTable to find by its name.
+  void AddTable(TSqlTable table);
+
+private:
+  // The tables' indexes by their names as SQL Server compares them: a
+  // script may create thousands.
+  static std::string NameKey(const TSqlObjectName& table);
+  std::unordered_map<std::string, int> byName_;
 };
 
 // The most columns a table may have (SQL Server's own limit), and the

@@ -64,11 +64,13 @@ const char* const kSchema =
     " memberQueryDisplay integer not null default 1);";
 
 // Members are listed by classId, and classes by project and looked up by
-// project and name (a name taken); without these every such read scans its
-// table.
+// project and name, exactly or without case (a name taken); without these
+// every such read scans its table.
 const char* const kIndexes =
     "create index if not exists ix_member_class on t_member(classId);"
-    "create index if not exists ix_class_project_name on t_class(projectId, className);";
+    "create index if not exists ix_class_project_name on t_class(projectId, className);"
+    "create index if not exists ix_class_project_name_nocase"
+    " on t_class(projectId, className collate nocase);";
 
 const std::map<std::string, std::vector<std::string>>& RequiredColumns() {
   static const std::map<std::string, std::vector<std::string>> columns = {
