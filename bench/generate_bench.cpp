@@ -5,12 +5,14 @@
 // and once more after one class was renamed, counting the files each run
 // actually wrote (a new inode or modification time). With --scale it
 // instead generates N and 10 N classes, each in a process of its own, and
-// compares their time and peak resident memory (slow: about 20 s a run for
-// 10,000 classes, so use few runs).
+// compares their time, the time in the program's own code (user) and peak
+// resident memory, with plain writes of each one's files beside them (slow:
+// about 20 s a run for 10,000 classes, so use few runs).
 //
 //   generate_bench [--classes N] [--members N] [--runs N] [--dir DIR] [--scale]
 //   generate_bench --scale --runs 3
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -209,6 +211,15 @@ double ProcessorSeconds() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
+// Processor time in the program's own code (user), in seconds: without
+// the kernel's work for it, which the file system's state can swell.
+double UserSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec) * 1e-6;
+}
+
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   const std::size_t n = v.size();
@@ -217,15 +228,16 @@ double Median(std::vector<double> v) {
 
 // Elapsed and processor seconds of one call.
 struct TTimes {
-  double elapsed = 0, processor = 0;
+  double elapsed = 0, processor = 0, user = 0;
 };
 
 TTimes Time(const std::function<void()>& body) {
-  const double c0 = ProcessorSeconds();
+  const double c0 = ProcessorSeconds(), u0 = UserSeconds();
   const auto t0 = TClock::now();
   body();
   const auto t1 = TClock::now();
-  return {std::chrono::duration<double>(t1 - t0).count(), ProcessorSeconds() - c0};
+  return {std::chrono::duration<double>(t1 - t0).count(), ProcessorSeconds() - c0,
+          UserSeconds() - u0};
 }
 
 void Generate(int projectId, const std::string& projectName, const fs::path& baseDir) {
@@ -384,20 +396,25 @@ void CompareWithPlainWrites(const TOptions& opt, const fs::path& base) {
 }
 
 // One run into an empty directory and one over its output, in this
-// process: prints elapsed and processor seconds of each, then the peak
-// resident memory in KiB.
+// process, then plain writes of its files: prints elapsed, processor and
+// user seconds of the first, elapsed and processor of the second, the peak
+// resident memory of the runs in KiB, and the plain writes' elapsed
+// seconds.
 int OneRun(const std::string& database, int projectId, const std::string& projectName,
            const fs::path& out) {
   TDbHelper::SetDatabaseFile(database);
   const TTimes first = Time([&] { Generate(projectId, projectName, out); });
   const TTimes second = Time([&] { Generate(projectId, projectName, out); });
-  std::printf("%f %f %f %f %ld\n", first.elapsed, first.processor, second.elapsed, second.processor,
-              PeakResidentKiB());
+  const long peakKiB = PeakResidentKiB();
+  const std::vector<TFile> files = ReadTree(out / "projects" / projectName);
+  const TTimes plain = Time([&] { PlainWrite(out / "plain", files); });
+  std::printf("%f %f %f %f %f %ld %f\n", first.elapsed, first.processor, first.user,
+              second.elapsed, second.processor, peakKiB, plain.elapsed);
   return 0;
 }
 
 struct TScaleFigures {
-  TTimes first, second;
+  TTimes first, second, plain;
   long peakKiB = 0;
 };
 
@@ -428,8 +445,8 @@ TScaleFigures RunApart(const fs::path& database, int projectId, const std::strin
   TScaleFigures f;
   std::istringstream in(text);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-      !(in >> f.first.elapsed >> f.first.processor >> f.second.elapsed >> f.second.processor >>
-        f.peakKiB))
+      !(in >> f.first.elapsed >> f.first.processor >> f.first.user >> f.second.elapsed >>
+        f.second.processor >> f.peakKiB >> f.plain.elapsed))
     throw std::runtime_error("the run in its own process failed: " + text);
   return f;
 }
@@ -461,7 +478,9 @@ void CompareScales(const TOptions& opt, const fs::path& base) {
       return Median(values);
     };
     median[size].first = {of([](const auto& f) { return f.first.elapsed; }),
-                          of([](const auto& f) { return f.first.processor; })};
+                          of([](const auto& f) { return f.first.processor; }),
+                          of([](const auto& f) { return f.first.user; })};
+    median[size].plain.elapsed = of([](const auto& f) { return f.plain.elapsed; });
     median[size].second = {of([](const auto& f) { return f.second.elapsed; }),
                            of([](const auto& f) { return f.second.processor; })};
     median[size].peakKiB =
@@ -472,21 +491,25 @@ void CompareScales(const TOptions& opt, const fs::path& base) {
   std::printf("members          %d per class\n", opt.members);
   std::printf("directory        %s\n", base.parent_path().c_str());
   std::printf("load average     %s before, %s after\n", loadBefore.c_str(), loadAfter.c_str());
+  // The first run's user time is the program's own work; its elapsed time
+  // also holds the file system's, shown by plain writes of the same files.
   std::printf(
-      "                 first run: elapsed processor   second run: elapsed processor"
-      "   peak resident   (medians of %d)\n",
+      "                 first run: elapsed processor    user   second run: elapsed processor"
+      "   peak resident   plain writes   (medians of %d)\n",
       opt.runs);
   auto row = [](int classes, const TScaleFigures& f) {
-    std::printf("%6d classes   %13.3f s %7.3f s %19.3f s %7.3f s %12.1f MiB\n", classes,
-                f.first.elapsed, f.first.processor, f.second.elapsed, f.second.processor,
-                static_cast<double>(f.peakKiB) / 1024);
+    std::printf("%6d classes   %13.3f s %7.3f s %7.3f s %19.3f s %7.3f s %12.1f MiB %12.3f s\n",
+                classes, f.first.elapsed, f.first.processor, f.first.user, f.second.elapsed,
+                f.second.processor, static_cast<double>(f.peakKiB) / 1024, f.plain.elapsed);
   };
   row(opt.classes, s);
   row(opt.classes * 10, l);
-  std::printf("ratio          %15.2f %9.2f %21.2f %9.2f %16.2f\n",
+  std::printf("ratio          %15.2f %9.2f %9.2f %21.2f %9.2f %16.2f %14.2f\n",
               l.first.elapsed / s.first.elapsed, l.first.processor / s.first.processor,
-              l.second.elapsed / s.second.elapsed, l.second.processor / s.second.processor,
-              static_cast<double>(l.peakKiB) / static_cast<double>(s.peakKiB));
+              l.first.user / s.first.user, l.second.elapsed / s.second.elapsed,
+              l.second.processor / s.second.processor,
+              static_cast<double>(l.peakKiB) / static_cast<double>(s.peakKiB),
+              l.plain.elapsed / s.plain.elapsed);
 }
 
 }  // namespace
