@@ -87,7 +87,9 @@ public:
       const std::size_t space = value.find(' ');
       TDigest digest;
       if (!FromHex(value.substr(0, space), digest)) return false;
-      TEntry& entry = files[std::string(name)].last.emplace();
+      TEntry& entry =
+          files.try_emplace(typename TFiles::key_type(name, files.get_allocator()))
+              .first->second.last.emplace();
       entry.hash = digest;
       if (TState state; space != std::string_view::npos && ParseState(value.substr(space + 1), state))
         entry.state = state;
@@ -105,7 +107,8 @@ public:
       const std::size_t space = text.find(' ');
       const std::string_view entry(text);
       if (TDigest digest; Hash(entry.substr(0, space), digest)) {
-        std::optional<TEntry>& file = files_[key_].last;
+        std::optional<TEntry>& file =
+            files_.try_emplace(typename TFiles::key_type(key_)).first->second.last;
         if (!file) file.emplace();
         file->hash = digest;
         if (TState state; space != std::string::npos && ParseState(entry.substr(space + 1), state))
@@ -396,7 +399,7 @@ TOutputGuard::TFile* TOutputGuard::Find(std::string_view key) {
 
 TOutputGuard::TFile& TOutputGuard::Entry(std::string_view key) {
   if (TFile* file = Find(key)) return *file;
-  return files_.try_emplace(std::string(key)).first->second;
+  return files_.try_emplace(TFiles::key_type(key, &arena_)).first->second;
 }
 
 void TOutputGuard::SetPut(TFile& file, TEntry put) {
@@ -704,18 +707,18 @@ void TOutputGuard::SaveRecord() {
   // what the JSON library writes for such a document, put together here
   // because a document of a hundred thousand files costs more to build
   // than the rest of the record; the library still writes every path.
-  using TLine = std::pair<const std::string*, const TEntry*>;
+  using TLine = std::pair<std::string_view, const TEntry*>;
   std::vector<TLine> files;
   files.reserve(files_.size());
   // What this run put, else what the last record held; an earlier
   // version's hashes are not carried into this version's record.
   for (const auto& [key, file] : files_)
     if (file.put)
-      files.emplace_back(&key, &*file.put);
+      files.emplace_back(key, &*file.put);
     else if (file.last && !lastSha256_)
-      files.emplace_back(&key, &*file.last);
+      files.emplace_back(key, &*file.last);
   std::sort(files.begin(), files.end(),
-            [](const TLine& a, const TLine& b) { return *a.first < *b.first; });
+            [](const TLine& a, const TLine& b) { return a.first < b.first; });
   std::string text = "{\n  \"formatVersion\": " + std::to_string(kRecordVersion) +
                      ",\n  \"hash\": \"" + kHashName + "\",\n  \"files\": {";
   // About 150 bytes a file.
@@ -731,12 +734,13 @@ void TOutputGuard::SaveRecord() {
     text += i == 0 ? "\n    " : ",\n    ";
     // A name of printable ASCII but quote and backslash reads the same in
     // JSON; any other goes through the library.
-    const std::string& key = *files[i].first;
+    const std::string_view key = files[i].first;
     if (std::all_of(key.begin(), key.end(),
                     [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }))
       text.append(1, '"').append(key).append(1, '"');
     else
-      text += nlohmann::json(key).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+      text += nlohmann::json(std::string(key))
+                  .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     text += ": \"";
     AppendHex(text, files[i].second->hash);
     if (const std::optional<TFileState>& state = files[i].second->state) {

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -128,7 +129,13 @@ private:
       return std::hash<std::string_view>{}(key);
     }
   };
-  using TFiles = std::unordered_map<std::string, TFile, TKeyHash, std::equal_to<>>;
+  struct TKeyEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return a == b; }
+  };
+  // Entries and keys live in the guard's arena, never freed one by one: a
+  // large project's table holds a hundred thousand of each.
+  using TFiles = std::pmr::unordered_map<std::pmr::string, TFile, TKeyHash, TKeyEqual>;
 
   // Puts the bytes, whose hash is given when known.
   // keepEdits: a skeleton file (the user's App.config, say) that the user
@@ -183,7 +190,8 @@ private:
   // The files of the last record and of this run in one table, by key;
   // hashed, not ordered: a run looks up every file of large trees, whose
   // paths share long beginnings. The record's own stamp is recordStamp_.
-  TFiles files_;
+  std::pmr::monotonic_buffer_resource arena_;
+  TFiles files_{&arena_};
   std::size_t lastCount_ = 0, putCount_ = 0;
   TFileStamp recordStamp_;
   // The last record is an earlier version's, with SHA-256 hashes.
